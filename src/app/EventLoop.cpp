@@ -1,0 +1,321 @@
+#include "app/EventLoop.h"
+
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <sys/select.h>
+
+#include <cerrno>
+#include <ctime>
+#include <vector>
+
+#include "app/Application.h"
+#include "framework/Form.h"
+#include "framework/Timer.h"
+
+namespace {
+
+constexpr int kIdleStepMs = 10;
+
+// What XLookupString made of a key event.
+struct KeyInput {
+  KeySym keysym = NoSymbol;
+  char ch = 0;
+};
+
+KeyInput LookupKey(XKeyEvent& event) {
+  char buffer[50];
+  KeyInput input;
+  int count = XLookupString(&event, buffer, sizeof buffer, &input.keysym, nullptr);
+  if (count > 0) input.ch = static_cast<signed char>(buffer[0]);
+  return input;
+}
+
+GUIElement* Focused() { return Application::FocusedElement(); }
+
+void MoveFocusTo(GUIElement* element) {
+  if (GUIElement* previous = Focused()) previous->LostFocus();
+  Application::SetFocusedElement(element);
+  element->GotFocus();
+}
+
+void DropFocus() {
+  GUIElement* previous = Focused();
+  if (previous == nullptr) return;
+  previous->LostFocus();
+  Application::ClearFocus();
+}
+
+// Tab: the next focusable child by id, wrapping round to the first.
+void TraverseFocus(Form* form) {
+  std::vector<GUIElement*> children = Application::CollectChildren(form->GetId());
+  GUIElement* current = Focused();
+  GUIElement* candidate = nullptr;
+  for (GUIElement* child : children) {
+    if (child->IsFocusable() && (current == nullptr || child->GetId() > current->GetId())) {
+      candidate = child;
+      break;
+    }
+  }
+  for (std::size_t i = 0; candidate == nullptr && i < children.size(); ++i) {
+    if (children[i]->IsFocusable()) candidate = children[i];
+  }
+  if (candidate != nullptr) MoveFocusTo(candidate);
+}
+
+bool IsDirectChildHolding(GUIElement* element, Form* form, Point point) {
+  return element != nullptr && element->Contains(point) && element->GetParent() == form;
+}
+
+void OnKeyPress(Form*, Form* form, XEvent& event) {
+  KeyInput key = LookupKey(event.xkey);
+  if (GUIElement* focused = Focused()) focused->KeyDown(key.keysym);
+  if (key.ch > 0) Application::SetKeyDown(key.ch, true);
+  form->KeyDown(key.keysym);
+}
+
+void OnKeyRelease(Form*, Form* form, XEvent& event) {
+  KeyInput key = LookupKey(event.xkey);
+  bool tabTraversal =
+      key.keysym == XK_Tab && (Focused() == nullptr || Focused()->IsFocusable());
+  if (tabTraversal) {
+    TraverseFocus(form);
+  } else if (GUIElement* focused = Focused()) {
+    if (key.ch > 0) focused->KeyChar(key.ch);
+    if (GUIElement* still = Focused()) still->KeyUp(key.keysym);
+  }
+  if (key.ch > 0) {
+    Application::SetKeyDown(key.ch, false);
+    form->KeyChar(key.ch);
+  }
+  form->KeyUp(key.keysym);
+}
+
+void PressOnElements(Form* form, Point point) {
+  GUIElement* focused = Focused();
+  if (IsDirectChildHolding(focused, form, point)) {
+    focused->MouseDown(point);
+    form->MouseDown(point);
+    return;
+  }
+  GUIElement* hit = Application::HitTest(form->GetId(), point);
+  if (hit == nullptr) {
+    DropFocus();
+    form->MouseDown(point);
+    return;
+  }
+  if (focused == nullptr) {
+    hit->GotFocus();
+  } else if (focused->GetId() != hit->GetId()) {
+    focused->LostFocus();
+    hit->GotFocus();
+  }
+  std::uint32_t hitId = hit->GetId();
+  hit->MouseDown(point);
+  // The press handler may have destroyed the element; focus only what still exists.
+  Application::SetFocusedElement(Application::FindElementById(hitId));
+  form->MouseDown(point);
+}
+
+void OnButtonPress(Form*, Form* form, XEvent& event) {
+  Point point{event.xbutton.x, event.xbutton.y};
+  if (!form->IsEnabled()) {
+    form->MouseDown(point);
+    return;
+  }
+  switch (event.xbutton.button) {
+    case Button1:
+      PressOnElements(form, point);
+      break;
+    case Button2:
+    case Button3:
+    case Button4:
+      form->OtherMouseDown(point);
+      break;
+    default:
+      break;
+  }
+}
+
+void ReleaseOnElements(Form* form, Point point) {
+  GUIElement* focused = Focused();
+  if (IsDirectChildHolding(focused, form, point)) {
+    focused->MouseUp(point);
+    form->MouseUp(point);
+    return;
+  }
+  GUIElement* hit = Application::HitTest(form->GetId(), point);
+  if (hit != nullptr && focused != nullptr && hit->GetId() == focused->GetId()) {
+    hit->MouseUp(point);
+  } else {
+    DropFocus();
+  }
+  form->MouseUp(point);
+}
+
+void OnButtonRelease(Form*, Form* form, XEvent& event) {
+  Point point{event.xbutton.x, event.xbutton.y};
+  if (!form->IsEnabled()) {
+    form->MouseUp(point);
+    return;
+  }
+  switch (event.xbutton.button) {
+    case Button1:
+      ReleaseOnElements(form, point);
+      break;
+    case Button2:
+    case Button3:
+    case Button4:
+      form->OtherMouseUp(point);
+      break;
+    default:
+      break;
+  }
+}
+
+void OnMotion(Form*, Form* form, XEvent& event) {
+  GUIElement* focused = Focused();
+  if (focused != nullptr) {
+    std::string focusedType = focused->GetType();
+    if (focusedType == "slider" || focusedType == "scrollbar") {
+      focused->MouseMove(event.xmotion.x, event.xmotion.y);
+    }
+  }
+  form->MouseMove(event.xmotion.x, event.xmotion.y);
+}
+
+void OnEnter(Form*, Form* form, XEvent&) { form->MouseEnter(); }
+void OnLeave(Form*, Form* form, XEvent&) { form->MouseLeave(); }
+void OnExpose(Form*, Form* form, XEvent&) { form->Paint(); }
+void OnDestroy(Form*, Form*, XEvent&) {}
+
+void OnConfigure(Form*, Form* form, XEvent& event) {
+  const XConfigureEvent& configure = event.xconfigure;
+  Point size = form->GetSize();
+  if (configure.width != size.x || configure.height != size.y) form->Resized();
+  form->SetBounds(configure.x, configure.y, configure.width, configure.height);
+}
+
+void OnClientMessage(Form* mainForm, Form* form, XEvent& event) {
+  const XClientMessageEvent& message = event.xclient;
+  Atom first = static_cast<Atom>(message.data.l[0]);
+  if (form->GetDeleteWindowAtom() != 0 && first == form->GetDeleteWindowAtom()) {
+    // The main window only asks; its own handler decides whether the program ends.
+    if (form->GetId() == mainForm->GetId()) {
+      form->QueryClose();
+    } else if (form->QueryClose()) {
+      form->DestroyWindow();
+      form->Close();
+    }
+    return;
+  }
+  if (message.message_type == None && message.data.l[0] == 1) form->OnUserMessage();
+}
+
+using Handler = void (*)(Form* mainForm, Form* form, XEvent& event);
+
+struct Route {
+  Handler handler = nullptr;
+  bool needsEnabledForm = false;
+};
+
+struct RouteTable {
+  Route routes[LASTEvent];
+  RouteTable() {
+    routes[KeyPress] = {OnKeyPress, true};
+    routes[KeyRelease] = {OnKeyRelease, true};
+    routes[ButtonPress] = {OnButtonPress, false};
+    routes[ButtonRelease] = {OnButtonRelease, false};
+    routes[MotionNotify] = {OnMotion, true};
+    routes[EnterNotify] = {OnEnter, false};
+    routes[LeaveNotify] = {OnLeave, false};
+    routes[Expose] = {OnExpose, false};
+    routes[DestroyNotify] = {OnDestroy, false};
+    routes[ConfigureNotify] = {OnConfigure, false};
+    routes[ClientMessage] = {OnClientMessage, false};
+  }
+};
+
+const RouteTable& Routes() {
+  static const RouteTable table;
+  return table;
+}
+
+Window TargetWindow(const XEvent& event) {
+  switch (event.type) {
+    case DestroyNotify:
+      return event.xdestroywindow.window;
+    case ConfigureNotify:
+      return event.xconfigure.window;
+    default:
+      return event.xany.window;
+  }
+}
+
+long MillisecondsSince(const timespec& start) {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+}
+
+void Shutdown(Form* mainForm) {
+  Application::DestroyAllWindows();
+  if (Form* box = Application::CurrentMessageBox()) {
+    Application::SetCurrentMessageBox(nullptr);
+    delete box;
+  }
+  Application::DeletePending();
+  mainForm->Close();
+}
+
+}  // namespace
+
+bool WaitForConnection(Display* display, int timeoutMs) {
+  const int fd = ConnectionNumber(display);
+  timespec start{};
+  clock_gettime(CLOCK_MONOTONIC, &start);
+  long remaining = timeoutMs;
+  while (remaining > 0) {
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(fd, &readable);
+    timeval timeout{remaining / 1000, (remaining % 1000) * 1000};
+    int ready = select(fd + 1, &readable, nullptr, nullptr, &timeout);
+    if (ready > 0) return true;
+    if (ready == 0) return false;
+    if (errno != EINTR) return true;
+    // Interrupted by a signal: wait again for the rest of the time.
+    remaining = timeoutMs - MillisecondsSince(start);
+  }
+  return false;
+}
+
+void DispatchEvent(Form* mainForm, XEvent& event) {
+  if (event.type < 0 || event.type >= LASTEvent) return;
+  const Route& route = Routes().routes[event.type];
+  if (route.handler == nullptr) return;
+  Form* form = Application::FindForm(TargetWindow(event));
+  if (form == nullptr) return;
+  if (route.needsEnabledForm && !form->IsEnabled()) return;
+  route.handler(mainForm, form, event);
+}
+
+void RunEventLoop(Form* mainForm) {
+  Application::ClearKeyStates();
+  Display* display = mainForm->GetApplication()->GetDisplay();
+  while (!Application::QuitRequested()) {
+    if (!Application::Timers().empty() && XPending(display) == 0) {
+      if (!WaitForConnection(display, kIdleStepMs)) {
+        Application::AdvanceIdleMilliseconds(kIdleStepMs);
+        Timer::TickTimers(kIdleStepMs);
+        continue;
+      }
+      // Readable but holding no whole event (a lone reply or error): never block on it.
+      if (XPending(display) == 0) continue;
+    }
+    XEvent event;
+    XNextEvent(display, &event);
+    DispatchEvent(mainForm, event);
+    Application::DeletePending();
+  }
+  Shutdown(mainForm);
+}

@@ -1,0 +1,22 @@
+// The one event loop of the program.
+//
+// RunEventLoop reads X events until the quit flag is set, finds the form each event belongs
+// to and delivers it to the form and its elements; while nothing is queued and timers exist
+// it waits at most 10 ms at a time and advances the timers by each idle 10 ms. No dialog runs
+// a loop of its own: a dialog disables its owner, and a disabled form gets only its own mouse
+// presses and releases. DispatchEvent routes one event exactly as the loop does.
+#pragma once
+
+#include <X11/Xlib.h>
+
+class Form;
+
+void RunEventLoop(Form* mainForm);
+
+// Delivers one event as the loop would; mainForm is the loop's main form (close requests on
+// it are only asked, never carried out here).
+void DispatchEvent(Form* mainForm, XEvent& event);
+
+// Waits up to timeoutMs for the X connection to become readable, resuming after signals.
+// Returns false when the whole time passed without input.
+bool WaitForConnection(Display* display, int timeoutMs);

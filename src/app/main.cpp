@@ -1,0 +1,31 @@
+// Tessarin: the sliding fifteen puzzle.
+//
+// Start here. The entry point clears the last run's log, opens the display through the
+// Application (app/), builds the main window FormMain (game/), and runs the one event loop
+// (app/EventLoop) until the player confirms leaving. Everything on screen is a GUIElement
+// (framework/) drawn through a Painter (graphics/); the buttons and dialogs live in widgets/
+// and dialogs/.
+#include <memory>
+#include <string>
+
+#include "app/Application.h"
+#include "app/EventLoop.h"
+#include "app/Log.h"
+#include "game/FormMain.h"
+#include "game/GameInfo.h"
+#include "util/FileUtils.h"
+
+int main() {
+  if (FileExists("log.txt")) RemoveFile("log.txt");
+
+  const std::string title = WindowTitle();
+  auto application = std::make_unique<Application>(title.c_str());
+  if (application->GetDisplay() == nullptr) return 1;
+
+  auto mainForm = std::make_unique<FormMain>(application.get(), title);
+  RunEventLoop(mainForm.get());
+  mainForm.reset();
+
+  if (!application->Close()) Log("Chiusura screen non riuscita");
+  return 0;
+}

@@ -1,0 +1,28 @@
+// The base of every element that lives inside a form: widgets, images, tiles, panels, timers.
+// A child has no window; it sits in a container (a form, or a panel in a form), positioned
+// relative to it, and paints straight into its form's window.
+#pragma once
+
+#include "framework/GUIElement.h"
+
+class Form;
+
+class Child : public GUIElement {
+ public:
+  Child();
+  ~Child() override;
+
+  // The form at the end of the parent chain, or null when the chain reaches none.
+  Form* GetParentForm() const;
+  // Converts a position in this child's container coordinates into form-window coordinates.
+  Point GetAbsolutePosition(int px, int py) const;
+  // Where this child's top-left corner lies in its form's window.
+  Point GetAbsolutePosition() const { return GetAbsolutePosition(x, y); }
+
+  // The background to paint on when erasing this child: its container's colour, else the
+  // form's, else the neutral grey.
+  std::int64_t ContainerBackColor() const;
+};
+
+// The nearest element of type "form" starting at the element itself; null when none.
+Form* FindForm(GUIElement* element);

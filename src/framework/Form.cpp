@@ -1,0 +1,336 @@
+#include "framework/Form.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <algorithm>
+
+#include "app/Application.h"
+#include "app/Log.h"
+#include "graphics/Color.h"
+
+namespace {
+constexpr const char* kClassName = "Tessarin.exe";
+constexpr long kEventMask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
+                            EnterWindowMask | LeaveWindowMask | PointerMotionMask |
+                            ButtonMotionMask | ExposureMask | StructureNotifyMask |
+                            SubstructureNotifyMask;
+static_assert(kEventMask == 0xAA07F, "forms listen to exactly these events");
+
+// Scoped owner of the three hint structures XAlloc* hands out.
+struct WindowHints {
+  XSizeHints* size = XAllocSizeHints();
+  XWMHints* wm = XAllocWMHints();
+  XClassHint* klass = XAllocClassHint();
+  ~WindowHints() {
+    if (size != nullptr) XFree(size);
+    if (wm != nullptr) XFree(wm);
+    if (klass != nullptr) XFree(klass);
+  }
+  bool Complete() const { return size != nullptr && wm != nullptr && klass != nullptr; }
+};
+
+// Scoped XTextProperty filled from one string; value is null when the conversion failed.
+struct TextProperty {
+  XTextProperty property{};
+  bool ok = false;
+  explicit TextProperty(const std::string& source) {
+    std::string copy = source;
+    char* list[] = {copy.data()};
+    ok = XStringListToTextProperty(list, 1, &property) != 0;
+  }
+  ~TextProperty() {
+    if (ok && property.value != nullptr) XFree(property.value);
+  }
+  XTextProperty* Get() { return ok ? &property : nullptr; }
+};
+}  // namespace
+
+Form::Form(void* context, bool isDialog) : GUIElement(context), isDialog(isDialog) {
+  type = "form";
+  backColor = -1;
+  Application::RegisterForm(this);
+}
+
+Form::~Form() {
+  Application::RemoveWinForm(this);
+  created = false;
+  ReleaseWindow();
+  // No form may keep a blocked pointer to this one, nor the loop a stale message box.
+  for (Form* form : Application::Forms()) {
+    if (form->modalChild == this) form->modalChild = nullptr;
+  }
+  if (Application::CurrentMessageBox() == this) Application::SetCurrentMessageBox(nullptr);
+}
+
+Display* Form::GetDisplay() const {
+  return application != nullptr ? application->GetDisplay() : nullptr;
+}
+
+void Form::ReleaseWindow() {
+  if (window == 0) return;
+  Application::ClearFocus();
+  Display* display = GetDisplay();
+  if (display != nullptr) {
+    XUnmapWindow(display, window);
+    XDestroyWindow(display, window);
+    XFlush(display);
+  }
+  window = 0;
+}
+
+int Form::GetActualWidth() {
+  if (!created || window == 0 || GetDisplay() == nullptr) return width;
+  Window root;
+  int gx, gy;
+  unsigned int w, h, border, depth;
+  if (!XGetGeometry(GetDisplay(), window, &root, &gx, &gy, &w, &h, &border, &depth)) return width;
+  return static_cast<int>(w);
+}
+
+int Form::GetActualHeight() {
+  if (!created || window == 0 || GetDisplay() == nullptr) return height;
+  Window root;
+  int gx, gy;
+  unsigned int w, h, border, depth;
+  if (!XGetGeometry(GetDisplay(), window, &root, &gx, &gy, &w, &h, &border, &depth)) return height;
+  return static_cast<int>(h);
+}
+
+Point Form::GetPosition() {
+  Display* display = GetDisplay();
+  if (!created || window == 0 || display == nullptr) return {x, y};
+  Window root = RootWindow(display, application->GetScreen());
+  int rootX = 0, rootY = 0;
+  Window childWindow;
+  XTranslateCoordinates(display, window, root, 0, 0, &rootX, &rootY, &childWindow);
+  return {rootX, rootY};
+}
+
+void Form::SetBackColor(std::int64_t color) {
+  backColor = color;
+  if (created) UpdateBackColor();
+}
+
+void Form::Show() {
+  GUIElement::Show();
+  if (created && GetDisplay() != nullptr) {
+    XRaiseWindow(GetDisplay(), window);
+    XFlush(GetDisplay());
+  }
+}
+
+void Form::ShowAndMap() {
+  GUIElement::Show();
+  if (created && GetDisplay() != nullptr) XMapWindow(GetDisplay(), window);
+}
+
+void Form::Hide() {
+  GUIElement::Hide();
+  if (created && GetDisplay() != nullptr) XUnmapWindow(GetDisplay(), window);
+}
+
+void Form::SetFocus() {
+  if (created && GetDisplay() != nullptr) {
+    XSetInputFocus(GetDisplay(), window, RevertToNone, CurrentTime);
+  }
+  focused = true;
+}
+
+void Form::Paint() {
+  for (GUIElement* child : Application::CollectChildren(id)) {
+    if (child->IsDrawable() && child->IsCreated()) child->Paint();
+  }
+}
+
+void Form::SetFlagA(bool on) {
+  if (created) GUIElement::SetFlagA(on);
+}
+
+void Form::Create() {
+  if (created) return;
+  if (application == nullptr || application->GetDisplay() == nullptr) {
+    Log("E' necessario impostare il display");
+    return;
+  }
+  Display* display = application->GetDisplay();
+  int screen = application->GetScreen();
+  unsigned long background = backColor == -1 ? kFallbackGrey : static_cast<unsigned long>(backColor);
+  window = XCreateSimpleWindow(display, RootWindow(display, screen), x, y, width, height, 1,
+                               BlackPixel(display, screen), background);
+  if (window != 0) SetWindowProperties();
+  SetFocus();
+  if (window == 0) {
+    Log("Errore creazione Form ");
+    return;
+  }
+  AssignId();
+  Application::SetLoading(true);
+  Load(tag == 0 ? id : tag);
+  Application::SetLoading(false);
+  created = true;
+  UpdateBackColor();
+  AfterCreate();
+  XMapWindow(display, window);
+  visible = true;
+  XFlush(display);
+}
+
+void Form::SetWindowProperties() {
+  Display* display = GetDisplay();
+  WindowHints hints;
+  if (!hints.Complete()) {
+    Log("XAllocSizeHints/XAllocWMHints/XAllocClassHint failed");
+  } else {
+    hints.size->flags = PPosition | PSize | PMinSize | PMaxSize;
+    hints.size->x = x;
+    hints.size->y = y;
+    hints.size->width = hints.size->min_width = hints.size->max_width = width;
+    hints.size->height = hints.size->min_height = hints.size->max_height = height;
+
+    hints.wm->flags = InputHint | StateHint | IconPixmapHint;
+    hints.wm->input = True;
+    hints.wm->initial_state = NormalState;
+    hints.wm->icon_pixmap = iconPixmap;
+
+    std::string className = kClassName;
+    hints.klass->res_name = className.data();
+    hints.klass->res_class = className.data();
+
+    TextProperty windowName(GetText());
+    TextProperty iconName(kClassName);
+    if (!windowName.ok || !iconName.ok) Log("XStringListToTextProperty - error");
+    XSetWMProperties(display, window, windowName.Get(), iconName.Get(), nullptr, 0, hints.size,
+                     hints.wm, hints.klass);
+
+    wmDeleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(display, window, &wmDeleteWindow, 1);
+    XSelectInput(display, window, kEventMask);
+  }
+  if (isDialog) {
+    Atom windowType = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
+    Atom dialogType = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+    XChangeProperty(display, window, windowType, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(&dialogType), 1);
+  }
+}
+
+void Form::ApplyPosition() {
+  if (window != 0 && GetDisplay() != nullptr) XMoveWindow(GetDisplay(), window, x, y);
+}
+
+void Form::ApplySize() {
+  if (window != 0 && GetDisplay() != nullptr) {
+    XResizeWindow(GetDisplay(), window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+  }
+}
+
+void Form::ApplyBringToFront() {
+  if (window != 0 && GetDisplay() != nullptr) XRaiseWindow(GetDisplay(), window);
+}
+
+void Form::ApplySendToBack() {
+  if (window != 0 && GetDisplay() != nullptr) XLowerWindow(GetDisplay(), window);
+}
+
+void Form::ApplyBackColor() {}
+void Form::OnChildAdded(GUIElement*) {}
+void Form::OnAttributesChanged() {}
+
+void Form::FormHookA() {}
+void Form::FormHookB() {}
+std::string Form::GetTitle() { return GetValue(); }
+
+void Form::SetTitle(const std::string& title) {
+  SetText(title);
+  if (created) ApplyTitleToWindow();
+}
+
+void Form::ApplyTitleToWindow() {
+  TextProperty title(GetText());
+  if (!title.ok) {
+    Log("XStringListToTextProperty - out of memory");
+    return;
+  }
+  XSetWMName(GetDisplay(), window, title.Get());
+  XSetWMIconName(GetDisplay(), window, title.Get());
+}
+
+std::string Form::GetCaption() { return GetValue(); }
+void Form::SetCaption(const std::string& caption) { SetTitle(std::string(caption)); }
+void Form::AfterCreate() {}
+void Form::OnUserMessage() {}
+void Form::FormHookC() {}
+void Form::SetStyleFlag1(bool on) { styleFlag1 = on; }
+void Form::SetStyleFlag2(bool on) { styleFlag2 = on; }
+void Form::SetStyleFlag3(bool on) { styleFlag3 = on; }
+
+void Form::DestroyWindow() {
+  created = false;
+  ReleaseWindow();
+}
+
+void Form::OnDialogResult(std::uint32_t, int) {}
+bool Form::IsDialog() { return isDialog; }
+
+void Form::SetIcon(Pixmap pixmap) {
+  iconPixmap = pixmap;
+  if (!created || GetDisplay() == nullptr) return;
+  XWMHints hints{};
+  hints.flags = InputHint | StateHint | IconPixmapHint;
+  hints.input = True;
+  hints.initial_state = NormalState;
+  hints.icon_pixmap = pixmap;
+  XSetWMHints(GetDisplay(), window, &hints);
+}
+
+void Form::SetClientSize(int w, int h) { SetClientSizeEx(w, h, true); }
+
+void Form::SetClientSizeEx(int w, int h, bool adjust) {
+  if (!created) return;
+  int dw = std::max(0, GetWidth() - GetActualWidth());
+  int dh = std::max(0, GetHeight() - GetActualHeight());
+  if (adjust) {
+    Point position = GetPosition();
+    SetPosition(position.x - dw, position.y - 2 * dh);
+  }
+  SetSize(w + dw, h + dh);
+}
+
+void Form::SetStyleFlag4(bool on) { styleFlag4 = on; }
+void Form::SetStyleFlag5(bool on) { styleFlag5 = on; }
+void Form::SetModalChild(Form* form) { modalChild = form; }
+
+void Form::SetBounds(int newX, int newY, int w, int h) {
+  x = newX;
+  y = newY;
+  width = w;
+  height = h;
+}
+
+void Form::SetApplication(Application* app) { application = app; }
+Application* Form::GetApplication() { return application; }
+
+void Form::CenterOnScreen() {
+  int screenW = application != nullptr ? application->GetScreenWidth()
+                                       : Application::DefaultScreenWidth();
+  int screenH = application != nullptr ? application->GetScreenHeight()
+                                       : Application::DefaultScreenHeight();
+  MoveTo((screenW - width) / 2, (screenH - height) / 2);
+}
+
+void Form::Open() {
+  if (!created) Create();
+  visible = true;
+}
+
+void Form::OpenAgain() { Open(); }
+Window Form::GetWindow() { return window; }
+
+void Form::SetFlagBIfCreated() {
+  if (created) SetFlagB(true);
+}
+
+void Form::ClearFlagBIfCreated() {
+  if (created) SetFlagB(false);
+}

@@ -1,0 +1,102 @@
+// A top-level window: the only kind of element that owns an X window.
+//
+// A Form creates its window with fixed-size hints, window-manager hints, class "Tessarin.exe",
+// the WM_DELETE_WINDOW protocol and, for dialogs, the dialog window type; it maps, moves,
+// raises and destroys it, and repaints its drawable children on every Expose. The concrete
+// form builds its children in its OnLoad callback and destroys them in its destructor.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <string>
+
+#include "framework/GUIElement.h"
+
+class Application;
+
+class Form : public GUIElement {
+ public:
+  explicit Form(void* context = nullptr, bool isDialog = false);
+  ~Form() override;
+
+  // GUIElement operations a form gives its own meaning.
+  int GetActualWidth() override;
+  int GetActualHeight() override;
+  Point GetPosition() override;
+  void SetBackColor(std::int64_t color) override;
+  void Show() override;
+  void ShowAndMap() override;
+  void Hide() override;
+  void SetFocus() override;
+  void Paint() override;
+  void SetFlagA(bool on) override;
+  void Create() override;
+  void ApplyPosition() override;
+  void ApplySize() override;
+  void ApplyBringToFront() override;
+  void ApplySendToBack() override;
+  void ApplyBackColor() override;
+  void OnChildAdded(GUIElement* element) override;
+  void OnAttributesChanged() override;
+
+  // The 30 operations every form adds, in their fixed order.
+  virtual void FormHookA();
+  virtual void FormHookB();
+  virtual std::string GetTitle();
+  virtual void SetTitle(const std::string& title);
+  virtual std::string GetCaption();
+  virtual void SetCaption(const std::string& caption);
+  virtual void AfterCreate();
+  virtual void OnUserMessage();
+  virtual void FormHookC();
+  virtual void SetStyleFlag1(bool on);
+  virtual void SetStyleFlag2(bool on);
+  virtual void SetStyleFlag3(bool on);
+  virtual void DestroyWindow();
+  virtual void OnDialogResult(std::uint32_t dialogId, int result);
+  virtual bool IsDialog();
+  virtual void SetIcon(Pixmap pixmap);
+  virtual void SetClientSize(int w, int h);
+  virtual void SetClientSizeEx(int w, int h, bool adjust);
+  virtual void SetStyleFlag4(bool on);
+  virtual void SetStyleFlag5(bool on);
+  virtual void SetModalChild(Form* form);
+  virtual void SetBounds(int newX, int newY, int w, int h);
+  virtual void SetApplication(Application* app);
+  virtual Application* GetApplication();
+  virtual void CenterOnScreen();
+  virtual void Open();
+  virtual void OpenAgain();
+  virtual Window GetWindow();
+  virtual void SetFlagBIfCreated();
+  virtual void ClearFlagBIfCreated();
+
+  Form* GetModalChild() const { return modalChild; }
+  Atom GetDeleteWindowAtom() const { return wmDeleteWindow; }
+  bool GetStyleFlag1() const { return styleFlag1; }
+  bool GetStyleFlag2() const { return styleFlag2; }
+  bool GetStyleFlag3() const { return styleFlag3; }
+  bool GetStyleFlag4() const { return styleFlag4; }
+  bool GetStyleFlag5() const { return styleFlag5; }
+
+ protected:
+  Display* GetDisplay() const;
+  void SetDialog(bool on) { isDialog = on; }
+
+  Form* modalChild = nullptr;
+  Atom wmDeleteWindow = 0;
+  Pixmap iconPixmap = 0;
+  Application* application = nullptr;
+  Window window = 0;
+  bool styleFlag5 = true;
+  bool styleFlag1 = true;
+  bool styleFlag2 = true;
+  bool styleFlag3 = true;
+  bool isDialog;
+  bool styleFlag4 = false;
+
+ private:
+  void SetWindowProperties();
+  void ApplyTitleToWindow();
+  void ReleaseWindow();
+};

@@ -1,0 +1,87 @@
+#include "game/PuzzleRules.h"
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+bool rngSeeded = false;
+}
+
+int RandomInt(int lo, int hi) {
+  if (!rngSeeded) {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    rngSeeded = true;
+  }
+  return lo + std::rand() % (hi - lo + 1);
+}
+
+void ResetRandomSeed() { rngSeeded = false; }
+
+bool IsEvenPermutation(const std::vector<int>& values) {
+  const int n = static_cast<int>(values.size());
+  if (n - 1 < 1) return true;
+  int inversions = 0;
+  for (int i = 0; i < n - 1; ++i) {
+    for (int j = i + 1; j <= n - 2; ++j) {
+      if (values[j] < values[i]) ++inversions;
+    }
+  }
+  return inversions % 2 == 0;
+}
+
+namespace {
+// One draw of 15 distinct tiles, the empty cell last; the scratch list carries 0 for it.
+Board DrawArrangement(std::vector<int>& scratch) {
+  Board board{};
+  bool used[kCellCount + 1] = {};
+  scratch.clear();
+  for (int i = 0; i < kCellCount - 1; ++i) {
+    int r;
+    do {
+      r = RandomInt(1, 15);
+    } while (used[r]);
+    used[r] = true;
+    board[i] = r;
+    scratch.push_back(r);
+  }
+  board[kCellCount - 1] = kEmptyCell;
+  scratch.push_back(0);
+  return board;
+}
+}  // namespace
+
+Board ShuffleBoard() {
+  // An odd arrangement is simply drawn again from the running generator: reseeding from the
+  // clock would repeat the same draw until the next second.
+  std::vector<int> scratch;
+  scratch.reserve(kCellCount);
+  while (true) {
+    Board board = DrawArrangement(scratch);
+    if (IsEvenPermutation(scratch)) return board;
+  }
+}
+
+bool IsSolved(const Board& board) {
+  for (int i = 0; i < kCellCount; ++i) {
+    if (board[i] != i + 1) return false;
+  }
+  return true;
+}
+
+int EmptyNeighbour(const Board& board, int k) {
+  if (k < 0 || k >= kCellCount) return -1;
+  const int column = k % kBoardSide;
+  if (column != 0 && board[k - 1] == kEmptyCell) return k - 1;
+  if (column != kBoardSide - 1 && board[k + 1] == kEmptyCell) return k + 1;
+  if (k >= kBoardSide && board[k - kBoardSide] == kEmptyCell) return k - kBoardSide;
+  if (k < kCellCount - kBoardSide && board[k + kBoardSide] == kEmptyCell) return k + kBoardSide;
+  return -1;
+}
+
+bool MoveTile(Board& board, int k) {
+  int empty = EmptyNeighbour(board, k);
+  if (empty < 0) return false;
+  board[empty] = board[k];
+  board[k] = kEmptyCell;
+  return true;
+}

@@ -1,0 +1,14 @@
+// A colour 0x00RRGGBB, used unchanged as the X pixel value on a 24-bit TrueColor visual.
+// kNoColor (-1) means "no colour": drawing calls keep the current foreground, and an element
+// without a background is painted on its container's.
+#pragma once
+
+#include <cstdint>
+
+using Color = std::int32_t;
+
+constexpr Color kNoColor = -1;
+constexpr Color kFallbackGrey = 0xAAAAAA;
+constexpr Color kBlack = 0x000000;
+constexpr Color kWhite = 0xFFFFFF;
+constexpr Color kDisabledText = 0x9B9B9B;

@@ -1,0 +1,170 @@
+#include "support/XServerFixture.h"
+
+#include <X11/extensions/XTest.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "app/EventLoop.h"
+#include "framework/Form.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+}
+
+void XServerFixture::SetUp() {
+  ASSERT_NE(std::getenv("DISPLAY"), nullptr)
+      << "X tests need the private server: run them through tools/run-with-xvfb.sh";
+  Application::ResetProcessState();
+  app = std::make_unique<Application>("tessarin-test");
+  ASSERT_NE(app->GetDisplay(), nullptr) << "cannot open the test X server";
+}
+
+void XServerFixture::TearDown() {
+  Application::DeletePending();
+  if (Form* box = Application::CurrentMessageBox()) {
+    Application::SetCurrentMessageBox(nullptr);
+    delete box;
+  }
+  app.reset();
+  Application::ResetProcessState();
+}
+
+void XServerFixture::Pump(Form* mainForm, int quietMs) {
+  Display* d = display();
+  XSync(d, False);
+  auto quietSince = Clock::now();
+  while (Clock::now() - quietSince < std::chrono::milliseconds(quietMs)) {
+    if (XPending(d) == 0) {
+      pollfd fd{ConnectionNumber(d), POLLIN, 0};
+      poll(&fd, 1, 5);
+      continue;
+    }
+    XEvent event;
+    XNextEvent(d, &event);
+    DispatchEvent(mainForm, event);
+    Application::DeletePending();
+    XSync(d, False);
+    quietSince = Clock::now();
+  }
+}
+
+bool XServerFixture::PumpUntil(Form* mainForm, const std::function<bool()>& done) {
+  auto deadline = Clock::now() + std::chrono::seconds(2);
+  while (!done() && Clock::now() < deadline) Pump(mainForm, 10);
+  return done();
+}
+
+void XServerFixture::WaitUntilMapped(Form* form) {
+  Display* d = display();
+  auto deadline = Clock::now() + std::chrono::seconds(3);
+  while (Clock::now() < deadline) {
+    XWindowAttributes attributes{};
+    if (form->GetWindow() != 0 && XGetWindowAttributes(d, form->GetWindow(), &attributes) &&
+        attributes.map_state == IsViewable) {
+      break;
+    }
+    Pump(form, 5);
+  }
+  Pump(form);
+}
+
+Color XServerFixture::PixelAtWindow(Window window, int x, int y) {
+  XImage* image = XGetImage(display(), window, x, y, 1, 1, AllPlanes, ZPixmap);
+  if (image == nullptr) return kNoColor;
+  Color pixel = static_cast<Color>(XGetPixel(image, 0, 0) & 0xFFFFFF);
+  XDestroyImage(image);
+  return pixel;
+}
+
+Color XServerFixture::PixelAt(Form* form, int x, int y) {
+  XSync(display(), False);
+  return PixelAtWindow(form->GetWindow(), x, y);
+}
+
+void XServerFixture::MoveTo(Form* form, int x, int y) {
+  Display* d = display();
+  Window root = DefaultRootWindow(d);
+  int rootX = 0, rootY = 0;
+  Window child;
+  XTranslateCoordinates(d, form->GetWindow(), root, x, y, &rootX, &rootY, &child);
+  XTestFakeMotionEvent(d, DefaultScreen(d), rootX, rootY, CurrentTime);
+  XSync(d, False);
+}
+
+void XServerFixture::Press(Form* form, int x, int y, unsigned button) {
+  MoveTo(form, x, y);
+  XTestFakeButtonEvent(display(), button, True, CurrentTime);
+  XSync(display(), False);
+}
+
+void XServerFixture::Release(Form* form, int x, int y, unsigned button) {
+  MoveTo(form, x, y);
+  XTestFakeButtonEvent(display(), button, False, CurrentTime);
+  XSync(display(), False);
+}
+
+void XServerFixture::Click(Form* form, int x, int y, unsigned button) {
+  Press(form, x, y, button);
+  Release(form, x, y, button);
+}
+
+void XServerFixture::KeyDown(unsigned long keysym) {
+  KeyCode code = XKeysymToKeycode(display(), keysym);
+  XTestFakeKeyEvent(display(), code, True, CurrentTime);
+  XSync(display(), False);
+}
+
+void XServerFixture::KeyUp(unsigned long keysym) {
+  KeyCode code = XKeysymToKeycode(display(), keysym);
+  XTestFakeKeyEvent(display(), code, False, CurrentTime);
+  XSync(display(), False);
+}
+
+void XServerFixture::TypeKey(unsigned long keysym) {
+  KeyDown(keysym);
+  KeyUp(keysym);
+}
+
+void XServerFixture::SendCloseRequest(Form* form) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = form->GetWindow();
+  event.xclient.message_type = XInternAtom(display(), "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display(), "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display(), form->GetWindow(), False, NoEventMask, &event);
+  XSync(display(), False);
+}
+
+void XServerFixture::SendUserMessage(Form* form) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = form->GetWindow();
+  event.xclient.message_type = None;
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = 1;
+  XSendEvent(display(), form->GetWindow(), False, NoEventMask, &event);
+  XSync(display(), False);
+}
+
+TempDir::TempDir() {
+  char pattern[] = "/tmp/tessarin-test-XXXXXX";
+  const char* made = mkdtemp(pattern);
+  path = made != nullptr ? made : "/tmp";
+}
+
+TempDir::~TempDir() {
+  if (path.rfind("/tmp/tessarin-test-", 0) == 0) {
+    std::string command = "rm -rf '" + path + "'";
+    if (std::system(command.c_str()) != 0) {
+      // Leaving a scratch folder behind is harmless.
+    }
+  }
+}
