@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds Tessarin with warnings as errors and runs every test against a private Xvfb; then
+# builds again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the suite once
+# more. Pass --no-sanitizers to skip the second pass.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/tools/install-deps.sh"
+
+jobs=$(nproc)
+run_pass() {
+  local name=$1
+  shift
+  local dir="$root/build-$name"
+  echo "=== $name build"
+  cmake -S "$root" -B "$dir" -DTESSARIN_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+  echo "=== $name tests"
+  (cd "$dir" && "$root/tools/run-with-xvfb.sh" ctest --output-on-failure -j"$jobs")
+}
+
+run_pass ci -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if [ "${1:-}" != "--no-sanitizers" ]; then
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  run_pass sanitize -DCMAKE_BUILD_TYPE=Debug -DTESSARIN_SANITIZE=ON
+fi
