@@ -1,3 +1,6 @@
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
 #include "support/XServerFixture.h"
 
 #include <X11/extensions/XTest.h>

@@ -3,8 +3,10 @@
 // through the real dispatch, to read pixels back, and to press keys and buttons through XTEST.
 #pragma once
 
-#include <X11/Xlib.h>
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
 
 #include <functional>
 #include <memory>
