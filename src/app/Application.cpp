@@ -86,7 +86,9 @@ int Application::DefaultScreenHeight() {
   return defaultApplication != nullptr ? defaultApplication->screenHeight : 0;
 }
 
-void Application::RegisterElement(GUIElement* element) { elements.push_back(element); }
+void Application::RegisterElement(GUIElement* element) {
+  elements.push_back(element);
+}
 
 void Application::RegisterForm(GUIElement* element) {
   if (element->GetType() == "form") forms.push_back(static_cast<Form*>(element));
@@ -205,13 +207,17 @@ void Application::DeletePending() {
   }
 }
 
-bool Application::IsKeyDown(int ch) { return ch >= 0 && ch < 256 && keyStates[ch] != 0; }
+bool Application::IsKeyDown(int ch) {
+  return ch >= 0 && ch < 256 && keyStates[ch] != 0;
+}
 
 void Application::SetKeyDown(int ch, bool down) {
   if (ch >= 0 && ch < 256) keyStates[ch] = down ? 1 : 0;
 }
 
-void Application::ClearKeyStates() { std::memset(keyStates, 0, sizeof keyStates); }
+void Application::ClearKeyStates() {
+  std::memset(keyStates, 0, sizeof keyStates);
+}
 
 void Application::ResetProcessState() {
   elements.clear();

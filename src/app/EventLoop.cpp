@@ -30,7 +30,9 @@ KeyInput LookupKey(XKeyEvent& event) {
   return input;
 }
 
-GUIElement* Focused() { return Application::FocusedElement(); }
+GUIElement* Focused() {
+  return Application::FocusedElement();
+}
 
 void MoveFocusTo(GUIElement* element) {
   if (GUIElement* previous = Focused()) previous->LostFocus();
@@ -75,8 +77,7 @@ void OnKeyPress(Form*, Form* form, XEvent& event) {
 
 void OnKeyRelease(Form*, Form* form, XEvent& event) {
   KeyInput key = LookupKey(event.xkey);
-  bool tabTraversal =
-      key.keysym == XK_Tab && (Focused() == nullptr || Focused()->IsFocusable());
+  bool tabTraversal = key.keysym == XK_Tab && (Focused() == nullptr || Focused()->IsFocusable());
   if (tabTraversal) {
     TraverseFocus(form);
   } else if (GUIElement* focused = Focused()) {
@@ -183,9 +184,15 @@ void OnMotion(Form*, Form* form, XEvent& event) {
   form->MouseMove(event.xmotion.x, event.xmotion.y);
 }
 
-void OnEnter(Form*, Form* form, XEvent&) { form->MouseEnter(); }
-void OnLeave(Form*, Form* form, XEvent&) { form->MouseLeave(); }
-void OnExpose(Form*, Form* form, XEvent&) { form->Paint(); }
+void OnEnter(Form*, Form* form, XEvent&) {
+  form->MouseEnter();
+}
+void OnLeave(Form*, Form* form, XEvent&) {
+  form->MouseLeave();
+}
+void OnExpose(Form*, Form* form, XEvent&) {
+  form->Paint();
+}
 void OnDestroy(Form*, Form*, XEvent&) {}
 
 void OnConfigure(Form*, Form* form, XEvent& event) {

@@ -23,4 +23,6 @@ void Log(const char* text) {
   std::fclose(file);
 }
 
-void Log(const std::string& message) { Log(message.c_str()); }
+void Log(const std::string& message) {
+  Log(message.c_str());
+}

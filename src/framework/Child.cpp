@@ -4,9 +4,13 @@
 #include "framework/Form.h"
 #include "graphics/Color.h"
 
-Child::Child() { isChild = true; }
+Child::Child() {
+  isChild = true;
+}
 
-Child::~Child() { Application::RemoveWinForm(this); }
+Child::~Child() {
+  Application::RemoveWinForm(this);
+}
 
 Form* FindForm(GUIElement* element) {
   // A chain longer than the registry would be a cycle; stop rather than spin.
@@ -17,7 +21,9 @@ Form* FindForm(GUIElement* element) {
   return nullptr;
 }
 
-Form* Child::GetParentForm() const { return FindForm(parent); }
+Form* Child::GetParentForm() const {
+  return FindForm(parent);
+}
 
 Point Child::GetAbsolutePosition(int px, int py) const {
   std::size_t steps = Application::Elements().size() + 1;

@@ -155,7 +155,8 @@ void Form::Create() {
   }
   Display* display = application->GetDisplay();
   int screen = application->GetScreen();
-  unsigned long background = backColor == -1 ? kFallbackGrey : static_cast<unsigned long>(backColor);
+  unsigned long background =
+      backColor == -1 ? kFallbackGrey : static_cast<unsigned long>(backColor);
   window = XCreateSimpleWindow(display, RootWindow(display, screen), x, y, width, height, 1,
                                BlackPixel(display, screen), background);
   if (window != 0) SetWindowProperties();
@@ -221,7 +222,8 @@ void Form::ApplyPosition() {
 
 void Form::ApplySize() {
   if (window != 0 && GetDisplay() != nullptr) {
-    XResizeWindow(GetDisplay(), window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XResizeWindow(GetDisplay(), window, static_cast<unsigned>(width),
+                  static_cast<unsigned>(height));
   }
 }
 
@@ -239,7 +241,9 @@ void Form::OnAttributesChanged() {}
 
 void Form::FormHookA() {}
 void Form::FormHookB() {}
-std::string Form::GetTitle() { return GetValue(); }
+std::string Form::GetTitle() {
+  return GetValue();
+}
 
 void Form::SetTitle(const std::string& title) {
   SetText(title);
@@ -256,14 +260,24 @@ void Form::ApplyTitleToWindow() {
   XSetWMIconName(GetDisplay(), window, title.Get());
 }
 
-std::string Form::GetCaption() { return GetValue(); }
-void Form::SetCaption(const std::string& caption) { SetTitle(std::string(caption)); }
+std::string Form::GetCaption() {
+  return GetValue();
+}
+void Form::SetCaption(const std::string& caption) {
+  SetTitle(std::string(caption));
+}
 void Form::AfterCreate() {}
 void Form::OnUserMessage() {}
 void Form::FormHookC() {}
-void Form::SetStyleFlag1(bool on) { styleFlag1 = on; }
-void Form::SetStyleFlag2(bool on) { styleFlag2 = on; }
-void Form::SetStyleFlag3(bool on) { styleFlag3 = on; }
+void Form::SetStyleFlag1(bool on) {
+  styleFlag1 = on;
+}
+void Form::SetStyleFlag2(bool on) {
+  styleFlag2 = on;
+}
+void Form::SetStyleFlag3(bool on) {
+  styleFlag3 = on;
+}
 
 void Form::DestroyWindow() {
   created = false;
@@ -271,7 +285,9 @@ void Form::DestroyWindow() {
 }
 
 void Form::OnDialogResult(std::uint32_t, int) {}
-bool Form::IsDialog() { return isDialog; }
+bool Form::IsDialog() {
+  return isDialog;
+}
 
 void Form::SetIcon(Pixmap pixmap) {
   iconPixmap = pixmap;
@@ -284,7 +300,9 @@ void Form::SetIcon(Pixmap pixmap) {
   XSetWMHints(GetDisplay(), window, &hints);
 }
 
-void Form::SetClientSize(int w, int h) { SetClientSizeEx(w, h, true); }
+void Form::SetClientSize(int w, int h) {
+  SetClientSizeEx(w, h, true);
+}
 
 void Form::SetClientSizeEx(int w, int h, bool adjust) {
   if (!created) return;
@@ -297,9 +315,15 @@ void Form::SetClientSizeEx(int w, int h, bool adjust) {
   SetSize(w + dw, h + dh);
 }
 
-void Form::SetStyleFlag4(bool on) { styleFlag4 = on; }
-void Form::SetStyleFlag5(bool on) { styleFlag5 = on; }
-void Form::SetModalChild(Form* form) { modalChild = form; }
+void Form::SetStyleFlag4(bool on) {
+  styleFlag4 = on;
+}
+void Form::SetStyleFlag5(bool on) {
+  styleFlag5 = on;
+}
+void Form::SetModalChild(Form* form) {
+  modalChild = form;
+}
 
 void Form::SetBounds(int newX, int newY, int w, int h) {
   x = newX;
@@ -308,14 +332,18 @@ void Form::SetBounds(int newX, int newY, int w, int h) {
   height = h;
 }
 
-void Form::SetApplication(Application* app) { application = app; }
-Application* Form::GetApplication() { return application; }
+void Form::SetApplication(Application* app) {
+  application = app;
+}
+Application* Form::GetApplication() {
+  return application;
+}
 
 void Form::CenterOnScreen() {
-  int screenW = application != nullptr ? application->GetScreenWidth()
-                                       : Application::DefaultScreenWidth();
-  int screenH = application != nullptr ? application->GetScreenHeight()
-                                       : Application::DefaultScreenHeight();
+  int screenW =
+      application != nullptr ? application->GetScreenWidth() : Application::DefaultScreenWidth();
+  int screenH =
+      application != nullptr ? application->GetScreenHeight() : Application::DefaultScreenHeight();
   MoveTo((screenW - width) / 2, (screenH - height) / 2);
 }
 
@@ -324,8 +352,12 @@ void Form::Open() {
   visible = true;
 }
 
-void Form::OpenAgain() { Open(); }
-Window Form::GetWindow() { return window; }
+void Form::OpenAgain() {
+  Open();
+}
+Window Form::GetWindow() {
+  return window;
+}
 
 void Form::SetFlagBIfCreated() {
   if (created) SetFlagB(true);

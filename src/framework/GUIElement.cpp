@@ -26,13 +26,27 @@ void GUIElement::AssignIdIfMissing() {
   tag = id;
 }
 
-int GUIElement::GetWidth() { return width; }
-int GUIElement::GetActualWidth() { return width; }
-int GUIElement::GetHeight() { return height; }
-int GUIElement::GetActualHeight() { return height; }
-Point GUIElement::GetPosition() { return {x, y}; }
-Point GUIElement::GetSize() { return {width, height}; }
-Point GUIElement::GetExtent() { return GetSize(); }
+int GUIElement::GetWidth() {
+  return width;
+}
+int GUIElement::GetActualWidth() {
+  return width;
+}
+int GUIElement::GetHeight() {
+  return height;
+}
+int GUIElement::GetActualHeight() {
+  return height;
+}
+Point GUIElement::GetPosition() {
+  return {x, y};
+}
+Point GUIElement::GetSize() {
+  return {width, height};
+}
+Point GUIElement::GetExtent() {
+  return GetSize();
+}
 
 void GUIElement::SetSize(int w, int h) {
   if (w == width && h == height) return;
@@ -51,31 +65,45 @@ void GUIElement::MoveTo(int newX, int newY) {
   SetPosition(newX < 0 ? 0 : newX, newY < 0 ? 0 : newY);
 }
 
-void GUIElement::SetPositionPoint(Point point) { SetPosition(point.x, point.y); }
+void GUIElement::SetPositionPoint(Point point) {
+  SetPosition(point.x, point.y);
+}
 
 void GUIElement::SetBackColor(std::int64_t color) {
   backColor = color;
   if (created) Paint();
 }
 
-std::int64_t GUIElement::GetBackColor() { return backColor; }
+std::int64_t GUIElement::GetBackColor() {
+  return backColor;
+}
 
 void GUIElement::Show() {
   if (!created) Create();
   visible = true;
 }
 
-void GUIElement::ShowAndMap() { GUIElement::Show(); }
+void GUIElement::ShowAndMap() {
+  GUIElement::Show();
+}
 
 void GUIElement::Hide() {
   if (created) visible = false;
 }
 
-bool GUIElement::IsVisible() { return visible; }
-bool GUIElement::IsCreated() { return created; }
+bool GUIElement::IsVisible() {
+  return visible;
+}
+bool GUIElement::IsCreated() {
+  return created;
+}
 void GUIElement::ReservedA() {}
-void GUIElement::SetEnabled(bool on) { enabled = on; }
-bool GUIElement::IsEnabled() { return enabled; }
+void GUIElement::SetEnabled(bool on) {
+  enabled = on;
+}
+bool GUIElement::IsEnabled() {
+  return enabled;
+}
 
 void GUIElement::AddChild(GUIElement* element) {
   if (created && element != nullptr && element->GetTagAddress() != nullptr) OnChildAdded(element);
@@ -85,33 +113,53 @@ void GUIElement::BringToFront() {
   if (created) ApplyBringToFront();
 }
 
-void GUIElement::Raise() { BringToFront(); }
+void GUIElement::Raise() {
+  BringToFront();
+}
 
 void GUIElement::SendToBack() {
   if (created) ApplySendToBack();
 }
 
-void GUIElement::SetName(const std::string& newName) { name = newName; }
-std::string GUIElement::GetName() { return name; }
+void GUIElement::SetName(const std::string& newName) {
+  name = newName;
+}
+std::string GUIElement::GetName() {
+  return name;
+}
 
 void GUIElement::SetFont(const MyFont& newFont) {
   font = newFont;
   if (created) OnAttributesChanged();
 }
 
-MyFont& GUIElement::GetFont() { return font; }
-bool GUIElement::IsFocusable() { return focusable; }
-bool GUIElement::IsDrawable() { return drawable; }
-bool GUIElement::IsChild() { return isChild; }
+MyFont& GUIElement::GetFont() {
+  return font;
+}
+bool GUIElement::IsFocusable() {
+  return focusable;
+}
+bool GUIElement::IsDrawable() {
+  return drawable;
+}
+bool GUIElement::IsChild() {
+  return isChild;
+}
 
 bool GUIElement::Contains(Point point) {
   return created && visible && x <= point.x && point.x <= x + width && y <= point.y &&
          point.y <= y + height;
 }
 
-void GUIElement::SetText(const std::string& newText) { text = newText; }
-std::string GUIElement::GetText() { return text; }
-std::string GUIElement::GetValue() { return GetText(); }
+void GUIElement::SetText(const std::string& newText) {
+  text = newText;
+}
+std::string GUIElement::GetText() {
+  return text;
+}
+std::string GUIElement::GetValue() {
+  return GetText();
+}
 
 void GUIElement::MouseUp(Point point) {
   if (onMouseUp != nullptr) onMouseUp(this, tag, point);
@@ -148,7 +196,9 @@ void GUIElement::KeyDown(unsigned long keysym) {
   if (onKeyDown != nullptr) onKeyDown(this, keysym);
 }
 
-bool GUIElement::KeyChar(char ch) { return onKeyChar == nullptr || onKeyChar(this, ch); }
+bool GUIElement::KeyChar(char ch) {
+  return onKeyChar == nullptr || onKeyChar(this, ch);
+}
 
 void GUIElement::MouseMove(int px, int py) {
   if (onMouseMove != nullptr) onMouseMove(this, px, py);
@@ -162,7 +212,9 @@ void GUIElement::AuxEventB(long value) {
   if (onAuxEventB != nullptr) onAuxEventB(this, value);
 }
 
-void GUIElement::SetFocus() { focused = true; }
+void GUIElement::SetFocus() {
+  focused = true;
+}
 
 void GUIElement::Moved() {
   if (onMove != nullptr) onMove(this);
@@ -175,7 +227,9 @@ void GUIElement::Resized() {
 
 void GUIElement::Paint() {}
 
-bool GUIElement::QueryClose() { return onClosing == nullptr || onClosing(this); }
+bool GUIElement::QueryClose() {
+  return onClosing == nullptr || onClosing(this);
+}
 
 void GUIElement::Close() {
   if (onClose != nullptr) onClose(this);
@@ -212,8 +266,12 @@ void GUIElement::UpdateBackColor() {
   if (created) ApplyBackColor();
 }
 
-bool GUIElement::GetFlagA() { return flagA; }
-bool GUIElement::GetFlagB() { return flagB; }
+bool GUIElement::GetFlagA() {
+  return flagA;
+}
+bool GUIElement::GetFlagB() {
+  return flagB;
+}
 
 void GUIElement::SetFlagA(bool on) {
   flagA = on;
@@ -226,7 +284,9 @@ void GUIElement::SetFlagB(bool on) {
 }
 
 void GUIElement::ReservedB() {}
-std::uint64_t* GUIElement::GetTagAddress() { return &tag; }
+std::uint64_t* GUIElement::GetTagAddress() {
+  return &tag;
+}
 void GUIElement::ApplyPosition() {}
 void GUIElement::ApplySize() {}
 void GUIElement::ApplyBackColor() {}

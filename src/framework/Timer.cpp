@@ -15,7 +15,9 @@ Timer::Timer(GUIElement* container, std::uint32_t intervalMs) : interval(interva
   Application::RegisterTimer(this);
 }
 
-Timer::~Timer() { running = false; }
+Timer::~Timer() {
+  running = false;
+}
 
 void Timer::Create() {
   if (created) return;
@@ -29,7 +31,9 @@ void Timer::Start() {
   running = true;
 }
 
-void Timer::Stop() { running = false; }
+void Timer::Stop() {
+  running = false;
+}
 
 void Timer::SetInterval(std::uint32_t ms) {
   interval = ms;

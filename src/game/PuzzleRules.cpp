@@ -15,7 +15,9 @@ int RandomInt(int lo, int hi) {
   return lo + std::rand() % (hi - lo + 1);
 }
 
-void ResetRandomSeed() { rngSeeded = false; }
+void ResetRandomSeed() {
+  rngSeeded = false;
+}
 
 bool IsEvenPermutation(const std::vector<int>& values) {
   const int n = static_cast<int>(values.size());

@@ -8,9 +8,13 @@ namespace {
 constexpr const char* kFallbackFontName = "fixed";
 }
 
-MyFont::~MyFont() { Release(); }
+MyFont::~MyFont() {
+  Release();
+}
 
-MyFont::MyFont(const MyFont& other) { CopyDescription(other); }
+MyFont::MyFont(const MyFont& other) {
+  CopyDescription(other);
+}
 
 MyFont& MyFont::operator=(const MyFont& other) {
   if (this != &other) CopyDescription(other);
@@ -63,7 +67,9 @@ void MyFont::LoadFont(Display* forDisplay) {
   loaded = font != nullptr;
 }
 
-int MyFont::GetFontSize() const { return loaded && font != nullptr ? font->ascent : size; }
+int MyFont::GetFontSize() const {
+  return loaded && font != nullptr ? font->ascent : size;
+}
 
 XFontStruct* SharedFont() {
   Form* first = Application::FirstForm();

@@ -25,7 +25,9 @@ std::string HexByte(unsigned value) {
 }
 
 namespace {
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsSpace(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 }  // namespace
 
 std::string TrimRight(const std::string& text) {

@@ -77,8 +77,8 @@ class RecordingChild : public Child {
 // A form that records the deliveries made to the form itself.
 class RecordingForm : public Form {
  public:
-  RecordingForm(Application* app, CallLog* log, int px = 40, int py = 40, int w = 300,
-                int h = 200, bool dialog = false)
+  RecordingForm(Application* app, CallLog* log, int px = 40, int py = 40, int w = 300, int h = 200,
+                bool dialog = false)
       : Form(nullptr, dialog), log(log) {
     SetApplication(app);
     SetPosition(px, py);

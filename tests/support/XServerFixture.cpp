@@ -3,8 +3,8 @@
 
 #include "support/XServerFixture.h"
 
-#include <X11/extensions/XTest.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <poll.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -29,6 +29,7 @@ void XServerFixture::SetUp() {
 }
 
 void XServerFixture::TearDown() {
+  ReleaseHeldButtons();
   Application::DeletePending();
   if (Form* box = Application::CurrentMessageBox()) {
     Application::SetCurrentMessageBox(nullptr);
@@ -36,6 +37,21 @@ void XServerFixture::TearDown() {
   }
   app.reset();
   Application::ResetProcessState();
+}
+
+void XServerFixture::ReleaseHeldButtons() {
+  // The server outlives each test process: a button left down would change the next test.
+  Display* d = display();
+  Window root, child;
+  int rootX, rootY, winX, winY;
+  unsigned int mask = 0;
+  XQueryPointer(d, DefaultRootWindow(d), &root, &child, &rootX, &rootY, &winX, &winY, &mask);
+  const unsigned int buttonMasks[] = {Button1Mask, Button2Mask, Button3Mask, Button4Mask,
+                                      Button5Mask};
+  for (unsigned int button = 1; button <= 5; ++button) {
+    if (mask & buttonMasks[button - 1]) XTestFakeButtonEvent(d, button, False, CurrentTime);
+  }
+  XSync(d, False);
 }
 
 void XServerFixture::Pump(Form* mainForm, int quietMs) {

@@ -43,6 +43,7 @@ class XServerFixture : public ::testing::Test {
   void KeyDown(unsigned long keysym);
   void KeyUp(unsigned long keysym);
   void TypeKey(unsigned long keysym);
+  void ReleaseHeldButtons();
 
   // What a window manager sends when the user closes the window.
   void SendCloseRequest(Form* form);

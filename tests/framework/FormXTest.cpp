@@ -1,0 +1,186 @@
+// The window a Form creates: its properties as the window manager sees them, its background,
+// its title, its geometry, and what destroying it does.
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <memory>
+
+#include "app/Application.h"
+#include "support/RecordingElements.h"
+#include "support/XServerFixture.h"
+
+namespace {
+
+class FormTest : public XServerFixture {
+ protected:
+  std::unique_ptr<RecordingForm> MakeForm(bool dialog = false, int x = 30, int y = 30) {
+    auto form = std::make_unique<RecordingForm>(app.get(), &log, x, y, 320, 200, dialog);
+    form->Create();
+    WaitUntilMapped(form.get());
+    return form;
+  }
+
+  std::string Property(Window window, const char* name) {
+    Atom atom = XInternAtom(display(), name, False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display(), window, atom, 0, 1024, False, AnyPropertyType, &type, &format,
+                       &count, &after, &data);
+    std::string value;
+    if (data != nullptr && format == 8) value.assign(reinterpret_cast<char*>(data), count);
+    if (data != nullptr) XFree(data);
+    return value;
+  }
+
+  CallLog log;
+};
+
+TEST_F(FormTest, WindowAnnouncesClassNameAndFixedSize) {
+  auto form = MakeForm();
+  XClassHint hint{};
+  ASSERT_TRUE(XGetClassHint(display(), form->GetWindow(), &hint));
+  EXPECT_STREQ(hint.res_name, "Tessarin.exe");
+  EXPECT_STREQ(hint.res_class, "Tessarin.exe");
+  XFree(hint.res_name);
+  XFree(hint.res_class);
+
+  XSizeHints sizes{};
+  long supplied = 0;
+  ASSERT_TRUE(XGetWMNormalHints(display(), form->GetWindow(), &sizes, &supplied));
+  EXPECT_EQ(sizes.flags & (PPosition | PSize | PMinSize | PMaxSize),
+            PPosition | PSize | PMinSize | PMaxSize);
+  EXPECT_EQ(sizes.min_width, 320);
+  EXPECT_EQ(sizes.max_width, 320);
+  EXPECT_EQ(sizes.min_height, 200);
+  EXPECT_EQ(sizes.max_height, 200);
+
+  XWMHints* wm = XGetWMHints(display(), form->GetWindow());
+  ASSERT_NE(wm, nullptr);
+  EXPECT_TRUE(wm->input);
+  EXPECT_EQ(wm->initial_state, NormalState);
+  XFree(wm);
+}
+
+TEST_F(FormTest, WindowAsksForTheCloseProtocolAndTheEventsTheLoopHandles) {
+  auto form = MakeForm();
+  Atom* protocols = nullptr;
+  int count = 0;
+  ASSERT_TRUE(XGetWMProtocols(display(), form->GetWindow(), &protocols, &count));
+  ASSERT_EQ(count, 1);
+  EXPECT_EQ(protocols[0], XInternAtom(display(), "WM_DELETE_WINDOW", False));
+  EXPECT_EQ(protocols[0], form->GetDeleteWindowAtom());
+  XFree(protocols);
+
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(display(), form->GetWindow(), &attributes);
+  EXPECT_EQ(attributes.your_event_mask, 0xAA07F);
+}
+
+TEST_F(FormTest, OnlyDialogsCarryTheDialogWindowType) {
+  auto plain = MakeForm(false, 10, 10);
+  auto dialog = MakeForm(true, 400, 10);
+  Atom windowType = XInternAtom(display(), "_NET_WM_WINDOW_TYPE", False);
+  auto typeOf = [&](Window window) {
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display(), window, windowType, 0, 1, False, XA_ATOM, &type, &format, &count,
+                       &after, &data);
+    Atom value = (data != nullptr && count == 1) ? *reinterpret_cast<Atom*>(data) : None;
+    if (data != nullptr) XFree(data);
+    return value;
+  };
+  EXPECT_EQ(typeOf(plain->GetWindow()), static_cast<Atom>(None));
+  EXPECT_EQ(typeOf(dialog->GetWindow()),
+            XInternAtom(display(), "_NET_WM_WINDOW_TYPE_DIALOG", False));
+}
+
+TEST_F(FormTest, AFormWithoutBackgroundIsNeutralGreyAndAColouredOneKeepsItsColour) {
+  auto grey = MakeForm(false, 10, 10);
+  EXPECT_EQ(PixelAt(grey.get(), 5, 5), 0xAAAAAA);
+  RecordingForm green(app.get(), nullptr, 400, 10, 100, 100);
+  green.SetBackColor(0x00FF00);
+  green.Create();
+  WaitUntilMapped(&green);
+  EXPECT_EQ(PixelAt(&green, 50, 50), 0x00FF00);
+}
+
+TEST_F(FormTest, TitleBeforeCreationNamesTheWindowWhileTheIconNameStaysTheClass) {
+  auto form = MakeForm();
+  EXPECT_EQ(Property(form->GetWindow(), "WM_NAME"), "recording form");
+  EXPECT_EQ(Property(form->GetWindow(), "WM_ICON_NAME"), "Tessarin.exe");
+  form->SetTitle("renamed");
+  XSync(display(), False);
+  EXPECT_EQ(Property(form->GetWindow(), "WM_NAME"), "renamed");
+  EXPECT_EQ(Property(form->GetWindow(), "WM_ICON_NAME"), "renamed");
+  EXPECT_EQ(form->GetTitle(), "renamed");
+}
+
+TEST_F(FormTest, CreatingTwiceKeepsTheSameWindowAndSetSizeResizesIt) {
+  auto form = MakeForm();
+  Window first = form->GetWindow();
+  form->Create();
+  EXPECT_EQ(form->GetWindow(), first);
+  form->SetSize(200, 150);
+  XSync(display(), False);
+  EXPECT_EQ(form->GetActualWidth(), 200);
+  EXPECT_EQ(form->GetActualHeight(), 150);
+}
+
+TEST_F(FormTest, PositionIsReadFromTheServerOnceCreated) {
+  auto form = MakeForm(false, 123, 45);
+  EXPECT_EQ(form->GetPosition(), (Point{124, 46}));  // inside the one-pixel border
+}
+
+TEST_F(FormTest, CenterOnScreenUsesTheScreenSize) {
+  RecordingForm form(app.get(), nullptr, 0, 0, 800, 600);
+  form.CenterOnScreen();
+  EXPECT_EQ(form.GetPosition(),
+            (Point{(app->GetScreenWidth() - 800) / 2, (app->GetScreenHeight() - 600) / 2}));
+}
+
+TEST_F(FormTest, DestroyingAnyWindowForgetsTheFocusedElement) {
+  auto first = MakeForm(false, 10, 10);
+  auto second = MakeForm(false, 400, 10);
+  RecordingChild child(first.get(), "child", nullptr);
+  child.Create();
+  Application::SetFocusedElement(&child);
+  second->DestroyWindow();
+  EXPECT_EQ(Application::FocusedElement(), nullptr);
+  EXPECT_FALSE(second->IsCreated());
+  EXPECT_EQ(second->GetWindow(), 0u);
+}
+
+TEST_F(FormTest, ADestroyedDialogNoLongerBlocksItsOwnerByPointer) {
+  auto owner = MakeForm(false, 10, 10);
+  auto* dialog = new RecordingForm(app.get(), nullptr, 400, 10, 100, 100, true);
+  owner->SetModalChild(dialog);
+  delete dialog;
+  EXPECT_EQ(owner->GetModalChild(), nullptr);
+}
+
+TEST_F(FormTest, CreationRunsOnLoadOnceWhileChildrenCannotPaint) {
+  static bool loadingSeen = false;
+  RecordingForm form(app.get(), nullptr, 10, 10, 100, 100);
+  form.SetOnLoad([](GUIElement*, std::uint64_t) { loadingSeen = Application::IsLoading(); });
+  form.Create();
+  EXPECT_TRUE(loadingSeen);
+  EXPECT_FALSE(Application::IsLoading());
+  EXPECT_NE(form.GetId(), 0u);
+  EXPECT_EQ(form.GetTag(), form.GetId());
+}
+
+TEST_F(FormTest, WithoutAnApplicationNothingIsCreated) {
+  RecordingForm form(nullptr, nullptr);
+  form.Create();
+  EXPECT_FALSE(form.IsCreated());
+  EXPECT_EQ(form.GetWindow(), 0u);
+}
+
+}  // namespace
