@@ -1,0 +1,123 @@
+// Timers counted in idle steps of 10 ms, driven directly through TickTimers.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/Application.h"
+#include "framework/Timer.h"
+
+namespace {
+
+class TimerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application::ResetProcessState();
+    fired.clear();
+  }
+  void TearDown() override { Application::ResetProcessState(); }
+
+  // Which step numbers (1-based) fired for each timer, by name.
+  std::vector<int> StepsFiredBy(const std::string& name, int steps) {
+    std::vector<int> result;
+    for (int step = 1; step <= steps; ++step) {
+      fired.clear();
+      Timer::TickTimers(10);
+      for (const std::string& n : fired) {
+        if (n == name) result.push_back(step);
+      }
+    }
+    return result;
+  }
+
+  static std::vector<std::string> fired;
+  static void Record(Timer* timer) { fired.push_back(timer->GetName()); }
+};
+
+std::vector<std::string> TimerTest::fired;
+
+TEST_F(TimerTest, IntervalsRoundUpToWholeIdleSteps) {
+  Timer twenty(nullptr, 20);
+  twenty.SetName("twenty");
+  twenty.SetOnTick(Record);
+  twenty.Start();
+  EXPECT_EQ(StepsFiredBy("twenty", 6), (std::vector<int>{2, 4, 6}));
+
+  Timer twentyFive(nullptr, 25);
+  twentyFive.SetName("25");
+  twentyFive.SetOnTick(Record);
+  twentyFive.Start();
+  EXPECT_EQ(StepsFiredBy("25", 6), (std::vector<int>{3, 6}));
+}
+
+TEST_F(TimerTest, IntervalZeroFiresAtEveryStep) {
+  Timer zero(nullptr, 0);
+  zero.SetName("zero");
+  zero.SetOnTick(Record);
+  zero.Start();
+  EXPECT_EQ(StepsFiredBy("zero", 3), (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(TimerTest, AStoppedTimerKeepsItsCountAndResumesFromIt) {
+  Timer timer(nullptr, 30);
+  timer.SetName("t");
+  timer.SetOnTick(Record);
+  timer.Start();
+  Timer::TickTimers(10);
+  Timer::TickTimers(10);
+  timer.Stop();
+  EXPECT_TRUE(StepsFiredBy("t", 5).empty());
+  EXPECT_EQ(timer.GetElapsed(), 20u);
+  timer.Start();
+  EXPECT_EQ(StepsFiredBy("t", 1), (std::vector<int>{1}));
+}
+
+TEST_F(TimerTest, StartCreatesOnceAndGivesAnIdWithoutTouchingTheTag) {
+  Timer timer(nullptr, 20);
+  EXPECT_FALSE(timer.IsCreated());
+  timer.Start();
+  EXPECT_TRUE(timer.IsCreated());
+  EXPECT_EQ(timer.GetId(), 1u);
+  EXPECT_EQ(timer.GetTag(), 0u);
+  EXPECT_FALSE(timer.IsVisible());
+  EXPECT_FALSE(timer.IsFocusable());
+  timer.SetInterval(50);
+  EXPECT_TRUE(timer.IsRunning());
+  EXPECT_EQ(timer.GetId(), 1u);
+}
+
+TEST_F(TimerTest, TimersFireInConstructionOrder) {
+  Timer b(nullptr, 10);
+  b.SetName("b");
+  Timer a(nullptr, 10);
+  a.SetName("a");
+  b.SetOnTick(Record);
+  a.SetOnTick(Record);
+  a.Start();
+  b.Start();
+  Timer::TickTimers(10);
+  EXPECT_EQ(fired, (std::vector<std::string>{"b", "a"}));
+}
+
+std::unique_ptr<Timer> victim;
+
+TEST_F(TimerTest, ATickHandlerMayDestroyAnotherTimer) {
+  Timer killer(nullptr, 10);
+  killer.SetOnTick([](Timer*) { victim.reset(); });
+  victim = std::make_unique<Timer>(nullptr, 10);
+  victim->SetOnTick(Record);
+  killer.Start();
+  victim->Start();
+  Timer::TickTimers(10);
+  EXPECT_TRUE(fired.empty());
+  EXPECT_EQ(Application::Timers().size(), 1u);
+}
+
+TEST_F(TimerTest, DestroyedTimersLeaveTheTimerRegistry) {
+  auto timer = std::make_unique<Timer>(nullptr, 10);
+  EXPECT_EQ(Application::Timers().size(), 1u);
+  timer.reset();
+  EXPECT_TRUE(Application::Timers().empty());
+  EXPECT_TRUE(Application::Elements().empty());
+}
+
+}  // namespace
