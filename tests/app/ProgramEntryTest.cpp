@@ -1,0 +1,47 @@
+// The program entry as seen from outside, where no X server is needed: it clears the last
+// run's log and, when no display can be opened, says so and stops with a failure status.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+TEST(ProgramEntry, WithoutADisplayItLogsTheFailureCreatesNoWindowAndExitsWithOne) {
+  char pattern[] = "/tmp/tessarin-entry-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::string dir = pattern;
+  { std::ofstream(dir + "/log.txt") << "a line from an earlier run\n"; }
+
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (chdir(dir.c_str()) != 0) _exit(90);
+    // A display number no server listens on.
+    setenv("DISPLAY", ":4097", 1);
+    std::freopen("stdout.txt", "w", stdout);
+    execl(TESSARIN_BINARY, "tessarin", static_cast<char*>(nullptr));
+    _exit(91);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(ReadFile(dir + "/log.txt"), "XOpenDisplay(0) failed.\n");
+  EXPECT_EQ(ReadFile(dir + "/stdout.txt"), "XOpenDisplay(0) failed.\n");
+  std::string cleanup = "rm -rf " + dir;
+  EXPECT_EQ(std::system(cleanup.c_str()), 0);
+}
+
+}  // namespace
