@@ -30,7 +30,7 @@ TEST(ProgramEntry, WithoutADisplayItLogsTheFailureCreatesNoWindowAndExitsWithOne
     if (chdir(dir.c_str()) != 0) _exit(90);
     // A display number no server listens on.
     setenv("DISPLAY", ":4097", 1);
-    std::freopen("stdout.txt", "w", stdout);
+    if (std::freopen("stdout.txt", "w", stdout) == nullptr) _exit(92);
     execl(TESSARIN_BINARY, "tessarin", static_cast<char*>(nullptr));
     _exit(91);
   }
