@@ -1,0 +1,109 @@
+// The game's one main window: the 4 x 4 board of tiles, the title picture, INFO, START/CANCEL
+// and EXIT, and the three-colour flag. FormMain owns every element it shows, the two pictures
+// converted at the first paint, the About window, the tick timer and the sound player, and it
+// carries the puzzle state. The program entry owns the FormMain; the first one constructed is
+// recorded as the main form.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "framework/Form.h"
+#include "game/PuzzleRules.h"
+#include "graphics/XImageFactory.h"
+
+class Application;
+class ButtonCustom;
+class CellControl;
+class FormAbout;
+class MyImage;
+class SoundPlayer;
+class Timer;
+
+class FormMain : public Form {
+ public:
+  FormMain(Application* app, const std::string& title);
+  ~FormMain() override;
+
+  // Form operations the main window gives its own meaning.
+  void Paint() override;
+  void ReservedB() override;
+  void OnUserMessage() override;
+  void OnDialogResult(std::uint32_t dialogId, int result) override;
+
+  // The sixteen operations the main window adds, in their fixed order.
+  virtual void LoadControls();
+  virtual bool ConfirmClose();
+  virtual void FormResized();
+  virtual bool FormKeyChar(char ch);
+  virtual bool AcceptsKey(int code);
+  virtual void FormKeyDown(unsigned long keysym);
+  virtual void FormKeyUp(unsigned long keysym);
+  virtual void ReservedC();
+  virtual void ReservedD();
+  virtual void ChildMouseDown(GUIElement* element);
+  virtual void FormMouseDown();
+  virtual void ReservedE();
+  virtual void ReservedF();
+  virtual void CommandClicked(GUIElement* element);
+  virtual void ReservedG();
+  virtual void ReservedH();
+
+  // The first FormMain constructed and still alive, or null.
+  static FormMain* MainForm() { return mainForm; }
+
+  const Board& GetBoard() const { return board; }
+  bool IsGameActive() const { return gameActive; }
+  ButtonCustom* GetInfoButton() const { return btnInfo.get(); }
+  ButtonCustom* GetStartButton() const { return btnStart.get(); }
+  ButtonCustom* GetExitButton() const { return btnExit.get(); }
+  MyImage* GetLogoImage() const { return logoImage.get(); }
+  CellControl* GetCell(int index) const;
+  FormAbout* GetAboutForm() const { return aboutForm.get(); }
+  Timer* GetTickTimer() const { return tickTimer.get(); }
+  XImage* GetAboutPicture() const { return aboutPixmap.get(); }
+
+  // Puts a chosen arrangement on the board as a running game. For tests.
+  void SetBoardForTest(const Board& arrangement);
+
+ private:
+  void BuildCells();
+  void BuildButtons();
+  ButtonCustom* BuildButton(const std::string& caption, int left, int top, Color textColor,
+                            Color background);
+  void BuildTickTimer();
+  void ConvertPicturesOnce();
+  void PaintFlag();
+  void StartOrCancel();
+  void OpenAbout();
+  // Copies the board onto the tiles; true when every tile stands in its place.
+  bool SyncCells();
+  // Shows the ordered picture without touching the board.
+  void ResetCells();
+  void ShowOnCell(int index, int value, bool alwaysRepaint);
+  int IndexOfCell(const GUIElement* element) const;
+
+  static FormMain* mainForm;
+
+  bool gameActive = false;
+  Board board{};
+  std::unique_ptr<ButtonCustom> btnInfo;
+  std::unique_ptr<ButtonCustom> btnStart;
+  std::unique_ptr<ButtonCustom> btnExit;
+  std::unique_ptr<MyImage> logoImage;
+  std::array<std::unique_ptr<CellControl>, kCellCount> cells;
+  OwnedXImage aboutPixmap;
+  OwnedXImage logoPixmap;
+  std::unique_ptr<FormAbout> aboutForm;
+  std::unique_ptr<Timer> tickTimer;
+  std::unique_ptr<SoundPlayer> soundPlayer;
+};
+
+// The OnMouseDown callback of the form and of every tile.
+void DispatchMouseDown(GUIElement* element, std::uint64_t tag, Point point);
+// The command callback of the three buttons.
+void DispatchCommand(GUIElement* element);
+// The element itself when it is a form, else its nearest ancestor form, else the main form.
+Form* FindOwnerForm(GUIElement* element);
