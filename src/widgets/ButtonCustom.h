@@ -1,0 +1,57 @@
+// The push button: a raised bevelled box with a centred caption (or an image), a dashed focus
+// rectangle while focused, and a sunken look while held down by the mouse or the Return key.
+//
+// A click released over it, or Return while it has the focus, runs its command. The form that
+// builds a button owns it; the images it shows belong to whoever set them.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <string>
+
+#include "framework/Child.h"
+#include "graphics/Color.h"
+#include "widgets/CommandElement.h"
+
+class ButtonCustom : public Child, public CommandElement {
+ public:
+  ButtonCustom(GUIElement* parent, const std::string& caption);
+
+  void SetSize(int w, int h) override;
+  void SetPosition(int newX, int newY) override;
+  void Show() override;
+  void ShowAndMap() override;
+  void Hide() override;
+  void SetText(const std::string& newText) override;
+  void MouseUp(Point point) override;
+  void MouseDown(Point point) override;
+  void KeyDown(unsigned long keysym) override;
+  bool KeyChar(char ch) override;
+  void Paint() override;
+  void GotFocus() override;
+  void LostFocus() override;
+  void Create() override;
+
+  virtual void Enable(bool on);
+  virtual void SetForeColor(Color color);
+
+  void SetCaptionHidden(bool hidden);
+  void SetImage(XImage* picture);
+  void SetDisabledImage(XImage* picture);
+
+  bool IsPressed() const { return pressed; }
+  Color GetForeColor() const { return foreColor; }
+  bool IsCaptionHidden() const { return captionHidden; }
+  XImage* GetImage() const { return image; }
+  XImage* GetDisabledImage() const { return disabledImage; }
+
+ private:
+  void SetPressedAndShow(bool down);
+  void RepaintIfCreated();
+
+  Color foreColor = kBlack;
+  bool pressed = false;
+  bool captionHidden = false;
+  XImage* image = nullptr;
+  XImage* disabledImage = nullptr;
+};
