@@ -1,0 +1,46 @@
+// Starting external programs: command lines handed to the shell, the short beep, the data
+// folder, and background children that are reaped as soon as they end. The children table
+// is process-wide and owns nothing but pids; a SIGCHLD handler collects only the children
+// started here, so statuses waited for by system() or by other code are never taken away.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+// Hands the line to the shell and waits; true on FAILURE (status not 0).
+bool RunCommand(const std::string& commandLine);
+
+// The argument as one shell word: unchanged when it holds only letters, digits and
+// _ . / : @ = + , - ; otherwise single-quoted, with embedded single quotes escaped.
+std::string QuoteForShell(const std::string& argument);
+
+// "program argument" with both quoted for the shell where needed. The arguments text is ONE
+// argument (callers pass a path); an empty one adds nothing after the blank.
+std::string BuildProgramCommand(const std::string& program, const std::string& arguments);
+
+// Runs BuildProgramCommand(program, arguments) through the shell and waits; true on failure.
+bool RunProgram(const std::string& program, const std::string& arguments);
+
+// Plays "Data/beep.wav" in a background child; silent when the file is missing.
+void Beep();
+
+// "Data", made (one level, mode 0777) when no such file or folder exists.
+std::string DataFolder();
+
+// Forks a child that runs body(arg) and ends with _exit(0); with ownProcessGroup the child
+// leads a new process group, so signalling -pid reaches everything it started. Returns the
+// child's pid, or -1 when no child could be started (the caller may then run body itself).
+pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& arg,
+                           bool ownProcessGroup);
+
+// Like StartBackgroundChild, but runs body(arg) in the caller, waiting, when no child could
+// be started. Returns the child's pid, or 0 when body ran here.
+pid_t StartBackgroundOrRunHere(void (*body)(const std::string&), const std::string& arg,
+                               bool ownProcessGroup);
+
+// True while pid is a child started here that has not yet been reaped.
+bool IsChildRunning(pid_t pid);
+
+// Collects every finished child started here without waiting; safe from normal code.
+void ReapFinishedChildren();

@@ -1,0 +1,36 @@
+// A text file read, written or appended as whole lists of lines. The object holds only the
+// path and the failure flags of its last operation; the file is opened and closed inside
+// each call, never kept open.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TextFile {
+ public:
+  explicit TextFile(const char* path);
+  explicit TextFile(std::string path);
+
+  // Every line without its newline, whatever its length; a CR before the newline stays, and
+  // a last line without a newline still counts. Empty (with Failed and NotFound) when the
+  // file cannot be opened.
+  std::vector<std::string> ReadLines();
+  // The lines each followed by "\r\n"; empty when the read failed.
+  std::string ReadAll();
+  // Replaces the file with the lines, each ended by a newline; an empty list empties it.
+  bool WriteLines(const std::vector<std::string>& lines);
+  // Adds the lines at the end, creating the file when missing.
+  bool AppendLines(const std::vector<std::string>& lines);
+
+  bool Failed() const { return failed; }
+  bool NotFound() const { return notFound; }
+  const std::string& FileName() const { return fileName; }
+
+ private:
+  bool Write(const std::vector<std::string>& lines, bool append);
+  void ClearFlags();
+
+  bool failed = false;
+  bool notFound = false;
+  std::string fileName;
+};
