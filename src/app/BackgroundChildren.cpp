@@ -1,0 +1,130 @@
+// The background children of ExternalPrograms.h. Their pids live in a fixed table that the
+// SIGCHLD handler may read and clear, so it holds lock-free atomics and nothing that
+// allocates. The handler waits only for pids in the table: waiting for any child would take
+// the status that system() or other code is waiting for.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+
+#include "app/ExternalPrograms.h"
+#include "app/Log.h"
+
+namespace {
+constexpr int kMaxChildren = 64;
+static_assert(std::atomic<pid_t>::is_always_lock_free, "the signal handler needs lock-free pids");
+
+std::atomic<pid_t> trackedChildren[kMaxChildren];
+bool handlerInstalled = false;
+
+// Async-signal-safe: only waitpid and atomic loads and stores.
+void ReapTrackedChildren() {
+  for (std::atomic<pid_t>& slot : trackedChildren) {
+    const pid_t pid = slot.load();
+    if (pid <= 0) continue;
+    const pid_t result = waitpid(pid, nullptr, WNOHANG);
+    // ECHILD: someone else collected it already; the pid is no longer ours either way.
+    if (result == pid || (result < 0 && errno == ECHILD)) slot.store(0);
+  }
+}
+
+void OnChildSignal(int) {
+  const int savedErrno = errno;
+  ReapTrackedChildren();
+  errno = savedErrno;
+}
+
+void InstallHandlerOnce() {
+  if (handlerInstalled) return;
+  struct sigaction action {};
+  action.sa_handler = OnChildSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART | SA_NOCLDSTOP;
+  handlerInstalled = sigaction(SIGCHLD, &action, nullptr) == 0;
+}
+
+// Keeps SIGCHLD blocked while alive, so the handler never runs between a fork and the
+// recording of its pid, nor while normal code scans the table.
+class ChildSignalBlock {
+ public:
+  ChildSignalBlock() {
+    sigset_t childSignal;
+    sigemptyset(&childSignal);
+    sigaddset(&childSignal, SIGCHLD);
+    sigprocmask(SIG_BLOCK, &childSignal, &previous);
+  }
+  ~ChildSignalBlock() { sigprocmask(SIG_SETMASK, &previous, nullptr); }
+  ChildSignalBlock(const ChildSignalBlock&) = delete;
+  ChildSignalBlock& operator=(const ChildSignalBlock&) = delete;
+
+  const sigset_t& Previous() const { return previous; }
+
+ private:
+  sigset_t previous;
+};
+
+int FreeSlot() {
+  for (int i = 0; i < kMaxChildren; ++i) {
+    if (trackedChildren[i].load() == 0) return i;
+  }
+  return -1;
+}
+
+// The child's side of the fork. It leaves through _exit so that it never runs the parent's
+// atexit handlers or flushes the parent's copied stream buffers a second time.
+[[noreturn]] void RunChild(void (*body)(const std::string&), const std::string& arg,
+                           bool ownProcessGroup, const sigset_t& signalMask) {
+  if (ownProcessGroup) setpgid(0, 0);
+  // The parent's children are not this process's to wait for, and what body starts it
+  // waits for itself.
+  signal(SIGCHLD, SIG_DFL);
+  for (std::atomic<pid_t>& slot : trackedChildren) slot.store(0);
+  sigprocmask(SIG_SETMASK, &signalMask, nullptr);
+  body(arg);
+  _exit(0);
+}
+}  // namespace
+
+pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& arg,
+                           bool ownProcessGroup) {
+  if (body == nullptr) return -1;
+  InstallHandlerOnce();
+  ChildSignalBlock block;
+  ReapTrackedChildren();
+  const int slot = FreeSlot();
+  if (slot < 0) {
+    Log("Too many background processes: not starting another.");
+    return -1;
+  }
+  const pid_t pid = fork();
+  if (pid < 0) return -1;
+  if (pid == 0) RunChild(body, arg, ownProcessGroup, block.Previous());
+  // Also set here: a signal to the group right after we return must already reach it.
+  if (ownProcessGroup) setpgid(pid, pid);
+  trackedChildren[slot].store(pid);
+  return pid;
+}
+
+pid_t StartBackgroundOrRunHere(void (*body)(const std::string&), const std::string& arg,
+                               bool ownProcessGroup) {
+  const pid_t pid = StartBackgroundChild(body, arg, ownProcessGroup);
+  if (pid > 0) return pid;
+  if (body != nullptr) body(arg);
+  return 0;
+}
+
+bool IsChildRunning(pid_t pid) {
+  if (pid <= 0) return false;
+  ReapFinishedChildren();
+  for (const std::atomic<pid_t>& slot : trackedChildren) {
+    if (slot.load() == pid) return true;
+  }
+  return false;
+}
+
+void ReapFinishedChildren() {
+  ChildSignalBlock block;
+  ReapTrackedChildren();
+}

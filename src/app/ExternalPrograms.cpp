@@ -1,0 +1,61 @@
+#include "app/ExternalPrograms.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "util/FileUtils.h"
+
+namespace {
+constexpr const char* kBeepFile = "Data/beep.wav";
+constexpr const char* kDataFolder = "Data";
+
+bool IsShellSafe(char c) {
+  if (c >= 'a' && c <= 'z') return true;
+  if (c >= 'A' && c <= 'Z') return true;
+  if (c >= '0' && c <= '9') return true;
+  for (char allowed : std::string("_./:@=+,-")) {
+    if (c == allowed) return true;
+  }
+  return false;
+}
+
+void PlayBeep(const std::string& file) {
+  RunProgram("aplay", file);
+}
+}  // namespace
+
+bool RunCommand(const std::string& commandLine) {
+  return std::system(commandLine.c_str()) != 0;
+}
+
+std::string QuoteForShell(const std::string& argument) {
+  bool safe = !argument.empty();
+  for (char c : argument) safe = safe && IsShellSafe(c);
+  if (safe) return argument;
+  // Inside single quotes nothing is special but the quote itself: close, escape, reopen.
+  std::string quoted = "'";
+  for (char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string BuildProgramCommand(const std::string& program, const std::string& arguments) {
+  std::string command = QuoteForShell(program) + " ";
+  if (!arguments.empty()) command += QuoteForShell(arguments);
+  return command;
+}
+
+bool RunProgram(const std::string& program, const std::string& arguments) {
+  return RunCommand(BuildProgramCommand(program, arguments));
+}
+
+void Beep() {
+  if (!FileExists(kBeepFile)) return;
+  StartBackgroundOrRunHere(PlayBeep, kBeepFile, false);
+}
+
+std::string DataFolder() {
+  EnsureFolder(kDataFolder);
+  return kDataFolder;
+}
