@@ -1,0 +1,5 @@
+#include "widgets/CommandElement.h"
+
+void CommandElement::ExecuteCommand(GUIElement* sender) {
+  if (command != nullptr) command(sender);
+}
