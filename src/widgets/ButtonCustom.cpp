@@ -1,0 +1,250 @@
+#include "widgets/ButtonCustom.h"
+
+#include <X11/keysym.h>
+
+#include "app/Application.h"
+#include "framework/Form.h"
+#include "graphics/Painter.h"
+#include "widgets/ChildSurface.h"
+
+namespace {
+constexpr char kCarriageReturn = 13;
+constexpr int kCaptionInsetX = 6;
+constexpr int kCaptionInsetY = 4;
+constexpr int kImageLeft = 8;
+constexpr int kImageGap = 10;
+constexpr int kDashed = 1;
+constexpr int kCentred = 2;
+constexpr int kLeftAligned = 0;
+
+// The button's rectangle in its form's window.
+struct Box {
+  int x, y, w, h;
+  int Right() const { return x + w - 1; }
+  int Bottom() const { return y + h - 1; }
+};
+
+// What one paint of the button needs to know, fixed before anything is drawn.
+struct ButtonLook {
+  Color back;
+  Color light;
+  Color dark;
+  Color caption;
+  bool showFocus;
+  XImage* picture;
+};
+
+void DrawBevel(Painter& painter, const Box& box, const ButtonLook& look) {
+  painter.DrawLine(box.x, box.y, box.Right(), box.y, 1, look.light);
+  painter.DrawLine(box.x, box.Bottom(), box.x, box.y, 1, look.light);
+  painter.DrawLine(box.Right(), box.y, box.Right(), box.Bottom(), 1, look.dark);
+  painter.DrawLine(box.x, box.Bottom(), box.Right(), box.Bottom(), 1, look.dark);
+}
+
+void DrawFocusRectangle(Painter& painter, const Box& box, Color color) {
+  int left = box.x + 4;
+  int right = box.x + box.w - 5;
+  int top = box.y + 3;
+  int bottom = box.y + box.h - 4;
+  painter.DrawLine(left, top, right, top, kDashed, 1, color);
+  painter.DrawLine(left, bottom, left, box.y + 2, kDashed, 1, color);
+  painter.DrawLine(right, top, right, box.y + box.h - 3, kDashed, 1, color);
+  painter.DrawLine(left, bottom, right, bottom, kDashed, 1, color);
+}
+
+void DrawCaption(Painter& painter, const Box& box, const ButtonLook& look,
+                 const std::string& caption, XImage* image) {
+  int captionY = box.y + kCaptionInsetY;
+  int captionH = box.h - 2 * kCaptionInsetY;
+  if (image == nullptr) {
+    painter.DrawTextBox(box.x + kCaptionInsetX, captionY, box.w - 2 * kCaptionInsetX, captionH,
+                        caption, look.caption, look.back, kCentred);
+    return;
+  }
+  // Beside an image the caption box ends where the image-less one does, 6 pixels inside.
+  int captionX = box.x + image->width + kImageGap;
+  int captionW = box.x + box.w - kCaptionInsetX - captionX;
+  painter.DrawTextBox(captionX, captionY, captionW, captionH, caption, look.caption, look.back,
+                      kLeftAligned);
+}
+
+void DrawPicture(Painter& painter, const Box& box, XImage* picture, bool besideCaption) {
+  int pictureX = besideCaption ? box.x + kImageLeft : box.x + (box.w - picture->width) / 2;
+  int pictureY = box.y + (box.h - picture->height) / 2;
+  painter.PutImage(pictureX, pictureY, picture);
+}
+
+void FlushDisplay() {
+  Application* app = Application::Default();
+  if (app != nullptr && app->GetDisplay() != nullptr) XFlush(app->GetDisplay());
+}
+
+// A command may destroy its sender; what runs after it checks that the sender still exists.
+bool StillExists(GUIElement* element, std::uint32_t elementId) {
+  return Application::FindElementById(elementId) == element;
+}
+}  // namespace
+
+ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption) {
+  type = "ButtonCustom";
+  focusable = true;
+  drawable = true;
+  parent = container;
+  text = caption;
+  width = 80;
+  height = 30;
+}
+
+void ButtonCustom::SetSize(int w, int h) {
+  if (!created) {
+    width = w;
+    height = h;
+    return;
+  }
+  Hide();
+  width = w;
+  height = h;
+  Show();
+}
+
+void ButtonCustom::SetPosition(int newX, int newY) {
+  if (!created) {
+    x = newX;
+    y = newY;
+    return;
+  }
+  Hide();
+  x = newX;
+  y = newY;
+  Show();
+}
+
+void ButtonCustom::Show() {
+  GUIElement::Show();
+  Paint();
+}
+
+void ButtonCustom::ShowAndMap() {
+  Show();
+}
+
+void ButtonCustom::Hide() {
+  if (!created) return;
+  EraseChildArea(*this, ContainerBackColor(), width, height);
+  GUIElement::Hide();
+  created = false;
+}
+
+void ButtonCustom::SetText(const std::string& newText) {
+  text = newText;
+  RepaintIfCreated();
+}
+
+void ButtonCustom::MouseUp(Point point) {
+  if (!enabled) return;
+  SetPressedAndShow(false);
+  std::uint32_t myId = id;
+  ExecuteCommand(this);
+  if (StillExists(this, myId)) Child::MouseUp(point);
+}
+
+void ButtonCustom::MouseDown(Point point) {
+  if (!enabled) return;
+  SetPressedAndShow(true);
+  Child::MouseDown(point);
+}
+
+void ButtonCustom::KeyDown(unsigned long keysym) {
+  if (!enabled) return;
+  Child::KeyDown(keysym);
+  if (focused && keysym == XK_Return) SetPressedAndShow(true);
+}
+
+bool ButtonCustom::KeyChar(char ch) {
+  if (!enabled) return false;
+  if (focused && ch == kCarriageReturn) {
+    SetPressedAndShow(false);
+    std::uint32_t myId = id;
+    ExecuteCommand(this);
+    if (!StillExists(this, myId)) return true;
+  }
+  return Child::KeyChar(ch);
+}
+
+void ButtonCustom::GotFocus() {
+  Child::GotFocus();
+  Paint();
+}
+
+void ButtonCustom::LostFocus() {
+  Child::LostFocus();
+  pressed = false;
+  Paint();
+}
+
+void ButtonCustom::Create() {
+  if (created) return;
+  AssignIdIfMissing();
+  created = true;
+  visible = true;
+}
+
+void ButtonCustom::Enable(bool on) {
+  enabled = on;
+  RepaintIfCreated();
+}
+
+void ButtonCustom::SetForeColor(Color color) {
+  foreColor = color;
+}
+
+void ButtonCustom::SetCaptionHidden(bool hidden) {
+  captionHidden = hidden;
+  RepaintIfCreated();
+}
+
+void ButtonCustom::SetImage(XImage* picture) {
+  image = picture;
+  RepaintIfCreated();
+}
+
+void ButtonCustom::SetDisabledImage(XImage* picture) {
+  disabledImage = picture;
+  RepaintIfCreated();
+}
+
+void ButtonCustom::SetPressedAndShow(bool down) {
+  pressed = down;
+  Paint();
+  // The new look must be on screen before a command that may take its time or open a dialog.
+  FlushDisplay();
+}
+
+void ButtonCustom::RepaintIfCreated() {
+  if (created) Paint();
+}
+
+void ButtonCustom::Paint() {
+  if (!CanPaintChild(*this)) return;
+  Painter painter(GetParentForm());
+  if (!painter.IsValid()) return;
+  Point at = GetAbsolutePosition();
+  Box box{at.x, at.y, width, height};
+
+  ButtonLook look{};
+  look.back = static_cast<Color>(backColor != kNoColor ? backColor : ContainerBackColor());
+  look.light = pressed ? kBlack : kWhite;
+  look.dark = pressed ? kWhite : kBlack;
+  look.caption = enabled ? foreColor : kDisabledText;
+  look.showFocus = focused && enabled && !pressed;
+  look.picture = (!enabled && disabledImage != nullptr) ? disabledImage : image;
+  if (image == nullptr) look.picture = nullptr;
+
+  painter.FillRect(box.x, box.y, box.w, box.h, 0, 0, look.back);
+  DrawBevel(painter, box, look);
+  if (look.showFocus) DrawFocusRectangle(painter, box, foreColor);
+  if (captionHidden) return;
+  bool hasCaption = !text.empty();
+  if (hasCaption) DrawCaption(painter, box, look, text, image);
+  if (look.picture != nullptr) DrawPicture(painter, box, look.picture, hasCaption);
+}
