@@ -49,6 +49,7 @@ class FormMsgBox : public Form {
   int GetResult() const { return result; }
   bool IsQuestion() const { return isQuestion; }
   const std::string& GetMessage() const { return message; }
+  // The owner while it still exists; null once it has been destroyed.
   Form* GetOwner() const;
   CellControl* GetLabel() const { return label; }
   ButtonCustom* GetFirstButton() const { return firstButton; }
@@ -57,7 +58,7 @@ class FormMsgBox : public Form {
  private:
   void CenterOnOwner(Form* owner);
   void InstallCallbacks();
-  void DestroyControls();
+  ButtonCustom* MakeButton(const std::string& caption, int left, int top);
 
   CellControl* label = nullptr;
   std::string message;
@@ -66,7 +67,13 @@ class FormMsgBox : public Form {
   int result = kDialogClosed;
   ButtonCustom* firstButton = nullptr;
   ButtonCustom* secondButton = nullptr;
+  // The owner is found again by id: it may be destroyed while the box lives on.
+  std::uint32_t ownerId = 0;
 };
+
+// Lets the owner of a message box go when the box no longer blocks it: enabled again and its
+// modal child cleared, unless another dialog has taken its place meanwhile.
+void ReleaseBlockedOwner(FormMsgBox* box);
 
 // Opens an OK box with id 0. A null owner means the first registered form.
 void ShowMessage(Form* owner, const std::string& message, const std::string& title);
