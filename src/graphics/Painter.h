@@ -49,8 +49,8 @@ class Painter {
   void PutImagePart(int x, int y, int w, int h, XImage* image, int sourceX, int sourceY);
   // Pixels equal to key show the window's current pixels; the image is changed in place.
   void PutImageTransparent(int x, int y, int w, int h, XImage* image, Color key = 0);
-  void PutImagePartTransparent(int x, int y, int w, int h, XImage* image, int sourceX,
-                               int sourceY, Color key = 0);
+  void PutImagePartTransparent(int x, int y, int w, int h, XImage* image, int sourceX, int sourceY,
+                               Color key = 0);
   void CopyArea(int x, int y, int w, int h, Drawable source, int sourceX, int sourceY);
 
   // Text in a box: split at newlines, wrapped at word boundaries to w, aligned (0 left,
@@ -69,6 +69,13 @@ class Painter {
   void Flush();
 
  private:
+  // kNoColor leaves the foreground the previous primitive set.
+  void UseForeground(Color color);
+  // Width 1, solid, round caps and joins: where every primitive leaves the lines.
+  void RestoreLineAttributes();
+  // The image's w x h at (sourceX, sourceY), clamped to the image; 0 means all that is left.
+  void BlitClamped(int x, int y, int w, int h, XImage* image, int sourceX, int sourceY);
+
   Form* form = nullptr;
   Display* display = nullptr;
   Window window = 0;

@@ -1,0 +1,141 @@
+#include "graphics/Painter.h"
+
+#include "app/Application.h"
+#include "app/Log.h"
+#include "framework/Form.h"
+#include "graphics/MyFont.h"
+
+namespace {
+
+constexpr int kFullTurn = 360 * 64;
+
+// Colours travel sign-extended, so kNoColor would become all ones; callers test it first.
+unsigned long ToPixel(Color color) {
+  return static_cast<unsigned long>(static_cast<long>(color));
+}
+
+}  // namespace
+
+Painter::Painter(Form* target) : form(target != nullptr ? target : Application::FirstForm()) {
+  Application* app = form != nullptr ? form->GetApplication() : nullptr;
+  display = app != nullptr ? app->GetDisplay() : nullptr;
+  window = display != nullptr ? form->GetWindow() : 0;
+  if (window == 0) {
+    // Asking the server for a context on no window would end the process with BadDrawable.
+    Log("Errore nella creazione del GC");
+    return;
+  }
+  XGCValues values{};
+  gc = XCreateGC(display, window, GCCapStyle | GCJoinStyle, &values);
+  if (gc == nullptr) {
+    Log("Errore nella creazione del GC");
+    return;
+  }
+  int screen = app->GetScreen();
+  XSetForeground(display, gc, WhitePixel(display, screen));
+  XSetBackground(display, gc, BlackPixel(display, screen));
+  XSetFillStyle(display, gc, FillSolid);
+  RestoreLineAttributes();
+  if (XFontStruct* font = SharedFont()) XSetFont(display, gc, font->fid);
+}
+
+Painter::~Painter() {
+  if (gc != nullptr) XFreeGC(display, gc);
+}
+
+void Painter::Flush() {
+  if (display != nullptr) XFlush(display);
+}
+
+void Painter::UseForeground(Color color) {
+  if (color != kNoColor) XSetForeground(display, gc, ToPixel(color));
+}
+
+void Painter::RestoreLineAttributes() {
+  XSetLineAttributes(display, gc, 1, LineSolid, CapRound, JoinRound);
+}
+
+void Painter::DrawPoint(int x, int y, Color color) {
+  if (gc == nullptr) return;
+  XSetForeground(display, gc, ToPixel(color));
+  XDrawPoint(display, window, gc, x, y);
+  Flush();
+}
+
+void Painter::DrawLine(int x1, int y1, int x2, int y2, int style, int, Color color) {
+  if (gc == nullptr) return;
+  UseForeground(color);
+  bool dashed = style == 1 || style == 2;
+  if (dashed) {
+    int lineStyle = style == 1 ? LineOnOffDash : LineDoubleDash;
+    XSetLineAttributes(display, gc, 1, lineStyle, CapRound, JoinRound);
+  }
+  XDrawLine(display, window, gc, x1, y1, x2, y2);
+  Flush();
+  if (dashed) RestoreLineAttributes();
+}
+
+void Painter::DrawLine(int x1, int y1, int x2, int y2, int width, Color color) {
+  DrawLine(x1, y1, x2, y2, 0, width, color);
+}
+
+void Painter::DrawLines(XPoint* points, int count, int, Color color) {
+  if (gc == nullptr || points == nullptr || count <= 0) return;
+  UseForeground(color);
+  XDrawLines(display, window, gc, points, count, CoordModeOrigin);
+  Flush();
+}
+
+void Painter::FillPolygon(XPoint* points, int count, int borderWidth, Color border, Color fill) {
+  if (gc == nullptr || points == nullptr || count <= 0) return;
+  UseForeground(fill);
+  XFillPolygon(display, window, gc, points, count, Complex, CoordModeOrigin);
+  Flush();
+  if (borderWidth > 0) DrawLines(points, count, borderWidth, border);
+}
+
+void Painter::DrawRect(int x, int y, int w, int h, int lineWidth, Color color) {
+  if (gc == nullptr) return;
+  UseForeground(color);
+  if (w < 1 || h < 1) return;
+  // XDrawRectangle outlines one pixel more than its size in each direction.
+  auto outlineW = static_cast<unsigned>(w - 1);
+  auto outlineH = static_cast<unsigned>(h - 1);
+  if (lineWidth > 1) {
+    XSetLineAttributes(display, gc, static_cast<unsigned>(lineWidth), LineSolid, CapRound,
+                       JoinRound);
+  }
+  XDrawRectangle(display, window, gc, x, y, outlineW, outlineH);
+  Flush();
+  if (lineWidth > 1) RestoreLineAttributes();
+}
+
+void Painter::FillRect(int x, int y, int w, int h, int borderWidth, Color border, Color fill) {
+  if (gc == nullptr) return;
+  UseForeground(fill);
+  if (w > 1 && h > 1) {
+    XFillRectangle(display, window, gc, x, y, static_cast<unsigned>(w - 1),
+                   static_cast<unsigned>(h - 1));
+  }
+  Flush();
+  if (borderWidth > 0) DrawRect(x, y, w - 1, h - 1, borderWidth, border);
+}
+
+void Painter::DrawEllipse(int x, int y, int w, int h, int, Color color) {
+  if (gc == nullptr || w < 0 || h < 0) return;
+  UseForeground(color);
+  XSetArcMode(display, gc, ArcPieSlice);
+  XDrawArc(display, window, gc, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
+           kFullTurn);
+  Flush();
+}
+
+void Painter::FillEllipse(int x, int y, int w, int h, int borderWidth, Color border, Color fill) {
+  if (gc == nullptr || w < 0 || h < 0) return;
+  UseForeground(fill);
+  XSetArcMode(display, gc, ArcPieSlice);
+  XFillArc(display, window, gc, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
+           kFullTurn);
+  Flush();
+  if (borderWidth > 0) DrawEllipse(x, y, w, h, borderWidth, border);
+}

@@ -1,0 +1,49 @@
+// The Painter's text operations. All text is measured and drawn in the shared font; where
+// there is none (no form yet, or a server without fonts) nothing is drawn or measured.
+#include <string>
+
+#include "graphics/MyFont.h"
+#include "graphics/Painter.h"
+#include "graphics/TextLayout.h"
+
+void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
+                          int align) {
+  if (gc == nullptr) return;
+  XFontStruct* font = SharedFont();
+  if (font == nullptr) return;
+  UseForeground(fg);
+  if (bg != kNoColor)
+    XSetBackground(display, gc, static_cast<unsigned long>(static_cast<long>(bg)));
+  if (!TextBoxHasRoom(h)) return;
+  if (w > 0 && bg != kNoColor) {
+    // FillRect leaves out its last column and row; one more of each covers the whole box.
+    FillRect(x, y, w + 1, h + 1, 0, 0, bg);
+    UseForeground(fg);
+  }
+  auto measure = [font](const std::string& line) {
+    return XTextWidth(font, line.data(), static_cast<int>(line.size()));
+  };
+  TextBox box{x, y, w, h, align};
+  for (const PlacedLine& line : LayoutTextBox(box, text, TextLineHeight(font->ascent), measure)) {
+    if (!line.text.empty()) {
+      XDrawString(display, window, gc, line.x, line.y, line.text.data(),
+                  static_cast<int>(line.text.size()));
+    }
+    Flush();
+  }
+}
+
+void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
+                          const MyFont&, int align) {
+  DrawTextBox(x, y, w, h, text, fg, bg, align);
+}
+
+int Painter::LineHeight() {
+  XFontStruct* font = SharedFont();
+  return font != nullptr ? font->ascent + 1 : 0;
+}
+
+int Painter::CharWidth() {
+  XFontStruct* font = SharedFont();
+  return font != nullptr ? XTextWidth(font, "M", 1) : 0;
+}

@@ -1,0 +1,140 @@
+#include "graphics/XImageFactory.h"
+
+#include <X11/Xutil.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/Application.h"
+#include "app/Log.h"
+#include "framework/Child.h"
+#include "framework/Form.h"
+#include "graphics/MyImage.h"
+#include "graphics/Painter.h"
+#include "graphics/PaletteImage.h"
+
+namespace {
+
+constexpr int kPaletteEntries = 16;
+
+struct RgbColor {
+  unsigned char red = 0;
+  unsigned char green = 0;
+  unsigned char blue = 0;
+};
+
+void ReadPalette(const unsigned char* data, RgbColor (&palette)[kPaletteEntries]) {
+  for (int entry = 0; entry < kPaletteEntries; ++entry) {
+    palette[entry] = {data[entry * 3], data[entry * 3 + 1], data[entry * 3 + 2]};
+  }
+}
+
+void PutRgb(unsigned char* out, const RgbColor& color) {
+  out[0] = color.red;
+  out[1] = color.green;
+  out[2] = color.blue;
+}
+
+// What MakeXImage builds with: the probed layout, or, while the probe has found nothing, the
+// layout of a 24-bit TrueColor server, which every supported display has.
+struct ImageLayout {
+  int depth;
+  int format;
+  int xoffset;
+  int padBytes;
+  int bytesPerPixel;
+  int red;
+  int green;
+  int blue;
+};
+
+ImageLayout CurrentLayout(const Application& app) {
+  if (MyImage::probedDepth == 0) {
+    return {app.GetDepth(), ZPixmap, 0, 4, 4, MyImage::ixRosso, MyImage::ixVerde, MyImage::ixBlu};
+  }
+  return {MyImage::probedDepth,
+          MyImage::probedFormat,
+          MyImage::probedXOffset,
+          MyImage::probedBitmapPad / 8,
+          MyImage::probedBitsPerPixel / 8,
+          MyImage::ixRosso,
+          MyImage::ixVerde,
+          MyImage::ixBlu};
+}
+
+int PaddedLineBytes(int w, const ImageLayout& layout) {
+  int line = layout.bytesPerPixel * w;
+  int pad = layout.padBytes > 0 ? layout.padBytes : 1;
+  if (line % pad == 0) return line;
+  int padded = (line / pad + 1) * pad;
+  Log("WARNING img width: " + std::to_string(w) + " - bytes_per_line_Pad != bytes_per_line: " +
+      std::to_string(padded) + " " + std::to_string(line));
+  return padded;
+}
+
+void SetComponent(unsigned char* pixel, int index, int bytesPerPixel, unsigned char value) {
+  if (index >= 0 && index < bytesPerPixel) pixel[index] = value;
+}
+
+void FillPixels(unsigned char* buffer, const unsigned char* rgb, int w, int h, int lineBytes,
+                const ImageLayout& layout) {
+  for (int row = 0; row < h; ++row) {
+    for (int column = 0; column < w; ++column) {
+      unsigned char* pixel = buffer + row * lineBytes + column * layout.bytesPerPixel;
+      const unsigned char* triple = rgb + (static_cast<std::size_t>(row) * w + column) * 3;
+      SetComponent(pixel, layout.red, layout.bytesPerPixel, triple[0]);
+      SetComponent(pixel, layout.green, layout.bytesPerPixel, triple[1]);
+      SetComponent(pixel, layout.blue, layout.bytesPerPixel, triple[2]);
+    }
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<unsigned char[]> DecodePaletteImage(int w, int h, const unsigned char* data) {
+  if (data == nullptr || w <= 0 || h <= 0) return nullptr;
+  RgbColor palette[kPaletteEntries];
+  ReadPalette(data, palette);
+  const std::size_t stride = PaletteRowBytes(w);
+  const unsigned char* rows = data + kPaletteBytes;
+  auto rgb = std::make_unique<unsigned char[]>(static_cast<std::size_t>(w) * h * 3);
+  for (int stored = 0; stored < h; ++stored) {
+    const unsigned char* source = rows + stored * stride;
+    unsigned char* target = rgb.get() + static_cast<std::size_t>(h - 1 - stored) * w * 3;
+    for (int column = 0; column < w; ++column) {
+      unsigned char byte = source[column / 2];
+      int entry = column % 2 == 0 ? byte >> 4 : byte & 0x0F;
+      PutRgb(target + column * 3, palette[entry]);
+    }
+  }
+  return rgb;
+}
+
+XImage* MakeXImage(GUIElement* element, const unsigned char* rgb, int w, int h) {
+  Form* form = FindForm(element);
+  Application* app = form != nullptr ? form->GetApplication() : nullptr;
+  if (app == nullptr || app->GetDisplay() == nullptr || rgb == nullptr) return nullptr;
+  if (w <= 0 || h <= 0) return nullptr;
+  ProbePixelFormat(element);
+
+  const ImageLayout layout = CurrentLayout(*app);
+  if (layout.bytesPerPixel <= 0) return nullptr;
+  const int lineBytes = PaddedLineBytes(w, layout);
+  std::unique_ptr<unsigned char[]> buffer(
+      new unsigned char[static_cast<std::size_t>(h) * lineBytes]());
+  FillPixels(buffer.get(), rgb, w, h, lineBytes, layout);
+
+  XImage* image = XCreateImage(app->GetDisplay(), app->GetVisual(),
+                               static_cast<unsigned>(layout.depth), layout.format, layout.xoffset,
+                               reinterpret_cast<char*>(buffer.get()), static_cast<unsigned>(w),
+                               static_cast<unsigned>(h), layout.padBytes * 8, lineBytes);
+  if (image != nullptr) buffer.release();  // the image owns its pixels from here on
+  return image;
+}
+
+void DestroyXImage(XImage* image) {
+  if (image == nullptr) return;
+  delete[] reinterpret_cast<unsigned char*>(image->data);
+  image->data = nullptr;
+  XFree(image);
+}

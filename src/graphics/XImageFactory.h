@@ -1,0 +1,26 @@
+// The two conversions every picture of the toolkit goes through: a palette image into packed
+// RGB triples, and RGB triples into an XImage in the pixel layout the probe found. The caller
+// owns what they return: the triples as a unique_ptr, the XImage until DestroyXImage (or an
+// OwnedXImage) frees it together with the pixel buffer it owns.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <memory>
+
+class GUIElement;
+
+// w x h x 3 bytes, red, green, blue per pixel, top row first; null for bad arguments.
+std::unique_ptr<unsigned char[]> DecodePaletteImage(int w, int h, const unsigned char* data);
+
+// An XImage for the element's form's display; null when rgb is null or there is no form.
+XImage* MakeXImage(GUIElement* element, const unsigned char* rgb, int w, int h);
+
+// Only for images made by MakeXImage: frees the pixel buffer and the structure. Null is fine.
+void DestroyXImage(XImage* image);
+
+struct XImageDestroyer {
+  void operator()(XImage* image) const { DestroyXImage(image); }
+};
+
+using OwnedXImage = std::unique_ptr<XImage, XImageDestroyer>;
