@@ -1,0 +1,73 @@
+// X-free test support for child processes: reads a process's state and parent from /proc,
+// and waits, with a generous bound, for a condition that another process brings about.
+// Header-only, like TempDirectory.h.
+#pragma once
+
+#include <dirent.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "support/TempDirectory.h"
+
+// The state letter of /proc/<pid>/stat ('R', 'S', 'Z', ...), or 0 when there is no such
+// process. The name in brackets may hold blanks, so fields are read after its last ')'.
+inline char ProcessState(pid_t pid, pid_t* parent = nullptr) {
+  const std::string stat = FileText("/proc/" + std::to_string(pid) + "/stat");
+  const std::size_t close = stat.rfind(')');
+  if (close == std::string::npos) return 0;
+  std::istringstream fields(stat.substr(close + 1));
+  char state = 0;
+  long parentPid = 0;
+  if (!(fields >> state >> parentPid)) return 0;
+  if (parent != nullptr) *parent = static_cast<pid_t>(parentPid);
+  return state;
+}
+
+// Alive means running or sleeping: a zombie has ended, it only waits to be collected.
+inline bool ProcessIsAlive(pid_t pid) {
+  const char state = ProcessState(pid);
+  return state != 0 && state != 'Z' && state != 'X';
+}
+
+// The ancestor of pid that is a direct child of this process, or -1 when there is none.
+inline pid_t OurChildAbove(pid_t pid) {
+  for (int depth = 0; depth < 16 && pid > 1; ++depth) {
+    pid_t parent = 0;
+    if (ProcessState(pid, &parent) == 0) return -1;
+    if (parent == getpid()) return pid;
+    pid = parent;
+  }
+  return -1;
+}
+
+// The pids whose parent is this process, zombies included.
+inline std::set<pid_t> ChildrenOfThisProcess() {
+  std::set<pid_t> children;
+  DIR* proc = opendir("/proc");
+  if (proc == nullptr) return children;
+  while (const dirent* entry = readdir(proc)) {
+    const std::string name = entry->d_name;
+    if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const pid_t pid = static_cast<pid_t>(std::stol(name));
+    pid_t parent = 0;
+    if (ProcessState(pid, &parent) != 0 && parent == getpid()) children.insert(pid);
+  }
+  closedir(proc);
+  return children;
+}
+
+// Polls until done() holds; gives up after about ten seconds so a fault fails instead of
+// hanging. Returns done().
+inline bool Eventually(const std::function<bool()>& done) {
+  for (int attempt = 0; attempt < 1000 && !done(); ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return done();
+}

@@ -1,0 +1,70 @@
+// X-free test support for real files: a scratch folder under /tmp that is removed with its
+// contents when the object goes, and a scoped change of the working directory. Header-only,
+// because the support library is linked only into the X test binary.
+#pragma once
+
+#include <ftw.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+class TempDirectory {
+ public:
+  TempDirectory() {
+    char pattern[] = "/tmp/tessarin-unit-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    path = made != nullptr ? made : "";
+  }
+  ~TempDirectory() {
+    if (!path.empty()) nftw(path.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
+  }
+  TempDirectory(const TempDirectory&) = delete;
+  TempDirectory& operator=(const TempDirectory&) = delete;
+
+  const std::string& Path() const { return path; }
+  std::string File(const std::string& name) const { return path + "/" + name; }
+
+ private:
+  static int RemoveEntry(const char* entry, const struct stat*, int, struct FTW*) {
+    return std::remove(entry);
+  }
+
+  std::string path;
+};
+
+// Enters a folder for the object's life and returns to the previous one afterwards.
+class WorkingDirectoryScope {
+ public:
+  explicit WorkingDirectoryScope(const std::string& path) {
+    char buffer[4096];
+    if (getcwd(buffer, sizeof buffer) != nullptr) previous = buffer;
+    entered = chdir(path.c_str()) == 0;
+  }
+  ~WorkingDirectoryScope() {
+    if (!previous.empty() && chdir(previous.c_str()) != 0) std::perror("chdir back");
+  }
+  WorkingDirectoryScope(const WorkingDirectoryScope&) = delete;
+  WorkingDirectoryScope& operator=(const WorkingDirectoryScope&) = delete;
+
+  bool Entered() const { return entered; }
+
+ private:
+  std::string previous;
+  bool entered = false;
+};
+
+inline std::string FileText(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+inline void WriteFileText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
