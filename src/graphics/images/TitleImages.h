@@ -7,6 +7,8 @@
 
 #include <cstddef>
 
+#include "graphics/PaletteImage.h"
+
 constexpr int kTitleLargeWidth = 328;
 constexpr int kTitleLargeHeight = 100;
 constexpr int kTitleSmallWidth = 164;
@@ -15,16 +17,11 @@ constexpr int kTitleSmallHeight = 50;
 constexpr std::size_t kTitleLargeBytes = 16448;
 constexpr std::size_t kTitleSmallBytes = 4148;
 
-constexpr std::size_t kTitlePaletteBytes = 48;
+constexpr std::size_t kTitlePaletteBytes = kPaletteBytes;
 
-// Bytes of a palette image of w x h: the palette, then ceil(w / 2) bytes per row.
-constexpr std::size_t TitleImageBytes(int w, int h) {
-  return kTitlePaletteBytes + static_cast<std::size_t>((w + 1) / 2) * static_cast<std::size_t>(h);
-}
-
-static_assert(TitleImageBytes(kTitleLargeWidth, kTitleLargeHeight) == kTitleLargeBytes,
+static_assert(PaletteImageSize(kTitleLargeWidth, kTitleLargeHeight) == kTitleLargeBytes,
               "large title size does not match its dimensions");
-static_assert(TitleImageBytes(kTitleSmallWidth, kTitleSmallHeight) == kTitleSmallBytes,
+static_assert(PaletteImageSize(kTitleSmallWidth, kTitleSmallHeight) == kTitleSmallBytes,
               "small title size does not match its dimensions");
 
 extern const unsigned char kTitleLarge[kTitleLargeBytes];
