@@ -12,6 +12,7 @@
 
 #include "framework/Form.h"
 #include "game/PuzzleRules.h"
+#include "graphics/Color.h"
 #include "graphics/XImageFactory.h"
 
 class Application;

@@ -6,12 +6,11 @@
 #include <string>
 
 // The About window forms the mail address by dropping the first 12 characters ("https://www.")
-// of this address, so it must keep that prefix.
-inline constexpr char kWebAddress[] = "https://www.tessarin-game.example";
+// of this address, so it must keep that prefix; its link is 200 pixels wide, 28 characters.
+inline constexpr char kWebAddress[] = "https://www.tessarin.example";
 inline constexpr char kMailboxName[] = "info";
 inline constexpr char kNotice[] = "Freeware - free to play and to share.";
-inline constexpr char kAttribution[] =
-    "Written with its own Xlib toolkit by the Tessarin developers.";
+inline constexpr char kAttribution[] = "Written by the Tessarin team on its own Xlib toolkit.";
 inline constexpr char kProductLine[] = "Tessarin 1.0.0.0";
 
 // "Tessarin - " + web address + " " + notice.

@@ -1,0 +1,360 @@
+#include "game/FormMain.h"
+
+#include "app/Application.h"
+#include "app/ExternalPrograms.h"
+#include "app/Log.h"
+#include "dialogs/FormAbout.h"
+#include "dialogs/FormMsgBox.h"
+#include "framework/Child.h"
+#include "framework/Timer.h"
+#include "game/CellControl.h"
+#include "game/GameInfo.h"
+#include "game/SoundPlayer.h"
+#include "graphics/MyImage.h"
+#include "graphics/Painter.h"
+#include "graphics/images/TitleImages.h"
+#include "util/TextUtils.h"
+#include "widgets/ButtonCustom.h"
+
+namespace {
+
+constexpr Color kGreen = 0x00FF00;
+constexpr Color kFlagGreen = 0x00AA00;
+constexpr Color kRed = 0xFF0000;
+constexpr Color kButtonCream = 0xFFFDE5;
+constexpr Color kTileWhite = 0xFFFFFF;
+constexpr Color kEmptyGrey = 0xB7B7B7;
+constexpr char kEmptyCaption[] = " ";
+
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
+constexpr int kTileWidth = 88;
+constexpr int kTileGap = 2;
+constexpr int kBoardLeft = 20;
+constexpr int kBoardTop = 25;
+constexpr int kRightColumn = 400;
+constexpr int kButtonWidth = 100;
+constexpr int kButtonHeight = 28;
+constexpr int kTickIntervalMs = 20;
+constexpr int kFlagSquareWidth = 20;
+constexpr int kFlagSquareHeight = 15;
+
+constexpr std::uint32_t kExitQuestionId = 1000;
+constexpr char kExitQuestion[] = "Do you really want to go exit?";
+constexpr char kWinMessage[] = "Well done! You have completed the game!";
+
+FormMain* AsMainWindow(GUIElement* element) {
+  return dynamic_cast<FormMain*>(element);
+}
+
+void LoadMainControls(GUIElement* element, std::uint64_t) {
+  if (FormMain* form = AsMainWindow(element)) form->LoadControls();
+}
+
+bool AskBeforeClosing(GUIElement* element) {
+  FormMain* form = AsMainWindow(element);
+  return form == nullptr || form->ConfirmClose();
+}
+
+void ForwardResize(GUIElement* element) {
+  if (FormMain* form = AsMainWindow(element)) form->FormResized();
+}
+
+bool ForwardKeyChar(GUIElement* element, char ch) {
+  FormMain* form = AsMainWindow(element);
+  return form == nullptr || form->FormKeyChar(ch);
+}
+
+void ForwardKeyDown(GUIElement* element, unsigned long keysym) {
+  if (FormMain* form = AsMainWindow(element)) form->FormKeyDown(keysym);
+}
+
+void ForwardKeyUp(GUIElement* element, unsigned long keysym) {
+  if (FormMain* form = AsMainWindow(element)) form->FormKeyUp(keysym);
+}
+
+// The ticks only poke the form; nothing the player sees depends on them.
+void TickToOwnerForm(Timer* timer) {
+  if (Form* form = FindForm(timer)) form->OnUserMessage();
+}
+
+// Converts one compiled-in palette picture into an image in the server's pixel layout.
+OwnedXImage ConvertPicture(GUIElement* element, const unsigned char* data, int w, int h) {
+  std::unique_ptr<unsigned char[]> rgb = DecodePaletteImage(w, h, data);
+  return OwnedXImage(MakeXImage(element, rgb.get(), w, h));
+}
+
+}  // namespace
+
+FormMain* FormMain::mainForm = nullptr;
+
+FormMain::FormMain(Application* app, const std::string& title) {
+  SetApplication(app);
+  soundPlayer = std::make_unique<SoundPlayer>();
+  SetSize(kWindowWidth, kWindowHeight);
+  SetTitle(title);
+  SetOnLoad(LoadMainControls);
+  SetOnClosing(AskBeforeClosing);
+  SetOnResize(ForwardResize);
+  SetOnKeyChar(ForwardKeyChar);
+  SetOnKeyDown(ForwardKeyDown);
+  SetOnKeyUp(ForwardKeyUp);
+  SetOnMouseDown(DispatchMouseDown);
+  SetBackColor(kGreen);
+  Create();
+  if (mainForm == nullptr) mainForm = this;
+}
+
+FormMain::~FormMain() {
+  tickTimer.reset();
+  soundPlayer.reset();
+  DestroyWindow();
+  // A message box still open over this window must not outlive the owner it reports to.
+  Form* box = Application::CurrentMessageBox();
+  if (box != nullptr && box->GetParent() == this) {
+    Application::SetCurrentMessageBox(nullptr);
+    delete box;
+  }
+  aboutForm.reset();
+  for (auto& cell : cells) cell.reset();
+  btnExit.reset();
+  btnInfo.reset();
+  btnStart.reset();
+  logoImage.reset();
+  aboutPixmap.reset();
+  logoPixmap.reset();
+  if (mainForm == this) mainForm = nullptr;
+}
+
+CellControl* FormMain::GetCell(int index) const {
+  if (index < 0 || index >= kCellCount) return nullptr;
+  return cells[index].get();
+}
+
+void FormMain::LoadControls() {
+  BuildCells();
+  logoImage = std::make_unique<MyImage>(this, static_cast<XImage*>(nullptr));
+  logoImage->SetSize(kTitleLargeWidth, kTitleLargeHeight);
+  logoImage->MoveTo(kRightColumn, kBoardTop);
+  logoImage->Create();
+  BuildButtons();
+  BuildTickTimer();
+}
+
+void FormMain::BuildCells() {
+  const int tileHeight = (GetActualHeight() - 55) / kBoardSide;
+  for (int i = 0; i < kCellCount; ++i) {
+    const int row = i / kBoardSide;
+    const int column = i % kBoardSide;
+    auto cell = std::make_unique<CellControl>(this);
+    cell->SetBorder(true);
+    cell->SetBackColor(i < kCellCount - 1 ? kTileWhite : kEmptyGrey);
+    cell->SetTextColor(kBlack);
+    cell->SetSize(kTileWidth, tileHeight);
+    cell->MoveTo(kBoardLeft + (kTileWidth + kTileGap) * column,
+                 kBoardTop + row * (tileHeight + kTileGap));
+    cell->SetText(i < kCellCount - 1 ? ToString(i + 1) : kEmptyCaption);
+    cell->SetOnMouseDown(DispatchMouseDown);
+    cell->Create();
+    cells[i] = std::move(cell);
+  }
+}
+
+void FormMain::BuildButtons() {
+  // Created in this order on purpose: Tab walks INFO, EXIT, START.
+  btnInfo.reset(BuildButton("INFO", kRightColumn, 155, kBlack, kButtonCream));
+  btnExit.reset(BuildButton("EXIT", kRightColumn, 225, kBlack, kButtonCream));
+  btnStart.reset(BuildButton("START", kRightColumn, 190, kWhite, kRed));
+}
+
+ButtonCustom* FormMain::BuildButton(const std::string& caption, int left, int top, Color textColor,
+                                    Color background) {
+  auto* button = new ButtonCustom(this, caption);
+  button->SetSize(kButtonWidth, kButtonHeight);
+  button->MoveTo(left, top);
+  button->SetForeColor(textColor);
+  button->SetBackColor(background);
+  if (caption == "START") button->SetFlagB(true);
+  button->SetCommand(DispatchCommand);
+  button->Create();
+  return button;
+}
+
+void FormMain::BuildTickTimer() {
+  tickTimer = std::make_unique<Timer>(this, kTickIntervalMs);
+  tickTimer->SetOnTick(TickToOwnerForm);
+}
+
+void FormMain::Paint() {
+  if (!IsCreated()) {
+    Form::Paint();
+    return;
+  }
+  ConvertPicturesOnce();
+  PaintFlag();
+  Form::Paint();
+}
+
+void FormMain::ConvertPicturesOnce() {
+  if (aboutPixmap) return;
+  logoPixmap = ConvertPicture(this, kTitleLarge, kTitleLargeWidth, kTitleLargeHeight);
+  if (logoImage) {
+    logoImage->SetImage(logoPixmap.get());
+    logoImage->Create();
+  }
+  aboutPixmap = ConvertPicture(this, kTitleSmall, kTitleSmallWidth, kTitleSmallHeight);
+  if (!aboutPixmap) Log("FormMain: title picture conversion failed");
+  if (tickTimer) tickTimer->Start();
+}
+
+void FormMain::PaintFlag() {
+  const int w = GetActualWidth();
+  const int h = GetActualHeight();
+  const Color stripes[] = {kFlagGreen, kWhite, kRed};
+  const int rightOffsets[] = {70, 50, 30};
+  Painter painter(this);
+  for (int i = 0; i < 3; ++i) {
+    painter.FillRect(w - rightOffsets[i], h - 20, kFlagSquareWidth, kFlagSquareHeight, 0, 0,
+                     stripes[i]);
+  }
+}
+
+void FormMain::ReservedB() {}
+void FormMain::OnUserMessage() {}
+
+void FormMain::OnDialogResult(std::uint32_t dialogId, int result) {
+  if (dialogId != kExitQuestionId || result != kDialogYes) return;
+  if (tickTimer) tickTimer->Stop();
+  Application::RequestQuit();
+}
+
+bool FormMain::ConfirmClose() {
+  AskQuestion(kExitQuestionId, this, kExitQuestion, "Exit");
+  return false;
+}
+
+void FormMain::FormResized() {}
+bool FormMain::FormKeyChar(char) {
+  return true;
+}
+bool FormMain::AcceptsKey(int code) {
+  return code != 9 && code != 13;
+}
+void FormMain::FormKeyDown(unsigned long) {}
+void FormMain::FormKeyUp(unsigned long) {}
+void FormMain::ReservedC() {}
+void FormMain::ReservedD() {}
+void FormMain::ReservedE() {}
+void FormMain::ReservedF() {}
+void FormMain::ReservedG() {}
+void FormMain::ReservedH() {}
+
+void FormMain::FormMouseDown() {
+  if (IsEnabled() || modalChild == nullptr) return;
+  Beep();
+  modalChild->Show();
+}
+
+void FormMain::CommandClicked(GUIElement* element) {
+  if (element == nullptr) return;
+  const std::uint32_t sender = element->GetId();
+  if (btnExit && sender == btnExit->GetId()) {
+    if (ConfirmClose()) Application::RequestQuit();
+  } else if (btnStart && sender == btnStart->GetId()) {
+    StartOrCancel();
+  } else if (btnInfo && sender == btnInfo->GetId()) {
+    OpenAbout();
+  }
+}
+
+void FormMain::OpenAbout() {
+  aboutForm.reset();
+  aboutForm = std::make_unique<FormAbout>(this);
+  aboutForm->SetLogo(aboutPixmap.get(), kTitleSmallWidth, kTitleSmallHeight);
+  aboutForm->SetProductLine(kProductLine);
+  aboutForm->SetAttribution(kAttribution);
+  aboutForm->SetNotice(kNotice);
+  aboutForm->SetWebAddress(kWebAddress);
+  aboutForm->Show();
+}
+
+void FormMain::StartOrCancel() {
+  if (gameActive) {
+    ResetCells();
+    gameActive = false;
+    if (btnStart) btnStart->SetText("START");
+    return;
+  }
+  // A shuffle that happens to come out in order is no game: draw again.
+  do {
+    board = ShuffleBoard();
+  } while (SyncCells());
+  gameActive = true;
+  if (btnStart) btnStart->SetText("CANCEL");
+}
+
+void FormMain::ChildMouseDown(GUIElement* element) {
+  if (element == nullptr || element->GetType() != "cellcontrol" || !gameActive) return;
+  const int k = IndexOfCell(element);
+  if (k < 0 || !MoveTile(board, k)) return;
+  if (!SyncCells()) return;
+  ShowMessage(this, kWinMessage, "Game");
+  StartOrCancel();
+}
+
+int FormMain::IndexOfCell(const GUIElement* element) const {
+  for (int i = 0; i < kCellCount; ++i) {
+    if (cells[i] && cells[i]->GetId() == element->GetId()) return i;
+  }
+  return -1;
+}
+
+bool FormMain::SyncCells() {
+  for (int i = 0; i < kCellCount; ++i) ShowOnCell(i, board[i], false);
+  return IsSolved(board);
+}
+
+void FormMain::ResetCells() {
+  for (int i = 0; i < kCellCount; ++i) ShowOnCell(i, i + 1, true);
+}
+
+void FormMain::ShowOnCell(int index, int value, bool alwaysRepaint) {
+  CellControl* cell = cells[index].get();
+  if (cell == nullptr) return;
+  if (value == kEmptyCell) {
+    // The empty cell is repainted every time, even when its look is unchanged.
+    cell->SetBackColor(kEmptyGrey);
+    cell->SetText(kEmptyCaption);
+    return;
+  }
+  const std::string caption = ToString(value);
+  if (!alwaysRepaint && cell->GetBackColor() == kTileWhite && cell->GetText() == caption) return;
+  cell->SetBackColor(kTileWhite);
+  cell->SetText(caption);
+}
+
+void FormMain::SetBoardForTest(const Board& arrangement) {
+  board = arrangement;
+  gameActive = true;
+  if (btnStart) btnStart->SetText("CANCEL");
+  SyncCells();
+}
+
+void DispatchMouseDown(GUIElement* element, std::uint64_t, Point) {
+  if (element == nullptr) return;
+  if (element->GetType() == "form") {
+    if (FormMain* form = AsMainWindow(element)) form->FormMouseDown();
+    return;
+  }
+  if (!element->IsChild()) return;
+  if (FormMain* form = AsMainWindow(FindOwnerForm(element))) form->ChildMouseDown(element);
+}
+
+void DispatchCommand(GUIElement* element) {
+  if (FormMain* form = AsMainWindow(FindOwnerForm(element))) form->CommandClicked(element);
+}
+
+Form* FindOwnerForm(GUIElement* element) {
+  if (Form* form = FindForm(element)) return form;
+  return FormMain::MainForm();
+}
