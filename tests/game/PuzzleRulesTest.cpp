@@ -1,0 +1,129 @@
+// The puzzle rules without a window: parity, moves next to the empty cell, and shuffles.
+#include "game/PuzzleRules.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+Board Ordered() {
+  Board board{};
+  for (int i = 0; i < kCellCount; ++i) board[i] = i + 1;
+  return board;
+}
+
+// The ordered board with the empty cell moved to index empty.
+Board EmptyAt(int empty) {
+  Board board = Ordered();
+  std::swap(board[empty], board[kCellCount - 1]);
+  return board;
+}
+
+int InversionsAmongTiles(const Board& board) {
+  int inversions = 0;
+  for (int i = 0; i < kCellCount - 1; ++i) {
+    for (int j = i + 1; j < kCellCount - 1; ++j) inversions += board[j] < board[i] ? 1 : 0;
+  }
+  return inversions;
+}
+
+TEST(PuzzleRules, ParityCountsInversionsLeavingOutTheLastValue) {
+  EXPECT_TRUE(IsEvenPermutation({}));
+  EXPECT_TRUE(IsEvenPermutation({9}));
+  EXPECT_TRUE(IsEvenPermutation({1, 2, 0}));
+  EXPECT_FALSE(IsEvenPermutation({2, 1, 0}));
+  EXPECT_FALSE(IsEvenPermutation({3, 2, 1, 0}));
+  EXPECT_TRUE(IsEvenPermutation({3, 1, 2, 0}));
+  // Counting the last value too would make three inversions here.
+  EXPECT_TRUE(IsEvenPermutation({1, 2, 3, 0}));
+}
+
+TEST(PuzzleRules, SolvedOnlyWhenEveryTileIsInItsPlace) {
+  EXPECT_TRUE(IsSolved(Ordered()));
+  EXPECT_FALSE(IsSolved(EmptyAt(14)));
+}
+
+TEST(PuzzleRules, ATileMovesOnlyIntoTheEmptyCellBesideIt) {
+  Board board = EmptyAt(5);
+  EXPECT_EQ(EmptyNeighbour(board, 4), 5);    // left of the empty cell
+  EXPECT_EQ(EmptyNeighbour(board, 6), 5);    // right
+  EXPECT_EQ(EmptyNeighbour(board, 1), 5);    // above
+  EXPECT_EQ(EmptyNeighbour(board, 9), 5);    // below
+  EXPECT_EQ(EmptyNeighbour(board, 0), -1);   // diagonal
+  EXPECT_EQ(EmptyNeighbour(board, 7), -1);   // two cells away in the row
+  EXPECT_EQ(EmptyNeighbour(board, 13), -1);  // two cells away in the column
+  EXPECT_EQ(EmptyNeighbour(board, 5), -1);   // the empty cell itself
+  EXPECT_EQ(EmptyNeighbour(board, -1), -1);
+  EXPECT_EQ(EmptyNeighbour(board, kCellCount), -1);
+
+  const int tile = board[9];
+  EXPECT_TRUE(MoveTile(board, 9));
+  EXPECT_EQ(board[5], tile);
+  EXPECT_EQ(board[9], kEmptyCell);
+  const Board before = board;
+  EXPECT_FALSE(MoveTile(board, 0));
+  EXPECT_EQ(board, before);
+}
+
+TEST(PuzzleRules, NoMoveWrapsAroundARowEnd) {
+  EXPECT_EQ(EmptyNeighbour(EmptyAt(4), 3), -1);  // column 3 to column 0 of the next row
+  EXPECT_EQ(EmptyNeighbour(EmptyAt(3), 4), -1);  // and back
+  EXPECT_EQ(EmptyNeighbour(EmptyAt(8), 7), -1);
+  EXPECT_EQ(EmptyNeighbour(EmptyAt(7), 8), -1);
+}
+
+TEST(PuzzleRules, NeighboursAreTriedLeftRightAboveBelow) {
+  // A board with more than one empty entry shows the order of the tests.
+  Board board = Ordered();
+  board[4] = board[6] = board[1] = board[9] = kEmptyCell;
+  EXPECT_EQ(EmptyNeighbour(board, 5), 4);
+  board[4] = 5;
+  EXPECT_EQ(EmptyNeighbour(board, 5), 6);
+  board[6] = 7;
+  EXPECT_EQ(EmptyNeighbour(board, 5), 1);
+  board[1] = 2;
+  EXPECT_EQ(EmptyNeighbour(board, 5), 9);
+}
+
+TEST(PuzzleRules, EveryShuffleIsASolvablePermutationWithTheEmptyCellLast) {
+  for (int draw = 0; draw < 2000; ++draw) {
+    const Board board = ShuffleBoard();
+    ASSERT_EQ(board[kCellCount - 1], kEmptyCell);
+    Board sorted = board;
+    std::sort(sorted.begin(), sorted.end());
+    ASSERT_EQ(sorted, Ordered());
+    ASSERT_EQ(InversionsAmongTiles(board) % 2, 0);
+  }
+}
+
+TEST(PuzzleRules, ShufflesFollowTheRunningGeneratorWithoutReseeding) {
+  RandomInt(1, 15);  // seeds from the clock once
+  std::srand(7);
+  const Board first = ShuffleBoard();
+  std::srand(7);
+  EXPECT_EQ(ShuffleBoard(), first);
+  std::srand(8);
+  EXPECT_NE(ShuffleBoard(), first);
+  // Two shuffles within the same second differ.
+  EXPECT_NE(ShuffleBoard(), ShuffleBoard());
+}
+
+TEST(PuzzleRules, RandomIntStaysInItsRangeAndToleratesAnEmptyOne) {
+  for (int draw = 0; draw < 1000; ++draw) {
+    const int value = RandomInt(1, 15);
+    ASSERT_GE(value, 1);
+    ASSERT_LE(value, 15);
+  }
+  EXPECT_EQ(RandomInt(3, 3), 3);
+  EXPECT_EQ(RandomInt(5, 4), 5);
+  EXPECT_EQ(RandomInt(5, 2), 5);
+  for (int draw = 0; draw < 100; ++draw) {
+    const int value = RandomInt(-5, -3);
+    ASSERT_GE(value, -5);
+    ASSERT_LE(value, -3);
+  }
+}
+
+}  // namespace
