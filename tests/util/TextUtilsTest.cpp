@@ -1,0 +1,76 @@
+// The text and number helpers on the examples the rest of the program relies on.
+#include "util/TextUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Fields = std::vector<std::string>;
+
+TEST(TextUtils, IntToStringPadsBeforeTheSignAndNeverCuts) {
+  EXPECT_EQ(IntToString(7, '0', 2), "07");
+  EXPECT_EQ(IntToString(123, '0', 2), "123");
+  EXPECT_EQ(IntToString(-5, '0', 3), "0-5");
+  EXPECT_EQ(IntToString(42, ' ', 0), "42");
+  EXPECT_EQ(ToString(LONG_MIN), "-9223372036854775808");
+  EXPECT_EQ(PadLeft("ab", '*', 4), "**ab");
+}
+
+TEST(TextUtils, HexByteIsTwoUpperCaseDigitsOfTheLowByte) {
+  EXPECT_EQ(HexByte(10), "0A");
+  EXPECT_EQ(HexByte(255), "FF");
+  EXPECT_EQ(HexByte(256), "00");
+  EXPECT_EQ(HexByte(0x1234), "34");
+}
+
+TEST(TextUtils, TrimRemovesSpaceOfEveryKindAtTheEndsOnly) {
+  EXPECT_EQ(Trim("  \n\t \r\n"), "");
+  EXPECT_EQ(Trim(" \ta b\n"), "a b");
+  EXPECT_EQ(TrimRight("  a \n"), "  a");
+  EXPECT_EQ(Trim(""), "");
+}
+
+TEST(TextUtils, CaseChangesEveryLetterAndLeavesOtherBytes) {
+  EXPECT_EQ(ToUpper("aZ9-\xe0"), "AZ9-\xe0");
+  EXPECT_EQ(ToLower("AbC!"), "abc!");
+}
+
+TEST(TextUtils, SplitKeepsInnerAndLeadingEmptyFieldsButNoTrailingOne) {
+  EXPECT_EQ(Split("aplay Data/beep.wav", " "), (Fields{"aplay", "Data/beep.wav"}));
+  EXPECT_EQ(Split("a  b", " "), (Fields{"a", "", "b"}));
+  EXPECT_EQ(Split("a b ", " "), (Fields{"a", "b"}));
+  EXPECT_EQ(Split(" a", " "), (Fields{"", "a"}));
+  EXPECT_EQ(Split("a::b", "::"), (Fields{"a", "b"}));
+  EXPECT_TRUE(Split("", " ").empty());
+  EXPECT_TRUE(Split("abc", "").empty());
+}
+
+TEST(TextUtils, ReplaceAllReplacesEveryOccurrence) {
+  EXPECT_EQ(ReplaceAll("c:\\dir\\pic.bmp", "\\", "/"), "c:/dir/pic.bmp");
+  EXPECT_EQ(ReplaceAll("abcabc", "bc", ""), "aa");
+  EXPECT_EQ(ReplaceChar("a.b.c", '.', ','), "a,b,c");
+}
+
+TEST(TextUtils, ReplaceAllWithAnEmptyPatternChangesNothing) {
+  EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+}
+
+TEST(TextUtils, ReplaceAllWhoseReplacementHoldsThePatternMakesOneForwardPass) {
+  EXPECT_EQ(ReplaceAll("aba", "a", "aa"), "aabaa");
+  EXPECT_EQ(ReplaceAll("x", "x", "<x>"), "<x>");
+}
+
+// Replacements that create new occurrences are replaced again, as when every search starts
+// from the beginning of the text.
+TEST(TextUtils, ReplaceAllKeepsTheResultOfSearchingAgainFromTheStart) {
+  EXPECT_EQ(ReplaceAll("aab", "ab", "b"), "b");
+  EXPECT_EQ(ReplaceAll("aaab", "ab", "b"), "b");
+  EXPECT_EQ(ReplaceAll("abab", "ab", "ba"), "bbaa");
+  EXPECT_EQ(ReplaceAll("a//////b", "//", "/"), "a/b");
+}
+
+}  // namespace
