@@ -1,0 +1,87 @@
+// Helpers shared by the drawing tests: a plain form to draw on, a read-back of a whole screen
+// area in one request, and a capture of what the code under test logs.
+#pragma once
+
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/Form.h"
+#include "graphics/Color.h"
+#include "support/XServerFixture.h"
+
+// A bare form at a given place; tests keep their forms apart so none covers another.
+class CanvasForm : public Form {
+ public:
+  CanvasForm(Application* app, int px, int py, int w = 160, int h = 100,
+             std::int64_t back = 0x202020)
+      : Form(nullptr) {
+    SetApplication(app);
+    SetPosition(px, py);
+    SetSize(w, h);
+    SetBackColor(back);
+    SetTitle("canvas");
+  }
+};
+
+// The pixels of an area of a window, fetched at once.
+class ScreenArea {
+ public:
+  ScreenArea(Display* display, Window window, int x, int y, int w, int h)
+      : left(x), top(y), width(w), height(h) {
+    XSync(display, False);
+    XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(w),
+                              static_cast<unsigned>(h), AllPlanes, ZPixmap);
+    if (image == nullptr) return;
+    for (int row = 0; row < h; ++row) {
+      for (int column = 0; column < w; ++column) {
+        pixels.push_back(static_cast<Color>(XGetPixel(image, column, row) & 0xFFFFFF));
+      }
+    }
+    XDestroyImage(image);
+  }
+  bool Valid() const { return !pixels.empty(); }
+  // In window coordinates.
+  Color At(int x, int y) const { return pixels[(y - top) * width + (x - left)]; }
+  // The pixels relative to the area's corner, for comparing two areas.
+  const std::vector<Color>& Pixels() const { return pixels; }
+  int CountOf(Color color) const {
+    int count = 0;
+    for (Color pixel : pixels) count += pixel == color ? 1 : 0;
+    return count;
+  }
+
+ private:
+  int left, top, width, height;
+  std::vector<Color> pixels;
+};
+
+// Runs the test body in a scratch folder so that log.txt holds only what it logged.
+class LogCapture {
+ public:
+  LogCapture() {
+    if (getcwd(previous, sizeof previous) == nullptr) previous[0] = '\0';
+    EXPECT_EQ(chdir(dir.Path().c_str()), 0);
+  }
+  ~LogCapture() {
+    if (previous[0] != '\0' && chdir(previous) != 0) ADD_FAILURE() << "cannot return to cwd";
+  }
+  std::string Text() const {
+    std::ifstream file(dir.File("log.txt"));
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+
+ private:
+  TempDir dir;
+  char previous[4096];
+};

@@ -1,0 +1,86 @@
+// The pixel work of transparent blits on hand-built client-side images.
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "graphics/KeyColorMerge.h"
+
+namespace {
+
+// A 32-bit image over a buffer this object owns, rows padded to lineBytes.
+struct TestImage {
+  TestImage(int w, int h, int lineBytes, unsigned char fill)
+      : bytes(static_cast<std::size_t>(lineBytes) * h, fill) {
+    image.width = w;
+    image.height = h;
+    image.bytes_per_line = lineBytes;
+    image.bits_per_pixel = 32;
+    image.data = reinterpret_cast<char*>(bytes.data());
+  }
+  unsigned char* Pixel(int x, int y) { return bytes.data() + y * image.bytes_per_line + x * 4; }
+  void Set(int x, int y, Color color) {
+    Pixel(x, y)[0] = color & 0xFF;
+    Pixel(x, y)[1] = (color >> 8) & 0xFF;
+    Pixel(x, y)[2] = (color >> 16) & 0xFF;
+  }
+  Color Get(int x, int y) { return Pixel(x, y)[0] | Pixel(x, y)[1] << 8 | Pixel(x, y)[2] << 16; }
+
+  std::vector<unsigned char> bytes;
+  XImage image{};
+};
+
+TEST(KeyColorMergeTest, KeyPixelsTakeTheBackgroundAndOthersStay) {
+  TestImage picture(2, 1, 8, 0);
+  picture.Set(1, 0, 0x123456);
+  TestImage background(2, 1, 8, 0);
+  background.Set(0, 0, 0xABCDEF);
+  background.Set(1, 0, 0x111111);
+  ReplaceKeyPixels(&picture.image, &background.image, 2, 1, 0, {});
+  EXPECT_EQ(picture.Get(0, 0), 0xABCDEF);
+  EXPECT_EQ(picture.Get(1, 0), 0x123456);
+}
+
+TEST(KeyColorMergeTest, RowsFollowEachImagesOwnLineLength) {
+  TestImage picture(2, 2, 12, 0);  // one spare pixel per row
+  picture.Pixel(2, 0)[0] = 0x55;   // the padding must not be read as a pixel nor written
+  TestImage background(2, 2, 8, 0);
+  background.Set(0, 1, 0x00FF00);
+  background.Set(1, 1, 0x0000FF);
+  ReplaceKeyPixels(&picture.image, &background.image, 2, 2, 0, {});
+  EXPECT_EQ(picture.Get(0, 1), 0x00FF00);
+  EXPECT_EQ(picture.Get(1, 1), 0x0000FF);
+  EXPECT_EQ(picture.Pixel(2, 0)[0], 0x55);
+  EXPECT_EQ(picture.Get(2, 1), 0);
+}
+
+TEST(KeyColorMergeTest, OversizedRequestsStayInsideBothBuffers) {
+  // Run under AddressSanitizer, a read or write past either vector would fail here.
+  TestImage picture(3, 2, 12, 0);
+  TestImage background(2, 3, 8, 0x77);
+  ReplaceKeyPixels(&picture.image, &background.image, 1000, 1000, 0, {});
+  EXPECT_EQ(picture.Get(0, 0), 0x777777);
+  EXPECT_EQ(picture.Get(1, 1), 0x777777);
+  EXPECT_EQ(picture.Get(2, 0), 0);  // beyond the background's width
+}
+
+TEST(KeyColorMergeTest, AnotherKeyAndAnotherByteLayout) {
+  TestImage picture(1, 1, 4, 0);
+  picture.Pixel(0, 0)[1] = 0xAA;  // red in byte 1
+  picture.Pixel(0, 0)[2] = 0xBB;  // green in byte 2
+  picture.Pixel(0, 0)[3] = 0xCC;  // blue in byte 3
+  TestImage background(1, 1, 4, 0x42);
+  ReplaceKeyPixels(&picture.image, &background.image, 1, 1, 0xAABBCC, {1, 2, 3});
+  EXPECT_EQ(picture.Pixel(0, 0)[1], 0x42);
+  EXPECT_EQ(picture.Pixel(0, 0)[3], 0x42);
+}
+
+TEST(KeyColorMergeTest, LayoutsThatDoNotFitAPixelChangeNothing) {
+  TestImage picture(1, 1, 4, 0);
+  TestImage background(1, 1, 4, 0x42);
+  ReplaceKeyPixels(&picture.image, &background.image, 1, 1, 0, {4, 1, 0});
+  ReplaceKeyPixels(&picture.image, nullptr, 1, 1, 0, {});
+  EXPECT_EQ(picture.Get(0, 0), 0);
+}
+
+}  // namespace
