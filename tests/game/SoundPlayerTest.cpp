@@ -2,6 +2,8 @@
 // /proc tells whether a stopped player, with the shell and aplay under it, is really gone.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -116,32 +118,41 @@ TEST_F(SoundPlayerTest, AnEndedPlayerIsForgottenSoItsPidIsNeverSignalled) {
   EXPECT_EQ(player.Pid(), 0);
 }
 
-int termSignals = 0;
+volatile sig_atomic_t termSignals = 0;
 void CountTerm(int) {
-  ++termSignals;
+  termSignals = termSignals + 1;
 }
 
-// A record of pid 0 signalled as a group would be kill(0, SIGTERM): this very process
-// group, the test included. Such a signal is caught and counted here.
-TEST_F(SoundPlayerTest, APlayerWithNothingRecordedSendsNoSignal) {
+// Runs in a test process of its own group: a record of pid 0 signalled as a group would be
+// kill(0, SIGTERM), which reaches exactly that group. Exits 0 when no such signal came.
+[[noreturn]] void StopAndDestroyWithNothingRecorded() {
+  setpgid(0, 0);
   struct sigaction counting {};
   counting.sa_handler = CountTerm;
   sigemptyset(&counting.sa_mask);
-  struct sigaction previous {};
-  ASSERT_EQ(sigaction(SIGTERM, &counting, &previous), 0);
-  termSignals = 0;
+  if (sigaction(SIGTERM, &counting, nullptr) != 0) _exit(2);
   {
     SoundPlayer player;
     player.Stop();
   }
   {
-    StandInPlayer aplay(false);
     SoundPlayer player;
     player.PlayAndWait("first.wav");
     player.Stop();
   }
-  sigaction(SIGTERM, &previous, nullptr);
-  EXPECT_EQ(termSignals, 0);
+  _exit(termSignals == 0 ? 0 : 1);
+}
+
+TEST_F(SoundPlayerTest, APlayerWithNothingRecordedSendsNoSignal) {
+  StandInPlayer aplay(false);
+  const pid_t tester = fork();
+  ASSERT_GE(tester, 0);
+  if (tester == 0) StopAndDestroyWithNothingRecorded();
+  int status = 0;
+  ASSERT_EQ(waitpid(tester, &status, 0), tester);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(aplay.Runs().size(), 1u);
 }
 
 }  // namespace
