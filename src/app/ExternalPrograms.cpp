@@ -34,7 +34,8 @@ std::string QuoteForShell(const std::string& argument) {
   bool safe = !argument.empty();
   for (char c : argument) safe = safe && IsShellSafe(c);
   if (safe) return argument;
-  // Inside single quotes nothing is special but the quote itself: close, escape, reopen.
+  // Within single quotes the shell reads every byte literally but the quote itself: close,
+  // escape it, reopen.
   std::string quoted = "'";
   for (char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return quoted + "'";
