@@ -1,0 +1,108 @@
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include "support/BoardReader.h"
+
+namespace {
+
+constexpr unsigned long kTileWhite = 0xFFFFFF;
+constexpr unsigned long kEmptyGrey = 0xB7B7B7;
+
+// The inside of a cell, away from its one-pixel frame.
+Picture Inside(const Picture& cell) {
+  Picture inside;
+  inside.width = cell.width - 4;
+  inside.height = cell.height - 4;
+  for (int y = 2; y < cell.height - 2; ++y) {
+    for (int x = 2; x < cell.width - 2; ++x) inside.pixels.push_back(cell.At(x, y));
+  }
+  return inside;
+}
+
+std::string WhyNotATile(const Picture& cell, int tile) {
+  const Picture inside = Inside(cell);
+  const unsigned long fill = tile == fifteen::kEmpty ? kEmptyGrey : kTileWhite;
+  if (inside.At(1, 1) != fill) return "its background is not the expected colour";
+  const bool hasCaption = inside.CountOtherThan(fill) > 0;
+  if (tile != fifteen::kEmpty && !hasCaption) return "it shows no number";
+  if (tile == fifteen::kEmpty && hasCaption) return "the empty cell is not plain";
+  return "";
+}
+
+}  // namespace
+
+std::string DescribeBoard(const fifteen::Board& board) {
+  std::string text;
+  for (int cell = 0; cell < fifteen::kCells; ++cell) {
+    text += board[cell] < 0                  ? "?"
+            : board[cell] == fifteen::kEmpty ? "_"
+                                             : std::to_string(board[cell]);
+    text += cell % fifteen::kSide == fifteen::kSide - 1 ? " | " : " ";
+  }
+  return text;
+}
+
+BoardReader::BoardReader(const RemoteScreen& screen, Window mainWindow)
+    : screen(screen), window(mainWindow) {}
+
+std::optional<Picture> BoardReader::GrabCell(int cell) const {
+  return screen.Grab(window, CellX(cell), CellY(cell), kCellWidth, kCellHeight);
+}
+
+bool BoardReader::Learn(std::string& whyNot) {
+  const fifteen::Board ordered = fifteen::OrderedBoard();
+  for (int cell = 0; cell < fifteen::kCells; ++cell) {
+    const auto picture = GrabCell(cell);
+    if (!picture) {
+      whyNot = "cell " + std::to_string(cell) + " cannot be read";
+      return false;
+    }
+    const std::string problem = WhyNotATile(*picture, ordered[cell]);
+    if (!problem.empty()) {
+      whyNot = "cell " + std::to_string(cell) + ": " + problem;
+      return false;
+    }
+    for (int earlier = 0; earlier < cell; ++earlier) {
+      if (pictures[earlier] == *picture) {
+        whyNot =
+            "cells " + std::to_string(earlier) + " and " + std::to_string(cell) + " look alike";
+        return false;
+      }
+    }
+    pictures[cell] = *picture;
+  }
+  whyNot.clear();
+  return true;
+}
+
+std::optional<int> BoardReader::TileIn(int cell) const {
+  const auto picture = GrabCell(cell);
+  if (!picture) return std::nullopt;
+  const fifteen::Board ordered = fifteen::OrderedBoard();
+  for (int known = 0; known < fifteen::kCells; ++known) {
+    if (pictures[known] == *picture) return ordered[known];
+  }
+  return std::nullopt;
+}
+
+bool BoardReader::Shows(int cell, int tile) const {
+  return TileIn(cell) == tile;
+}
+
+std::optional<fifteen::Board> BoardReader::Read() const {
+  fifteen::Board board{};
+  for (int cell = 0; cell < fifteen::kCells; ++cell) {
+    const auto tile = TileIn(cell);
+    if (!tile) return std::nullopt;
+    board[cell] = *tile;
+  }
+  return board;
+}
+
+fifteen::Board BoardReader::ReadSome(const std::vector<bool>& readable) const {
+  fifteen::Board board{};
+  for (int cell = 0; cell < fifteen::kCells; ++cell) {
+    board[cell] = readable[cell] ? TileIn(cell).value_or(-1) : -1;
+  }
+  return board;
+}

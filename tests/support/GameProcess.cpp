@@ -1,0 +1,253 @@
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include "support/GameProcess.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <utility>
+
+#include "support/Waiting.h"
+
+extern char** environ;
+
+namespace {
+
+const char kMarkerName[] = "TESSARIN_E2E_RUN";
+const char* const kStandIns[] = {"aplay", "firefox", "thunderbird"};
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::stringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+struct ProcessEntry {
+  pid_t pid = 0;
+  char state = '?';
+  pid_t parent = 0;
+};
+
+// /proc/N/stat is "pid (name) state ppid ..."; the name may itself hold blanks and brackets,
+// so the fields after it are found from the last closing bracket.
+std::optional<ProcessEntry> ReadProcessEntry(pid_t pid) {
+  const auto stat = ReadWholeFile("/proc/" + std::to_string(pid) + "/stat");
+  if (!stat) return std::nullopt;
+  const std::size_t nameEnd = stat->rfind(')');
+  if (nameEnd == std::string::npos) return std::nullopt;
+  std::istringstream rest(stat->substr(nameEnd + 1));
+  ProcessEntry entry;
+  entry.pid = pid;
+  if (!(rest >> entry.state >> entry.parent)) return std::nullopt;
+  return entry;
+}
+
+std::vector<ProcessEntry> AllProcesses() {
+  std::vector<ProcessEntry> processes;
+  DIR* proc = opendir("/proc");
+  if (proc == nullptr) return processes;
+  while (dirent* entry = readdir(proc)) {
+    char* end = nullptr;
+    const long pid = std::strtol(entry->d_name, &end, 10);
+    if (pid <= 0 || *end != '\0') continue;
+    if (auto process = ReadProcessEntry(static_cast<pid_t>(pid))) processes.push_back(*process);
+  }
+  closedir(proc);
+  return processes;
+}
+
+bool EnvironmentHolds(pid_t pid, const std::string& entry) {
+  const auto environment = ReadWholeFile("/proc/" + std::to_string(pid) + "/environ");
+  if (!environment) return false;
+  std::size_t start = 0;
+  while (start < environment->size()) {
+    std::size_t end = environment->find('\0', start);
+    if (end == std::string::npos) end = environment->size();
+    if (environment->compare(start, end - start, entry) == 0) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+// Runs in the forked child: only calls that are safe between fork and exec.
+[[noreturn]] void BecomeTheGame(const char* binary, const char* workDir, const char* outPath,
+                                const char* errPath, char* const* environment) {
+  setpgid(0, 0);
+  if (chdir(workDir) != 0) _exit(126);
+  const int input = open("/dev/null", O_RDONLY);
+  const int output = open(outPath, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int errors = open(errPath, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (input < 0 || output < 0 || errors < 0) _exit(126);
+  dup2(input, STDIN_FILENO);
+  dup2(output, STDOUT_FILENO);
+  dup2(errors, STDERR_FILENO);
+  char* const arguments[] = {const_cast<char*>("tessarin"), nullptr};
+  execve(binary, arguments, environment);
+  _exit(127);
+}
+
+}  // namespace
+
+GameProcess::GameProcess(std::string binary, const std::string& sourceDir)
+    : binary(std::move(binary)) {
+  for (const char* program : kStandIns) WriteStandIn(program);
+  CopyBeepFile(sourceDir);
+}
+
+GameProcess::~GameProcess() {
+  KillAndReap();
+}
+
+void GameProcess::WriteStandIn(const std::string& program) const {
+  const std::string path = toolDir.File(program);
+  {
+    std::ofstream script(path);
+    script << "#!/bin/sh\n"
+           << "# Stand-in for " << program << ": records its command line, starts nothing.\n"
+           << "printf '%s\\n' \"$*\" >> '" << toolDir.File(program + ".calls") << "'\n";
+  }
+  chmod(path.c_str(), 0755);
+}
+
+void GameProcess::CopyBeepFile(const std::string& sourceDir) const {
+  mkdir(workDir.File("Data").c_str(), 0755);
+  const auto sound = ReadWholeFile(sourceDir + "/Data/beep.wav");
+  // The stand-in player never reads the file; the game only asks whether it exists.
+  WriteWorkFile("Data/beep.wav", sound.value_or("a stand-in sound"));
+}
+
+void GameProcess::RemoveBeepFile() const {
+  std::remove(WorkPath("Data/beep.wav").c_str());
+}
+
+void GameProcess::WriteWorkFile(const std::string& name, const std::string& content) const {
+  std::ofstream file(WorkPath(name), std::ios::binary);
+  file << content;
+}
+
+std::optional<std::string> GameProcess::ReadWorkFile(const std::string& name) const {
+  return ReadWholeFile(WorkPath(name));
+}
+
+std::string GameProcess::Marker() const {
+  return std::string(kMarkerName) + "=" + toolDir.Path();
+}
+
+std::vector<std::string> GameProcess::ChildEnvironment() const {
+  std::vector<std::string> environment;
+  std::string path = "/usr/local/bin:/usr/bin:/bin";
+  const std::string markerPrefix = std::string(kMarkerName) + "=";
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string text = *entry;
+    if (text.rfind("PATH=", 0) == 0) {
+      path = text.substr(5);
+    } else if (text.rfind(markerPrefix, 0) != 0) {
+      environment.push_back(text);
+    }
+  }
+  environment.push_back("PATH=" + toolDir.Path() + ":" + path);
+  environment.push_back(Marker());
+  return environment;
+}
+
+bool GameProcess::Start() {
+  if (pid > 0) return false;
+  const std::vector<std::string> environment = ChildEnvironment();
+  std::vector<char*> environmentPointers;
+  for (const std::string& entry : environment) {
+    environmentPointers.push_back(const_cast<char*>(entry.c_str()));
+  }
+  environmentPointers.push_back(nullptr);
+  const std::string outPath = toolDir.File("game-stdout.txt");
+  const std::string errPath = toolDir.File("game-stderr.txt");
+  pid = fork();
+  if (pid == 0) {
+    BecomeTheGame(binary.c_str(), workDir.Path().c_str(), outPath.c_str(), errPath.c_str(),
+                  environmentPointers.data());
+  }
+  return pid > 0;
+}
+
+bool GameProcess::IsRunning() {
+  if (pid <= 0 || exitStatus) return false;
+  int status = 0;
+  if (waitpid(pid, &status, WNOHANG) != pid) return true;
+  exitStatus = status;
+  return false;
+}
+
+std::optional<int> GameProcess::WaitForExit() {
+  waiting::WaitUntil([this] { return !IsRunning(); });
+  return exitStatus;
+}
+
+void GameProcess::KillAndReap() {
+  if (pid <= 0) return;
+  if (IsRunning()) {
+    kill(pid, SIGKILL);
+    int status = 0;
+    if (waitpid(pid, &status, 0) == pid) exitStatus = status;
+  }
+  // The game leads its own process group: this reaches only what it started.
+  kill(-pid, SIGKILL);
+}
+
+std::vector<std::string> GameProcess::CallsOf(const std::string& program) const {
+  const auto calls = ReadWholeFile(toolDir.File(program + ".calls"));
+  return calls ? SplitLines(*calls) : std::vector<std::string>{};
+}
+
+bool GameProcess::WaitForCalls(const std::string& program, std::size_t count) const {
+  return waiting::WaitUntil([&] { return CallsOf(program).size() >= count; });
+}
+
+std::vector<pid_t> GameProcess::ZombieChildren() const {
+  std::vector<pid_t> zombies;
+  for (const ProcessEntry& process : AllProcesses()) {
+    if (process.parent == pid && process.state == 'Z') zombies.push_back(process.pid);
+  }
+  return zombies;
+}
+
+std::vector<pid_t> GameProcess::LiveChildren() const {
+  std::vector<pid_t> children;
+  for (const ProcessEntry& process : AllProcesses()) {
+    if (process.parent == pid && process.state != 'Z' && process.state != 'X') {
+      children.push_back(process.pid);
+    }
+  }
+  return children;
+}
+
+std::vector<pid_t> GameProcess::LiveProcessesOfThisRun() const {
+  std::vector<pid_t> found;
+  const std::string marker = Marker();
+  for (const ProcessEntry& process : AllProcesses()) {
+    if (process.pid == getpid() || process.state == 'Z' || process.state == 'X') continue;
+    if (EnvironmentHolds(process.pid, marker)) found.push_back(process.pid);
+  }
+  return found;
+}
+
+std::string GameProcess::Output() const {
+  return "game stdout:\n" + ReadWholeFile(toolDir.File("game-stdout.txt")).value_or("") +
+         "game stderr:\n" + ReadWholeFile(toolDir.File("game-stderr.txt")).value_or("");
+}

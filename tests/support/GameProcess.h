@@ -1,0 +1,64 @@
+// The real tessarin binary, run the way a player runs it: in a scratch working directory that
+// holds Data/beep.wav, on the private X server. The programs it starts (aplay, firefox,
+// thunderbird) are replaced by stand-in scripts found first on PATH, which only write their
+// command line to a file, so a test can see every command line and nothing real is started.
+// Whatever still runs when the object goes away is killed and reaped.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/XServerFixture.h"
+
+class GameProcess {
+ public:
+  // binary: the built game; sourceDir: the repository, whose Data/beep.wav is copied.
+  GameProcess(std::string binary, const std::string& sourceDir);
+  ~GameProcess();
+  GameProcess(const GameProcess&) = delete;
+  GameProcess& operator=(const GameProcess&) = delete;
+
+  // The game's working directory, before and after the run.
+  std::string WorkPath(const std::string& name) const { return workDir.File(name); }
+  void WriteWorkFile(const std::string& name, const std::string& content) const;
+  std::optional<std::string> ReadWorkFile(const std::string& name) const;
+  void RemoveBeepFile() const;
+
+  // Starts the binary; false when it cannot be started at all.
+  bool Start();
+  pid_t Pid() const { return pid; }
+  bool IsRunning();
+  // The wait status once the game has ended on its own within the deadline.
+  std::optional<int> WaitForExit();
+  void KillAndReap();
+
+  // One entry per run of the stand-in: its arguments joined by blanks.
+  std::vector<std::string> CallsOf(const std::string& program) const;
+  bool WaitForCalls(const std::string& program, std::size_t count) const;
+
+  // Children the game has not reaped, and children still running.
+  std::vector<pid_t> ZombieChildren() const;
+  std::vector<pid_t> LiveChildren() const;
+  // Every live process started on behalf of this run (the game and anything it started,
+  // found by a marker in their environment), the test process left out.
+  std::vector<pid_t> LiveProcessesOfThisRun() const;
+
+  // The game's standard output and error, for failure messages.
+  std::string Output() const;
+
+ private:
+  void WriteStandIn(const std::string& program) const;
+  void CopyBeepFile(const std::string& sourceDir) const;
+  std::vector<std::string> ChildEnvironment() const;
+  std::string Marker() const;
+
+  std::string binary;
+  TempDir workDir;
+  TempDir toolDir;
+  pid_t pid = -1;
+  std::optional<int> exitStatus;
+};

@@ -1,0 +1,261 @@
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include "support/RemoteScreen.h"
+
+#include <X11/Xatom.h>
+#include <X11/extensions/XTest.h>
+
+#include <algorithm>
+
+#include "support/Waiting.h"
+
+namespace {
+
+// The windows belong to another process and may vanish between two requests; such a
+// request fails quietly instead of ending the test process.
+int IgnoreXErrors(Display*, XErrorEvent*) {
+  return 0;
+}
+
+std::string FetchName(Display* display, Window window) {
+  char* name = nullptr;
+  if (XFetchName(display, window, &name) == 0 || name == nullptr) return "";
+  std::string text = name;
+  XFree(name);
+  return text;
+}
+
+}  // namespace
+
+int Picture::Count(unsigned long colour) const {
+  return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+}
+
+int Picture::CountOtherThan(unsigned long colour) const {
+  return static_cast<int>(pixels.size()) - Count(colour);
+}
+
+RemoteScreen::RemoteScreen() {
+  display = XOpenDisplay(nullptr);
+  previousHandler = XSetErrorHandler(IgnoreXErrors);
+}
+
+RemoteScreen::~RemoteScreen() {
+  if (display != nullptr) {
+    ReleaseHeldButtons();
+    XCloseDisplay(display);
+  }
+  XSetErrorHandler(previousHandler);
+}
+
+Atom RemoteScreen::Intern(const char* name) const {
+  return XInternAtom(display, name, False);
+}
+
+std::vector<Window> RemoteScreen::TopLevelWindows() const {
+  std::vector<Window> windows;
+  Window root = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
+    return windows;
+  }
+  windows.assign(children, children + count);
+  if (children != nullptr) XFree(children);
+  return windows;
+}
+
+bool RemoteScreen::IsDialogType(Window window, bool& hasType) const {
+  Atom actualType = 0;
+  int actualFormat = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  hasType = false;
+  if (XGetWindowProperty(display, window, Intern("_NET_WM_WINDOW_TYPE"), 0, 16, False, XA_ATOM,
+                         &actualType, &actualFormat, &count, &remaining, &data) != Success) {
+    return false;
+  }
+  bool dialog = false;
+  if (data != nullptr && actualFormat == 32) {
+    hasType = count > 0;
+    const Atom dialogType = Intern("_NET_WM_WINDOW_TYPE_DIALOG");
+    const auto* atoms = reinterpret_cast<const Atom*>(data);
+    dialog = std::find(atoms, atoms + count, dialogType) != atoms + count;
+  }
+  if (data != nullptr) XFree(data);
+  return dialog;
+}
+
+std::optional<WindowFacts> RemoteScreen::Describe(Window window) const {
+  XWindowAttributes attributes{};
+  if (XGetWindowAttributes(display, window, &attributes) == 0) return std::nullopt;
+  WindowFacts facts;
+  facts.id = window;
+  facts.viewable = attributes.map_state == IsViewable;
+  facts.width = attributes.width;
+  facts.height = attributes.height;
+  const XPoint origin = Translate(window, DefaultRootWindow(display), 0, 0);
+  facts.x = origin.x;
+  facts.y = origin.y;
+  facts.name = FetchName(display, window);
+  XClassHint classHint{};
+  if (XGetClassHint(display, window, &classHint) != 0) {
+    facts.instanceName = classHint.res_name != nullptr ? classHint.res_name : "";
+    facts.className = classHint.res_class != nullptr ? classHint.res_class : "";
+    if (classHint.res_name != nullptr) XFree(classHint.res_name);
+    if (classHint.res_class != nullptr) XFree(classHint.res_class);
+  }
+  facts.isDialog = IsDialogType(window, facts.hasWindowType);
+  return facts;
+}
+
+std::optional<WindowFacts> RemoteScreen::FindWindow(
+    const std::function<bool(const WindowFacts&)>& wanted) const {
+  for (Window window : TopLevelWindows()) {
+    const auto facts = Describe(window);
+    if (facts && facts->viewable && wanted(*facts)) return facts;
+  }
+  return std::nullopt;
+}
+
+std::optional<WindowFacts> RemoteScreen::WaitForWindow(
+    const std::function<bool(const WindowFacts&)>& wanted) const {
+  std::optional<WindowFacts> found;
+  waiting::WaitUntil([&] { return (found = FindWindow(wanted)).has_value(); });
+  return found;
+}
+
+bool RemoteScreen::WaitUntilGone(Window window) const {
+  return waiting::WaitUntil([&] {
+    const auto facts = Describe(window);
+    return !facts || !facts->viewable;
+  });
+}
+
+bool RemoteScreen::IsAbove(Window upper, Window lower) const {
+  const std::vector<Window> stack = TopLevelWindows();
+  const auto upperAt = std::find(stack.begin(), stack.end(), upper);
+  const auto lowerAt = std::find(stack.begin(), stack.end(), lower);
+  return upperAt != stack.end() && lowerAt != stack.end() && upperAt > lowerAt;
+}
+
+std::optional<XSizeHints> RemoteScreen::NormalHints(Window window) const {
+  XSizeHints hints{};
+  long supplied = 0;
+  if (XGetWMNormalHints(display, window, &hints, &supplied) == 0) return std::nullopt;
+  return hints;
+}
+
+std::vector<std::string> RemoteScreen::Protocols(Window window) const {
+  std::vector<std::string> names;
+  Atom* protocols = nullptr;
+  int count = 0;
+  if (XGetWMProtocols(display, window, &protocols, &count) == 0) return names;
+  for (int i = 0; i < count; ++i) {
+    char* name = XGetAtomName(display, protocols[i]);
+    if (name != nullptr) {
+      names.emplace_back(name);
+      XFree(name);
+    }
+  }
+  if (protocols != nullptr) XFree(protocols);
+  return names;
+}
+
+unsigned long RemoteScreen::PixelAt(Window window, int x, int y) const {
+  const auto picture = Grab(window, x, y, 1, 1);
+  return picture ? picture->pixels[0] : ~0ul;
+}
+
+std::optional<Picture> RemoteScreen::Grab(Window window, int x, int y, int width,
+                                          int height) const {
+  XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(width),
+                            static_cast<unsigned>(height), AllPlanes, ZPixmap);
+  if (image == nullptr) return std::nullopt;
+  Picture picture;
+  picture.width = width;
+  picture.height = height;
+  picture.pixels.reserve(static_cast<std::size_t>(width * height));
+  for (int row = 0; row < height; ++row) {
+    for (int column = 0; column < width; ++column) {
+      picture.pixels.push_back(XGetPixel(image, column, row) & 0xFFFFFF);
+    }
+  }
+  XDestroyImage(image);
+  return picture;
+}
+
+XPoint RemoteScreen::Translate(Window from, Window to, int x, int y) const {
+  int toX = 0, toY = 0;
+  Window child = 0;
+  XTranslateCoordinates(display, from, to, x, y, &toX, &toY, &child);
+  return XPoint{static_cast<short>(toX), static_cast<short>(toY)};
+}
+
+void RemoteScreen::MovePointer(Window window, int x, int y) const {
+  const XPoint onRoot = Translate(window, DefaultRootWindow(display), x, y);
+  XTestFakeMotionEvent(display, DefaultScreen(display), onRoot.x, onRoot.y, CurrentTime);
+  XSync(display, False);
+}
+
+void RemoteScreen::Press(Window window, int x, int y) const {
+  MovePointer(window, x, y);
+  XTestFakeButtonEvent(display, Button1, True, CurrentTime);
+  XSync(display, False);
+}
+
+void RemoteScreen::Release(Window window, int x, int y) const {
+  MovePointer(window, x, y);
+  XTestFakeButtonEvent(display, Button1, False, CurrentTime);
+  XSync(display, False);
+}
+
+void RemoteScreen::Click(Window window, int x, int y) const {
+  Press(window, x, y);
+  Release(window, x, y);
+}
+
+void RemoteScreen::TypeKey(KeySym keysym) const {
+  const KeyCode code = XKeysymToKeycode(display, keysym);
+  XTestFakeKeyEvent(display, code, True, CurrentTime);
+  XTestFakeKeyEvent(display, code, False, CurrentTime);
+  XSync(display, False);
+}
+
+void RemoteScreen::ReleaseHeldButtons() const {
+  // The server outlives the test: a button left down would change the next test.
+  Window root = 0, child = 0;
+  int rootX = 0, rootY = 0, windowX = 0, windowY = 0;
+  unsigned int mask = 0;
+  XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &windowX,
+                &windowY, &mask);
+  const unsigned int buttonMasks[] = {Button1Mask, Button2Mask, Button3Mask, Button4Mask,
+                                      Button5Mask};
+  for (unsigned int button = 1; button <= 5; ++button) {
+    if (mask & buttonMasks[button - 1]) XTestFakeButtonEvent(display, button, False, CurrentTime);
+  }
+  XSync(display, False);
+}
+
+void RemoteScreen::Focus(Window window) const {
+  XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
+  XSync(display, False);
+}
+
+void RemoteScreen::Raise(Window window) const {
+  XRaiseWindow(display, window);
+  XSync(display, False);
+}
+
+void RemoteScreen::SendCloseRequest(Window window) const {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = Intern("WM_PROTOCOLS");
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(Intern("WM_DELETE_WINDOW"));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, window, False, NoEventMask, &event);
+  XSync(display, False);
+}

@@ -1,0 +1,95 @@
+// Looks at and drives the windows of another process on the private X server, the way a
+// player and a window manager would: finds top-level windows and reads their properties,
+// reads pixels back with XGetImage, and sends real input through XTEST. There is no window
+// manager on the test server, so dialogs are found among the root window's children.
+#pragma once
+
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A rectangle of pixels, each 0xRRGGBB.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned long> pixels;
+
+  unsigned long At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+  int Count(unsigned long colour) const;
+  int CountOtherThan(unsigned long colour) const;
+  bool operator==(const Picture& other) const {
+    return width == other.width && height == other.height && pixels == other.pixels;
+  }
+  bool operator!=(const Picture& other) const { return !(*this == other); }
+};
+
+struct WindowFacts {
+  Window id = 0;
+  std::string name;
+  std::string instanceName;
+  std::string className;
+  bool hasWindowType = false;
+  bool isDialog = false;
+  bool viewable = false;
+  // The inside of the window, in root coordinates.
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+class RemoteScreen {
+ public:
+  RemoteScreen();
+  ~RemoteScreen();
+  RemoteScreen(const RemoteScreen&) = delete;
+  RemoteScreen& operator=(const RemoteScreen&) = delete;
+
+  bool IsOpen() const { return display != nullptr; }
+
+  // Children of the root window, lowest first.
+  std::vector<Window> TopLevelWindows() const;
+  std::optional<WindowFacts> Describe(Window window) const;
+  // The first viewable top-level window that `wanted` accepts, waiting for it to appear.
+  std::optional<WindowFacts> WaitForWindow(
+      const std::function<bool(const WindowFacts&)>& wanted) const;
+  std::optional<WindowFacts> FindWindow(
+      const std::function<bool(const WindowFacts&)>& wanted) const;
+  // Waits until the window is destroyed or unmapped.
+  bool WaitUntilGone(Window window) const;
+  bool IsAbove(Window upper, Window lower) const;
+  std::optional<XSizeHints> NormalHints(Window window) const;
+  std::vector<std::string> Protocols(Window window) const;
+
+  unsigned long PixelAt(Window window, int x, int y) const;
+  std::optional<Picture> Grab(Window window, int x, int y, int width, int height) const;
+  // Where a point of `from` lies in `to`'s coordinates.
+  XPoint Translate(Window from, Window to, int x, int y) const;
+
+  // Input at points relative to the window.
+  void MovePointer(Window window, int x, int y) const;
+  void Press(Window window, int x, int y) const;
+  void Release(Window window, int x, int y) const;
+  void Click(Window window, int x, int y) const;
+  void TypeKey(KeySym keysym) const;
+  void ReleaseHeldButtons() const;
+
+  // What a window manager does.
+  void Focus(Window window) const;
+  void Raise(Window window) const;
+  void SendCloseRequest(Window window) const;
+
+ private:
+  Atom Intern(const char* name) const;
+  bool IsDialogType(Window window, bool& hasType) const;
+
+  Display* display = nullptr;
+  XErrorHandler previousHandler = nullptr;
+};
