@@ -1,0 +1,697 @@
+// The real tessarin binary, driven from outside as a player drives it: started in a scratch
+// folder on the private X server, looked at through XGetImage, pressed through XTEST, closed
+// the way a window manager closes windows. The external programs it starts are stand-ins that
+// only record their command lines.
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include <X11/keysym.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/BoardReader.h"
+#include "support/GameProcess.h"
+#include "support/PuzzleSolver.h"
+#include "support/RemoteScreen.h"
+#include "support/Waiting.h"
+
+namespace {
+
+using fifteen::Board;
+using waiting::WaitUntil;
+
+constexpr unsigned long kGreen = 0x00FF00;
+constexpr unsigned long kWhite = 0xFFFFFF;
+constexpr unsigned long kBlack = 0x000000;
+constexpr unsigned long kRed = 0xFF0000;
+constexpr unsigned long kCream = 0xFFFDE5;
+constexpr unsigned long kDarkGreen = 0x00AA00;
+constexpr unsigned long kLabelGrey = 0xB7B7B7;
+constexpr unsigned long kDialogGrey = 0xAAAAAA;
+constexpr unsigned long kLinkBlue = 0x0000FF;
+
+struct Area {
+  int x;
+  int y;
+  int width;
+  int height;
+  int CentreX() const { return x + width / 2; }
+  int CentreY() const { return y + height / 2; }
+};
+
+// The main window.
+constexpr Area kInfoButton{400, 155, 100, 28};
+constexpr Area kStartButton{400, 190, 100, 28};
+constexpr Area kExitButton{400, 225, 100, 28};
+constexpr Area kTitlePicture{400, 25, 328, 100};
+// A message box.
+constexpr Area kYesOrOkButton{130, 110, 110, 28};
+constexpr Area kNoButton{10, 110, 110, 28};
+constexpr Area kMessageLabel{10, 10, 230, 90};
+// The About window.
+constexpr Area kWebLink{209, 68, 200, 12};
+constexpr Area kMailLink{419, 68, 150, 12};
+constexpr Area kAboutOkButton{359, 173, 80, 28};
+
+// The inside of a button's caption, clear of its bevel and of the dashed focus frame, so it
+// changes only when the caption does.
+Area CaptionOf(const Area& button) {
+  return {button.x + 8, button.y + 5, button.width - 16, button.height - 10};
+}
+
+// Pixels of the colour inside a tile, away from its frame.
+int CountInside(const Picture& tile, unsigned long colour) {
+  int count = 0;
+  for (int y = 2; y < tile.height - 2; ++y) {
+    for (int x = 2; x < tile.width - 2; ++x) count += tile.At(x, y) == colour ? 1 : 0;
+  }
+  return count;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.rfind(prefix, 0) == 0;
+}
+
+std::string Join(const std::vector<pid_t>& pids) {
+  std::string text;
+  for (pid_t pid : pids) text += std::to_string(pid) + " ";
+  return text;
+}
+
+class TessarinE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr)
+        << "X tests need the private server: run them through tools/run-with-xvfb.sh";
+    ASSERT_TRUE(screen.IsOpen()) << "cannot open the test X server";
+  }
+
+  void TearDown() override {
+    if (HasFailure()) std::cout << game.Output();
+    game.KillAndReap();
+  }
+
+  // Starts the game and waits until its window shows the ordered board and the buttons.
+  ::testing::AssertionResult StartGame() {
+    const std::vector<Window> before = screen.TopLevelWindows();
+    windowsBeforeStart.insert(before.begin(), before.end());
+    if (!game.Start()) return ::testing::AssertionFailure() << "cannot start " TESSARIN_BINARY;
+    const auto main = screen.WaitForWindow([this](const WindowFacts& facts) {
+      return windowsBeforeStart.count(facts.id) == 0 && facts.className == "Tessarin.exe" &&
+             StartsWith(facts.name, "Tessarin - ") && !facts.isDialog;
+    });
+    if (!main) return ::testing::AssertionFailure() << "the main window never appeared";
+    mainWindow = main->id;
+    board.emplace(screen, mainWindow);
+    std::string whyNot = "the START caption is not drawn";
+    const bool learnt = WaitUntil([&] {
+      const auto caption = Grab(mainWindow, CaptionOf(kStartButton));
+      if (!caption || caption->Count(kWhite) == 0) return false;
+      if (!board->Learn(whyNot)) return false;
+      startCaption = *caption;
+      return true;
+    });
+    if (!learnt) return ::testing::AssertionFailure() << "no ordered board: " << whyNot;
+    return ::testing::AssertionSuccess();
+  }
+
+  std::optional<Picture> Grab(Window window, const Area& area) const {
+    return screen.Grab(window, area.x, area.y, area.width, area.height);
+  }
+
+  void ClickAt(Window window, const Area& area) const {
+    screen.Click(window, area.CentreX(), area.CentreY());
+  }
+
+  void PressCell(int cell) const {
+    screen.Click(mainWindow, BoardReader::CellCentreX(cell), BoardReader::CellCentreY(cell));
+  }
+
+  bool CaptionReadsStart() const {
+    return Grab(mainWindow, CaptionOf(kStartButton)) == startCaption;
+  }
+
+  // A whole caption other than START; a caption being repainted is plain red for a moment.
+  bool CaptionReadsOtherThanStart() const {
+    const auto caption = Grab(mainWindow, CaptionOf(kStartButton));
+    return caption && *caption != startCaption && caption->Count(kWhite) > 0;
+  }
+
+  // Clicks START and reads the board it dealt. The caption changes after every tile is
+  // drawn, so the board read after it is complete.
+  ::testing::AssertionResult DealABoard(Board& dealt) {
+    ClickAt(mainWindow, kStartButton);
+    if (!WaitUntil([this] { return CaptionReadsOtherThanStart(); })) {
+      return ::testing::AssertionFailure() << "the START button never changed its caption";
+    }
+    const auto read = board->Read();
+    if (!read) return ::testing::AssertionFailure() << "a dealt tile looks like no known tile";
+    dealt = *read;
+    return ::testing::AssertionSuccess();
+  }
+
+  ::testing::AssertionResult WaitForBoard(const Board& expected) const {
+    std::optional<Board> seen;
+    if (WaitUntil([&] { return (seen = board->Read()) == expected; })) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "expected " << DescribeBoard(expected) << "but the screen shows "
+           << (seen ? DescribeBoard(*seen) : std::string("cells that match no tile"));
+  }
+
+  // Presses the cell and waits until the tile has slid into the empty cell.
+  ::testing::AssertionResult Slide(Board& model, int cell) const {
+    Board expected = model;
+    if (!fifteen::Slide(expected, cell)) {
+      return ::testing::AssertionFailure() << "cell " << cell << " cannot slide";
+    }
+    const int formerEmpty = fifteen::EmptyCell(model);
+    PressCell(cell);
+    const bool slid = WaitUntil([&] {
+      return board->Shows(cell, fifteen::kEmpty) && board->Shows(formerEmpty, model[cell]);
+    });
+    if (!slid) {
+      return ::testing::AssertionFailure() << "pressing cell " << cell << " of "
+                                           << DescribeBoard(model) << "did not slide its tile";
+    }
+    model = expected;
+    return ::testing::AssertionSuccess();
+  }
+
+  std::optional<WindowFacts> WaitForDialog(const std::string& title) const {
+    return screen.WaitForWindow(
+        [&title](const WindowFacts& facts) { return facts.isDialog && facts.name == title; });
+  }
+
+  int CountViewable(const std::string& title) const {
+    int count = 0;
+    for (Window window : screen.TopLevelWindows()) {
+      const auto facts = screen.Describe(window);
+      if (facts && facts->viewable && facts->name == title) ++count;
+    }
+    return count;
+  }
+
+  // The message box is drawn: its grey label and the bevel of its right-hand button.
+  bool WaitUntilMessageBoxDrawn(Window box) const {
+    return WaitUntil([&] {
+      return screen.PixelAt(box, kMessageLabel.x + 2, kMessageLabel.y + 2) == kLabelGrey &&
+             screen.PixelAt(box, kYesOrOkButton.CentreX(), kYesOrOkButton.y) == kWhite;
+    });
+  }
+
+  bool WaitUntilAboutDrawn(Window about) const {
+    return WaitUntil([&] {
+      const auto link = Grab(about, kWebLink);
+      return link && link->Count(kLinkBlue) > 0 &&
+             screen.PixelAt(about, kAboutOkButton.CentreX(), kAboutOkButton.y) == kWhite;
+    });
+  }
+
+  std::optional<WindowFacts> AskToExit() const {
+    ClickAt(mainWindow, kExitButton);
+    const auto question = WaitForDialog("Exit");
+    if (question && !WaitUntilMessageBoxDrawn(question->id)) return std::nullopt;
+    return question;
+  }
+
+  std::optional<WindowFacts> OpenAbout() const {
+    ClickAt(mainWindow, kInfoButton);
+    const auto about = WaitForDialog("Info...");
+    if (about && !WaitUntilAboutDrawn(about->id)) return std::nullopt;
+    return about;
+  }
+
+  // Cells of the main window that no part of the window lies over.
+  std::vector<bool> CellsClearOf(const WindowFacts& over) const {
+    const XPoint origin = screen.Translate(over.id, mainWindow, 0, 0);
+    // One pixel of window border on each side.
+    const int left = origin.x - 1, top = origin.y - 1;
+    const int right = origin.x + over.width + 1, bottom = origin.y + over.height + 1;
+    std::vector<bool> clear(fifteen::kCells);
+    for (int cell = 0; cell < fifteen::kCells; ++cell) {
+      const int x = BoardReader::CellX(cell), y = BoardReader::CellY(cell);
+      clear[cell] = x + BoardReader::kCellWidth <= left || x >= right ||
+                    y + BoardReader::kCellHeight <= top || y >= bottom;
+    }
+    return clear;
+  }
+
+  Board OnlyCells(const Board& full, const std::vector<bool>& wanted) const {
+    Board some = full;
+    for (int cell = 0; cell < fifteen::kCells; ++cell) {
+      if (!wanted[cell]) some[cell] = -1;
+    }
+    return some;
+  }
+
+  // Every child the game started has ended and has been collected.
+  ::testing::AssertionResult NoChildLeft() const {
+    if (WaitUntil(
+            [this] { return game.ZombieChildren().empty() && game.LiveChildren().empty(); })) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "children of the game never collected (zombies): " << Join(game.ZombieChildren())
+           << "; still running: " << Join(game.LiveChildren());
+  }
+
+  // Leaves through EXIT and YES: the game must end with status 0 and leave nothing running.
+  ::testing::AssertionResult ExitThroughTheQuestion() {
+    const auto question = AskToExit();
+    if (!question) return ::testing::AssertionFailure() << "EXIT asked no question";
+    ClickAt(question->id, kYesOrOkButton);
+    return EndsWithStatusZero();
+  }
+
+  ::testing::AssertionResult EndsWithStatusZero() {
+    const auto status = game.WaitForExit();
+    if (!status) return ::testing::AssertionFailure() << "the game did not end";
+    if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
+      return ::testing::AssertionFailure() << "the game ended with wait status " << *status;
+    }
+    if (!WaitUntil([this] { return game.LiveProcessesOfThisRun().empty(); })) {
+      return ::testing::AssertionFailure()
+             << "processes of the game still running: " << Join(game.LiveProcessesOfThisRun());
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  RemoteScreen screen;
+  GameProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
+  std::set<Window> windowsBeforeStart;
+  Window mainWindow = 0;
+  std::optional<BoardReader> board;
+  Picture startCaption;
+};
+
+TEST_F(TessarinE2E, StartUpMapsOneFixedSizeWindowAndClearsTheLastLog) {
+  game.WriteWorkFile("log.txt", "a line from an earlier run\n");
+  ASSERT_TRUE(StartGame());
+
+  const auto facts = screen.Describe(mainWindow);
+  ASSERT_TRUE(facts.has_value());
+  EXPECT_TRUE(facts->viewable);
+  EXPECT_EQ(facts->width, 800);
+  EXPECT_EQ(facts->height, 600);
+  EXPECT_EQ(facts->instanceName, "Tessarin.exe");
+  EXPECT_EQ(facts->className, "Tessarin.exe");
+  EXPECT_TRUE(StartsWith(facts->name, "Tessarin - ")) << facts->name;
+  EXPECT_GT(facts->name.size(), std::string("Tessarin - ").size());
+  EXPECT_FALSE(facts->hasWindowType) << "the main window is not a dialog";
+
+  const auto hints = screen.NormalHints(mainWindow);
+  ASSERT_TRUE(hints.has_value());
+  EXPECT_TRUE(hints->flags & PMinSize);
+  EXPECT_TRUE(hints->flags & PMaxSize);
+  EXPECT_EQ(hints->min_width, 800);
+  EXPECT_EQ(hints->max_width, 800);
+  EXPECT_EQ(hints->min_height, 600);
+  EXPECT_EQ(hints->max_height, 600);
+  const auto protocols = screen.Protocols(mainWindow);
+  EXPECT_NE(std::find(protocols.begin(), protocols.end(), "WM_DELETE_WINDOW"), protocols.end());
+
+  const auto log = game.ReadWorkFile("log.txt");
+  EXPECT_EQ(log.value_or("").find("earlier run"), std::string::npos) << log.value_or("");
+  EXPECT_TRUE(game.IsRunning());
+}
+
+TEST_F(TessarinE2E, IdleWindowShowsTheOrderedBoardTheButtonsThePictureAndTheFlag) {
+  ASSERT_TRUE(StartGame());
+  for (const auto& [x, y] : std::vector<std::pair<int, int>>{
+           {5, 5}, {795, 5}, {10, 590}, {395, 300}, {600, 400}, {108, 93}, {109, 93}, {64, 162}}) {
+    EXPECT_EQ(screen.PixelAt(mainWindow, x, y), kGreen) << "background at " << x << "," << y;
+  }
+
+  for (int cell = 0; cell < fifteen::kCells; ++cell) {
+    const auto tile = screen.Grab(mainWindow, BoardReader::CellX(cell), BoardReader::CellY(cell),
+                                  BoardReader::kCellWidth, BoardReader::kCellHeight);
+    ASSERT_TRUE(tile.has_value());
+    const bool empty = cell == fifteen::kCells - 1;
+    const unsigned long lowerRight = empty ? kWhite : kBlack;
+    for (int x = 1; x < BoardReader::kCellWidth - 1; ++x) {
+      EXPECT_EQ(tile->At(x, 0), kBlack) << "top frame of cell " << cell << " at " << x;
+      EXPECT_EQ(tile->At(x, BoardReader::kCellHeight - 1), lowerRight)
+          << "bottom frame of cell " << cell << " at " << x;
+    }
+    for (int y = 1; y < BoardReader::kCellHeight - 1; ++y) {
+      EXPECT_EQ(tile->At(0, y), kBlack) << "left frame of cell " << cell << " at " << y;
+      EXPECT_EQ(tile->At(BoardReader::kCellWidth - 1, y), lowerRight)
+          << "right frame of cell " << cell << " at " << y;
+    }
+    EXPECT_EQ(tile->At(4, 4), empty ? kLabelGrey : kWhite) << "cell " << cell;
+    EXPECT_EQ(CountInside(*tile, kBlack) > 0, !empty) << "number shown in cell " << cell;
+  }
+
+  const auto title = Grab(mainWindow, kTitlePicture);
+  ASSERT_TRUE(title.has_value());
+  EXPECT_GT(title->CountOtherThan(kGreen), 0) << "no title picture";
+  EXPECT_GT(title->CountOtherThan(title->At(0, 0)), 0) << "the title picture is one colour";
+  for (const auto& [x, y] :
+       std::vector<std::pair<int, int>>{{399, 75}, {728, 75}, {560, 24}, {560, 125}}) {
+    EXPECT_EQ(screen.PixelAt(mainWindow, x, y), kGreen)
+        << "around the picture at " << x << "," << y;
+  }
+
+  const std::vector<std::pair<Area, unsigned long>> buttons = {
+      {kInfoButton, kCream}, {kStartButton, kRed}, {kExitButton, kCream}};
+  for (const auto& [button, colour] : buttons) {
+    EXPECT_EQ(screen.PixelAt(mainWindow, button.x + 2, button.y + 2), colour);
+    EXPECT_EQ(screen.PixelAt(mainWindow, button.CentreX(), button.y), kWhite) << "raised top";
+    EXPECT_EQ(screen.PixelAt(mainWindow, button.x, button.CentreY()), kWhite) << "raised left";
+    EXPECT_EQ(screen.PixelAt(mainWindow, button.x + button.width - 1, button.CentreY()), kBlack);
+    EXPECT_EQ(screen.PixelAt(mainWindow, button.CentreX(), button.y + button.height - 1), kBlack);
+    const auto caption = Grab(mainWindow, CaptionOf(button));
+    ASSERT_TRUE(caption.has_value());
+    EXPECT_GT(caption->Count(colour == kRed ? kWhite : kBlack), 0) << "no caption";
+  }
+
+  const std::vector<std::pair<int, unsigned long>> flag = {
+      {730, kDarkGreen}, {750, kWhite}, {770, kRed}};
+  for (const auto& [x, colour] : flag) {
+    EXPECT_EQ(screen.PixelAt(mainWindow, x, 580), colour);
+    EXPECT_EQ(screen.PixelAt(mainWindow, x + 18, 593), colour);
+    EXPECT_EQ(screen.PixelAt(mainWindow, x + 9, 579), kGreen);
+    EXPECT_EQ(screen.PixelAt(mainWindow, x + 9, 594), kGreen);
+  }
+  EXPECT_EQ(screen.PixelAt(mainWindow, 729, 586), kGreen);
+  EXPECT_EQ(screen.PixelAt(mainWindow, 790, 586), kGreen);
+}
+
+TEST_F(TessarinE2E, PressingTilesBeforeTheFirstStartMovesNothing) {
+  ASSERT_TRUE(StartGame());
+  PressCell(14);
+  PressCell(11);
+  // The About window opens only after the presses before it were handled.
+  const auto about = OpenAbout();
+  ASSERT_TRUE(about.has_value());
+  const std::vector<bool> clear = CellsClearOf(*about);
+  ASSERT_TRUE(clear[14] && clear[15]);
+  EXPECT_EQ(board->ReadSome(clear), OnlyCells(fifteen::OrderedBoard(), clear));
+  screen.Focus(about->id);
+  screen.TypeKey(XK_Escape);
+  ASSERT_TRUE(screen.WaitUntilGone(about->id));
+  EXPECT_TRUE(WaitForBoard(fifteen::OrderedBoard()));
+  EXPECT_TRUE(CaptionReadsStart());
+}
+
+TEST_F(TessarinE2E, StartDealsASolvableBoardAndCancelShowsTheOrderedOneAgain) {
+  ASSERT_TRUE(StartGame());
+  Board dealt{};
+  ASSERT_TRUE(DealABoard(dealt));
+  EXPECT_TRUE(fifteen::HoldsEveryTileOnce(dealt)) << DescribeBoard(dealt);
+  EXPECT_FALSE(fifteen::IsOrdered(dealt));
+  EXPECT_EQ(fifteen::EmptyCell(dealt), fifteen::kCells - 1) << DescribeBoard(dealt);
+  EXPECT_EQ(fifteen::CountInversions(dealt) % 2, 0) << DescribeBoard(dealt);
+  EXPECT_TRUE(fifteen::IsSolvable(dealt));
+
+  ClickAt(mainWindow, kStartButton);
+  ASSERT_TRUE(WaitUntil([this] { return CaptionReadsStart(); })) << "CANCEL did not end the game";
+  EXPECT_TRUE(WaitForBoard(fifteen::OrderedBoard()));
+
+  Board again{};
+  ASSERT_TRUE(DealABoard(again));
+  EXPECT_TRUE(fifteen::IsSolvable(again)) << DescribeBoard(again);
+  EXPECT_FALSE(fifteen::IsOrdered(again));
+}
+
+TEST_F(TessarinE2E, APressSlidesOnlyATileNextToTheEmptyCell) {
+  ASSERT_TRUE(StartGame());
+  Board model{};
+  ASSERT_TRUE(DealABoard(model));
+  ASSERT_EQ(fifteen::EmptyCell(model), 15);
+
+  // Presses that must not move anything: diagonal, two away, the empty cell itself. The
+  // slide that follows shows that they were handled, and that they changed nothing.
+  PressCell(10);
+  PressCell(13);
+  PressCell(7);
+  PressCell(15);
+  ASSERT_TRUE(Slide(model, 14));
+  EXPECT_TRUE(WaitForBoard(model));
+
+  ASSERT_TRUE(Slide(model, 13));
+  ASSERT_TRUE(Slide(model, 12));
+  ASSERT_EQ(fifteen::EmptyCell(model), 12);
+  // The ends of two rows touch in memory, not on the board.
+  PressCell(11);
+  ASSERT_TRUE(Slide(model, 8));
+  EXPECT_TRUE(WaitForBoard(model));
+  ASSERT_TRUE(Slide(model, 9));
+  ASSERT_TRUE(Slide(model, 10));
+  ASSERT_TRUE(Slide(model, 11));
+  ASSERT_EQ(fifteen::EmptyCell(model), 11);
+  PressCell(12);
+  ASSERT_TRUE(Slide(model, 15));
+  EXPECT_TRUE(WaitForBoard(model));
+  EXPECT_TRUE(CaptionReadsOtherThanStart());
+}
+
+TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
+  ASSERT_TRUE(StartGame());
+  Board model{};
+  ASSERT_TRUE(DealABoard(model));
+  const auto presses = fifteen::Solve(model);
+  ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
+  ASSERT_FALSE(presses->empty());
+
+  for (std::size_t i = 0; i + 1 < presses->size(); ++i) {
+    ASSERT_TRUE(Slide(model, (*presses)[i])) << "move " << i;
+  }
+  // The last slide orders the board: the message box may cover its cells at once.
+  PressCell(presses->back());
+  const auto message = WaitForDialog("Game");
+  ASSERT_TRUE(message.has_value()) << "no message after the last move";
+  EXPECT_EQ(message->width, 250);
+  EXPECT_EQ(message->height, 150);
+  ASSERT_TRUE(WaitUntilMessageBoxDrawn(message->id));
+  const auto label = screen.Grab(message->id, kMessageLabel.x + 1, kMessageLabel.y + 1,
+                                 kMessageLabel.width - 2, kMessageLabel.height - 2);
+  ASSERT_TRUE(label.has_value());
+  EXPECT_GT(label->Count(kBlack), 50) << "the message shows no text";
+  EXPECT_EQ(label->Count(kLabelGrey) + label->Count(kBlack), label->width * label->height);
+  EXPECT_EQ(screen.PixelAt(message->id, kNoButton.CentreX(), kNoButton.CentreY()), kDialogGrey)
+      << "a plain message has only the OK button";
+  EXPECT_EQ(screen.PixelAt(message->id, kNoButton.x, kNoButton.y), kDialogGrey);
+
+  // The game is back in idle while the message is still up.
+  EXPECT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
+  const std::vector<bool> clear = CellsClearOf(*message);
+  EXPECT_EQ(board->ReadSome(clear), OnlyCells(fifteen::OrderedBoard(), clear));
+
+  ClickAt(message->id, kYesOrOkButton);
+  ASSERT_TRUE(screen.WaitUntilGone(message->id));
+  EXPECT_TRUE(WaitForBoard(fifteen::OrderedBoard()));
+  Board next{};
+  ASSERT_TRUE(DealABoard(next)) << "the main window no longer answers after the message";
+  EXPECT_TRUE(fifteen::IsSolvable(next));
+}
+
+TEST_F(TessarinE2E, ExitAnsweredNoOrClosedLeavesTheGameAsItWas) {
+  ASSERT_TRUE(StartGame());
+  Board model{};
+  ASSERT_TRUE(DealABoard(model));
+
+  const auto question = AskToExit();
+  ASSERT_TRUE(question.has_value());
+  EXPECT_TRUE(question->isDialog);
+  EXPECT_EQ(question->width, 250);
+  EXPECT_EQ(question->height, 150);
+  const auto main = screen.Describe(mainWindow);
+  ASSERT_TRUE(main.has_value());
+  EXPECT_NEAR(question->x - main->x, (800 - 250) / 2, 2) << "centred over the main window";
+  EXPECT_NEAR(question->y - main->y, (600 - 150) / 2, 2);
+  EXPECT_EQ(screen.PixelAt(question->id, kNoButton.CentreX(), kNoButton.y), kWhite)
+      << "a question has a NO button";
+  const auto label = Grab(question->id, kMessageLabel);
+  ASSERT_TRUE(label.has_value());
+  EXPECT_GT(label->Count(kBlack), 50);
+
+  ClickAt(question->id, kNoButton);
+  ASSERT_TRUE(screen.WaitUntilGone(question->id));
+  EXPECT_TRUE(game.IsRunning());
+  EXPECT_TRUE(WaitForBoard(model));
+  EXPECT_TRUE(CaptionReadsOtherThanStart());
+
+  const auto second = AskToExit();
+  ASSERT_TRUE(second.has_value());
+  screen.SendCloseRequest(second->id);
+  ASSERT_TRUE(screen.WaitUntilGone(second->id)) << "the question did not close";
+  EXPECT_TRUE(game.IsRunning());
+  EXPECT_TRUE(WaitForBoard(model));
+  EXPECT_TRUE(CaptionReadsOtherThanStart());
+  EXPECT_TRUE(Slide(model, 14)) << "the main window no longer answers";
+}
+
+TEST_F(TessarinE2E, ExitAnsweredYesEndsTheProgramWithStatusZero) {
+  ASSERT_TRUE(StartGame());
+  const auto question = AskToExit();
+  ASSERT_TRUE(question.has_value());
+  ClickAt(question->id, kYesOrOkButton);
+  EXPECT_TRUE(EndsWithStatusZero());
+  EXPECT_TRUE(screen.WaitUntilGone(mainWindow));
+}
+
+TEST_F(TessarinE2E, ClosingTheMainWindowAsksTheSameQuestionFirst) {
+  ASSERT_TRUE(StartGame());
+  screen.SendCloseRequest(mainWindow);
+  const auto question = WaitForDialog("Exit");
+  ASSERT_TRUE(question.has_value()) << "closing the window asked nothing";
+  ASSERT_TRUE(WaitUntilMessageBoxDrawn(question->id));
+  EXPECT_TRUE(game.IsRunning());
+  EXPECT_TRUE(screen.Describe(mainWindow).value_or(WindowFacts{}).viewable);
+
+  ClickAt(question->id, kYesOrOkButton);
+  EXPECT_TRUE(EndsWithStatusZero());
+}
+
+TEST_F(TessarinE2E, AboutWindowLinksStartTheBrowserAndTheMailComposer) {
+  ASSERT_TRUE(StartGame());
+  const auto about = OpenAbout();
+  ASSERT_TRUE(about.has_value());
+  EXPECT_EQ(about->width, 600);
+  EXPECT_EQ(about->height, 210);
+  const auto main = screen.Describe(mainWindow);
+  ASSERT_TRUE(main.has_value());
+  EXPECT_NEAR(about->x - main->x, (800 - 600) / 2, 2) << "centred over the main window";
+  EXPECT_NEAR(about->y - main->y, (600 - 210) / 2, 2);
+  EXPECT_EQ(screen.PixelAt(about->id, 3, 3), kDialogGrey);
+
+  screen.Click(about->id, kWebLink.x + 20, kWebLink.CentreY());
+  ASSERT_TRUE(game.WaitForCalls("firefox", 1)) << "the web link started no browser";
+  const std::string webAddress = game.CallsOf("firefox").front();
+  EXPECT_TRUE(StartsWith(webAddress, "https://www.")) << webAddress;
+  EXPECT_EQ(webAddress.find(' '), std::string::npos) << webAddress;
+
+  EXPECT_TRUE(screen.Describe(about->id).value_or(WindowFacts{}).viewable);
+  screen.Click(about->id, kMailLink.x + 20, kMailLink.CentreY());
+  ASSERT_TRUE(game.WaitForCalls("thunderbird", 1)) << "the mail link started no composer";
+  const std::string compose = game.CallsOf("thunderbird").front();
+  const std::string prefix = "-compose to=";
+  ASSERT_TRUE(StartsWith(compose, prefix)) << compose;
+  const std::string mailAddress = compose.substr(prefix.size());
+  const std::string domain = webAddress.substr(std::string("https://www.").size());
+  ASSERT_GT(mailAddress.size(), domain.size() + 1) << compose;
+  EXPECT_EQ(mailAddress.substr(mailAddress.size() - domain.size() - 1), "@" + domain) << compose;
+  EXPECT_GT(mailAddress.find('@'), 0u) << compose;
+
+  EXPECT_TRUE(screen.Describe(about->id).value_or(WindowFacts{}).viewable);
+  EXPECT_EQ(game.CallsOf("firefox").size(), 1u);
+  EXPECT_EQ(game.CallsOf("thunderbird").size(), 1u);
+
+  screen.Focus(about->id);
+  screen.TypeKey(XK_Escape);
+  ASSERT_TRUE(screen.WaitUntilGone(about->id));
+  EXPECT_TRUE(NoChildLeft());
+  EXPECT_TRUE(ExitThroughTheQuestion());
+}
+
+TEST_F(TessarinE2E, AboutWindowClosesWithOkEnterEscapeAndDeleteButNoOtherKey) {
+  ASSERT_TRUE(StartGame());
+  const auto first = OpenAbout();
+  ASSERT_TRUE(first.has_value());
+  screen.Focus(first->id);
+  screen.MovePointer(first->id, 20, 195);
+  screen.TypeKey(XK_a);
+  screen.TypeKey(XK_space);
+  // The link is pressed after the keys were handled: the window must still be there.
+  screen.Click(first->id, kWebLink.x + 20, kWebLink.CentreY());
+  ASSERT_TRUE(game.WaitForCalls("firefox", 1));
+  EXPECT_TRUE(screen.Describe(first->id).value_or(WindowFacts{}).viewable);
+  screen.TypeKey(XK_Return);
+  EXPECT_TRUE(screen.WaitUntilGone(first->id)) << "Enter did not close the About window";
+
+  for (KeySym key : {XK_Escape, XK_Delete}) {
+    const auto about = OpenAbout();
+    ASSERT_TRUE(about.has_value());
+    EXPECT_EQ(CountViewable("Info..."), 1);
+    screen.Focus(about->id);
+    screen.TypeKey(key);
+    EXPECT_TRUE(screen.WaitUntilGone(about->id)) << "key " << XKeysymToString(key);
+  }
+
+  const auto last = OpenAbout();
+  ASSERT_TRUE(last.has_value());
+  ClickAt(last->id, kAboutOkButton);
+  EXPECT_TRUE(screen.WaitUntilGone(last->id)) << "OK did not close the About window";
+  EXPECT_EQ(CountViewable("Info..."), 0);
+  Board dealt{};
+  EXPECT_TRUE(DealABoard(dealt)) << "the main window no longer answers";
+}
+
+TEST_F(TessarinE2E, PressesOnTheMainWindowDuringTheQuestionOnlyBeepAndRaiseIt) {
+  ASSERT_TRUE(StartGame());
+  Board model{};
+  ASSERT_TRUE(DealABoard(model));
+  const auto question = AskToExit();
+  ASSERT_TRUE(question.has_value());
+
+  const std::vector<std::pair<int, int>> presses = {
+      {BoardReader::CellCentreX(14), BoardReader::CellCentreY(14)},
+      {kStartButton.CentreX(), kStartButton.CentreY()}};
+  for (std::size_t i = 0; i < presses.size(); ++i) {
+    screen.Raise(mainWindow);
+    ASSERT_TRUE(screen.IsAbove(mainWindow, question->id));
+    screen.Click(mainWindow, presses[i].first, presses[i].second);
+    ASSERT_TRUE(game.WaitForCalls("aplay", i + 1)) << "press " << i << " did not beep";
+    EXPECT_TRUE(WaitUntil([&] { return screen.IsAbove(question->id, mainWindow); }))
+        << "press " << i << " did not raise the question";
+  }
+  EXPECT_EQ(game.CallsOf("aplay"), (std::vector<std::string>{"Data/beep.wav", "Data/beep.wav"}));
+  EXPECT_TRUE(CaptionReadsOtherThanStart());
+
+  ClickAt(question->id, kNoButton);
+  ASSERT_TRUE(screen.WaitUntilGone(question->id));
+  EXPECT_TRUE(WaitForBoard(model)) << "a press during the question moved a tile";
+  EXPECT_TRUE(CaptionReadsOtherThanStart());
+  EXPECT_TRUE(NoChildLeft());
+  EXPECT_TRUE(ExitThroughTheQuestion());
+}
+
+TEST_F(TessarinE2E, PressesOnTheMainWindowDuringTheAboutWindowOnlyBeepAndRaiseIt) {
+  ASSERT_TRUE(StartGame());
+  Board model{};
+  ASSERT_TRUE(DealABoard(model));
+  const auto about = OpenAbout();
+  ASSERT_TRUE(about.has_value());
+
+  screen.Raise(mainWindow);
+  ASSERT_TRUE(screen.IsAbove(mainWindow, about->id));
+  PressCell(14);
+  ASSERT_TRUE(game.WaitForCalls("aplay", 1)) << "the press did not beep";
+  EXPECT_EQ(game.CallsOf("aplay").front(), "Data/beep.wav");
+  EXPECT_TRUE(WaitUntil([&] { return screen.IsAbove(about->id, mainWindow); }))
+      << "the press did not raise the About window";
+
+  screen.Focus(about->id);
+  screen.TypeKey(XK_Escape);
+  ASSERT_TRUE(screen.WaitUntilGone(about->id));
+  EXPECT_TRUE(WaitForBoard(model)) << "a press during the About window moved a tile";
+  EXPECT_TRUE(NoChildLeft());
+  EXPECT_TRUE(ExitThroughTheQuestion());
+}
+
+TEST_F(TessarinE2E, WithoutTheSoundFileABlockedPressOnlyRaisesTheDialog) {
+  game.RemoveBeepFile();
+  ASSERT_TRUE(StartGame());
+  const auto question = AskToExit();
+  ASSERT_TRUE(question.has_value());
+  screen.Raise(mainWindow);
+  ASSERT_TRUE(screen.IsAbove(mainWindow, question->id));
+  PressCell(0);
+  ASSERT_TRUE(WaitUntil([&] { return screen.IsAbove(question->id, mainWindow); }));
+  EXPECT_TRUE(NoChildLeft());
+  EXPECT_TRUE(game.CallsOf("aplay").empty()) << "it beeped without Data/beep.wav";
+  ClickAt(question->id, kYesOrOkButton);
+  EXPECT_TRUE(EndsWithStatusZero());
+}
+
+}  // namespace
