@@ -103,29 +103,25 @@ TEST_F(FormAboutXTest, BuildsTheWindowAroundTheOwnersTexts) {
   EXPECT_TRUE(about->IsDialog());
   EXPECT_EQ(about->GetActualWidth(), 600);
   EXPECT_EQ(about->GetActualHeight(), 210);
+  // Centred on the owner, give or take the one-pixel window border.
+  Point ownerAt = owner->GetPosition();
+  Point aboutAt = about->GetPosition();
+  EXPECT_NEAR(aboutAt.x + 600 / 2, ownerAt.x + 800 / 2, 1);
+  EXPECT_NEAR(aboutAt.y + 210 / 2, ownerAt.y + 600 / 2, 1);
   EXPECT_FALSE(owner->IsEnabled());
   EXPECT_EQ(owner->GetModalChild(), about.get());
 
-  ExpectPlaced(about->GetPanel(), {10, 23}, {184, 137});
-  EXPECT_TRUE(about->GetPanel()->HasBorder());
-  ExpectPlaced(about->GetPicture(), {5, 5}, {164, 50});
+  // The panel and picture are checked by their pixels; the links and OK are placed here.
   EXPECT_EQ(about->GetPicture()->GetParent(), about->GetPanel());
-  ExpectPlaced(about->GetProductLabel(), {209, 17}, {381, 25});
-  ExpectPlaced(about->GetAttributionLabel(), {209, 38}, {381, 25});
   ExpectPlaced(about->GetWebLink(), {209, 68}, {200, 12});
   ExpectPlaced(about->GetMailLink(), {419, 68}, {150, 12});
-  ExpectPlaced(about->GetNoticeLabel(), {209, 95}, {381, 65});
   ExpectPlaced(about->GetOkButton(), {359, 173}, {80, 28});
 
   EXPECT_EQ(about->GetProductLabel()->GetText(), "Tessarin 1.0.0.0");
-  EXPECT_EQ(about->GetProductLabel()->GetTextColor(), kWhite);
   EXPECT_EQ(about->GetAttributionLabel()->GetText(), kAttribution);
   EXPECT_EQ(about->GetNoticeLabel()->GetText(), kNotice);
-  EXPECT_TRUE(about->GetNoticeLabel()->HasBorder());
   EXPECT_EQ(about->GetWebLink()->GetText(), kTestAddress);
   EXPECT_EQ(about->GetMailLink()->GetText(), kTestMail);
-  EXPECT_EQ(about->GetWebLink()->GetTextColor(), 0x0000FF);
-  EXPECT_EQ(about->GetMailLink()->GetTextAlign(), 0);
   EXPECT_EQ(about->GetOkButton()->GetText(), "OK");
 }
 
