@@ -62,7 +62,7 @@ void RetireCurrentBox(Form* newOwner) {
   if (current == nullptr) return;
   Application::SetCurrentMessageBox(nullptr);
   FormMsgBox* box = AsBox(current);
-  if (box != nullptr && box->GetOwner() != newOwner) ReleaseBlockedOwner(box);
+  if (box != nullptr && box->GetOwner() != newOwner) box->ReleaseOwner();
   current->DestroyWindow();
   Application::DeleteLater(current);
 }
@@ -79,13 +79,6 @@ void OpenBox(std::uint32_t id, bool isQuestion, Form* owner, const std::string& 
   Application::SetCurrentMessageBox(new FormMsgBox(id, isQuestion, app, owner, title, message));
 }
 }  // namespace
-
-void ReleaseBlockedOwner(FormMsgBox* box) {
-  Form* owner = box != nullptr ? box->GetOwner() : nullptr;
-  if (owner == nullptr || owner->GetModalChild() != box) return;
-  owner->SetEnabled(true);
-  owner->SetModalChild(nullptr);
-}
 
 FormMsgBox::FormMsgBox(std::uint32_t id, bool isQuestion, Application* app, Form* owner,
                        const std::string& title, const std::string& message)
@@ -108,7 +101,7 @@ FormMsgBox::FormMsgBox(std::uint32_t id, bool isQuestion, Application* app, Form
 
 FormMsgBox::~FormMsgBox() {
   // A box that goes while still blocking its owner must not leave it disabled for good.
-  ReleaseBlockedOwner(this);
+  ReleaseOwner();
   delete label;
   delete firstButton;
   delete secondButton;
@@ -121,6 +114,13 @@ Form* FormMsgBox::GetOwner() const {
     if (form == parent) return form;
   }
   return nullptr;
+}
+
+void FormMsgBox::ReleaseOwner() {
+  Form* owner = GetOwner();
+  if (owner == nullptr || owner->GetModalChild() != this) return;
+  owner->SetEnabled(true);
+  owner->SetModalChild(nullptr);
 }
 
 void FormMsgBox::CenterOnOwner(Form* owner) {

@@ -2,8 +2,9 @@
 // or YES and NO buttons.
 //
 // Opening one disables its owner form; the answer arrives later through the owner's
-// OnDialogResult(id, result). At most one box exists: Application::CurrentMessageBox() owns
-// it until the next box replaces it or the loop ends. The box owns its label and buttons.
+// OnDialogResult(id, result). One box at a time is current: Application::CurrentMessageBox()
+// owns it until the next box replaces it (the old one's window goes at once, the object once
+// the current event is handled) or the loop ends. The box owns its label and buttons.
 #pragma once
 
 #include <cstdint>
@@ -51,6 +52,9 @@ class FormMsgBox : public Form {
   const std::string& GetMessage() const { return message; }
   // The owner while it still exists; null once it has been destroyed.
   Form* GetOwner() const;
+  // Lets the owner go if this box still blocks it: enabled again, its modal child cleared.
+  // An owner that another dialog has blocked since is left alone.
+  void ReleaseOwner();
   CellControl* GetLabel() const { return label; }
   ButtonCustom* GetFirstButton() const { return firstButton; }
   ButtonCustom* GetSecondButton() const { return secondButton; }
@@ -70,10 +74,6 @@ class FormMsgBox : public Form {
   // The owner is found again by id: it may be destroyed while the box lives on.
   std::uint32_t ownerId = 0;
 };
-
-// Lets the owner of a message box go when the box no longer blocks it: enabled again and its
-// modal child cleared, unless another dialog has taken its place meanwhile.
-void ReleaseBlockedOwner(FormMsgBox* box);
 
 // Opens an OK box with id 0. A null owner means the first registered form.
 void ShowMessage(Form* owner, const std::string& message, const std::string& title);

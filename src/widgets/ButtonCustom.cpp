@@ -237,8 +237,7 @@ void ButtonCustom::Paint() {
   look.dark = pressed ? kWhite : kBlack;
   look.caption = enabled ? foreColor : kDisabledText;
   look.showFocus = focused && enabled && !pressed;
-  look.picture = (!enabled && disabledImage != nullptr) ? disabledImage : image;
-  if (image == nullptr) look.picture = nullptr;
+  look.picture = (image != nullptr && !enabled && disabledImage != nullptr) ? disabledImage : image;
 
   painter.FillRect(box.x, box.y, box.w, box.h, 0, 0, look.back);
   DrawBevel(painter, box, look);
