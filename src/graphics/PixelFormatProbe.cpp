@@ -1,6 +1,9 @@
 // The one-time probe of the server's pixel layout: a pixel of a known colour is drawn into a
 // form's window and read back, and the byte positions of its red, green and blue become the
 // layout every image conversion and transparent blit of the process uses.
+#include "graphics/PixelFormatProbe.h"
+
+#include <algorithm>
 #include <string>
 
 #include "app/Application.h"
@@ -13,10 +16,9 @@
 
 namespace {
 
-constexpr Color kProbeColor = 0xCF3B76;
-constexpr unsigned char kProbeRed = 0xCF;
-constexpr unsigned char kProbeGreen = 0x3B;
-constexpr unsigned char kProbeBlue = 0x76;
+constexpr unsigned char kProbeRed = (kProbeColor >> 16) & 0xFF;
+constexpr unsigned char kProbeGreen = (kProbeColor >> 8) & 0xFF;
+constexpr unsigned char kProbeBlue = kProbeColor & 0xFF;
 constexpr int kSampleBytes = 8;
 
 void WarnUnless(bool expected, const char* what, int value) {
@@ -48,7 +50,8 @@ void WarnAboutUnexpectedImage(const XImage& pixel) {
 
 // Keeps the pixel's bytes and notes where the probe colour's components landed.
 void FindColorBytes(const XImage& pixel) {
-  int bytesPerPixel = pixel.bits_per_pixel / 8;
+  // A real pixel row always holds the pixel; a bogus report must not lead past the buffer.
+  int bytesPerPixel = std::min(pixel.bits_per_pixel / 8, pixel.bytes_per_line);
   bool red = false, green = false, blue = false;
   for (int i = 0; i < kSampleBytes; ++i) {
     unsigned char byte = i < bytesPerPixel ? static_cast<unsigned char>(pixel.data[i]) : 0;
@@ -76,18 +79,22 @@ void FindColorBytes(const XImage& pixel) {
 
 }  // namespace
 
+void AdoptProbedPixel(const XImage& pixel) {
+  RecordImageParameters(pixel);
+  WarnAboutUnexpectedImage(pixel);
+  FindColorBytes(pixel);
+}
+
 void ProbePixelFormat(GUIElement* element) {
   if (MyImage::probedDepth != 0) return;
   Form* form = FindForm(element);
   if (form == nullptr || form->GetApplication() == nullptr) return;
   Painter painter(form);
   if (!painter.IsValid()) return;
-  painter.DrawPoint(0, 0, kProbeColor);
+  painter.DrawPoint(0, 0, static_cast<Color>(kProbeColor));
   FetchedImage pixel =
       FetchImage(form->GetApplication()->GetDisplay(), form->GetWindow(), 0, 0, 1, 1);
   // Unreadable now (say, not mapped yet): the layout stays unprobed and the next call retries.
   if (!pixel || pixel->data == nullptr) return;
-  RecordImageParameters(*pixel);
-  WarnAboutUnexpectedImage(*pixel);
-  FindColorBytes(*pixel);
+  AdoptProbedPixel(*pixel);
 }

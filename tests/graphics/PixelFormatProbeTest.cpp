@@ -1,0 +1,117 @@
+// Adopting a read-back probe pixel into the process-wide layout, for layouts this machine's
+// server would never report: every warning text, in its order, and where colours are found.
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "graphics/MyImage.h"
+#include "graphics/PixelFormatProbe.h"
+
+namespace {
+
+class PixelFormatProbeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MyImage::ResetPixelFormat();
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_NE(mkdtemp(scratch), nullptr);
+    ASSERT_EQ(chdir(scratch), 0);
+  }
+  void TearDown() override {
+    MyImage::ResetPixelFormat();
+    std::remove("log.txt");
+    EXPECT_EQ(chdir(previous), 0);
+    rmdir(scratch);
+  }
+  static std::string Logged() {
+    std::ifstream file("log.txt");
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+  // A 1 x 1 pixel as the expected server reports it, holding the given bytes.
+  XImage Pixel(unsigned char* bytes) {
+    XImage image{};
+    image.width = image.height = 1;
+    image.format = ZPixmap;
+    image.bitmap_pad = image.bitmap_unit = image.bits_per_pixel = 32;
+    image.depth = 24;
+    image.bytes_per_line = 4;
+    image.data = reinterpret_cast<char*>(bytes);
+    return image;
+  }
+
+  char previous[4096];
+  char scratch[32] = "/tmp/tessarin-probe-XXXXXX";
+};
+
+TEST_F(PixelFormatProbeTest, TheExpectedLayoutIsTakenSilently) {
+  unsigned char bytes[] = {0x76, 0x3B, 0xCF, 0x00};
+  AdoptProbedPixel(Pixel(bytes));
+  EXPECT_EQ(Logged(), "");
+  EXPECT_EQ(MyImage::probedDepth, 24);
+  EXPECT_EQ(MyImage::probedBitsPerPixel, 32);
+  EXPECT_EQ(MyImage::ixRosso, 2);
+  EXPECT_EQ(MyImage::ixVerde, 1);
+  EXPECT_EQ(MyImage::ixBlu, 0);
+}
+
+TEST_F(PixelFormatProbeTest, PackedPixelsAreSearchedOnlyInTheirOwnBytes) {
+  unsigned char bytes[] = {0xCF, 0x3B, 0x76, 0xCF};
+  XImage pixel = Pixel(bytes);
+  pixel.bits_per_pixel = 24;
+  AdoptProbedPixel(pixel);
+  EXPECT_EQ(Logged(),
+            "WARNING img->bits_per_pixel: 24\n"
+            "WARNING MyImage::ixRosso: 0\n"
+            "WARNING MyImage::ixBlu: 2\n");
+  EXPECT_EQ(MyImage::ixRosso, 0);  // byte 3 lies beyond the pixel
+  EXPECT_EQ(MyImage::ixBlu, 2);
+  EXPECT_EQ(MyImage::pixelSample[2], 0x76);
+  EXPECT_EQ(MyImage::pixelSample[3], 0);
+}
+
+TEST_F(PixelFormatProbeTest, AColourNotFoundReportsAllThreeIndices) {
+  unsigned char bytes[] = {0x76, 0x3B, 0x00, 0x00};
+  AdoptProbedPixel(Pixel(bytes));
+  EXPECT_EQ(Logged(),
+            "WARNING MyImage::ixRosso: 2\n"
+            "WARNING MyImage::ixVerde: 1\n"
+            "WARNING MyImage::ixBlu: 0\n");
+}
+
+TEST_F(PixelFormatProbeTest, EveryUnexpectedParameterIsNamedInOrder) {
+  unsigned char bytes[] = {0x76, 0x3B, 0xCF, 0x00};
+  XImage pixel = Pixel(bytes);
+  pixel.format = XYPixmap;
+  pixel.xoffset = 3;
+  pixel.bitmap_pad = 8;
+  pixel.bitmap_unit = 16;
+  pixel.depth = 30;
+  pixel.bitmap_bit_order = MSBFirst;
+  pixel.byte_order = MSBFirst;
+  AdoptProbedPixel(pixel);
+  EXPECT_EQ(Logged(),
+            "WARNING img->format: 1\n"
+            "WARNING img->xoffset: 3\n"
+            "WARNING img->bitmap_pad: 8\n"
+            "WARNING img->bitmap_unit: 16\n"
+            "WARNING img->depth: 30\n"
+            "WARNING img->bitmap_bit_order: 1\n"
+            "WARNING img->byte_order: 1\n");
+  // Used as found all the same.
+  EXPECT_EQ(MyImage::probedFormat, XYPixmap);
+  EXPECT_EQ(MyImage::probedXOffset, 3);
+  EXPECT_EQ(MyImage::probedBitmapPad, 8);
+  EXPECT_EQ(MyImage::probedDepth, 30);
+  EXPECT_EQ(MyImage::probedBitOrder, MSBFirst);
+}
+
+}  // namespace
