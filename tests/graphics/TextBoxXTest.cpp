@@ -113,13 +113,6 @@ TEST_F(TextBoxTest, WithoutAWidthCentringStartsAtX) {
   EXPECT_EQ(Area(0, 0, 140, 40).CountOf(kPaper), 0);  // and no background without a width
 }
 
-TEST_F(TextBoxTest, RightAlignmentEndsTheTextAtTheBoxEdge) {
-  Painter painter(form.get());
-  painter.DrawTextBox(10, 10, 100, line, "Abc", kInk, kNoColor, 1);
-  DrawReference(painter, 110 - Width("Abc"), 40, "Abc");
-  EXPECT_EQ(Area(10, 10, 100, line).Pixels(), Area(10, 40, 100, line).Pixels());
-}
-
 TEST_F(TextBoxTest, TheBackgroundCoversTheWholeBox) {
   Painter painter(form.get());
   painter.DrawTextBox(10, 10, 40, 30, "", kInk, kPaper, 0);
@@ -130,14 +123,6 @@ TEST_F(TextBoxTest, TheBackgroundCoversTheWholeBox) {
       EXPECT_EQ(area.At(x, y), inside ? kPaper : kBack) << x << "," << y;
     }
   }
-}
-
-TEST_F(TextBoxTest, TextIsDrawnOverItsBackground) {
-  Painter painter(form.get());
-  painter.DrawTextBox(10, 10, 100, 30, "Text", kInk, kPaper, 2);
-  ScreenArea area = Area(10, 10, 100, 30);
-  EXPECT_GT(area.CountOf(kInk), 0);
-  EXPECT_EQ(area.CountOf(kInk) + area.CountOf(kPaper), 100 * 30);
 }
 
 }  // namespace

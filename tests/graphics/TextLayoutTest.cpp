@@ -88,12 +88,6 @@ TEST(TextLayoutTest, LinesStopWhereTheBoxIsUsedUp) {
   EXPECT_EQ(Texts(lines), (std::vector<std::string>{"one", "two", "three"}));
 }
 
-TEST(TextLayoutTest, AlmostNothingButANewline) {
-  auto lines = Layout({0, 0, 100, 20, 0}, "\n");
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].text, "");
-}
-
 TEST(TextLayoutTest, ABoxNarrowerThanOneCharacterStillEnds) {
   auto lines = Layout({0, 0, 3, 50, 0}, "ab");
   EXPECT_EQ(lines.size(), 3u);  // one empty line per 15 pixels until the box is used up
