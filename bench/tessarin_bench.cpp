@@ -1,0 +1,957 @@
+// The benchmark: what a player feels in the first second, measured against the floor.
+//
+// Runs the game and the bare Xlib floor program side by side, several times each, on the X
+// server named by DISPLAY (tools/run-benchmarks.sh starts a private Xvfb), and prints one
+// table. Everything is observed from outside, as a player would see it: the windows are read
+// back by pixels through this program's own X connection, input arrives through XTEST, and
+// CPU and memory come from /proc. The two in-process figures (shuffle and full repaint) come
+// from ShuffleBoard() called here and from the repaint helper program.
+//
+// Reading pixels back is sound because an X server carries out the requests of one client in
+// the order they were sent: once the element a paint draws last is on screen, everything the
+// same paint drew before it is on screen too. Each landmark below is chosen that way.
+//
+// Every process started here is killed and reaped on every path out, signals included.
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/PuzzleRules.h"
+#include "graphics/images/TitleImages.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsBetween(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+void SleepMicroseconds(long us) {
+  timespec pause{us / 1000000, (us % 1000000) * 1000};
+  while (nanosleep(&pause, &pause) != 0 && errno == EINTR) {
+  }
+}
+
+void SleepMs(long ms) {
+  SleepMicroseconds(ms * 1000);
+}
+
+[[noreturn]] void Fail(const std::string& message);
+
+// ---------------------------------------------------------------------------------------------
+// Child processes. The list is a plain array so that the signal handler can walk it.
+
+constexpr int kMaxChildren = 16;
+volatile pid_t liveChildren[kMaxChildren];
+
+void Remember(pid_t pid) {
+  for (auto& slot : liveChildren) {
+    if (slot == 0) {
+      slot = pid;
+      return;
+    }
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  Fail("too many child processes");
+}
+
+void Forget(pid_t pid) {
+  for (auto& slot : liveChildren) {
+    if (slot == pid) slot = 0;
+  }
+}
+
+// Ends one child: SIGTERM, a grace of one second, then SIGKILL; always reaped.
+void KillAndReap(pid_t pid) {
+  if (pid <= 0) return;
+  kill(pid, SIGTERM);
+  for (int i = 0; i < 1000; ++i) {
+    if (waitpid(pid, nullptr, WNOHANG) == pid) {
+      Forget(pid);
+      return;
+    }
+    SleepMs(1);
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  Forget(pid);
+}
+
+void KillAllChildren() {
+  for (auto& slot : liveChildren) {
+    pid_t pid = slot;
+    if (pid > 0) KillAndReap(pid);
+  }
+}
+
+extern "C" void OnFatalSignal(int signalNumber) {
+  for (auto& slot : liveChildren) {
+    pid_t pid = slot;
+    if (pid > 0) {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+  }
+  signal(signalNumber, SIG_DFL);
+  raise(signalNumber);
+}
+
+void Fail(const std::string& message) {
+  std::fprintf(stderr, "tessarin_bench: %s\n", message.c_str());
+  KillAllChildren();
+  std::exit(1);
+}
+
+struct Launch {
+  pid_t pid = -1;
+  Clock::time_point execAt;
+};
+
+// The time the child stamped just before execve, in the same monotonic clock as ours.
+struct ExecStamp {
+  std::atomic<std::int64_t> nanoseconds;
+};
+
+Launch Spawn(const std::string& program, const std::string& workDir,
+             const std::vector<std::string>& args = {}, int stdoutFd = -1) {
+  auto* stamp = static_cast<ExecStamp*>(mmap(nullptr, sizeof(ExecStamp), PROT_READ | PROT_WRITE,
+                                             MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+  if (stamp == MAP_FAILED) Fail("mmap failed");
+  new (stamp) ExecStamp{};
+  stamp->nanoseconds = 0;
+
+  std::vector<std::string> argStore{program};
+  argStore.insert(argStore.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (auto& arg : argStore) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+
+  Clock::time_point beforeFork = Clock::now();
+  const pid_t parent = getpid();
+  pid_t pid = fork();
+  if (pid < 0) Fail("fork failed");
+  if (pid == 0) {
+    // Never outlive the benchmark, whatever kills it.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(127);
+    if (chdir(workDir.c_str()) != 0) _exit(127);
+    int devNull = open("/dev/null", O_RDWR);
+    dup2(devNull, STDIN_FILENO);
+    dup2(stdoutFd >= 0 ? stdoutFd : devNull, STDOUT_FILENO);
+    if (stdoutFd < 0) dup2(devNull, STDERR_FILENO);
+    stamp->nanoseconds = Clock::now().time_since_epoch().count();
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  Remember(pid);
+  Launch launch;
+  launch.pid = pid;
+  launch.execAt = beforeFork;
+  // The child stamps before execve, long before it can show a window; wait for the stamp.
+  for (int i = 0; i < 1000 && stamp->nanoseconds == 0; ++i) SleepMicroseconds(100);
+  if (stamp->nanoseconds != 0) {
+    launch.execAt = Clock::time_point(Clock::duration(stamp->nanoseconds.load()));
+  }
+  munmap(stamp, sizeof(ExecStamp));
+  return launch;
+}
+
+bool IsAlive(pid_t pid) {
+  int status = 0;
+  pid_t result = waitpid(pid, &status, WNOHANG);
+  if (result == pid) {
+    Forget(pid);
+    return false;
+  }
+  return true;
+}
+
+// Runs a helper to completion (at most timeoutSeconds) and returns its standard output.
+std::string RunAndCapture(const std::string& program, const std::vector<std::string>& args,
+                          int timeoutSeconds) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) Fail("pipe failed");
+  Launch launch = Spawn(program, ".", args, pipeFds[1]);
+  close(pipeFds[1]);
+  fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
+  std::string output;
+  Clock::time_point deadline = Clock::now() + std::chrono::seconds(timeoutSeconds);
+  bool exited = false;
+  int status = 0;
+  while (Clock::now() < deadline) {
+    char buffer[4096];
+    ssize_t count = read(pipeFds[0], buffer, sizeof buffer);
+    if (count > 0) {
+      output.append(buffer, static_cast<std::size_t>(count));
+      continue;
+    }
+    if (waitpid(launch.pid, &status, WNOHANG) == launch.pid) {
+      Forget(launch.pid);
+      exited = true;
+      while ((count = read(pipeFds[0], buffer, sizeof buffer)) > 0) {
+        output.append(buffer, static_cast<std::size_t>(count));
+      }
+      break;
+    }
+    SleepMs(5);
+  }
+  close(pipeFds[0]);
+  if (!exited) {
+    KillAndReap(launch.pid);
+    Fail(program + " did not finish in time");
+  }
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) Fail(program + " failed:\n" + output);
+  return output;
+}
+
+// ---------------------------------------------------------------------------------------------
+// /proc readings.
+
+struct ProcSample {
+  double cpuSeconds = 0;      // utime + stime
+  double onCpuSeconds = 0;    // schedstat, nanosecond resolution
+  long voluntarySwitches = 0;
+  long peakKb = 0;            // VmHWM
+  long residentKb = 0;        // VmRSS
+  Clock::time_point at;
+};
+
+ProcSample ReadProc(pid_t pid) {
+  ProcSample sample;
+  sample.at = Clock::now();
+  std::string base = "/proc/" + std::to_string(pid);
+  {
+    std::ifstream stat(base + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    // The command name may hold spaces: the fields start after its closing parenthesis.
+    std::size_t close = line.rfind(')');
+    if (close == std::string::npos) Fail("cannot read " + base + "/stat");
+    std::istringstream fields(line.substr(close + 2));
+    std::vector<std::string> values;
+    std::string value;
+    while (fields >> value) values.push_back(value);
+    // Fields 14 and 15 of stat; the list starts at field 3.
+    if (values.size() < 13) Fail("short " + base + "/stat");
+    double ticks = std::stod(values[11]) + std::stod(values[12]);
+    sample.cpuSeconds = ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+  }
+  {
+    std::ifstream schedstat(base + "/schedstat");
+    double ns = 0;
+    if (schedstat >> ns) sample.onCpuSeconds = ns / 1e9;
+  }
+  {
+    std::ifstream status(base + "/status");
+    std::string key;
+    while (status >> key) {
+      if (key == "VmHWM:") status >> sample.peakKb;
+      else if (key == "VmRSS:") status >> sample.residentKb;
+      else if (key == "voluntary_ctxt_switches:") status >> sample.voluntarySwitches;
+      std::string rest;
+      std::getline(status, rest);
+    }
+  }
+  return sample;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Looking at the screen.
+
+Display* display = nullptr;
+Window root = 0;
+int screenNumber = 0;
+
+int IgnoreXError(Display*, XErrorEvent*) {
+  // Windows come and go while we look at them; a failed read just means "not yet".
+  return 0;
+}
+
+std::set<Window> TopLevelWindows() {
+  std::set<Window> result;
+  Window rootReturn, parentReturn;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (XQueryTree(display, root, &rootReturn, &parentReturn, &children, &count)) {
+    for (unsigned int i = 0; i < count; ++i) result.insert(children[i]);
+    if (children != nullptr) XFree(children);
+  }
+  return result;
+}
+
+// A mapped top-level window of this size that was not there before.
+Window FindNewWindow(const std::set<Window>& before, int width, int height) {
+  for (Window window : TopLevelWindows()) {
+    if (before.count(window) != 0) continue;
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) continue;
+    if (attributes.map_state == IsViewable && attributes.width == width &&
+        attributes.height == height) {
+      return window;
+    }
+  }
+  return 0;
+}
+
+// A rectangle of the window's pixels; empty when it cannot be read (not mapped yet, gone).
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> values;
+  bool Empty() const { return values.empty(); }
+  std::uint32_t At(int x, int y) const { return values[static_cast<std::size_t>(y * width + x)]; }
+};
+
+Pixels Grab(Window window, int x, int y, int width, int height) {
+  Pixels pixels;
+  XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(width),
+                            static_cast<unsigned>(height), AllPlanes, ZPixmap);
+  if (image == nullptr) return pixels;
+  pixels.width = width;
+  pixels.height = height;
+  pixels.values.resize(static_cast<std::size_t>(width * height));
+  for (int row = 0; row < height; ++row) {
+    for (int column = 0; column < width; ++column) {
+      pixels.values[static_cast<std::size_t>(row * width + column)] =
+          static_cast<std::uint32_t>(XGetPixel(image, column, row) & 0xFFFFFF);
+    }
+  }
+  XDestroyImage(image);
+  return pixels;
+}
+
+// One landmark: a pixel of a given colour, or a rectangle that holds (or lacks) a colour.
+struct Probe {
+  enum Kind { kPixelIs, kRegionHas, kRegionLacks } kind;
+  int x, y, width, height;
+  std::uint32_t color;
+};
+
+Probe PixelIs(int x, int y, std::uint32_t color) {
+  return {Probe::kPixelIs, x, y, 1, 1, color};
+}
+Probe RegionHas(int x, int y, int w, int h, std::uint32_t color) {
+  return {Probe::kRegionHas, x, y, w, h, color};
+}
+Probe RegionLacks(int x, int y, int w, int h, std::uint32_t color) {
+  return {Probe::kRegionLacks, x, y, w, h, color};
+}
+
+bool Holds(Window window, const Probe& probe) {
+  Pixels pixels = Grab(window, probe.x, probe.y, probe.width, probe.height);
+  if (pixels.Empty()) return false;
+  bool has = std::find(pixels.values.begin(), pixels.values.end(), probe.color) !=
+             pixels.values.end();
+  switch (probe.kind) {
+    case Probe::kPixelIs:
+    case Probe::kRegionHas:
+      return has;
+    case Probe::kRegionLacks:
+      return !has;
+  }
+  return false;
+}
+
+// All probes hold; the first ones are checked first, so the landmark drawn last goes first
+// and a poll that fails costs one round trip.
+bool AllHold(Window window, const std::vector<Probe>& probes) {
+  for (const Probe& probe : probes) {
+    if (!Holds(window, probe)) return false;
+  }
+  return true;
+}
+
+constexpr long kPollPauseUs = 50;
+
+// Polls until the condition holds; returns the moment it was seen, or nothing on timeout.
+std::optional<Clock::time_point> WaitUntil(const std::function<bool()>& condition,
+                                           double timeoutMs) {
+  Clock::time_point start = Clock::now();
+  while (MsBetween(start, Clock::now()) < timeoutMs) {
+    if (condition()) return Clock::now();
+    SleepMicroseconds(kPollPauseUs);
+  }
+  return std::nullopt;
+}
+
+// Moves the pointer onto (x, y) of the window and lets the program take the motion in.
+void PointAt(Window window, int x, int y) {
+  int rootX = 0, rootY = 0;
+  Window child;
+  XTranslateCoordinates(display, window, root, x, y, &rootX, &rootY, &child);
+  XTestFakeMotionEvent(display, screenNumber, rootX, rootY, CurrentTime);
+  XSync(display, False);
+  SleepMs(30);
+}
+
+// A left click at the pointer; returns the moment the press left for the server.
+Clock::time_point Click() {
+  Clock::time_point at = Clock::now();
+  XTestFakeButtonEvent(display, 1, True, CurrentTime);
+  XTestFakeButtonEvent(display, 1, False, CurrentTime);
+  XFlush(display);
+  return at;
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the two programs look like once they are fully on screen.
+
+constexpr std::uint32_t kGreen = 0x00FF00;
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kRed = 0xFF0000;
+constexpr std::uint32_t kEmptyGrey = 0xB7B7B7;
+constexpr std::uint32_t kDialogGrey = 0xAAAAAA;
+
+constexpr int kTileWidth = 88;
+constexpr int kTileHeight = 136;
+constexpr int kTileX[4] = {20, 110, 200, 290};
+constexpr int kTileY[4] = {25, 163, 301, 439};
+
+// The START button, drawn last of all children: its caption on screen means the whole first
+// paint is.
+constexpr int kStartX = 400, kStartY = 190, kButtonW = 100, kButtonH = 28;
+// Inside the caption box, clear of the bevel and the dashed focus rectangle.
+constexpr int kCaptionX = kStartX + 6, kCaptionY = kStartY + 5, kCaptionW = kButtonW - 12,
+              kCaptionH = kButtonH - 10;
+constexpr int kExitX = 400, kExitY = 225;
+constexpr int kTitleLeft = 400, kTitleTop = 25;
+
+// The colour of pixel (x, y) of the large title picture, decoded from the data the game
+// carries: 16-colour palette, rows bottom first, two pixels a byte, left one in the high nibble.
+std::uint32_t TitlePixel(int x, int y) {
+  const int rowBytes = (kTitleLargeWidth + 1) / 2;
+  const int row = kTitleLargeHeight - 1 - y;
+  unsigned char packed = kTitleLarge[kTitlePaletteBytes + static_cast<std::size_t>(row * rowBytes + x / 2)];
+  int index = x % 2 == 0 ? packed >> 4 : packed & 0x0F;
+  const unsigned char* rgb = kTitleLarge + index * 3;
+  return static_cast<std::uint32_t>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
+}
+
+// A pixel of the title's lettering: the one nearest the middle whose colour is neither the
+// picture's ground (its commonest colour) nor the form's green.
+Probe TitleLandmark() {
+  std::map<std::uint32_t, int> counts;
+  for (int y = 0; y < kTitleLargeHeight; ++y) {
+    for (int x = 0; x < kTitleLargeWidth; ++x) ++counts[TitlePixel(x, y)];
+  }
+  std::uint32_t ground = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                           return a.second < b.second;
+                         })->first;
+  int bestX = -1, bestY = -1;
+  long bestDistance = 0;
+  for (int y = 0; y < kTitleLargeHeight; ++y) {
+    for (int x = 0; x < kTitleLargeWidth; ++x) {
+      std::uint32_t color = TitlePixel(x, y);
+      if (color == ground || color == kGreen) continue;
+      long dx = x - kTitleLargeWidth / 2, dy = y - kTitleLargeHeight / 2;
+      if (bestX < 0 || dx * dx + dy * dy < bestDistance) {
+        bestX = x;
+        bestY = y;
+        bestDistance = dx * dx + dy * dy;
+      }
+    }
+  }
+  if (bestX < 0) Fail("the title picture has no lettering to look for");
+  return PixelIs(kTitleLeft + bestX, kTitleTop + bestY, TitlePixel(bestX, bestY));
+}
+
+std::vector<Probe> GameLandmarks() {
+  return {
+      RegionHas(kCaptionX, kCaptionY, kCaptionW, kCaptionH, kWhite),  // START caption, last
+      PixelIs(450, 195, kRed),                                        // START ground
+      PixelIs(5, 5, kGreen),                                          // form ground
+      PixelIs(20, 25, kBlack),                                        // first tile's frame
+      PixelIs(775, 585, kRed),                                        // flag, red square
+      TitleLandmark(),                                                // title lettering
+  };
+}
+
+std::vector<Probe> FloorLandmarks() {
+  return {
+      PixelIs(775, 585, kRed),    // drawn last
+      PixelIs(450, 195, kRed),
+      PixelIs(5, 5, kGreen),
+      PixelIs(20, 25, kBlack),
+      PixelIs(500, 50, 0x202060), // the block where the game has its picture
+      RegionHas(400, 130, 328, 20, kBlack),  // the line of text
+  };
+}
+
+// ---------------------------------------------------------------------------------------------
+// Statistics and the table.
+
+struct Stats {
+  double median = NAN, min = NAN, max = NAN;
+  std::size_t count = 0;
+};
+
+Stats Summarise(std::vector<double> values) {
+  Stats stats;
+  stats.count = values.size();
+  if (values.empty()) return stats;
+  std::sort(values.begin(), values.end());
+  stats.min = values.front();
+  stats.max = values.back();
+  std::size_t n = values.size();
+  stats.median = n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+  return stats;
+}
+
+struct ProgramFigures {
+  std::vector<double> startupMs, idleCpuPercent, idleOnCpuPercent, wakeupsPerSecond, peakKb,
+      residentKb, peakAfterPlayKb;
+  std::vector<double> moveMs, startMs, exitQuestionMs;
+};
+
+// ---------------------------------------------------------------------------------------------
+// One run of a program: start-up, idle, memory and, for the game, the three inputs.
+
+struct Options {
+  std::string game, floorProgram, repaintHelper;
+  int runs = 9;
+  int idleSeconds = 10;
+  int movesPerRun = 4;
+  int shuffleRounds = 7;
+  int shuffleCalls = 10000;
+  bool floorOnly = false;  // checks the harness itself while the game is not at hand
+};
+
+std::string MakeWorkDir() {
+  char pattern[] = "/tmp/tessarin-bench-XXXXXX";
+  char* dir = mkdtemp(pattern);
+  if (dir == nullptr) Fail("mkdtemp failed");
+  return dir;
+}
+
+void RemoveWorkDir(const std::string& dir) {
+  std::string log = dir + "/log.txt";
+  unlink(log.c_str());
+  rmdir(dir.c_str());
+}
+
+void MeasureIdle(pid_t pid, int seconds, ProgramFigures& figures) {
+  ProcSample before = ReadProc(pid);
+  SleepMs(seconds * 1000L);
+  ProcSample after = ReadProc(pid);
+  double wall = std::chrono::duration<double>(after.at - before.at).count();
+  figures.idleCpuPercent.push_back(100.0 * (after.cpuSeconds - before.cpuSeconds) / wall);
+  figures.idleOnCpuPercent.push_back(100.0 * (after.onCpuSeconds - before.onCpuSeconds) / wall);
+  figures.wakeupsPerSecond.push_back(
+      static_cast<double>(after.voluntarySwitches - before.voluntarySwitches) / wall);
+  figures.peakKb.push_back(static_cast<double>(after.peakKb));
+  figures.residentKb.push_back(static_cast<double>(after.residentKb));
+}
+
+// The tile at index i of the board, in window coordinates.
+int TileLeft(int i) {
+  return kTileX[i % 4];
+}
+int TileTop(int i) {
+  return kTileY[i / 4];
+}
+
+// The caption area in the middle of a tile.
+Probe TileCaptionHas(int i, std::uint32_t color) {
+  return RegionHas(TileLeft(i) + 14, TileTop(i) + 48, kTileWidth - 28, kTileHeight - 96, color);
+}
+Probe TileCaptionLacks(int i, std::uint32_t color) {
+  return RegionLacks(TileLeft(i) + 14, TileTop(i) + 48, kTileWidth - 28, kTileHeight - 96, color);
+}
+
+int FindEmptyTile(Window window) {
+  for (int i = 0; i < kCellCount; ++i) {
+    if (Holds(window, PixelIs(TileLeft(i) + 8, TileTop(i) + 8, kEmptyGrey))) return i;
+  }
+  return -1;
+}
+
+int NeighbourOf(int empty) {
+  if (empty % 4 != 0) return empty - 1;
+  if (empty % 4 != 3) return empty + 1;
+  return empty >= 4 ? empty - 4 : empty + 4;
+}
+
+// Width of the span of caption-coloured pixels in the button's caption box.
+int InkSpan(Window window, std::uint32_t ink) {
+  Pixels pixels = Grab(window, kCaptionX, kCaptionY, kCaptionW, kCaptionH);
+  if (pixels.Empty()) return -1;
+  int left = pixels.width, right = -1;
+  for (int y = 0; y < pixels.height; ++y) {
+    for (int x = 0; x < pixels.width; ++x) {
+      if (pixels.At(x, y) == ink) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+  }
+  return right < 0 ? 0 : right - left + 1;
+}
+
+void Require(bool condition, const std::string& what) {
+  if (!condition) Fail(what);
+}
+
+// START: its command shuffles, repaints the changed tiles in index order and only then sets the
+// caption to CANCEL; a caption wider than START's is the last thing the command draws.
+void MeasureStart(Window window, ProgramFigures& figures) {
+  int startSpan = InkSpan(window, kWhite);
+  Require(startSpan > 0, "START caption not found");
+  PointAt(window, kStartX + kButtonW / 2, kStartY + kButtonH / 2);
+  Clock::time_point pressed = Click();
+  auto seen = WaitUntil([&] { return InkSpan(window, kWhite) > startSpan; }, 2000);
+  Require(seen.has_value(), "START did not turn into CANCEL");
+  figures.startMs.push_back(MsBetween(pressed, *seen));
+  SleepMs(100);
+}
+
+// Slides a tile into the empty cell and back, timing each press until both cells show their
+// new look: the old place empty and framed, the new place white with its number.
+void MeasureMoves(Window window, int moves, ProgramFigures& figures) {
+  int empty = FindEmptyTile(window);
+  Require(empty >= 0, "no empty cell on the board");
+  int tile = NeighbourOf(empty);
+  for (int m = 0; m < moves; ++m) {
+    std::vector<Probe> done = {
+        PixelIs(TileLeft(tile) + 8, TileTop(tile) + 8, kEmptyGrey),
+        PixelIs(TileLeft(empty) + 8, TileTop(empty) + 8, kWhite),
+        TileCaptionHas(empty, kBlack),
+        TileCaptionLacks(tile, kBlack),
+        PixelIs(TileLeft(tile), TileTop(tile), kBlack),
+        PixelIs(TileLeft(empty), TileTop(empty), kBlack),
+    };
+    // The higher index is repainted last; look at it first.
+    if (tile > empty) std::swap(done[0], done[1]), std::swap(done[2], done[3]);
+    PointAt(window, TileLeft(tile) + kTileWidth / 2, TileTop(tile) + kTileHeight / 2);
+    Clock::time_point pressed = Click();
+    auto seen = WaitUntil([&] { return AllHold(window, done); }, 2000);
+    Require(seen.has_value(), "a tile did not move");
+    figures.moveMs.push_back(MsBetween(pressed, *seen));
+    std::swap(tile, empty);
+    SleepMs(60);
+  }
+}
+
+// EXIT opens the question in a window of its own; it is complete once its NO button, made
+// last, shows its caption.
+void MeasureExitQuestion(Window window, ProgramFigures& figures) {
+  std::set<Window> before = TopLevelWindows();
+  PointAt(window, kExitX + kButtonW / 2, kExitY + kButtonH / 2);
+  Clock::time_point pressed = Click();
+  std::vector<Probe> painted = {
+      RegionHas(16, 114, 98, 20, kBlack),   // NO caption, drawn last
+      RegionHas(136, 114, 98, 20, kBlack),  // YES caption
+      RegionHas(20, 20, 210, 70, kBlack),   // the question
+      PixelIs(15, 15, kEmptyGrey),          // the question's cell
+      PixelIs(3, 3, kDialogGrey),           // the box's ground
+  };
+  Window dialog = 0;
+  auto seen = WaitUntil(
+      [&] {
+        if (dialog == 0) dialog = FindNewWindow(before, 250, 150);
+        return dialog != 0 && AllHold(dialog, painted);
+      },
+      3000);
+  Require(seen.has_value(), "the exit question did not appear");
+  figures.exitQuestionMs.push_back(MsBetween(pressed, *seen));
+}
+
+void RunOnce(const std::string& program, bool isGame, const Options& options,
+             const std::vector<Probe>& landmarks, ProgramFigures& figures) {
+  std::string workDir = MakeWorkDir();
+  std::set<Window> before = TopLevelWindows();
+  Launch launch = Spawn(program, workDir);
+  Window window = 0;
+  auto shown = WaitUntil(
+      [&] {
+        if (!IsAlive(launch.pid)) Fail(program + " died during start-up");
+        if (window == 0) window = FindNewWindow(before, 800, 600);
+        return window != 0 && AllHold(window, landmarks);
+      },
+      10000);
+  if (!shown) {
+    KillAndReap(launch.pid);
+    Fail(program + " did not show its window within 10 s");
+  }
+  figures.startupMs.push_back(MsBetween(launch.execAt, *shown));
+
+  // Let start-up settle (the first paint starts the game's timer) before idling.
+  SleepMs(500);
+  MeasureIdle(launch.pid, options.idleSeconds, figures);
+
+  if (isGame) {
+    MeasureStart(window, figures);
+    MeasureMoves(window, options.movesPerRun, figures);
+    MeasureExitQuestion(window, figures);
+    figures.peakAfterPlayKb.push_back(static_cast<double>(ReadProc(launch.pid).peakKb));
+  }
+  KillAndReap(launch.pid);
+  RemoveWorkDir(workDir);
+  // The window is gone once the server has seen the client leave; wait for it.
+  WaitUntil([&] { return TopLevelWindows().count(window) == 0; }, 2000);
+}
+
+// ---------------------------------------------------------------------------------------------
+// In-process figures.
+
+struct ShuffleFigures {
+  std::vector<double> worstUs, medianUs;
+};
+
+ShuffleFigures MeasureShuffle(int rounds, int calls) {
+  ShuffleFigures figures;
+  std::vector<double> times(static_cast<std::size_t>(calls));
+  volatile int sink = 0;
+  for (int r = 0; r < rounds; ++r) {
+    for (int i = 0; i < calls; ++i) {
+      Clock::time_point start = Clock::now();
+      Board board = ShuffleBoard();
+      Clock::time_point end = Clock::now();
+      sink = sink + board[0];
+      times[static_cast<std::size_t>(i)] =
+          std::chrono::duration<double, std::micro>(end - start).count();
+    }
+    Stats stats = Summarise(times);
+    figures.worstUs.push_back(stats.max);
+    figures.medianUs.push_back(stats.median);
+  }
+  return figures;
+}
+
+struct RepaintFigures {
+  std::vector<double> ms, requests, writes;
+};
+
+RepaintFigures MeasureRepaint(const Options& options) {
+  std::string output =
+      RunAndCapture(options.repaintHelper, {std::to_string(std::max(options.runs, 7) * 3)}, 120);
+  RepaintFigures figures;
+  std::istringstream lines(output);
+  std::string word;
+  while (lines >> word) {
+    if (word != "repaint") continue;
+    double ms = 0, requests = 0, writes = 0;
+    lines >> ms >> requests >> writes;
+    figures.ms.push_back(ms);
+    figures.requests.push_back(requests);
+    figures.writes.push_back(writes);
+  }
+  if (figures.ms.empty()) Fail("the repaint helper printed nothing:\n" + output);
+  return figures;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The table.
+
+std::string Format(double value, int decimals) {
+  if (std::isnan(value)) return "-";
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
+std::string Cell(const Stats& stats, int decimals) {
+  if (stats.count == 0) return "-";
+  return Format(stats.median, decimals) + " (" + Format(stats.min, decimals) + " - " +
+         Format(stats.max, decimals) + ")";
+}
+
+struct Row {
+  std::string figure, game, floorValue, ratio, target, verdict;
+};
+
+void PrintTable(const std::vector<Row>& rows) {
+  const char* headers[6] = {"figure", "tessarin: median (min - max)",
+                            "floor: median (min - max)", "ratio", "target", "met"};
+  std::size_t widths[6];
+  for (int c = 0; c < 6; ++c) widths[c] = std::strlen(headers[c]);
+  auto fields = [](const Row& row) {
+    return std::vector<std::string>{row.figure, row.game, row.floorValue,
+                                    row.ratio, row.target, row.verdict};
+  };
+  for (const Row& row : rows) {
+    auto f = fields(row);
+    for (int c = 0; c < 6; ++c) widths[c] = std::max(widths[c], f[static_cast<std::size_t>(c)].size());
+  }
+  auto printLine = [&](const std::vector<std::string>& f) {
+    std::printf("|");
+    for (int c = 0; c < 6; ++c) {
+      std::printf(" %-*s |", static_cast<int>(widths[c]), f[static_cast<std::size_t>(c)].c_str());
+    }
+    std::printf("\n");
+  };
+  printLine({headers[0], headers[1], headers[2], headers[3], headers[4], headers[5]});
+  std::printf("|");
+  for (int c = 0; c < 6; ++c) std::printf("%s|", std::string(widths[c] + 2, '-').c_str());
+  std::printf("\n");
+  for (const Row& row : rows) printLine(fields(row));
+}
+
+std::string Ratio(const Stats& game, const Stats& floorStats) {
+  if (game.count == 0 || floorStats.count == 0 || !(floorStats.median > 0)) return "-";
+  return Format(game.median / floorStats.median, 2) + " x";
+}
+
+// "-" when the figure was not measured, so a partial run never claims a miss or a pass.
+std::string Verdict(const Stats& stats, bool met) {
+  if (stats.count == 0) return "-";
+  return met ? "yes" : "NO";
+}
+
+Options ParseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    auto next = [&]() -> std::string {
+      if (i + 1 >= argc) Fail("missing value after " + arg);
+      return argv[++i];
+    };
+    if (arg == "--game") options.game = next();
+    else if (arg == "--floor") options.floorProgram = next();
+    else if (arg == "--repaint") options.repaintHelper = next();
+    else if (arg == "--runs") options.runs = std::stoi(next());
+    else if (arg == "--idle-seconds") options.idleSeconds = std::stoi(next());
+    else if (arg == "--moves") options.movesPerRun = std::stoi(next());
+    else if (arg == "--floor-only") options.floorOnly = true;
+    else Fail("unknown argument " + arg);
+  }
+  if (options.floorProgram.empty() ||
+      (!options.floorOnly && (options.game.empty() || options.repaintHelper.empty()))) {
+    Fail("usage: tessarin_bench --game PATH --floor PATH --repaint PATH [--runs N] "
+         "[--idle-seconds S] [--moves M] [--floor-only]");
+  }
+  for (std::string* path : {&options.game, &options.floorProgram, &options.repaintHelper}) {
+    if (path->empty()) continue;
+    char resolved[PATH_MAX];
+    if (realpath(path->c_str(), resolved) == nullptr) Fail("cannot find " + *path);
+    *path = resolved;
+  }
+  if (options.runs < 1) Fail("--runs must be at least 1");
+  return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGABRT}) {
+    signal(signalNumber, OnFatalSignal);
+  }
+  std::atexit(KillAllChildren);
+  Options options = ParseOptions(argc, argv);
+
+  display = XOpenDisplay(nullptr);
+  if (display == nullptr) Fail("cannot open the display (run it through tools/run-benchmarks.sh)");
+  XSetErrorHandler(IgnoreXError);
+  screenNumber = DefaultScreen(display);
+  root = RootWindow(display, screenNumber);
+  int eventBase, errorBase, major, minor;
+  if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
+    Fail("the X server has no XTEST extension");
+  }
+
+  ProgramFigures game, floorFigures;
+  std::vector<Probe> gameLandmarks = options.floorOnly ? std::vector<Probe>{} : GameLandmarks();
+  std::vector<Probe> floorLandmarks = FloorLandmarks();
+  for (int run = 0; run < options.runs; ++run) {
+    std::fprintf(stderr, "run %d of %d: floor\n", run + 1, options.runs);
+    RunOnce(options.floorProgram, false, options, floorLandmarks, floorFigures);
+    if (options.floorOnly) continue;
+    std::fprintf(stderr, "run %d of %d: tessarin\n", run + 1, options.runs);
+    RunOnce(options.game, true, options, gameLandmarks, game);
+  }
+  std::fprintf(stderr, "shuffle\n");
+  ShuffleFigures shuffle = MeasureShuffle(options.shuffleRounds, options.shuffleCalls);
+  RepaintFigures repaint;
+  if (!options.floorOnly) {
+    std::fprintf(stderr, "repaint\n");
+    repaint = MeasureRepaint(options);
+  }
+
+  Stats gStart = Summarise(game.startupMs), fStart = Summarise(floorFigures.startupMs);
+  Stats gCpu = Summarise(game.idleCpuPercent), fCpu = Summarise(floorFigures.idleCpuPercent);
+  Stats gOnCpu = Summarise(game.idleOnCpuPercent),
+        fOnCpu = Summarise(floorFigures.idleOnCpuPercent);
+  Stats gWake = Summarise(game.wakeupsPerSecond),
+        fWake = Summarise(floorFigures.wakeupsPerSecond);
+  Stats gPeak = Summarise(game.peakKb), fPeak = Summarise(floorFigures.peakKb);
+  Stats gRss = Summarise(game.residentKb), fRss = Summarise(floorFigures.residentKb);
+  Stats gPeakPlay = Summarise(game.peakAfterPlayKb);
+  Stats move = Summarise(game.moveMs), start = Summarise(game.startMs),
+        exitQuestion = Summarise(game.exitQuestionMs);
+  Stats shuffleWorst = Summarise(shuffle.worstUs), shuffleMedian = Summarise(shuffle.medianUs);
+  Stats repaintMs = Summarise(repaint.ms), repaintRequests = Summarise(repaint.requests),
+        repaintWrites = Summarise(repaint.writes);
+
+  std::vector<Row> rows;
+  rows.push_back({"start-up to fully painted (ms)", Cell(gStart, 2), Cell(fStart, 2),
+                  Ratio(gStart, fStart), "<= 1.5 x floor",
+                  Verdict(gStart, gStart.median <= 1.5 * fStart.median)});
+  rows.push_back({"tile move, press to pixels (ms)", Cell(move, 2), "-", "-", "<= 2 ms",
+                  Verdict(move, move.median <= 2.0)});
+  rows.push_back({"START, press to shuffled board (ms)", Cell(start, 2), "-", "-", "<= 5 ms",
+                  Verdict(start, start.median <= 5.0)});
+  rows.push_back({"EXIT, press to question painted (ms)", Cell(exitQuestion, 2), "-", "-",
+                  "<= 5 ms", Verdict(exitQuestion, exitQuestion.median <= 5.0)});
+  rows.push_back({"idle CPU, " + std::to_string(options.idleSeconds) + " s (%, stat)",
+                  Cell(gCpu, 3), Cell(fCpu, 3), Ratio(gCpu, fCpu), "<= 0.5 %",
+                  Verdict(gCpu, gCpu.median <= 0.5)});
+  rows.push_back({"idle CPU, same span (%, schedstat)", Cell(gOnCpu, 3), Cell(fOnCpu, 3),
+                  Ratio(gOnCpu, fOnCpu), "-", "-"});
+  rows.push_back({"idle wake-ups (per s)", Cell(gWake, 1), Cell(fWake, 1), Ratio(gWake, fWake),
+                  "-", "-"});
+  rows.push_back({"peak resident, VmHWM (KiB)", Cell(gPeak, 0), Cell(fPeak, 0),
+                  Ratio(gPeak, fPeak), "<= 1.5 x floor",
+                  Verdict(gPeak, gPeak.median <= 1.5 * fPeak.median)});
+  rows.push_back({"steady resident, VmRSS (KiB)", Cell(gRss, 0), Cell(fRss, 0),
+                  Ratio(gRss, fRss), "-", "-"});
+  rows.push_back({"peak resident after play (KiB)", Cell(gPeakPlay, 0), "-", "-", "-", "-"});
+  rows.push_back({"ShuffleBoard, worst of " + std::to_string(options.shuffleCalls) + " (us)",
+                  Cell(shuffleWorst, 2), "-", "-", "< 1000 us",
+                  Verdict(shuffleWorst, shuffleWorst.max < 1000.0)});
+  rows.push_back({"ShuffleBoard, median of " + std::to_string(options.shuffleCalls) + " (us)",
+                  Cell(shuffleMedian, 2), "-", "-", "-", "-"});
+  rows.push_back({"full repaint on Expose (ms)", Cell(repaintMs, 3), "-", "-", "-", "-"});
+  rows.push_back({"full repaint, X requests", Cell(repaintRequests, 0), "-", "-", "-", "-"});
+  rows.push_back({"full repaint, write() calls", Cell(repaintWrites, 0), "-", "-", "-", "-"});
+
+  std::printf("\n%d runs of each program (%d tile moves per run), %d s idle each; shuffle: %d "
+              "rounds of %d calls; repaint: %zu paints.\n\n",
+              options.runs, options.movesPerRun, options.idleSeconds, options.shuffleRounds,
+              options.shuffleCalls, repaint.ms.size());
+  PrintTable(rows);
+  std::fflush(stdout);
+
+  XCloseDisplay(display);
+  KillAllChildren();
+  return 0;
+}

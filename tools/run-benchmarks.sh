@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the game and the benchmarks in Release (build-bench/) and runs them on a private Xvfb:
+# start-up, input latency, idle cost and memory of tessarin beside the bare Xlib floor, the
+# shuffle and the full repaint. Prints the machine, then one table. Extra arguments go to the
+# benchmark, e.g. --runs 11 or --idle-seconds 10.
+#
+# The figures are honest only on a quiet machine: the script warns when the load is high.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build-bench"
+"$root/tools/install-deps.sh"
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTESSARIN_BENCH=ON \
+  -DTESSARIN_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target tessarin tessarin_floor tessarin_repaint_bench tessarin_bench \
+  >/dev/null
+
+load=$(cut -d' ' -f1 /proc/loadavg)
+echo "Machine"
+echo "  cores (nproc):  $(nproc)"
+echo "  CPU:            $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
+echo "  memory:         $(awk '/MemTotal/ {printf "%.1f GiB", $2 / 1048576}' /proc/meminfo)"
+echo "  kernel:         $(uname -r)"
+echo "  X server:       Xvfb $(dpkg-query -W -f='${Version}' xvfb 2>/dev/null || echo '(version unknown)')"
+echo "  load (1 min):   $load"
+if awk -v l="$load" 'BEGIN { exit !(l > 0.5) }'; then
+  echo "  WARNING: the machine is busy; the figures below are not worth keeping." >&2
+fi
+echo
+
+"$root/tools/run-with-xvfb.sh" "$build/bench/tessarin_bench" \
+  --game "$build/tessarin" --floor "$build/bench/tessarin_floor" \
+  --repaint "$build/bench/tessarin_repaint_bench" "$@"
