@@ -130,7 +130,9 @@ void ButtonCustom::ShowAndMap() {
 
 void ButtonCustom::Hide() {
   if (!created) return;
-  EraseChildArea(*this, ContainerBackColor(), width, height);
+  // The whole box, right column and bottom row included, or a moved button would leave its
+  // old dark edges behind.
+  EraseChildArea(*this, ContainerBackColor(), width + 1, height + 1);
   GUIElement::Hide();
   created = false;
 }

@@ -168,7 +168,9 @@ TEST_F(ButtonCustomTest, DisabledButtonIsGreyAndAnswersNothing) {
 
 TEST_F(ButtonCustomTest, ResizingAndMovingACreatedButtonEraseTheOldRectangle) {
   button->SetSize(60, 20);
-  EXPECT_EQ(At(100, 45), kFormColor);  // inside the old box only
+  EXPECT_EQ(At(100, 45), kFormColor);  // inside the old box
+  EXPECT_EQ(At(119, 30), kFormColor);  // its dark right edge
+  EXPECT_EQ(At(100, 49), kFormColor);  // and bottom edge
   EXPECT_EQ(At(79, 30), kBlack);       // the new right edge
   EXPECT_TRUE(button->IsCreated());
 
