@@ -43,3 +43,13 @@ std::int64_t Child::ContainerBackColor() const {
   if (form != nullptr && form->GetBackColor() != kNoColor) return form->GetBackColor();
   return kFallbackGrey;
 }
+
+void Child::ReplaceBox(int newX, int newY, int w, int h) {
+  const bool redraw = created;
+  if (redraw) Hide();
+  x = newX;
+  y = newY;
+  width = w;
+  height = h;
+  if (redraw) Show();
+}

@@ -22,6 +22,11 @@ class Child : public GUIElement {
   // The background to paint on when erasing this child: its container's colour, else the
   // form's, else the neutral grey.
   std::int64_t ContainerBackColor() const;
+
+ protected:
+  // Moves or resizes a widget that draws itself: a created one is hidden (erasing its old
+  // area), given the new box and shown again there; one not yet created only stores it.
+  void ReplaceBox(int newX, int newY, int w, int h);
 };
 
 // The nearest element of type "form" starting at the element itself; null when none.

@@ -59,27 +59,11 @@ void MyImage::ReleaseBuiltImage() {
 }
 
 void MyImage::SetSize(int w, int h) {
-  if (!created) {
-    width = w;
-    height = h;
-    return;
-  }
-  Hide();
-  width = w;
-  height = h;
-  Show();
+  ReplaceBox(x, y, w, h);
 }
 
 void MyImage::SetPosition(int newX, int newY) {
-  if (!created) {
-    x = newX;
-    y = newY;
-    return;
-  }
-  Hide();
-  x = newX;
-  y = newY;
-  Show();
+  ReplaceBox(newX, newY, width, height);
 }
 
 void MyImage::Show() {

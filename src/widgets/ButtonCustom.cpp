@@ -96,27 +96,11 @@ ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption) {
 }
 
 void ButtonCustom::SetSize(int w, int h) {
-  if (!created) {
-    width = w;
-    height = h;
-    return;
-  }
-  Hide();
-  width = w;
-  height = h;
-  Show();
+  ReplaceBox(x, y, w, h);
 }
 
 void ButtonCustom::SetPosition(int newX, int newY) {
-  if (!created) {
-    x = newX;
-    y = newY;
-    return;
-  }
-  Hide();
-  x = newX;
-  y = newY;
-  Show();
+  ReplaceBox(newX, newY, width, height);
 }
 
 void ButtonCustom::Show() {

@@ -19,27 +19,11 @@ PanelChildren::PanelChildren(GUIElement* container) {
 }
 
 void PanelChildren::SetSize(int w, int h) {
-  if (!created) {
-    width = w;
-    height = h;
-    return;
-  }
-  Hide();
-  width = w;
-  height = h;
-  Show();
+  ReplaceBox(x, y, w, h);
 }
 
 void PanelChildren::SetPosition(int newX, int newY) {
-  if (!created) {
-    x = newX;
-    y = newY;
-    return;
-  }
-  Hide();
-  x = newX;
-  y = newY;
-  Show();
+  ReplaceBox(newX, newY, width, height);
 }
 
 void PanelChildren::Show() {
