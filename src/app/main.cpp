@@ -5,6 +5,7 @@
 // (app/EventLoop) until the player confirms leaving. Everything on screen is a GUIElement
 // (framework/) drawn through a Painter (graphics/); the buttons and dialogs live in widgets/
 // and dialogs/.
+#include <cassert>
 #include <memory>
 #include <string>
 
@@ -25,6 +26,9 @@ int main() {
   auto mainForm = std::make_unique<FormMain>(application.get(), title);
   RunEventLoop(mainForm.get());
   mainForm.reset();
+  // Every element unregisters itself when destroyed; anything left here was leaked.
+  assert(Application::Elements().empty() && Application::Forms().empty() &&
+         Application::Timers().empty());
 
   if (!application->Close()) Log("Chiusura screen non riuscita");
   return 0;
