@@ -1,9 +1,10 @@
 // The drawing context of one paint operation on one form's window.
 //
 // Every pixel the toolkit shows is drawn here, immediately, straight into a form's window: no
-// back buffer, no clipping, a flush after every primitive. A Painter lives on the stack of a
-// Paint call; it creates its graphics context with the shared text font selected and frees it
-// when it goes. Colours are 0x00RRGGBB; kNoColor keeps the foreground the last call left.
+// back buffer, no clipping; the display is flushed when the Painter goes, so each paint reaches
+// the server whole and at once. A Painter lives on the stack of a Paint call; it creates its
+// graphics context with the shared text font selected and frees it when it goes. Colours are
+// 0x00RRGGBB; kNoColor keeps the foreground the last call left.
 // All Xlib drawing calls of the program live in src/graphics.
 #pragma once
 

@@ -54,7 +54,6 @@ void Painter::BlitClamped(int x, int y, int w, int h, XImage* image, int sourceX
   if (!ClampToImage(*image, sourceX, sourceY, w, h)) return;
   XPutImage(display, window, gc, image, sourceX, sourceY, x, y, static_cast<unsigned>(w),
             static_cast<unsigned>(h));
-  Flush();
 }
 
 void Painter::PutImage(int x, int y, int w, int h, XImage* image) {

@@ -25,11 +25,9 @@ void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, C
   };
   TextBox box{x, y, w, h, align};
   for (const PlacedLine& line : LayoutTextBox(box, text, TextLineHeight(font->ascent), measure)) {
-    if (!line.text.empty()) {
-      XDrawString(display, window, gc, line.x, line.y, line.text.data(),
-                  static_cast<int>(line.text.size()));
-    }
-    Flush();
+    if (line.text.empty()) continue;
+    XDrawString(display, window, gc, line.x, line.y, line.text.data(),
+                static_cast<int>(line.text.size()));
   }
 }
 
