@@ -145,8 +145,8 @@ struct ExecStamp {
 
 Launch Spawn(const std::string& program, const std::string& workDir,
              const std::vector<std::string>& args = {}, int stdoutFd = -1) {
-  auto* stamp = static_cast<ExecStamp*>(mmap(nullptr, sizeof(ExecStamp), PROT_READ | PROT_WRITE,
-                                             MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+  auto* stamp = static_cast<ExecStamp*>(
+      mmap(nullptr, sizeof(ExecStamp), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
   if (stamp == MAP_FAILED) Fail("mmap failed");
   new (stamp) ExecStamp{};
   stamp->nanoseconds = 0;
@@ -239,11 +239,11 @@ std::string RunAndCapture(const std::string& program, const std::vector<std::str
 // /proc readings.
 
 struct ProcSample {
-  double cpuSeconds = 0;      // utime + stime
-  double onCpuSeconds = 0;    // schedstat, nanosecond resolution
+  double cpuSeconds = 0;    // utime + stime
+  double onCpuSeconds = 0;  // schedstat, nanosecond resolution
   long voluntarySwitches = 0;
-  long peakKb = 0;            // VmHWM
-  long residentKb = 0;        // VmRSS
+  long peakKb = 0;      // VmHWM
+  long residentKb = 0;  // VmRSS
   Clock::time_point at;
 };
 
@@ -276,9 +276,12 @@ ProcSample ReadProc(pid_t pid) {
     std::ifstream status(base + "/status");
     std::string key;
     while (status >> key) {
-      if (key == "VmHWM:") status >> sample.peakKb;
-      else if (key == "VmRSS:") status >> sample.residentKb;
-      else if (key == "voluntary_ctxt_switches:") status >> sample.voluntarySwitches;
+      if (key == "VmHWM:")
+        status >> sample.peakKb;
+      else if (key == "VmRSS:")
+        status >> sample.residentKb;
+      else if (key == "voluntary_ctxt_switches:")
+        status >> sample.voluntarySwitches;
       std::string rest;
       std::getline(status, rest);
     }
@@ -393,8 +396,8 @@ Probe RegionLacks(int x, int y, int w, int h, std::uint32_t color) {
 bool Holds(Window window, const Probe& probe) {
   Pixels pixels = Grab(window, probe.x, probe.y, probe.width, probe.height);
   if (pixels.Empty()) return false;
-  bool has = std::find(pixels.values.begin(), pixels.values.end(), probe.color) !=
-             pixels.values.end();
+  bool has =
+      std::find(pixels.values.begin(), pixels.values.end(), probe.color) != pixels.values.end();
   switch (probe.kind) {
     case Probe::kPixelIs:
     case Probe::kRegionHas:
@@ -478,7 +481,8 @@ constexpr int kTitleLeft = 400, kTitleTop = 25;
 std::uint32_t TitlePixel(int x, int y) {
   const int rowBytes = (kTitleLargeWidth + 1) / 2;
   const int row = kTitleLargeHeight - 1 - y;
-  unsigned char packed = kTitleLarge[kTitlePaletteBytes + static_cast<std::size_t>(row * rowBytes + x / 2)];
+  unsigned char packed =
+      kTitleLarge[kTitlePaletteBytes + static_cast<std::size_t>(row * rowBytes + x / 2)];
   int index = x % 2 == 0 ? packed >> 4 : packed & 0x0F;
   const unsigned char* rgb = kTitleLarge + index * 3;
   return static_cast<std::uint32_t>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
@@ -525,11 +529,11 @@ std::vector<Probe> GameLandmarks() {
 
 std::vector<Probe> FloorLandmarks() {
   return {
-      PixelIs(775, 585, kRed),    // drawn last
+      PixelIs(775, 585, kRed),  // drawn last
       PixelIs(450, 195, kRed),
       PixelIs(5, 5, kGreen),
       PixelIs(20, 25, kBlack),
-      PixelIs(500, 50, 0x202060), // the block where the game has its picture
+      PixelIs(500, 50, 0x202060),            // the block where the game has its picture
       RegionHas(400, 130, 328, 20, kBlack),  // the line of text
   };
 }
@@ -555,8 +559,8 @@ Stats Summarise(std::vector<double> values) {
 }
 
 struct ProgramFigures {
-  std::vector<double> startupMs, startupCpuMs, startupServerCpuMs, idleCpuPercent, idleOnCpuPercent, wakeupsPerSecond, peakKb,
-      residentKb, peakAfterPlayKb;
+  std::vector<double> startupMs, startupCpuMs, startupServerCpuMs, idleCpuPercent, idleOnCpuPercent,
+      wakeupsPerSecond, peakKb, residentKb, peakAfterPlayKb;
   std::vector<double> moveMs, startMs, exitQuestionMs;
 };
 
@@ -821,17 +825,19 @@ struct Row {
 };
 
 void PrintTable(const std::vector<Row>& rows) {
-  const char* headers[6] = {"figure", "tessarin: median (min - max)",
-                            "floor: median (min - max)", "ratio", "target", "met"};
+  const char* headers[6] = {
+      "figure", "tessarin: median (min - max)", "floor: median (min - max)", "ratio", "target",
+      "met"};
   std::size_t widths[6];
   for (int c = 0; c < 6; ++c) widths[c] = std::strlen(headers[c]);
   auto fields = [](const Row& row) {
-    return std::vector<std::string>{row.figure, row.game, row.floorValue,
-                                    row.ratio, row.target, row.verdict};
+    return std::vector<std::string>{row.figure, row.game,   row.floorValue,
+                                    row.ratio,  row.target, row.verdict};
   };
   for (const Row& row : rows) {
     auto f = fields(row);
-    for (int c = 0; c < 6; ++c) widths[c] = std::max(widths[c], f[static_cast<std::size_t>(c)].size());
+    for (int c = 0; c < 6; ++c)
+      widths[c] = std::max(widths[c], f[static_cast<std::size_t>(c)].size());
   }
   auto printLine = [&](const std::vector<std::string>& f) {
     std::printf("|");
@@ -866,19 +872,28 @@ Options ParseOptions(int argc, char** argv) {
       if (i + 1 >= argc) Fail("missing value after " + arg);
       return argv[++i];
     };
-    if (arg == "--game") options.game = next();
-    else if (arg == "--floor") options.floorProgram = next();
-    else if (arg == "--repaint") options.repaintHelper = next();
-    else if (arg == "--runs") options.runs = std::stoi(next());
-    else if (arg == "--idle-seconds") options.idleSeconds = std::stoi(next());
-    else if (arg == "--moves") options.movesPerRun = std::stoi(next());
-    else if (arg == "--floor-only") options.floorOnly = true;
-    else Fail("unknown argument " + arg);
+    if (arg == "--game")
+      options.game = next();
+    else if (arg == "--floor")
+      options.floorProgram = next();
+    else if (arg == "--repaint")
+      options.repaintHelper = next();
+    else if (arg == "--runs")
+      options.runs = std::stoi(next());
+    else if (arg == "--idle-seconds")
+      options.idleSeconds = std::stoi(next());
+    else if (arg == "--moves")
+      options.movesPerRun = std::stoi(next());
+    else if (arg == "--floor-only")
+      options.floorOnly = true;
+    else
+      Fail("unknown argument " + arg);
   }
   if (options.floorProgram.empty() ||
       (!options.floorOnly && (options.game.empty() || options.repaintHelper.empty()))) {
-    Fail("usage: tessarin_bench --game PATH --floor PATH --repaint PATH [--runs N] "
-         "[--idle-seconds S] [--moves M] [--floor-only]");
+    Fail(
+        "usage: tessarin_bench --game PATH --floor PATH --repaint PATH [--runs N] "
+        "[--idle-seconds S] [--moves M] [--floor-only]");
   }
   for (std::string* path : {&options.game, &options.floorProgram, &options.repaintHelper}) {
     if (path->empty()) continue;
@@ -942,8 +957,7 @@ int main(int argc, char** argv) {
   Stats gCpu = Summarise(game.idleCpuPercent), fCpu = Summarise(floorFigures.idleCpuPercent);
   Stats gOnCpu = Summarise(game.idleOnCpuPercent),
         fOnCpu = Summarise(floorFigures.idleOnCpuPercent);
-  Stats gWake = Summarise(game.wakeupsPerSecond),
-        fWake = Summarise(floorFigures.wakeupsPerSecond);
+  Stats gWake = Summarise(game.wakeupsPerSecond), fWake = Summarise(floorFigures.wakeupsPerSecond);
   Stats gPeak = Summarise(game.peakKb), fPeak = Summarise(floorFigures.peakKb);
   Stats gRss = Summarise(game.residentKb), fRss = Summarise(floorFigures.residentKb);
   Stats gPeakPlay = Summarise(game.peakAfterPlayKb);
@@ -972,13 +986,12 @@ int main(int argc, char** argv) {
                   Verdict(gCpu, gCpu.median <= 0.5)});
   rows.push_back({"idle CPU, same span (%, schedstat)", Cell(gOnCpu, 3), Cell(fOnCpu, 3),
                   Ratio(gOnCpu, fOnCpu), "-", "-"});
-  rows.push_back({"idle wake-ups (per s)", Cell(gWake, 1), Cell(fWake, 1), Ratio(gWake, fWake),
-                  "-", "-"});
-  rows.push_back({"peak resident, VmHWM (KiB)", Cell(gPeak, 0), Cell(fPeak, 0),
-                  Ratio(gPeak, fPeak), "<= 1.5 x floor",
-                  Verdict(gPeak, gPeak.median <= 1.5 * fPeak.median)});
-  rows.push_back({"steady resident, VmRSS (KiB)", Cell(gRss, 0), Cell(fRss, 0),
-                  Ratio(gRss, fRss), "-", "-"});
+  rows.push_back(
+      {"idle wake-ups (per s)", Cell(gWake, 1), Cell(fWake, 1), Ratio(gWake, fWake), "-", "-"});
+  rows.push_back({"peak resident, VmHWM (KiB)", Cell(gPeak, 0), Cell(fPeak, 0), Ratio(gPeak, fPeak),
+                  "<= 1.5 x floor", Verdict(gPeak, gPeak.median <= 1.5 * fPeak.median)});
+  rows.push_back(
+      {"steady resident, VmRSS (KiB)", Cell(gRss, 0), Cell(fRss, 0), Ratio(gRss, fRss), "-", "-"});
   rows.push_back({"peak resident after play (KiB)", Cell(gPeakPlay, 0), "-", "-", "-", "-"});
   rows.push_back({"ShuffleBoard, worst of " + std::to_string(options.shuffleCalls) + " (us)",
                   Cell(shuffleWorst, 2), "-", "-", "< 1000 us",
@@ -989,10 +1002,11 @@ int main(int argc, char** argv) {
   rows.push_back({"full repaint, X requests", Cell(repaintRequests, 0), "-", "-", "-", "-"});
   rows.push_back({"full repaint, write() calls", Cell(repaintWrites, 0), "-", "-", "-", "-"});
 
-  std::printf("\n%d runs of each program (%d tile moves per run), %d s idle each; shuffle: %d "
-              "rounds of %d calls; repaint: %zu paints.\n\n",
-              options.runs, options.movesPerRun, options.idleSeconds, options.shuffleRounds,
-              options.shuffleCalls, repaint.ms.size());
+  std::printf(
+      "\n%d runs of each program (%d tile moves per run), %d s idle each; shuffle: %d "
+      "rounds of %d calls; repaint: %zu paints.\n\n",
+      options.runs, options.movesPerRun, options.idleSeconds, options.shuffleRounds,
+      options.shuffleCalls, repaint.ms.size());
   PrintTable(rows);
   std::fflush(stdout);
 
