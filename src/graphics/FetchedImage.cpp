@@ -19,9 +19,10 @@ FetchedImage FetchImage(Display* display, Drawable drawable, int x, int y, int w
   // Errors of requests sent earlier must still reach the handler that was meant for them.
   XSync(display, False);
   XErrorHandler previous = XSetErrorHandler(IgnoreXError);
+  // XGetImage waits for its reply, and an error of the request comes back in its place, so
+  // no further round trip is needed before the handler can be put back.
   XImage* image = XGetImage(display, drawable, x, y, static_cast<unsigned>(w),
                             static_cast<unsigned>(h), AllPlanes, ZPixmap);
-  XSync(display, False);
   XSetErrorHandler(previous);
   return FetchedImage(image);
 }
