@@ -518,12 +518,13 @@ Probe TitleLandmark() {
 
 std::vector<Probe> GameLandmarks() {
   return {
-      RegionHas(kCaptionX, kCaptionY, kCaptionW, kCaptionH, kWhite),  // START caption, last
-      PixelIs(450, 195, kRed),                                        // START ground
-      PixelIs(5, 5, kGreen),                                          // form ground
-      PixelIs(20, 25, kBlack),                                        // first tile's frame
-      PixelIs(775, 585, kRed),                                        // flag, red square
-      TitleLandmark(),                                                // title lettering
+      // START is painted last; one pixel of its ground is the cheapest look while waiting,
+      // its caption (drawn on that ground) the proof that the paint is complete.
+      PixelIs(450, 195, kRed), RegionHas(kCaptionX, kCaptionY, kCaptionW, kCaptionH, kWhite),
+      PixelIs(5, 5, kGreen),    // form ground
+      PixelIs(20, 25, kBlack),  // first tile's frame
+      PixelIs(775, 585, kRed),  // flag, red square
+      TitleLandmark(),          // title lettering
   };
 }
 
@@ -699,10 +700,10 @@ void MeasureExitQuestion(Window window, ProgramFigures& figures) {
   ForgetMappedWindows();
   Clock::time_point pressed = Click();
   std::vector<Probe> painted = {
+      PixelIs(15, 15, kEmptyGrey),          // the question's cell, a cheap first look
       RegionHas(16, 114, 98, 20, kBlack),   // NO caption, drawn last
       RegionHas(136, 114, 98, 20, kBlack),  // YES caption
       RegionHas(20, 20, 210, 70, kBlack),   // the question
-      PixelIs(15, 15, kEmptyGrey),          // the question's cell
       PixelIs(3, 3, kDialogGrey),           // the box's ground
   };
   Window dialog = 0;
