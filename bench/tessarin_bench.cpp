@@ -420,7 +420,7 @@ bool AllHold(Window window, const std::vector<Probe>& probes) {
 // Between two looks at the screen. Each look is a round trip that the single-threaded server
 // serves between the requests of the program under test, so looking more often would slow the
 // program down; 100 us bounds the error of every time measured here to about 0.15 ms.
-constexpr long kPollPauseUs = 100;
+long pollPauseUs = 100;
 
 // Polls until the condition holds; returns the moment it was seen, or nothing on timeout.
 std::optional<Clock::time_point> WaitUntil(const std::function<bool()>& condition,
@@ -428,7 +428,7 @@ std::optional<Clock::time_point> WaitUntil(const std::function<bool()>& conditio
   Clock::time_point start = Clock::now();
   while (MsBetween(start, Clock::now()) < timeoutMs) {
     if (condition()) return Clock::now();
-    SleepMicroseconds(kPollPauseUs);
+    SleepMicroseconds(pollPauseUs);
   }
   return std::nullopt;
 }
@@ -885,6 +885,8 @@ Options ParseOptions(int argc, char** argv) {
       options.idleSeconds = std::stoi(next());
     else if (arg == "--moves")
       options.movesPerRun = std::stoi(next());
+    else if (arg == "--poll-us")
+      pollPauseUs = std::stol(next());
     else if (arg == "--floor-only")
       options.floorOnly = true;
     else
