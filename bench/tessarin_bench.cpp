@@ -571,6 +571,7 @@ struct ProgramFigures {
 struct Options {
   std::string game, floorProgram, repaintHelper;
   int runs = 9;
+  int startupRuns = 30;
   int idleSeconds = 10;
   int movesPerRun = 4;
   int shuffleRounds = 7;
@@ -717,7 +718,23 @@ void MeasureExitQuestion(Window window, ProgramFigures& figures) {
   figures.exitQuestionMs.push_back(MsBetween(pressed, *seen));
 }
 
-void RunOnce(const std::string& program, bool isGame, const Options& options,
+// Idle cost and memory once the program has settled, then, for the game, the three inputs.
+void MeasureSettledProgram(pid_t pid, Window window, bool isGame, const Options& options,
+                           ProgramFigures& figures) {
+  // Let start-up settle (the first paint starts the game's timer) before idling.
+  SleepMs(500);
+  MeasureIdle(pid, options.idleSeconds, figures);
+  if (!isGame) return;
+  MeasureStart(window, figures);
+  MeasureMoves(window, options.movesPerRun, figures);
+  MeasureExitQuestion(window, figures);
+  figures.peakAfterPlayKb.push_back(static_cast<double>(ReadProc(pid).peakKb));
+}
+
+// startupOnly: the program is ended as soon as its window is complete. A start-up takes a few
+// milliseconds and varies by a fair part of that from one launch to the next, so start-up gets
+// many more samples than the figures that need ten seconds each.
+void RunOnce(const std::string& program, bool isGame, bool startupOnly, const Options& options,
              const std::vector<Probe>& landmarks, ProgramFigures& figures) {
   std::string workDir = MakeWorkDir();
   ForgetMappedWindows();
@@ -737,23 +754,16 @@ void RunOnce(const std::string& program, bool isGame, const Options& options,
   }
   figures.startupMs.push_back(MsBetween(launch.execAt, *shown));
   figures.startupCpuMs.push_back(1000.0 * OnCpuSeconds(launch.pid));
-  // The server's share also holds our own polling, a few requests per 50 us pause.
+  // The server's share also holds our own polling, one small request per pause.
   figures.startupServerCpuMs.push_back(1000.0 * (OnCpuSeconds(serverPid) - serverCpuBefore));
 
-  // Let start-up settle (the first paint starts the game's timer) before idling.
-  SleepMs(500);
-  MeasureIdle(launch.pid, options.idleSeconds, figures);
-
-  if (isGame) {
-    MeasureStart(window, figures);
-    MeasureMoves(window, options.movesPerRun, figures);
-    MeasureExitQuestion(window, figures);
-    figures.peakAfterPlayKb.push_back(static_cast<double>(ReadProc(launch.pid).peakKb));
-  }
+  if (!startupOnly) MeasureSettledProgram(launch.pid, window, isGame, options, figures);
   KillAndReap(launch.pid);
   RemoveWorkDir(workDir);
-  // The window is gone once the server has seen the client leave; wait for it.
+  // The window is gone once the server has seen the client leave; wait for it, and give the
+  // server a moment to repaint what it uncovered before the next launch.
   WaitUntil([&] { return TopLevelWindows().count(window) == 0; }, 2000);
+  SleepMs(20);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -885,6 +895,8 @@ Options ParseOptions(int argc, char** argv) {
       options.idleSeconds = std::stoi(next());
     else if (arg == "--moves")
       options.movesPerRun = std::stoi(next());
+    else if (arg == "--startup-runs")
+      options.startupRuns = std::stoi(next());
     else if (arg == "--poll-us")
       pollPauseUs = std::stol(next());
     else if (arg == "--floor-only")
@@ -896,7 +908,7 @@ Options ParseOptions(int argc, char** argv) {
       (!options.floorOnly && (options.game.empty() || options.repaintHelper.empty()))) {
     Fail(
         "usage: tessarin_bench --game PATH --floor PATH --repaint PATH [--runs N] "
-        "[--idle-seconds S] [--moves M] [--floor-only]");
+        "[--idle-seconds S] [--moves M] [--startup-runs K] [--poll-us U] [--floor-only]");
   }
   for (std::string* path : {&options.game, &options.floorProgram, &options.repaintHelper}) {
     if (path->empty()) continue;
@@ -940,10 +952,15 @@ int main(int argc, char** argv) {
   std::vector<Probe> floorLandmarks = FloorLandmarks();
   for (int run = 0; run < options.runs; ++run) {
     std::fprintf(stderr, "run %d of %d: floor\n", run + 1, options.runs);
-    RunOnce(options.floorProgram, false, options, floorLandmarks, floorFigures);
+    RunOnce(options.floorProgram, false, false, options, floorLandmarks, floorFigures);
     if (options.floorOnly) continue;
     std::fprintf(stderr, "run %d of %d: tessarin\n", run + 1, options.runs);
-    RunOnce(options.game, true, options, gameLandmarks, game);
+    RunOnce(options.game, true, false, options, gameLandmarks, game);
+  }
+  std::fprintf(stderr, "%d more start-ups of each program\n", options.startupRuns);
+  for (int run = 0; run < options.startupRuns; ++run) {
+    RunOnce(options.floorProgram, false, true, options, floorLandmarks, floorFigures);
+    if (!options.floorOnly) RunOnce(options.game, true, true, options, gameLandmarks, game);
   }
   std::fprintf(stderr, "shuffle\n");
   ShuffleFigures shuffle = MeasureShuffle(options.shuffleRounds, options.shuffleCalls);
@@ -1006,10 +1023,10 @@ int main(int argc, char** argv) {
   rows.push_back({"full repaint, write() calls", Cell(repaintWrites, 0), "-", "-", "-", "-"});
 
   std::printf(
-      "\n%d runs of each program (%d tile moves per run), %d s idle each; shuffle: %d "
-      "rounds of %d calls; repaint: %zu paints.\n\n",
-      options.runs, options.movesPerRun, options.idleSeconds, options.shuffleRounds,
-      options.shuffleCalls, repaint.ms.size());
+      "\n%d runs of each program (%d s idle, %d tile moves each) and %d more start-ups; "
+      "shuffle: %d rounds of %d calls; repaint: %zu paints.\n\n",
+      options.runs, options.idleSeconds, options.movesPerRun, options.startupRuns,
+      options.shuffleRounds, options.shuffleCalls, repaint.ms.size());
   PrintTable(rows);
   std::fflush(stdout);
 
