@@ -80,8 +80,7 @@ void TickToOwnerForm(Timer* timer) {
 
 // Converts one compiled-in palette picture into an image in the server's pixel layout.
 OwnedXImage ConvertPicture(GUIElement* element, const unsigned char* data, int w, int h) {
-  std::unique_ptr<unsigned char[]> rgb = DecodePaletteImage(w, h, data);
-  return OwnedXImage(MakeXImage(element, rgb.get(), w, h));
+  return OwnedXImage(MakePaletteXImage(element, data, w, h));
 }
 
 }  // namespace

@@ -76,9 +76,14 @@ void SetComponent(unsigned char* pixel, int index, int bytesPerPixel, unsigned c
   if (index >= 0 && index < bytesPerPixel) pixel[index] = value;
 }
 
+bool IsUsualLayout(const ImageLayout& layout) {
+  return layout.bytesPerPixel == 4 && layout.padBytes == 4 && layout.blue == 0 &&
+         layout.green == 1 && layout.red == 2;
+}
+
 void FillPixels(unsigned char* buffer, const unsigned char* rgb, int w, int h, int lineBytes,
                 const ImageLayout& layout) {
-  if (layout.bytesPerPixel == 4 && layout.blue == 0 && layout.green == 1 && layout.red == 2) {
+  if (IsUsualLayout(layout)) {
     // The layout every 24-bit TrueColor server has here: four plain stores per pixel, which the
     // compiler merges, instead of three checked ones. The pictures are converted during the
     // first paint, so this is start-up time.
@@ -141,6 +146,50 @@ XImage* MakeXImage(GUIElement* element, const unsigned char* rgb, int w, int h) 
       new unsigned char[static_cast<std::size_t>(h) * lineBytes]());
   FillPixels(buffer.get(), rgb, w, h, lineBytes, layout);
 
+  XImage* image = XCreateImage(app->GetDisplay(), app->GetVisual(),
+                               static_cast<unsigned>(layout.depth), layout.format, layout.xoffset,
+                               reinterpret_cast<char*>(buffer.get()), static_cast<unsigned>(w),
+                               static_cast<unsigned>(h), layout.padBytes * 8, lineBytes);
+  if (image != nullptr) buffer.release();  // the image owns its pixels from here on
+  return image;
+}
+
+XImage* MakePaletteXImage(GUIElement* element, const unsigned char* data, int w, int h) {
+  Form* form = FindForm(element);
+  Application* app = form != nullptr ? form->GetApplication() : nullptr;
+  if (app == nullptr || app->GetDisplay() == nullptr || data == nullptr) return nullptr;
+  if (w <= 0 || h <= 0) return nullptr;
+  ProbePixelFormat(element);
+  const ImageLayout layout = CurrentLayout(*app);
+  if (!IsUsualLayout(layout)) {
+    std::unique_ptr<unsigned char[]> rgb = DecodePaletteImage(w, h, data);
+    return MakeXImage(element, rgb.get(), w, h);
+  }
+  // The title pictures are converted in the first paint, so this is start-up time: each
+  // palette entry becomes its four pixel bytes once, and each pixel a four-byte copy, with
+  // no intermediate buffer to allocate, fault in, write and read back.
+  RgbColor palette[kPaletteEntries];
+  ReadPalette(data, palette);
+  unsigned char pixels[kPaletteEntries][4];
+  for (int entry = 0; entry < kPaletteEntries; ++entry) {
+    pixels[entry][0] = palette[entry].blue;
+    pixels[entry][1] = palette[entry].green;
+    pixels[entry][2] = palette[entry].red;
+    pixels[entry][3] = 0;
+  }
+  const int lineBytes = 4 * w;
+  const std::size_t stride = PaletteRowBytes(w);
+  const unsigned char* rows = data + kPaletteBytes;
+  std::unique_ptr<unsigned char[]> buffer(
+      new unsigned char[static_cast<std::size_t>(h) * lineBytes]);
+  for (int stored = 0; stored < h; ++stored) {
+    const unsigned char* source = rows + stored * stride;
+    unsigned char* target = buffer.get() + static_cast<std::size_t>(h - 1 - stored) * lineBytes;
+    for (int column = 0; column < w; ++column, target += 4) {
+      unsigned char byte = source[column / 2];
+      std::memcpy(target, pixels[column % 2 == 0 ? byte >> 4 : byte & 0x0F], 4);
+    }
+  }
   XImage* image = XCreateImage(app->GetDisplay(), app->GetVisual(),
                                static_cast<unsigned>(layout.depth), layout.format, layout.xoffset,
                                reinterpret_cast<char*>(buffer.get()), static_cast<unsigned>(w),

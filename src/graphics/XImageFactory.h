@@ -16,7 +16,12 @@ std::unique_ptr<unsigned char[]> DecodePaletteImage(int w, int h, const unsigned
 // An XImage for the element's form's display; null when rgb is null or there is no form.
 XImage* MakeXImage(GUIElement* element, const unsigned char* rgb, int w, int h);
 
-// Only for images made by MakeXImage: frees the pixel buffer and the structure. Null is fine.
+// The same XImage as MakeXImage(element, DecodePaletteImage(w, h, data).get(), w, h), built
+// without the triples in between when the server has the usual 32-bit layout.
+XImage* MakePaletteXImage(GUIElement* element, const unsigned char* data, int w, int h);
+
+// Only for images made by MakeXImage or MakePaletteXImage: frees the pixel buffer and the
+// structure. Null is fine.
 void DestroyXImage(XImage* image);
 
 struct XImageDestroyer {

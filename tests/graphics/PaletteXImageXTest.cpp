@@ -1,0 +1,64 @@
+// The direct conversion of a palette image into an XImage gives, byte for byte, the image that
+// decoding into triples and converting those gives.
+#include "graphics/GraphicsTestSupport.h"
+
+#include <cstring>
+
+#include "app/Application.h"
+#include "graphics/XImageFactory.h"
+#include "graphics/images/TitleImages.h"
+
+namespace {
+
+class PaletteXImageTest : public XServerFixture {
+ protected:
+  void SetUp() override {
+    XServerFixture::SetUp();
+    form = std::make_unique<CanvasForm>(app.get(), 420, 300);
+    form->Create();
+    WaitUntilMapped(form.get());
+  }
+  void TearDown() override {
+    form.reset();
+    XServerFixture::TearDown();
+  }
+
+  void ExpectSameImage(const unsigned char* data, int w, int h) {
+    std::unique_ptr<unsigned char[]> rgb = DecodePaletteImage(w, h, data);
+    OwnedXImage viaTriples(MakeXImage(form.get(), rgb.get(), w, h));
+    OwnedXImage direct(MakePaletteXImage(form.get(), data, w, h));
+    ASSERT_TRUE(viaTriples);
+    ASSERT_TRUE(direct);
+    EXPECT_EQ(direct->width, viaTriples->width);
+    EXPECT_EQ(direct->height, viaTriples->height);
+    EXPECT_EQ(direct->depth, viaTriples->depth);
+    EXPECT_EQ(direct->bits_per_pixel, viaTriples->bits_per_pixel);
+    ASSERT_EQ(direct->bytes_per_line, viaTriples->bytes_per_line);
+    EXPECT_EQ(std::memcmp(direct->data, viaTriples->data,
+                          static_cast<std::size_t>(direct->bytes_per_line) * h),
+              0);
+  }
+
+  std::unique_ptr<CanvasForm> form;
+};
+
+TEST_F(PaletteXImageTest, BothTitlePicturesComeOutAsTheTwoStepConversionMakesThem) {
+  ExpectSameImage(kTitleLarge, kTitleLargeWidth, kTitleLargeHeight);
+  ExpectSameImage(kTitleSmall, kTitleSmallWidth, kTitleSmallHeight);
+}
+
+TEST_F(PaletteXImageTest, AnOddWidthKeepsItsLastColumn) {
+  // 3 x 2, entries 1 2 3 on top and 4 5 6 below (stored bottom row first, two a byte).
+  std::vector<unsigned char> data;
+  for (int entry = 0; entry < 16; ++entry) {
+    data.insert(data.end(), {static_cast<unsigned char>(0x10 * entry), 0x20, 0x30});
+  }
+  data.insert(data.end(), {0x45, 0x60, 0x12, 0x30});
+  ExpectSameImage(data.data(), 3, 2);
+}
+
+TEST_F(PaletteXImageTest, NoDataGivesNoImage) {
+  EXPECT_EQ(MakePaletteXImage(form.get(), nullptr, 4, 4), nullptr);
+}
+
+}  // namespace
