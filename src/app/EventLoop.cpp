@@ -264,6 +264,23 @@ long MillisecondsSince(const timespec& start) {
   return (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
 }
 
+// Idle steps of 10 ms until the connection becomes readable (true) or a tick has done
+// something that the loop must look at (false). The game idles like this a hundred times a
+// second, so a step must stay cheap: XPending reads the socket every time it is asked, but
+// after a step whose ticks sent no request and left no event in Xlib's queue, that queue is
+// known to be as empty as before and the next wait can follow at once.
+bool IdleUntilInput(Display* display) {
+  for (;;) {
+    if (WaitForConnection(display, kIdleStepMs)) return true;
+    const unsigned long nextRequest = XNextRequest(display);
+    Application::AdvanceIdleMilliseconds(kIdleStepMs);
+    Timer::TickTimers(kIdleStepMs);
+    if (Application::QuitRequested() || Application::Timers().empty()) return false;
+    if (XNextRequest(display) != nextRequest) return false;
+    if (XEventsQueued(display, QueuedAlready) != 0) return false;
+  }
+}
+
 void Shutdown(Form* mainForm) {
   Application::DestroyAllWindows();
   if (Form* box = Application::CurrentMessageBox()) {
@@ -311,11 +328,7 @@ void RunEventLoop(Form* mainForm) {
   Display* display = mainForm->GetApplication()->GetDisplay();
   while (!Application::QuitRequested()) {
     if (!Application::Timers().empty() && XPending(display) == 0) {
-      if (!WaitForConnection(display, kIdleStepMs)) {
-        Application::AdvanceIdleMilliseconds(kIdleStepMs);
-        Timer::TickTimers(kIdleStepMs);
-        continue;
-      }
+      if (!IdleUntilInput(display)) continue;
       // Readable but holding no whole event (a lone reply or error): never block on it.
       if (XPending(display) == 0) continue;
     }
