@@ -201,7 +201,7 @@ bool IsAlive(pid_t pid) {
 std::string RunAndCapture(const std::string& program, const std::vector<std::string>& args,
                           int timeoutSeconds) {
   int pipeFds[2];
-  if (pipe(pipeFds) != 0) Fail("pipe failed");
+  if (pipe2(pipeFds, O_CLOEXEC) != 0) Fail("pipe failed");
   Launch launch = Spawn(program, ".", args, pipeFds[1]);
   close(pipeFds[1]);
   fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
