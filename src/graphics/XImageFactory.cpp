@@ -132,12 +132,22 @@ std::unique_ptr<unsigned char[]> DecodePaletteImage(int w, int h, const unsigned
   return rgb;
 }
 
-XImage* MakeXImage(GUIElement* element, const unsigned char* rgb, int w, int h) {
+namespace {
+// The application whose display a picture for this element is made on, with the pixel layout
+// probed; null when there is nothing to convert or nowhere to show it.
+Application* PrepareConversion(GUIElement* element, const void* pixels, int w, int h) {
   Form* form = FindForm(element);
   Application* app = form != nullptr ? form->GetApplication() : nullptr;
-  if (app == nullptr || app->GetDisplay() == nullptr || rgb == nullptr) return nullptr;
+  if (app == nullptr || app->GetDisplay() == nullptr || pixels == nullptr) return nullptr;
   if (w <= 0 || h <= 0) return nullptr;
   ProbePixelFormat(element);
+  return app;
+}
+}  // namespace
+
+XImage* MakeXImage(GUIElement* element, const unsigned char* rgb, int w, int h) {
+  Application* app = PrepareConversion(element, rgb, w, h);
+  if (app == nullptr) return nullptr;
 
   const ImageLayout layout = CurrentLayout(*app);
   if (layout.bytesPerPixel <= 0) return nullptr;
@@ -155,11 +165,8 @@ XImage* MakeXImage(GUIElement* element, const unsigned char* rgb, int w, int h) 
 }
 
 XImage* MakePaletteXImage(GUIElement* element, const unsigned char* data, int w, int h) {
-  Form* form = FindForm(element);
-  Application* app = form != nullptr ? form->GetApplication() : nullptr;
-  if (app == nullptr || app->GetDisplay() == nullptr || data == nullptr) return nullptr;
-  if (w <= 0 || h <= 0) return nullptr;
-  ProbePixelFormat(element);
+  Application* app = PrepareConversion(element, data, w, h);
+  if (app == nullptr) return nullptr;
   const ImageLayout layout = CurrentLayout(*app);
   if (!IsUsualLayout(layout)) {
     std::unique_ptr<unsigned char[]> rgb = DecodePaletteImage(w, h, data);

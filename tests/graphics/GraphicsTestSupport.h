@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -65,6 +66,25 @@ class ScreenArea {
 };
 
 // Runs the test body in a scratch folder so that log.txt holds only what it logged.
+// A test fixture with one mapped canvas form, opened by the test's SetUp at its own place.
+class CanvasFixture : public XServerFixture {
+ protected:
+  void OpenCanvas(int px, int py, int w = 160, int h = 100) {
+    form = std::make_unique<CanvasForm>(app.get(), px, py, w, h);
+    form->Create();
+    WaitUntilMapped(form.get());
+  }
+  void TearDown() override {
+    form.reset();
+    XServerFixture::TearDown();
+  }
+  ScreenArea Area(int x, int y, int w, int h) {
+    return ScreenArea(display(), form->GetWindow(), x, y, w, h);
+  }
+
+  std::unique_ptr<CanvasForm> form;
+};
+
 class LogCapture {
  public:
   LogCapture() {

@@ -27,23 +27,13 @@ Color Entry(int entry) {
   return (0x10 * entry) << 16 | 0x4080;
 }
 
-class MyImageTest : public XServerFixture {
+class MyImageTest : public CanvasFixture {
  protected:
   void SetUp() override {
     XServerFixture::SetUp();
-    form = std::make_unique<CanvasForm>(app.get(), 420, 300);
-    form->Create();
-    WaitUntilMapped(form.get());
-  }
-  void TearDown() override {
-    form.reset();
-    XServerFixture::TearDown();
-  }
-  ScreenArea Area(int x, int y, int w, int h) {
-    return ScreenArea(display(), form->GetWindow(), x, y, w, h);
+    OpenCanvas(420, 300);
   }
 
-  std::unique_ptr<CanvasForm> form;
   std::vector<unsigned char> palette = PaletteData();
 };
 

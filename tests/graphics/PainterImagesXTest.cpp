@@ -31,17 +31,11 @@ Color GradientAt(int x, int y) {
   return (0x10 * (x + 1)) << 16 | (0x10 * (y + 1)) << 8 | 0x80;
 }
 
-class PainterImagesTest : public XServerFixture {
+class PainterImagesTest : public CanvasFixture {
  protected:
   void SetUp() override {
     XServerFixture::SetUp();
-    form = std::make_unique<CanvasForm>(app.get(), 220, 20);
-    form->Create();
-    WaitUntilMapped(form.get());
-  }
-  void TearDown() override {
-    form.reset();
-    XServerFixture::TearDown();
+    OpenCanvas(220, 20);
   }
   OwnedXImage MakeGradient(int w, int h) {
     std::vector<unsigned char> rgb = Gradient(w, h);
@@ -58,11 +52,6 @@ class PainterImagesTest : public XServerFixture {
     }
     return OwnedXImage(MakeXImage(form.get(), rgb.data(), w, h));
   }
-  ScreenArea Area(int x, int y, int w, int h) {
-    return ScreenArea(display(), form->GetWindow(), x, y, w, h);
-  }
-
-  std::unique_ptr<CanvasForm> form;
 };
 
 TEST_F(PainterImagesTest, TheProbeFindsTheExpectedLayoutAndLogsNothing) {

@@ -9,23 +9,12 @@ constexpr Color kBack = 0x202020;
 constexpr Color kRed = 0xFF0000;
 constexpr Color kGreen = 0x00FF00;
 
-class PainterTest : public XServerFixture {
+class PainterTest : public CanvasFixture {
  protected:
   void SetUp() override {
     XServerFixture::SetUp();
-    form = std::make_unique<CanvasForm>(app.get(), 20, 20);
-    form->Create();
-    WaitUntilMapped(form.get());
+    OpenCanvas(20, 20);
   }
-  void TearDown() override {
-    form.reset();
-    XServerFixture::TearDown();
-  }
-  ScreenArea Area(int x, int y, int w, int h) {
-    return ScreenArea(display(), form->GetWindow(), x, y, w, h);
-  }
-
-  std::unique_ptr<CanvasForm> form;
 };
 
 TEST_F(PainterTest, FillRectCoversOneColumnAndRowLessThanItsBox) {

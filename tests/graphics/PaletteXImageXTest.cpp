@@ -10,17 +10,11 @@
 
 namespace {
 
-class PaletteXImageTest : public XServerFixture {
+class PaletteXImageTest : public CanvasFixture {
  protected:
   void SetUp() override {
     XServerFixture::SetUp();
-    form = std::make_unique<CanvasForm>(app.get(), 420, 300);
-    form->Create();
-    WaitUntilMapped(form.get());
-  }
-  void TearDown() override {
-    form.reset();
-    XServerFixture::TearDown();
+    OpenCanvas(420, 300);
   }
 
   void ExpectSameImage(const unsigned char* data, int w, int h) {
@@ -38,8 +32,6 @@ class PaletteXImageTest : public XServerFixture {
                           static_cast<std::size_t>(direct->bytes_per_line) * h),
               0);
   }
-
-  std::unique_ptr<CanvasForm> form;
 };
 
 TEST_F(PaletteXImageTest, BothTitlePicturesComeOutAsTheTwoStepConversionMakesThem) {

@@ -11,33 +11,23 @@ constexpr Color kBack = 0x202020;
 constexpr Color kInk = 0xFFFFFF;
 constexpr Color kPaper = 0x000080;
 
-class TextBoxTest : public XServerFixture {
+class TextBoxTest : public CanvasFixture {
  protected:
   void SetUp() override {
     XServerFixture::SetUp();
-    form = std::make_unique<CanvasForm>(app.get(), 20, 300, 300, 200);
-    form->Create();
-    WaitUntilMapped(form.get());
+    OpenCanvas(20, 300, 300, 200);
     font = SharedFont();
     ASSERT_NE(font, nullptr);
     line = font->ascent > 15 ? font->ascent + 1 : 15;
   }
-  void TearDown() override {
-    form.reset();
-    XServerFixture::TearDown();
-  }
   int Width(const std::string& text) {
     return XTextWidth(font, text.data(), static_cast<int>(text.size()));
-  }
-  ScreenArea Area(int x, int y, int w, int h) {
-    return ScreenArea(display(), form->GetWindow(), x, y, w, h);
   }
   // The text alone on one line whose box top is y, at x: the picture each line should match.
   void DrawReference(Painter& painter, int x, int y, const std::string& text) {
     painter.DrawTextBox(x, y, 0, line, text, kInk, kNoColor, 0);
   }
 
-  std::unique_ptr<CanvasForm> form;
   XFontStruct* font = nullptr;
   int line = 0;
 };
