@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/Log.h"
 #include "framework/Form.h"
 #include "framework/GUIElement.h"
 #include "framework/Timer.h"
+#include "util/Log.h"
 #include "util/TextUtils.h"
 
 Application* Application::defaultApplication = nullptr;

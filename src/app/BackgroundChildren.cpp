@@ -10,7 +10,7 @@
 #include <cerrno>
 
 #include "app/ExternalPrograms.h"
-#include "app/Log.h"
+#include "util/Log.h"
 
 namespace {
 constexpr int kMaxChildren = 64;

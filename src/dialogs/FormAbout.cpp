@@ -2,13 +2,13 @@
 
 #include "app/Application.h"
 #include "app/ExternalPrograms.h"
-#include "app/Log.h"
 #include "framework/Child.h"
-#include "game/CellControl.h"
 #include "game/GameInfo.h"
 #include "graphics/Color.h"
-#include "graphics/MyImage.h"
+#include "util/Log.h"
 #include "widgets/ButtonCustom.h"
+#include "widgets/CellControl.h"
+#include "widgets/MyImage.h"
 #include "widgets/PanelChildren.h"
 
 namespace {

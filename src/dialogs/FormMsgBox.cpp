@@ -1,9 +1,9 @@
 #include "dialogs/FormMsgBox.h"
 
 #include "app/Application.h"
-#include "app/Log.h"
-#include "game/CellControl.h"
+#include "util/Log.h"
 #include "widgets/ButtonCustom.h"
+#include "widgets/CellControl.h"
 
 namespace {
 constexpr int kBoxWidth = 250;

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "app/Application.h"
-#include "app/Log.h"
 #include "graphics/Color.h"
+#include "util/Log.h"
 
 namespace {
 constexpr const char* kClassName = "Tessarin.exe";

@@ -2,19 +2,19 @@
 
 #include "app/Application.h"
 #include "app/ExternalPrograms.h"
-#include "app/Log.h"
 #include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "framework/Child.h"
 #include "framework/Timer.h"
-#include "game/CellControl.h"
 #include "game/GameInfo.h"
 #include "game/SoundPlayer.h"
-#include "graphics/MyImage.h"
 #include "graphics/Painter.h"
 #include "graphics/images/TitleImages.h"
+#include "util/Log.h"
 #include "util/TextUtils.h"
 #include "widgets/ButtonCustom.h"
+#include "widgets/CellControl.h"
+#include "widgets/MyImage.h"
 
 namespace {
 

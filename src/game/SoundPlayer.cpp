@@ -3,8 +3,8 @@
 #include <signal.h>
 
 #include "app/ExternalPrograms.h"
-#include "app/Log.h"
 #include "util/FileUtils.h"
+#include "util/Log.h"
 
 namespace {
 constexpr const char* kPlayer = "aplay";

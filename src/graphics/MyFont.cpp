@@ -1,8 +1,8 @@
 #include "graphics/MyFont.h"
 
 #include "app/Application.h"
-#include "app/Log.h"
 #include "framework/Form.h"
+#include "util/Log.h"
 
 namespace {
 constexpr const char* kFallbackFontName = "fixed";

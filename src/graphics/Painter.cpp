@@ -1,9 +1,9 @@
 #include "graphics/Painter.h"
 
 #include "app/Application.h"
-#include "app/Log.h"
 #include "framework/Form.h"
 #include "graphics/MyFont.h"
+#include "util/Log.h"
 
 namespace {
 

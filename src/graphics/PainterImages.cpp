@@ -6,13 +6,13 @@
 #include <algorithm>
 
 #include "app/Application.h"
-#include "app/Log.h"
 #include "framework/Child.h"
 #include "framework/Form.h"
 #include "graphics/FetchedImage.h"
 #include "graphics/KeyColorMerge.h"
-#include "graphics/MyImage.h"
 #include "graphics/Painter.h"
+#include "util/Log.h"
+#include "widgets/MyImage.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "app/Application.h"
-#include "app/Log.h"
 #include "framework/Child.h"
 #include "framework/Form.h"
-#include "graphics/MyImage.h"
 #include "graphics/Painter.h"
 #include "graphics/PaletteImage.h"
+#include "util/Log.h"
+#include "widgets/MyImage.h"
 
 namespace {
 

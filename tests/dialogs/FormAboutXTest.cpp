@@ -8,14 +8,14 @@
 #include <memory>
 
 #include "app/Application.h"
-#include "game/CellControl.h"
 #include "game/GameInfo.h"
-#include "graphics/MyImage.h"
 #include "graphics/XImageFactory.h"
 #include "graphics/images/TitleImages.h"
 #include "support/StandInPrograms.h"
 #include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
+#include "widgets/CellControl.h"
+#include "widgets/MyImage.h"
 #include "widgets/PanelChildren.h"
 
 namespace {

@@ -13,10 +13,10 @@
 
 #include "app/Application.h"
 #include "dialogs/FormMsgBox.h"
-#include "game/CellControl.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
+#include "widgets/CellControl.h"
 
 namespace {
 

@@ -14,14 +14,14 @@
 #include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "framework/Timer.h"
-#include "game/CellControl.h"
 #include "game/GameInfo.h"
 #include "game/PuzzleRules.h"
-#include "graphics/MyImage.h"
 #include "graphics/Painter.h"
 #include "support/StandInPrograms.h"
 #include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
+#include "widgets/CellControl.h"
+#include "widgets/MyImage.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "graphics/MyImage.h"
 #include "graphics/Painter.h"
 #include "graphics/XImageFactory.h"
+#include "widgets/MyImage.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <sstream>
 #include <string>
 
-#include "graphics/MyImage.h"
 #include "graphics/PixelFormatProbe.h"
+#include "widgets/MyImage.h"
 
 namespace {
 

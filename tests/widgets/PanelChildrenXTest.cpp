@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "app/Application.h"
-#include "game/CellControl.h"
 #include "support/PixelRegion.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
+#include "widgets/CellControl.h"
 #include "widgets/PanelChildren.h"
 
 namespace {

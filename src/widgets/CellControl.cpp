@@ -1,4 +1,4 @@
-#include "game/CellControl.h"
+#include "widgets/CellControl.h"
 
 #include "graphics/Painter.h"
 #include "widgets/ChildSurface.h"

@@ -1,5 +1,5 @@
 // The log in a scratch working directory: the file it writes there and what it echoes.
-#include "app/Log.h"
+#include "util/Log.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "graphics/MyImage.h"
+#include "widgets/MyImage.h"
 
 #include "app/Application.h"
 #include "framework/Form.h"

@@ -3,9 +3,9 @@
 #include "graphics/GraphicsTestSupport.h"
 
 #include "app/Application.h"
-#include "graphics/MyImage.h"
 #include "graphics/PaletteImage.h"
 #include "graphics/XImageFactory.h"
+#include "widgets/MyImage.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "app/Application.h"
-#include "game/CellControl.h"
 #include "graphics/Painter.h"
 #include "support/PixelRegion.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
+#include "widgets/CellControl.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include "app/Application.h"
 #include "app/EventLoop.h"
-#include "app/Log.h"
 #include "game/FormMain.h"
 #include "game/GameInfo.h"
 #include "util/FileUtils.h"
+#include "util/Log.h"
 
 int main() {
   if (FileExists("log.txt")) RemoveFile("log.txt");
