@@ -46,7 +46,7 @@
 #include <vector>
 
 #include "game/PuzzleRules.h"
-#include "graphics/images/TitleImages.h"
+#include "game/images/TitleImages.h"
 
 namespace {
 

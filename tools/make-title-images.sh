@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates src/graphics/images/TitleImages.cpp, the two title pictures compiled into the
+# Regenerates src/game/images/TitleImages.cpp, the two title pictures compiled into the
 # program. The build only needs the generated file; this script needs ImageMagick, Python 3 and
 # the URW fonts, and installs what is missing.
 #
@@ -30,4 +30,4 @@ fi
 exec python3 "$root/tools/make_title_images.py" \
   --convert /usr/bin/convert \
   --font /usr/share/fonts/opentype/urw-base35/NimbusSansNarrow-Bold.otf \
-  --output "$root/src/graphics/images/TitleImages.cpp" "$@"
+  --output "$root/src/game/images/TitleImages.cpp" "$@"

@@ -17,7 +17,6 @@ std::vector<Form*> Application::forms;
 std::vector<Timer*> Application::timers;
 GUIElement* Application::focusedElement = nullptr;
 unsigned char Application::keyStates[256] = {};
-int Application::idleMilliseconds = 0;
 bool Application::quitFlag = false;
 bool Application::loadingFlag = false;
 Form* Application::currentMessageBox = nullptr;
@@ -192,6 +191,12 @@ GUIElement* Application::FindElementById(std::uint32_t id) {
   return nullptr;
 }
 
+void Application::DeleteMessageBox() {
+  Form* box = currentMessageBox;
+  currentMessageBox = nullptr;
+  delete box;
+}
+
 void Application::DeleteLater(GUIElement* element) {
   if (element == nullptr) return;
   if (std::find(pendingDeletes.begin(), pendingDeletes.end(), element) == pendingDeletes.end()) {
@@ -225,7 +230,7 @@ void Application::ResetProcessState() {
   timers.clear();
   focusedElement = nullptr;
   ClearKeyStates();
-  idleMilliseconds = 0;
+  ResetIdleMilliseconds();
   quitFlag = false;
   loadingFlag = false;
   currentMessageBox = nullptr;

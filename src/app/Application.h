@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "framework/Point.h"
+#include "util/IdleClock.h"
 
 class GUIElement;
 class Form;
@@ -71,9 +72,9 @@ class Application {
   static void SetKeyDown(int ch, bool down);
   static void ClearKeyStates();
 
-  // Milliseconds of idle waiting, 0..990 in steps of 10.
-  static int IdleMilliseconds() { return idleMilliseconds; }
-  static void AdvanceIdleMilliseconds(int ms) { idleMilliseconds = (idleMilliseconds + ms) % 1000; }
+  // Milliseconds of idle waiting, 0..990 in steps of 10 (util/IdleClock.h).
+  static int IdleMilliseconds() { return ::IdleMilliseconds(); }
+  static void AdvanceIdleMilliseconds(int ms) { ::AdvanceIdleMilliseconds(ms); }
 
   static bool QuitRequested() { return quitFlag; }
   static void RequestQuit() { quitFlag = true; }
@@ -82,9 +83,11 @@ class Application {
   static bool IsLoading() { return loadingFlag; }
   static void SetLoading(bool loading) { loadingFlag = loading; }
 
-  // The one message box that may exist; destroyed by the loop at shutdown.
+  // The one message box that may exist; it goes when the next box replaces it or the loop ends.
   static Form* CurrentMessageBox() { return currentMessageBox; }
   static void SetCurrentMessageBox(Form* box) { currentMessageBox = box; }
+  // Forgets the current message box and destroys it now.
+  static void DeleteMessageBox();
 
   // The registered element with this id, or null when it is gone. Callbacks may destroy their
   // sender, so code that goes on after a callback looks the element up again by id.
@@ -117,7 +120,6 @@ class Application {
   static std::vector<Timer*> timers;
   static GUIElement* focusedElement;
   static unsigned char keyStates[256];
-  static int idleMilliseconds;
   static bool quitFlag;
   static bool loadingFlag;
   static Form* currentMessageBox;

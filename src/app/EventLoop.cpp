@@ -47,19 +47,25 @@ void DropFocus() {
   Application::ClearFocus();
 }
 
+// Only what the user can see and use takes the focus: a hidden OK box's NO button must not,
+// or Return would answer NO.
+bool CanTakeFocus(GUIElement* element) {
+  return element->IsFocusable() && element->IsVisible() && element->IsEnabled();
+}
+
 // Tab: the next focusable child by id, wrapping round to the first.
 void TraverseFocus(Form* form) {
   std::vector<GUIElement*> children = Application::CollectChildren(form->GetId());
   GUIElement* current = Focused();
   GUIElement* candidate = nullptr;
   for (GUIElement* child : children) {
-    if (child->IsFocusable() && (current == nullptr || child->GetId() > current->GetId())) {
+    if (CanTakeFocus(child) && (current == nullptr || child->GetId() > current->GetId())) {
       candidate = child;
       break;
     }
   }
   for (std::size_t i = 0; candidate == nullptr && i < children.size(); ++i) {
-    if (children[i]->IsFocusable()) candidate = children[i];
+    if (CanTakeFocus(children[i])) candidate = children[i];
   }
   if (candidate != nullptr) MoveFocusTo(candidate);
 }
@@ -283,10 +289,7 @@ bool IdleUntilInput(Display* display) {
 
 void Shutdown(Form* mainForm) {
   Application::DestroyAllWindows();
-  if (Form* box = Application::CurrentMessageBox()) {
-    Application::SetCurrentMessageBox(nullptr);
-    delete box;
-  }
+  Application::DeleteMessageBox();
   Application::DeletePending();
   mainForm->Close();
 }

@@ -1,7 +1,7 @@
 // The About window: the program's picture in a framed panel, the product line, attribution,
 // notice, and two links that start the web browser and the mail composer in a child process.
-// It blocks its owner while open. The owner owns the FormAbout and the logo image it shows;
-// the FormAbout owns its children and the texts handed to it.
+// It blocks its owner while open. Everything it shows comes from its caller. The owner owns
+// the FormAbout and the logo image it shows; the FormAbout owns its children and its texts.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -10,27 +10,23 @@
 #include <memory>
 #include <string>
 
-#include "framework/Form.h"
+#include "dialogs/ModalDialog.h"
 
 class ButtonCustom;
 class CellControl;
 class MyImage;
 class PanelChildren;
 
-class FormAbout : public Form {
+class FormAbout : public ModalDialog {
  public:
   explicit FormAbout(Form* owner);
   ~FormAbout() override;
 
-  // The eight operations the About window adds, in their fixed order.
-  virtual void LoadControls();
-  virtual bool ConfirmClose();
-  virtual void ReservedC();
-  virtual bool FormKeyChar(char ch);
-  virtual void FormKeyDown(unsigned long keysym);
-  virtual void FormKeyUp(unsigned long keysym);
-  virtual void CommandClicked(GUIElement* element);
-  virtual void LinkMouseDown(GUIElement* element);
+  void LoadControls() override;
+  bool FormKeyChar(char ch) override;
+  void CommandClicked(GUIElement* element) override;
+  // A press on either link.
+  void ChildMouseDown(GUIElement* element) override;
 
   // Stored only; they take effect when Show() builds the children.
   void SetLogo(XImage* image, int width, int height);
@@ -38,8 +34,8 @@ class FormAbout : public Form {
   void SetAttribution(const std::string& text) { attribution = text; }
   void SetNotice(const std::string& text) { notice = text; }
   void SetWebAddress(const std::string& text) { webAddress = text; }
-
-  Form* GetOwner() const { return owner; }
+  // The mailbox of the mail link, before the "@" and the web address's domain.
+  void SetMailbox(const std::string& text) { mailbox = text; }
   MyImage* GetPicture() const { return picture.get(); }
   PanelChildren* GetPanel() const { return panel.get(); }
   CellControl* GetProductLabel() const { return productLabel.get(); }
@@ -50,13 +46,11 @@ class FormAbout : public Form {
   ButtonCustom* GetOkButton() const { return okButton.get(); }
 
  private:
-  CellControl* BuildLabel(GUIElement* container, const std::string& caption, int w, int h, int left,
-                          int top);
+  CellControl* BuildLabel(const std::string& caption, int w, int h, int left, int top);
   void BuildPicture();
   void BuildLinks(int left);
-  void CloseWindow();
+  CellControl* BuildLink(const std::string& caption, int w, int left);
 
-  Form* owner;
   std::unique_ptr<MyImage> picture;
   std::unique_ptr<CellControl> productLabel;
   std::unique_ptr<CellControl> attributionLabel;
@@ -72,6 +66,7 @@ class FormAbout : public Form {
   std::string attribution;
   std::string notice;
   std::string webAddress;
+  std::string mailbox;
 };
 
 // mailbox + "@" + the web address without its first 12 characters ("https://www."); the

@@ -1,6 +1,7 @@
 #include "dialogs/FormMsgBox.h"
 
 #include "app/Application.h"
+#include "util/CharacterCodes.h"
 #include "util/Log.h"
 #include "widgets/ButtonCustom.h"
 #include "widgets/CellControl.h"
@@ -13,46 +14,6 @@ constexpr Color kLabelBackColor = 0xB7B7B7;
 constexpr int kMargin = 10;
 constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 28;
-constexpr int kTabCode = 9;
-constexpr int kReturnCode = 13;
-
-FormMsgBox* AsBox(GUIElement* element) {
-  return dynamic_cast<FormMsgBox*>(element);
-}
-
-void LoadBox(GUIElement* element, std::uint64_t) {
-  if (FormMsgBox* box = AsBox(element)) box->LoadControls();
-}
-bool ClosingBox(GUIElement* element) {
-  FormMsgBox* box = AsBox(element);
-  return box == nullptr || box->ConfirmClose();
-}
-void ClosedBox(GUIElement* element) {
-  if (FormMsgBox* box = AsBox(element)) box->FormClosed();
-}
-void ResizedBox(GUIElement* element) {
-  if (FormMsgBox* box = AsBox(element)) box->FormResized();
-}
-bool KeyCharBox(GUIElement* element, char ch) {
-  FormMsgBox* box = AsBox(element);
-  return box == nullptr || box->FormKeyChar(ch);
-}
-void KeyDownBox(GUIElement* element, unsigned long) {
-  if (FormMsgBox* box = AsBox(element)) box->FormKeyDown();
-}
-void KeyUpBox(GUIElement* element, unsigned long) {
-  if (FormMsgBox* box = AsBox(element)) box->FormKeyUp();
-}
-// Presses on the box's own area only; its buttons answer through their command.
-void MouseUpBox(GUIElement* element, std::uint64_t, Point) {
-  if (FormMsgBox* box = AsBox(element)) box->FormMouseUp();
-}
-void MouseDownBox(GUIElement* element, std::uint64_t, Point) {
-  if (FormMsgBox* box = AsBox(element)) box->FormMouseDown();
-}
-void ButtonPressed(GUIElement* sender) {
-  if (FormMsgBox* box = AsBox(FindForm(sender))) box->CommandClicked(sender);
-}
 
 // Takes the current box out of the way of a new one for newOwner. Its window goes at once;
 // the object only after the current event, because the caller may be running inside one of
@@ -61,7 +22,7 @@ void RetireCurrentBox(Form* newOwner) {
   Form* current = Application::CurrentMessageBox();
   if (current == nullptr) return;
   Application::SetCurrentMessageBox(nullptr);
-  FormMsgBox* box = AsBox(current);
+  auto* box = dynamic_cast<FormMsgBox*>(current);
   if (box != nullptr && box->GetOwner() != newOwner) box->ReleaseOwner();
   current->DestroyWindow();
   Application::DeleteLater(current);
@@ -82,67 +43,18 @@ void OpenBox(std::uint32_t id, bool isQuestion, Form* owner, const std::string& 
 
 FormMsgBox::FormMsgBox(std::uint32_t id, bool isQuestion, Application* app, Form* owner,
                        const std::string& title, const std::string& message)
-    : message(message), isQuestion(isQuestion), dialogId(id) {
-  SetApplication(app);
-  parent = owner;
-  if (owner != nullptr) {
-    ownerId = owner->GetId();
-    owner->SetEnabled(false);
-    owner->SetModalChild(this);
-  }
-  SetDialog(true);
+    : ModalDialog(owner, app), message(message), isQuestion(isQuestion), dialogId(id) {
   SetSize(kBoxWidth, kBoxHeight);
-  CenterOnOwner(owner);
+  CenterOnOwner();
   SetTitle(title);
-  InstallCallbacks();
   SetBackColor(kBoxBackColor);
   Create();
 }
 
 FormMsgBox::~FormMsgBox() {
-  // A box that goes while still blocking its owner must not leave it disabled for good.
-  ReleaseOwner();
   delete label;
   delete firstButton;
   delete secondButton;
-}
-
-Form* FormMsgBox::GetOwner() const {
-  if (parent == nullptr) return nullptr;
-  if (ownerId != 0) return dynamic_cast<Form*>(Application::FindElementById(ownerId));
-  for (Form* form : Application::Forms()) {
-    if (form == parent) return form;
-  }
-  return nullptr;
-}
-
-void FormMsgBox::ReleaseOwner() {
-  Form* owner = GetOwner();
-  if (owner == nullptr || owner->GetModalChild() != this) return;
-  owner->SetEnabled(true);
-  owner->SetModalChild(nullptr);
-}
-
-void FormMsgBox::CenterOnOwner(Form* owner) {
-  if (owner == nullptr) {
-    CenterOnScreen();
-    return;
-  }
-  Point origin = owner->GetPosition();
-  Point size = owner->GetSize();
-  MoveTo(origin.x + (size.x - kBoxWidth) / 2, origin.y + (size.y - kBoxHeight) / 2);
-}
-
-void FormMsgBox::InstallCallbacks() {
-  SetOnLoad(LoadBox);
-  SetOnClosing(ClosingBox);
-  SetOnClose(ClosedBox);
-  SetOnResize(ResizedBox);
-  SetOnKeyChar(KeyCharBox);
-  SetOnKeyDown(KeyDownBox);
-  SetOnKeyUp(KeyUpBox);
-  SetOnMouseUp(MouseUpBox);
-  SetOnMouseDown(MouseDownBox);
 }
 
 void FormMsgBox::Setup(std::uint32_t newId, bool question, const std::string& title,
@@ -176,50 +88,32 @@ ButtonCustom* FormMsgBox::MakeButton(const std::string& caption, int left, int t
   auto* button = new ButtonCustom(this, caption);
   button->SetSize(kButtonWidth, kButtonHeight);
   button->MoveTo(left, top);
-  button->SetCommand(ButtonPressed);
+  button->SetCommand(ForwardCommand);
   button->Create();
   return button;
-}
-
-bool FormMsgBox::ConfirmClose() {
-  Form* owner = GetOwner();
-  if (owner == nullptr) return true;
-  owner->SetEnabled(true);
-  if (owner->GetModalChild() == this) owner->SetModalChild(nullptr);
-  return true;
 }
 
 void FormMsgBox::FormClosed() {
   if (Form* owner = GetOwner()) owner->OnDialogResult(dialogId, result);
 }
 
-void FormMsgBox::FormResized() {}
-bool FormMsgBox::FormKeyChar(char) {
-  return true;
-}
 bool FormMsgBox::AcceptsKey(int code) {
-  return code != kTabCode && code != kReturnCode;
+  return code != kTabChar && code != kReturnChar;
 }
-void FormMsgBox::FormKeyDown() {}
-void FormMsgBox::FormKeyUp() {}
+
 void FormMsgBox::ReservedMsgA() {}
-void FormMsgBox::FormMouseUp() {}
-void FormMsgBox::FormMouseDown() {}
 void FormMsgBox::ReservedMsgB() {}
 void FormMsgBox::ReservedMsgC() {}
+void FormMsgBox::ReservedMsgD() {}
 
 void FormMsgBox::CommandClicked(GUIElement* element) {
-  if (!ConfirmClose()) return;
   if (element == firstButton) {
     result = isQuestion ? kDialogYes : kDialogOk;
   } else if (element == secondButton) {
     result = kDialogNo;
   }
-  DestroyWindow();
-  Close();
+  CloseDialog();
 }
-
-void FormMsgBox::ReservedMsgD() {}
 
 void FormMsgBox::SetMessage(const std::string& text) {
   message = text;

@@ -1,16 +1,17 @@
 // The message box: a 250 x 150 dialog showing a text in a framed grey cell, with an OK button
 // or YES and NO buttons.
 //
-// Opening one disables its owner form; the answer arrives later through the owner's
+// Opening one blocks its owner form; the answer arrives later through the owner's
 // OnDialogResult(id, result). One box at a time is current: Application::CurrentMessageBox()
 // owns it until the next box replaces it (the old one's window goes at once, the object once
-// the current event is handled) or the loop ends. The box owns its label and buttons.
+// the current event is handled), its owner goes, or the loop ends. The box owns its label and
+// buttons.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "framework/Form.h"
+#include "dialogs/ModalDialog.h"
 
 class Application;
 class ButtonCustom;
@@ -21,28 +22,23 @@ constexpr int kDialogOk = 1;
 constexpr int kDialogYes = 3;
 constexpr int kDialogNo = 4;
 
-class FormMsgBox : public Form {
+class FormMsgBox : public ModalDialog {
  public:
   FormMsgBox(std::uint32_t id, bool isQuestion, Application* app, Form* owner,
              const std::string& title, const std::string& message);
   ~FormMsgBox() override;
 
+  void LoadControls() override;
+  void FormClosed() override;
+  void CommandClicked(GUIElement* element) override;
+
+  // The operations the message box adds, in their fixed order.
   virtual void Setup(std::uint32_t dialogId, bool question, const std::string& title,
                      const std::string& text);
-  virtual void LoadControls();
-  virtual bool ConfirmClose();
-  virtual void FormClosed();
-  virtual void FormResized();
-  virtual bool FormKeyChar(char ch);
   virtual bool AcceptsKey(int code);
-  virtual void FormKeyDown();
-  virtual void FormKeyUp();
   virtual void ReservedMsgA();
-  virtual void FormMouseUp();
-  virtual void FormMouseDown();
   virtual void ReservedMsgB();
   virtual void ReservedMsgC();
-  virtual void CommandClicked(GUIElement* element);
   virtual void ReservedMsgD();
   virtual void SetMessage(const std::string& text);
 
@@ -50,18 +46,11 @@ class FormMsgBox : public Form {
   int GetResult() const { return result; }
   bool IsQuestion() const { return isQuestion; }
   const std::string& GetMessage() const { return message; }
-  // The owner while it still exists; null once it has been destroyed.
-  Form* GetOwner() const;
-  // Lets the owner go if this box still blocks it: enabled again, its modal child cleared.
-  // An owner that another dialog has blocked since is left alone.
-  void ReleaseOwner();
   CellControl* GetLabel() const { return label; }
   ButtonCustom* GetFirstButton() const { return firstButton; }
   ButtonCustom* GetSecondButton() const { return secondButton; }
 
  private:
-  void CenterOnOwner(Form* owner);
-  void InstallCallbacks();
   ButtonCustom* MakeButton(const std::string& caption, int left, int top);
 
   CellControl* label = nullptr;
@@ -71,8 +60,6 @@ class FormMsgBox : public Form {
   int result = kDialogClosed;
   ButtonCustom* firstButton = nullptr;
   ButtonCustom* secondButton = nullptr;
-  // The owner is found again by id: it may be destroyed while the box lives on.
-  std::uint32_t ownerId = 0;
 };
 
 // Opens an OK box with id 0. A null owner means the first registered form.

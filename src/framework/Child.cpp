@@ -2,7 +2,6 @@
 
 #include "app/Application.h"
 #include "framework/Form.h"
-#include "graphics/Color.h"
 
 Child::Child() {
   isChild = true;
@@ -37,11 +36,13 @@ Point Child::GetAbsolutePosition(int px, int py) const {
   return {px, py};
 }
 
-std::int64_t Child::ContainerBackColor() const {
-  if (parent != nullptr && parent->GetBackColor() != kNoColor) return parent->GetBackColor();
+Color Child::BackColorFrom(Backdrop start) const {
+  if (start == Backdrop::Own && backColor != kNoColor) return static_cast<Color>(backColor);
+  if (start != Backdrop::Form && parent != nullptr && parent->GetBackColor() != kNoColor) {
+    return static_cast<Color>(parent->GetBackColor());
+  }
   Form* form = GetParentForm();
-  if (form != nullptr && form->GetBackColor() != kNoColor) return form->GetBackColor();
-  return kFallbackGrey;
+  return ColorOrGrey(form != nullptr ? form->GetBackColor() : kNoColor);
 }
 
 void Child::ReplaceBox(int newX, int newY, int w, int h) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/GUIElement.h"
+#include "graphics/Color.h"
 
 class Form;
 
@@ -19,9 +20,11 @@ class Child : public GUIElement {
   // Where this child's top-left corner lies in its form's window.
   Point GetAbsolutePosition() const { return GetAbsolutePosition(x, y); }
 
-  // The background to paint on when erasing this child: its container's colour, else the
-  // form's, else the neutral grey.
-  std::int64_t ContainerBackColor() const;
+  // Where the search for a background colour starts. An element without a colour of its own
+  // (-1) is painted on its container's, else its form's, else the neutral grey.
+  enum class Backdrop { Own, Container, Form };
+  // The first colour along own -> container -> form from the given start, else the grey.
+  Color BackColorFrom(Backdrop start) const;
 
  protected:
   // Moves or resizes a widget that draws itself: a created one is hidden (erasing its old

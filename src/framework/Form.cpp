@@ -375,3 +375,18 @@ void Form::SetFlagBIfCreated() {
 void Form::ClearFlagBIfCreated() {
   if (created) SetFlagB(false);
 }
+
+XFontStruct* SharedFont() {
+  Form* first = Application::FirstForm();
+  if (first == nullptr || first->GetApplication() == nullptr) return nullptr;
+  Display* display = first->GetApplication()->GetDisplay();
+  if (display == nullptr) return nullptr;
+  return first->GetFont().GetFontStruct(display);
+}
+
+PaintTarget PaintTargetOf(Form* form) {
+  if (form == nullptr) form = Application::FirstForm();
+  Application* app = form != nullptr ? form->GetApplication() : nullptr;
+  if (app == nullptr || app->GetDisplay() == nullptr) return {};
+  return {app->GetDisplay(), form->GetWindow(), SharedFont()};
+}

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "framework/GUIElement.h"
+#include "graphics/PaintTarget.h"
 
 class Application;
 
@@ -100,3 +101,12 @@ class Form : public GUIElement {
   void ApplyTitleToWindow();
   void ReleaseWindow();
 };
+
+// The font every Painter of the program selects and every text measurement asks: the first
+// registered form's MyFont, loaded on demand (the server's "fixed" when the pattern matches
+// nothing). Null only when no form exists or the server has no font at all.
+XFontStruct* SharedFont();
+
+// Where a form and its children draw: the form's display and window, and the shared font. A
+// null form means the first registered form; the target is empty when there is none.
+PaintTarget PaintTargetOf(Form* form);

@@ -8,8 +8,9 @@
 #include "framework/Timer.h"
 #include "game/GameInfo.h"
 #include "game/SoundPlayer.h"
+#include "game/images/TitleImages.h"
 #include "graphics/Painter.h"
-#include "graphics/images/TitleImages.h"
+#include "util/CharacterCodes.h"
 #include "util/Log.h"
 #include "util/TextUtils.h"
 #include "widgets/ButtonCustom.h"
@@ -43,44 +44,14 @@ constexpr std::uint32_t kExitQuestionId = 1000;
 constexpr char kExitQuestion[] = "Do you really want to go exit?";
 constexpr char kWinMessage[] = "Well done! You have completed the game!";
 
-FormMain* AsMainWindow(GUIElement* element) {
-  return dynamic_cast<FormMain*>(element);
-}
-
-void LoadMainControls(GUIElement* element, std::uint64_t) {
-  if (FormMain* form = AsMainWindow(element)) form->LoadControls();
-}
-
-bool AskBeforeClosing(GUIElement* element) {
-  FormMain* form = AsMainWindow(element);
-  return form == nullptr || form->ConfirmClose();
-}
-
-void ForwardResize(GUIElement* element) {
-  if (FormMain* form = AsMainWindow(element)) form->FormResized();
-}
-
-bool ForwardKeyChar(GUIElement* element, char ch) {
-  FormMain* form = AsMainWindow(element);
-  return form == nullptr || form->FormKeyChar(ch);
-}
-
-void ForwardKeyDown(GUIElement* element, unsigned long keysym) {
-  if (FormMain* form = AsMainWindow(element)) form->FormKeyDown(keysym);
-}
-
-void ForwardKeyUp(GUIElement* element, unsigned long keysym) {
-  if (FormMain* form = AsMainWindow(element)) form->FormKeyUp(keysym);
-}
-
 // The ticks only poke the form; nothing the player sees depends on them.
 void TickToOwnerForm(Timer* timer) {
   if (Form* form = FindForm(timer)) form->OnUserMessage();
 }
 
 // Converts one compiled-in palette picture into an image in the server's pixel layout.
-OwnedXImage ConvertPicture(GUIElement* element, const unsigned char* data, int w, int h) {
-  return OwnedXImage(MakePaletteXImage(element, data, w, h));
+OwnedXImage ConvertPicture(Display* display, const unsigned char* data, int w, int h) {
+  return OwnedXImage(MakePaletteXImage(display, data, w, h));
 }
 
 }  // namespace
@@ -92,13 +63,6 @@ FormMain::FormMain(Application* app, const std::string& title) {
   soundPlayer = std::make_unique<SoundPlayer>();
   SetSize(kWindowWidth, kWindowHeight);
   SetTitle(title);
-  SetOnLoad(LoadMainControls);
-  SetOnClosing(AskBeforeClosing);
-  SetOnResize(ForwardResize);
-  SetOnKeyChar(ForwardKeyChar);
-  SetOnKeyDown(ForwardKeyDown);
-  SetOnKeyUp(ForwardKeyUp);
-  SetOnMouseDown(DispatchMouseDown);
   SetBackColor(kGreen);
   Create();
   if (mainForm == nullptr) mainForm = this;
@@ -110,10 +74,7 @@ FormMain::~FormMain() {
   DestroyWindow();
   // A message box still open over this window must not outlive the owner it reports to.
   Form* box = Application::CurrentMessageBox();
-  if (box != nullptr && box->GetParent() == this) {
-    Application::SetCurrentMessageBox(nullptr);
-    delete box;
-  }
+  if (box != nullptr && box->GetParent() == this) Application::DeleteMessageBox();
   aboutForm.reset();
   for (auto& cell : cells) cell.reset();
   btnExit.reset();
@@ -153,7 +114,7 @@ void FormMain::BuildCells() {
     cell->MoveTo(kBoardLeft + (kTileWidth + kTileGap) * column,
                  kBoardTop + row * (tileHeight + kTileGap));
     cell->SetText(i < kCellCount - 1 ? ToString(i + 1) : kEmptyCaption);
-    cell->SetOnMouseDown(DispatchMouseDown);
+    cell->SetOnMouseDown(ForwardChildMouseDown);
     cell->Create();
     cells[i] = std::move(cell);
   }
@@ -174,7 +135,7 @@ ButtonCustom* FormMain::BuildButton(const std::string& caption, int left, int to
   button->SetForeColor(textColor);
   button->SetBackColor(background);
   if (caption == "START") button->SetFlagB(true);
-  button->SetCommand(DispatchCommand);
+  button->SetCommand(ForwardCommand);
   button->Create();
   return button;
 }
@@ -196,12 +157,13 @@ void FormMain::Paint() {
 
 void FormMain::ConvertPicturesOnce() {
   if (aboutPixmap) return;
-  logoPixmap = ConvertPicture(this, kTitleLarge, kTitleLargeWidth, kTitleLargeHeight);
+  Display* display = GetDisplay();
+  logoPixmap = ConvertPicture(display, kTitleLarge, kTitleLargeWidth, kTitleLargeHeight);
   if (logoImage) {
     logoImage->SetImage(logoPixmap.get());
     logoImage->Create();
   }
-  aboutPixmap = ConvertPicture(this, kTitleSmall, kTitleSmallWidth, kTitleSmallHeight);
+  aboutPixmap = ConvertPicture(display, kTitleSmall, kTitleSmallWidth, kTitleSmallHeight);
   if (!aboutPixmap) Log("FormMain: title picture conversion failed");
   if (tickTimer) tickTimer->Start();
 }
@@ -211,15 +173,12 @@ void FormMain::PaintFlag() {
   const int h = GetActualHeight();
   const Color stripes[] = {kFlagGreen, kWhite, kRed};
   const int rightOffsets[] = {70, 50, 30};
-  Painter painter(this);
+  Painter painter(PaintTargetOf(this));
   for (int i = 0; i < 3; ++i) {
     painter.FillRect(w - rightOffsets[i], h - 20, kFlagSquareWidth, kFlagSquareHeight, 0, 0,
                      stripes[i]);
   }
 }
-
-void FormMain::ReservedB() {}
-void FormMain::OnUserMessage() {}
 
 void FormMain::OnDialogResult(std::uint32_t dialogId, int result) {
   if (dialogId != kExitQuestionId || result != kDialogYes) return;
@@ -232,21 +191,9 @@ bool FormMain::ConfirmClose() {
   return false;
 }
 
-void FormMain::FormResized() {}
-bool FormMain::FormKeyChar(char) {
-  return true;
-}
 bool FormMain::AcceptsKey(int code) {
-  return code != 9 && code != 13;
+  return code != kTabChar && code != kReturnChar;
 }
-void FormMain::FormKeyDown(unsigned long) {}
-void FormMain::FormKeyUp(unsigned long) {}
-void FormMain::ReservedC() {}
-void FormMain::ReservedD() {}
-void FormMain::ReservedE() {}
-void FormMain::ReservedF() {}
-void FormMain::ReservedG() {}
-void FormMain::ReservedH() {}
 
 void FormMain::FormMouseDown() {
   if (IsEnabled() || modalChild == nullptr) return;
@@ -274,6 +221,7 @@ void FormMain::OpenAbout() {
   aboutForm->SetAttribution(kAttribution);
   aboutForm->SetNotice(kNotice);
   aboutForm->SetWebAddress(kWebAddress);
+  aboutForm->SetMailbox(kMailboxName);
   aboutForm->Show();
 }
 
@@ -337,23 +285,4 @@ void FormMain::SetBoardForTest(const Board& arrangement) {
   gameActive = true;
   if (btnStart) btnStart->SetText("CANCEL");
   SyncCells();
-}
-
-void DispatchMouseDown(GUIElement* element, std::uint64_t, Point) {
-  if (element == nullptr) return;
-  if (element->GetType() == "form") {
-    if (FormMain* form = AsMainWindow(element)) form->FormMouseDown();
-    return;
-  }
-  if (!element->IsChild()) return;
-  if (FormMain* form = AsMainWindow(FindOwnerForm(element))) form->ChildMouseDown(element);
-}
-
-void DispatchCommand(GUIElement* element) {
-  if (FormMain* form = AsMainWindow(FindOwnerForm(element))) form->CommandClicked(element);
-}
-
-Form* FindOwnerForm(GUIElement* element) {
-  if (Form* form = FindForm(element)) return form;
-  return FormMain::MainForm();
 }

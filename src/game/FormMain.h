@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/Form.h"
+#include "framework/HandlerForm.h"
 #include "game/PuzzleRules.h"
 #include "graphics/Color.h"
 #include "graphics/XImageFactory.h"
@@ -23,34 +23,24 @@ class MyImage;
 class SoundPlayer;
 class Timer;
 
-class FormMain : public Form {
+class FormMain : public HandlerForm {
  public:
   FormMain(Application* app, const std::string& title);
   ~FormMain() override;
 
   // Form operations the main window gives its own meaning.
   void Paint() override;
-  void ReservedB() override;
-  void OnUserMessage() override;
   void OnDialogResult(std::uint32_t dialogId, int result) override;
+  void LoadControls() override;
+  // Asks whether to leave; the answer arrives in OnDialogResult, so the window stays.
+  bool ConfirmClose() override;
+  // A press on a tile.
+  void ChildMouseDown(GUIElement* element) override;
+  // A press on the window while a dialog blocks it.
+  void FormMouseDown() override;
+  void CommandClicked(GUIElement* element) override;
 
-  // The sixteen operations the main window adds, in their fixed order.
-  virtual void LoadControls();
-  virtual bool ConfirmClose();
-  virtual void FormResized();
-  virtual bool FormKeyChar(char ch);
   virtual bool AcceptsKey(int code);
-  virtual void FormKeyDown(unsigned long keysym);
-  virtual void FormKeyUp(unsigned long keysym);
-  virtual void ReservedC();
-  virtual void ReservedD();
-  virtual void ChildMouseDown(GUIElement* element);
-  virtual void FormMouseDown();
-  virtual void ReservedE();
-  virtual void ReservedF();
-  virtual void CommandClicked(GUIElement* element);
-  virtual void ReservedG();
-  virtual void ReservedH();
 
   // The first FormMain constructed and still alive, or null.
   static FormMain* MainForm() { return mainForm; }
@@ -101,10 +91,3 @@ class FormMain : public Form {
   std::unique_ptr<Timer> tickTimer;
   std::unique_ptr<SoundPlayer> soundPlayer;
 };
-
-// The OnMouseDown callback of the form and of every tile.
-void DispatchMouseDown(GUIElement* element, std::uint64_t tag, Point point);
-// The command callback of the three buttons.
-void DispatchCommand(GUIElement* element);
-// The element itself when it is a form, else its nearest ancestor form, else the main form.
-Form* FindOwnerForm(GUIElement* element);

@@ -12,3 +12,8 @@ constexpr Color kFallbackGrey = 0xAAAAAA;
 constexpr Color kBlack = 0x000000;
 constexpr Color kWhite = 0xFFFFFF;
 constexpr Color kDisabledText = 0x9B9B9B;
+
+// The colour itself, or the neutral grey for "no colour": where every background search ends.
+constexpr Color ColorOrGrey(std::int64_t color) {
+  return color == kNoColor ? kFallbackGrey : static_cast<Color>(color);
+}

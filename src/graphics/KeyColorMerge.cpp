@@ -8,7 +8,7 @@ int BytesPerPixel(const XImage* image) {
   return image->bits_per_pixel / 8;
 }
 
-bool LayoutFits(const PixelByteLayout& layout, int bytesPerPixel) {
+bool LayoutFits(const PixelLayout& layout, int bytesPerPixel) {
   int lowest = std::min({layout.red, layout.green, layout.blue});
   int highest = std::max({layout.red, layout.green, layout.blue});
   return lowest >= 0 && highest < bytesPerPixel;
@@ -23,7 +23,7 @@ int UsableWidth(const XImage* image) {
 }  // namespace
 
 void ReplaceKeyPixels(XImage* image, const XImage* background, int w, int h, Color key,
-                      PixelByteLayout layout) {
+                      const PixelLayout& layout) {
   if (image == nullptr || background == nullptr) return;
   if (image->data == nullptr || background->data == nullptr) return;
   int imageStep = BytesPerPixel(image);

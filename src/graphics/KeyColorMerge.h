@@ -6,16 +6,10 @@
 #include <X11/Xlib.h>
 
 #include "graphics/Color.h"
-
-// Byte index of red, green and blue inside one pixel (the layout the probe found).
-struct PixelByteLayout {
-  int red = 2;
-  int green = 1;
-  int blue = 0;
-};
+#include "graphics/PixelLayout.h"
 
 // Changes image in place over its top-left w x h. The area is clamped to both images' real
 // sizes and rows are walked with each image's own bytes_per_line, so no size a caller passes
 // can reach outside either buffer. Layouts whose indices do not fit in a pixel change nothing.
 void ReplaceKeyPixels(XImage* image, const XImage* background, int w, int h, Color key,
-                      PixelByteLayout layout);
+                      const PixelLayout& layout);

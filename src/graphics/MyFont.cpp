@@ -1,7 +1,5 @@
 #include "graphics/MyFont.h"
 
-#include "app/Application.h"
-#include "framework/Form.h"
 #include "util/Log.h"
 
 namespace {
@@ -81,12 +79,4 @@ void MyFont::LoadFont(Display* forDisplay) {
 
 int MyFont::GetFontSize() const {
   return loaded && font != nullptr ? font->ascent : size;
-}
-
-XFontStruct* SharedFont() {
-  Form* first = Application::FirstForm();
-  if (first == nullptr || first->GetApplication() == nullptr) return nullptr;
-  Display* display = first->GetApplication()->GetDisplay();
-  if (display == nullptr) return nullptr;
-  return first->GetFont().GetFontStruct(display);
 }

@@ -1,6 +1,6 @@
-// A core X font description. Every element carries one, but all text is measured and drawn
-// in a single shared font: the MyFont of the first registered form, loaded on first use
-// (SharedFont). The loaded XFontStruct is owned and freed with the description.
+// A core X font description, loaded on a display on first use. Every element carries one, but
+// all text is measured and drawn in a single shared font: the first form's (framework/Form.h).
+// The loaded XFontStruct is owned and freed with the description.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -54,8 +54,3 @@ class MyFont {
   unsigned char setting = 1;
   std::string name;
 };
-
-// The font every Painter selects and every measurement asks: the first form's, loaded on
-// demand. Falls back to the server's "fixed" font when the pattern matches nothing. May be
-// null only when no form exists or the server has no font at all.
-XFontStruct* SharedFont();

@@ -1,8 +1,5 @@
 #include "graphics/Painter.h"
 
-#include "app/Application.h"
-#include "framework/Form.h"
-#include "graphics/MyFont.h"
 #include "util/Log.h"
 
 namespace {
@@ -16,27 +13,26 @@ unsigned long ToPixel(Color color) {
 
 }  // namespace
 
-Painter::Painter(Form* target) : form(target != nullptr ? target : Application::FirstForm()) {
-  Application* app = form != nullptr ? form->GetApplication() : nullptr;
-  display = app != nullptr ? app->GetDisplay() : nullptr;
-  window = display != nullptr ? form->GetWindow() : 0;
-  if (window == 0) {
-    // Asking the server for a context on no window would end the process with BadDrawable.
+Painter::Painter(const PaintTarget& paintTarget) : target(paintTarget) {
+  if (!target.IsUsable()) {
+    // Asking the server for a context on no drawable would end the process with BadDrawable.
     Log("Errore nella creazione del GC");
     return;
   }
+  display = target.display;
+  drawable = target.drawable;
   XGCValues values{};
-  gc = XCreateGC(display, window, GCCapStyle | GCJoinStyle, &values);
+  gc = XCreateGC(display, drawable, GCCapStyle | GCJoinStyle, &values);
   if (gc == nullptr) {
     Log("Errore nella creazione del GC");
     return;
   }
-  int screen = app->GetScreen();
+  int screen = DefaultScreen(display);
   XSetForeground(display, gc, WhitePixel(display, screen));
   XSetBackground(display, gc, BlackPixel(display, screen));
   XSetFillStyle(display, gc, FillSolid);
   RestoreLineAttributes();
-  if (XFontStruct* font = SharedFont()) XSetFont(display, gc, font->fid);
+  if (target.font != nullptr) XSetFont(display, gc, target.font->fid);
 }
 
 Painter::~Painter() {
@@ -62,7 +58,7 @@ void Painter::RestoreLineAttributes() {
 void Painter::DrawPoint(int x, int y, Color color) {
   if (gc == nullptr) return;
   XSetForeground(display, gc, ToPixel(color));
-  XDrawPoint(display, window, gc, x, y);
+  XDrawPoint(display, drawable, gc, x, y);
 }
 
 void Painter::DrawLine(int x1, int y1, int x2, int y2, int style, int, Color color) {
@@ -73,7 +69,7 @@ void Painter::DrawLine(int x1, int y1, int x2, int y2, int style, int, Color col
     int lineStyle = style == 1 ? LineOnOffDash : LineDoubleDash;
     XSetLineAttributes(display, gc, 1, lineStyle, CapRound, JoinRound);
   }
-  XDrawLine(display, window, gc, x1, y1, x2, y2);
+  XDrawLine(display, drawable, gc, x1, y1, x2, y2);
   if (dashed) RestoreLineAttributes();
 }
 
@@ -84,13 +80,13 @@ void Painter::DrawLine(int x1, int y1, int x2, int y2, int width, Color color) {
 void Painter::DrawLines(XPoint* points, int count, int, Color color) {
   if (gc == nullptr || points == nullptr || count <= 0) return;
   UseForeground(color);
-  XDrawLines(display, window, gc, points, count, CoordModeOrigin);
+  XDrawLines(display, drawable, gc, points, count, CoordModeOrigin);
 }
 
 void Painter::FillPolygon(XPoint* points, int count, int borderWidth, Color border, Color fill) {
   if (gc == nullptr || points == nullptr || count <= 0) return;
   UseForeground(fill);
-  XFillPolygon(display, window, gc, points, count, Complex, CoordModeOrigin);
+  XFillPolygon(display, drawable, gc, points, count, Complex, CoordModeOrigin);
   if (borderWidth > 0) DrawLines(points, count, borderWidth, border);
 }
 
@@ -105,7 +101,7 @@ void Painter::DrawRect(int x, int y, int w, int h, int lineWidth, Color color) {
     XSetLineAttributes(display, gc, static_cast<unsigned>(lineWidth), LineSolid, CapRound,
                        JoinRound);
   }
-  XDrawRectangle(display, window, gc, x, y, outlineW, outlineH);
+  XDrawRectangle(display, drawable, gc, x, y, outlineW, outlineH);
   if (lineWidth > 1) RestoreLineAttributes();
 }
 
@@ -113,7 +109,7 @@ void Painter::FillRect(int x, int y, int w, int h, int borderWidth, Color border
   if (gc == nullptr) return;
   UseForeground(fill);
   if (w > 1 && h > 1) {
-    XFillRectangle(display, window, gc, x, y, static_cast<unsigned>(w - 1),
+    XFillRectangle(display, drawable, gc, x, y, static_cast<unsigned>(w - 1),
                    static_cast<unsigned>(h - 1));
   }
   if (borderWidth > 0) DrawRect(x, y, w - 1, h - 1, borderWidth, border);
@@ -123,7 +119,7 @@ void Painter::DrawEllipse(int x, int y, int w, int h, int, Color color) {
   if (gc == nullptr || w < 0 || h < 0) return;
   UseForeground(color);
   XSetArcMode(display, gc, ArcPieSlice);
-  XDrawArc(display, window, gc, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
+  XDrawArc(display, drawable, gc, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
            kFullTurn);
 }
 
@@ -131,7 +127,16 @@ void Painter::FillEllipse(int x, int y, int w, int h, int borderWidth, Color bor
   if (gc == nullptr || w < 0 || h < 0) return;
   UseForeground(fill);
   XSetArcMode(display, gc, ArcPieSlice);
-  XFillArc(display, window, gc, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
+  XFillArc(display, drawable, gc, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
            kFullTurn);
   if (borderWidth > 0) DrawEllipse(x, y, w, h, borderWidth, border);
+}
+
+void Painter::DrawBevel(int x, int y, int w, int h, BevelColors colors) {
+  const int right = x + w - 1;
+  const int bottom = y + h - 1;
+  DrawLine(x, y, right, y, 1, colors.upperLeft);
+  DrawLine(x, bottom, x, y, 1, colors.upperLeft);
+  DrawLine(right, y, right, bottom, 1, colors.lowerRight);
+  DrawLine(x, bottom, right, bottom, 1, colors.lowerRight);
 }

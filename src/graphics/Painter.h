@@ -1,10 +1,10 @@
-// The drawing context of one paint operation on one form's window.
+// The drawing context of one paint operation on one target: a window or a pixmap.
 //
-// Every pixel the toolkit shows is drawn here, immediately, straight into a form's window: no
-// back buffer, no clipping; the display is flushed when the Painter goes, so each paint reaches
-// the server whole and at once. A Painter lives on the stack of a Paint call; it creates its
-// graphics context with the shared text font selected and frees it when it goes. Colours are
-// 0x00RRGGBB; kNoColor keeps the foreground the last call left.
+// Every pixel the toolkit shows is drawn here, immediately, straight into the target its
+// caller hands over: no back buffer, no clipping; the display is flushed when the Painter
+// goes, so each paint reaches the server whole and at once. A Painter lives on the stack of a
+// Paint call; it creates its graphics context with the target's font selected and frees it
+// when it goes. Colours are 0x00RRGGBB; kNoColor keeps the foreground the last call left.
 // All Xlib drawing calls of the program live in src/graphics.
 #pragma once
 
@@ -13,24 +13,33 @@
 #include <string>
 
 #include "graphics/Color.h"
+#include "graphics/PaintTarget.h"
+#include "graphics/TextLayout.h"
 
-class Form;
-class GUIElement;
 class MyFont;
+
+// The two colours of a one-pixel 3D frame: top and left edges, then right and bottom edges.
+struct BevelColors {
+  Color upperLeft;
+  Color lowerRight;
+};
+
+constexpr BevelColors kRaisedBevel{kWhite, kBlack};
+constexpr BevelColors kSunkenBevel{kBlack, kWhite};
 
 class Painter {
  public:
-  // A null form means the first registered form.
-  explicit Painter(Form* form);
+  // An unusable target gives a Painter that draws nothing and logs why.
+  explicit Painter(const PaintTarget& target);
   ~Painter();
   Painter(const Painter&) = delete;
   Painter& operator=(const Painter&) = delete;
 
   bool IsValid() const { return gc != nullptr; }
-  Form* GetForm() const { return form; }
+  const PaintTarget& GetTarget() const { return target; }
 
   void DrawPoint(int x, int y, Color color);
-  // The pixel value at (x, y) of the window; kNoColor when it cannot be read.
+  // The pixel value at (x, y) of the target; kNoColor when it cannot be read.
   int GetPixel(int x, int y);
   // style 1: on-off dashes, 2: double dashes, anything else: solid. width is not used.
   void DrawLine(int x1, int y1, int x2, int y2, int style, int width, Color color);
@@ -43,28 +52,30 @@ class Painter {
   void FillRect(int x, int y, int w, int h, int borderWidth, Color border, Color fill);
   void DrawEllipse(int x, int y, int w, int h, int width, Color color);
   void FillEllipse(int x, int y, int w, int h, int borderWidth, Color border, Color fill);
+  // The outermost pixels of the w x h box as a frame: top and left in one colour, right and
+  // bottom in the other, drawn in that order so the two far corners take the second colour.
+  void DrawBevel(int x, int y, int w, int h, BevelColors colors);
 
   // Blits the top-left w x h of the image; 0 for w or h means the image's own size.
   void PutImage(int x, int y, int w, int h, XImage* image);
   void PutImage(int x, int y, XImage* image);
   void PutImagePart(int x, int y, int w, int h, XImage* image, int sourceX, int sourceY);
-  // Pixels equal to key show the window's current pixels; the image is changed in place.
+  // Pixels equal to key show the target's current pixels; the image is changed in place.
   void PutImageTransparent(int x, int y, int w, int h, XImage* image, Color key = 0);
   void PutImagePartTransparent(int x, int y, int w, int h, XImage* image, int sourceX, int sourceY,
                                Color key = 0);
   void CopyArea(int x, int y, int w, int h, Drawable source, int sourceX, int sourceY);
 
-  // Text in a box: split at newlines, wrapped at word boundaries to w, aligned (0 left,
-  // 1 right, other centred), a single line centred vertically, on a filled background when
-  // bg is a colour. The font argument is accepted for callers that have one; all text uses
-  // the shared font.
+  // Text in a box: split at newlines, wrapped at word boundaries to w, aligned, a single line
+  // centred vertically, on a filled background when bg is a colour. The font argument is
+  // accepted for callers that have one; all text uses the target's font.
   void DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
-                   int align);
+                   TextAlign align);
   void DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
-                   const MyFont& font, int align);
-  // Shared font ascent + 1.
+                   const MyFont& font, TextAlign align);
+  // The target font's ascent + 1.
   int LineHeight();
-  // Width of "M" in the shared font.
+  // Width of "M" in the target's font.
   int CharWidth();
 
   void Flush();
@@ -77,13 +88,13 @@ class Painter {
   // The image's w x h at (sourceX, sourceY), clamped to the image; 0 means all that is left.
   void BlitClamped(int x, int y, int w, int h, XImage* image, int sourceX, int sourceY);
 
-  Form* form = nullptr;
+  PaintTarget target;
+  // Shorthands for the target's display and drawable.
   Display* display = nullptr;
-  Window window = 0;
+  Drawable drawable = 0;
   GC gc = nullptr;
 };
 
-// Fixes the server's pixel layout (byte index of red, green and blue) once per process.
-void ProbePixelFormat(GUIElement* element);
-// A pixmap of the image's size holding the image; the caller frees it.
-Pixmap MakePixmap(GUIElement* element, XImage* image);
+// A pixmap of the image's size and depth on the display, holding the image; 0 when there is
+// nothing to hold. like is any drawable of the screen the pixmap is for. The caller frees it.
+Pixmap MakePixmap(Display* display, Drawable like, XImage* image);

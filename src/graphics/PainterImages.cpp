@@ -5,14 +5,13 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
-#include "framework/Child.h"
-#include "framework/Form.h"
 #include "graphics/FetchedImage.h"
 #include "graphics/KeyColorMerge.h"
 #include "graphics/Painter.h"
+#include "graphics/PixelFormatProbe.h"
+#include "graphics/PixelLayout.h"
+#include "graphics/ScopedXResources.h"
 #include "util/Log.h"
-#include "widgets/MyImage.h"
 
 namespace {
 
@@ -27,32 +26,12 @@ bool ClampToImage(const XImage& image, int sourceX, int sourceY, int& w, int& h)
   return w > 0 && h > 0;
 }
 
-PixelByteLayout ProbedLayout() {
-  return {MyImage::ixRosso, MyImage::ixVerde, MyImage::ixBlu};
-}
-
-struct ScopedPixmap {
-  Display* display;
-  Pixmap pixmap;
-  ~ScopedPixmap() {
-    if (pixmap != 0) XFreePixmap(display, pixmap);
-  }
-};
-
-struct ScopedGC {
-  Display* display;
-  GC gc;
-  ~ScopedGC() {
-    if (gc != nullptr) XFreeGC(display, gc);
-  }
-};
-
 }  // namespace
 
 void Painter::BlitClamped(int x, int y, int w, int h, XImage* image, int sourceX, int sourceY) {
   if (gc == nullptr || image == nullptr) return;
   if (!ClampToImage(*image, sourceX, sourceY, w, h)) return;
-  XPutImage(display, window, gc, image, sourceX, sourceY, x, y, static_cast<unsigned>(w),
+  XPutImage(display, drawable, gc, image, sourceX, sourceY, x, y, static_cast<unsigned>(w),
             static_cast<unsigned>(h));
 }
 
@@ -70,11 +49,11 @@ void Painter::PutImagePart(int x, int y, int w, int h, XImage* image, int source
 
 void Painter::PutImageTransparent(int x, int y, int w, int h, XImage* image, Color key) {
   if (gc == nullptr || image == nullptr) return;
-  ProbePixelFormat(form);
+  ProbePixelFormat(display);
   if (!ClampToImage(*image, 0, 0, w, h)) return;
-  FetchedImage background = FetchImage(display, window, x, y, w, h);
+  FetchedImage background = FetchImage(display, drawable, x, y, w, h);
   if (!background) return;
-  ReplaceKeyPixels(image, background.get(), w, h, key, ProbedLayout());
+  ReplaceKeyPixels(image, background.get(), w, h, key, CurrentPixelLayout());
   PutImage(x, y, w, h, image);
 }
 
@@ -83,7 +62,7 @@ void Painter::PutImagePartTransparent(int x, int y, int w, int h, XImage* image,
   if (gc == nullptr || image == nullptr) return;
   if (!ClampToImage(*image, sourceX, sourceY, w, h)) return;
   // The part goes through a pixmap so that the picture itself stays as it is.
-  ScopedPixmap pixmap{display, MakePixmap(form, image)};
+  ScopedPixmap pixmap{display, MakePixmap(display, drawable, image)};
   FetchedImage part = FetchImage(display, pixmap.pixmap, sourceX, sourceY, w, h);
   if (part) PutImageTransparent(x, y, w, h, part.get(), key);
 }
@@ -96,23 +75,20 @@ void Painter::CopyArea(int x, int y, int w, int h, Drawable source, int sourceX,
 
 int Painter::GetPixel(int x, int y) {
   if (gc == nullptr) return kNoColor;
-  FetchedImage pixel = FetchImage(display, window, x, y, 1, 1);
+  FetchedImage pixel = FetchImage(display, drawable, x, y, 1, 1);
   if (!pixel) return kNoColor;
   return static_cast<int>(XGetPixel(pixel.get(), 0, 0));
 }
 
-Pixmap MakePixmap(GUIElement* element, XImage* image) {
-  Form* form = FindForm(element);
-  Application* app = form != nullptr ? form->GetApplication() : nullptr;
-  Display* display = app != nullptr ? app->GetDisplay() : nullptr;
-  Window window = display != nullptr ? form->GetWindow() : 0;
-  if (window == 0 || image == nullptr || image->width <= 0 || image->height <= 0) return 0;
+Pixmap MakePixmap(Display* display, Drawable like, XImage* image) {
+  if (display == nullptr || like == 0) return 0;
+  if (image == nullptr || image->width <= 0 || image->height <= 0) return 0;
 
   auto w = static_cast<unsigned>(image->width);
   auto h = static_cast<unsigned>(image->height);
-  Pixmap pixmap = XCreatePixmap(display, window, w, h, static_cast<unsigned>(image->depth));
+  Pixmap pixmap = XCreatePixmap(display, like, w, h, static_cast<unsigned>(image->depth));
   XGCValues values{};
-  ScopedGC gc{display, XCreateGC(display, window, GCCapStyle | GCJoinStyle, &values)};
+  ScopedGC gc{display, XCreateGC(display, pixmap, GCCapStyle | GCJoinStyle, &values)};
   if (gc.gc == nullptr) {
     Log("Errore XCreateGC");
     return pixmap;

@@ -1,15 +1,14 @@
-// The Painter's text operations. All text is measured and drawn in the shared font; where
+// The Painter's text operations. All text is measured and drawn in the target's font; where
 // there is none (no form yet, or a server without fonts) nothing is drawn or measured.
 #include <string>
 
-#include "graphics/MyFont.h"
 #include "graphics/Painter.h"
 #include "graphics/TextLayout.h"
 
 void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
-                          int align) {
+                          TextAlign align) {
   if (gc == nullptr) return;
-  XFontStruct* font = SharedFont();
+  XFontStruct* font = target.font;
   if (font == nullptr) return;
   UseForeground(fg);
   if (bg != kNoColor)
@@ -26,22 +25,22 @@ void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, C
   TextBox box{x, y, w, h, align};
   for (const PlacedLine& line : LayoutTextBox(box, text, TextLineHeight(font->ascent), measure)) {
     if (line.text.empty()) continue;
-    XDrawString(display, window, gc, line.x, line.y, line.text.data(),
+    XDrawString(display, drawable, gc, line.x, line.y, line.text.data(),
                 static_cast<int>(line.text.size()));
   }
 }
 
 void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
-                          const MyFont&, int align) {
+                          const MyFont&, TextAlign align) {
   DrawTextBox(x, y, w, h, text, fg, bg, align);
 }
 
 int Painter::LineHeight() {
-  XFontStruct* font = SharedFont();
+  XFontStruct* font = target.font;
   return font != nullptr ? font->ascent + 1 : 0;
 }
 
 int Painter::CharWidth() {
-  XFontStruct* font = SharedFont();
+  XFontStruct* font = target.font;
   return font != nullptr ? XTextWidth(font, "M", 1) : 0;
 }

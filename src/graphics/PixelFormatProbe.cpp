@@ -1,18 +1,13 @@
-// The one-time probe of the server's pixel layout: a pixel of a known colour is drawn into a
-// form's window and read back, and the byte positions of its red, green and blue become the
-// layout every image conversion and transparent blit of the process uses.
 #include "graphics/PixelFormatProbe.h"
 
 #include <algorithm>
 #include <string>
 
-#include "app/Application.h"
-#include "framework/Child.h"
-#include "framework/Form.h"
 #include "graphics/FetchedImage.h"
 #include "graphics/Painter.h"
+#include "graphics/PixelLayout.h"
+#include "graphics/ScopedXResources.h"
 #include "util/Log.h"
-#include "widgets/MyImage.h"
 
 namespace {
 
@@ -25,13 +20,13 @@ void WarnUnless(bool expected, const char* what, int value) {
   if (!expected) Log(std::string(what) + std::to_string(value));
 }
 
-void RecordImageParameters(const XImage& pixel) {
-  MyImage::probedBitmapPad = pixel.bitmap_pad;
-  MyImage::probedBitOrder = pixel.bitmap_bit_order;
-  MyImage::probedBitsPerPixel = pixel.bits_per_pixel;
-  MyImage::probedFormat = pixel.format;
-  MyImage::probedXOffset = pixel.xoffset;
-  MyImage::probedDepth = pixel.depth;
+void RecordImageParameters(const XImage& pixel, PixelLayout& layout) {
+  layout.bitmapPad = pixel.bitmap_pad;
+  layout.bitOrder = pixel.bitmap_bit_order;
+  layout.bitsPerPixel = pixel.bits_per_pixel;
+  layout.format = pixel.format;
+  layout.xoffset = pixel.xoffset;
+  layout.depth = pixel.depth;
 }
 
 // Anything but 32-bit little-endian ZPixmap at depth 24 is noted; the probed values are used
@@ -49,52 +44,58 @@ void WarnAboutUnexpectedImage(const XImage& pixel) {
 }
 
 // Keeps the pixel's bytes and notes where the probe colour's components landed.
-void FindColorBytes(const XImage& pixel) {
+void FindColorBytes(const XImage& pixel, PixelLayout& layout) {
   // A real pixel row always holds the pixel; a bogus report must not lead past the buffer.
   int bytesPerPixel = std::min(pixel.bits_per_pixel / 8, pixel.bytes_per_line);
   bool red = false, green = false, blue = false;
   for (int i = 0; i < kSampleBytes; ++i) {
     unsigned char byte = i < bytesPerPixel ? static_cast<unsigned char>(pixel.data[i]) : 0;
-    MyImage::pixelSample[i] = byte;
+    layout.sample[i] = byte;
     if (i >= bytesPerPixel) continue;
     // A later match overwrites an earlier one, as a layout with repeated bytes demands.
     if (byte == kProbeRed) {
-      MyImage::ixRosso = i;
+      layout.red = i;
       red = true;
     }
     if (byte == kProbeGreen) {
-      MyImage::ixVerde = i;
+      layout.green = i;
       green = true;
     }
     if (byte == kProbeBlue) {
-      MyImage::ixBlu = i;
+      layout.blue = i;
       blue = true;
     }
   }
   bool complete = red && green && blue;
-  WarnUnless(complete && MyImage::ixRosso == 2, "WARNING MyImage::ixRosso: ", MyImage::ixRosso);
-  WarnUnless(complete && MyImage::ixVerde == 1, "WARNING MyImage::ixVerde: ", MyImage::ixVerde);
-  WarnUnless(complete && MyImage::ixBlu == 0, "WARNING MyImage::ixBlu: ", MyImage::ixBlu);
+  WarnUnless(complete && layout.red == 2, "WARNING MyImage::ixRosso: ", layout.red);
+  WarnUnless(complete && layout.green == 1, "WARNING MyImage::ixVerde: ", layout.green);
+  WarnUnless(complete && layout.blue == 0, "WARNING MyImage::ixBlu: ", layout.blue);
 }
 
 }  // namespace
 
 void AdoptProbedPixel(const XImage& pixel) {
-  RecordImageParameters(pixel);
+  PixelLayout layout = CurrentPixelLayout();
+  RecordImageParameters(pixel, layout);
   WarnAboutUnexpectedImage(pixel);
-  FindColorBytes(pixel);
+  FindColorBytes(pixel, layout);
+  SetPixelLayout(layout);
 }
 
-void ProbePixelFormat(GUIElement* element) {
-  if (MyImage::probedDepth != 0) return;
-  Form* form = FindForm(element);
-  if (form == nullptr || form->GetApplication() == nullptr) return;
-  Painter painter(form);
-  if (!painter.IsValid()) return;
-  painter.DrawPoint(0, 0, static_cast<Color>(kProbeColor));
-  FetchedImage pixel =
-      FetchImage(form->GetApplication()->GetDisplay(), form->GetWindow(), 0, 0, 1, 1);
-  // Unreadable now (say, not mapped yet): the layout stays unprobed and the next call retries.
+void ProbePixelFormat(Display* display) {
+  if (CurrentPixelLayout().IsProbed() || display == nullptr) return;
+  const int screen = DefaultScreen(display);
+  // Offscreen, so the probe colour never shows: drawn into a window it stayed there until
+  // that spot was repainted. A pixmap of the screen's depth reads back in the same layout.
+  ScopedPixmap canvas{display, XCreatePixmap(display, RootWindow(display, screen), 1, 1,
+                                             static_cast<unsigned>(DefaultDepth(display, screen)))};
+  FetchedImage pixel;
+  {
+    Painter painter(PaintTarget{display, canvas.pixmap, nullptr});
+    if (!painter.IsValid()) return;
+    painter.DrawPoint(0, 0, static_cast<Color>(kProbeColor));
+  }
+  pixel = FetchImage(display, canvas.pixmap, 0, 0, 1, 1);
   if (!pixel || pixel->data == nullptr) return;
   AdoptProbedPixel(*pixel);
 }

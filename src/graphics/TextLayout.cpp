@@ -58,9 +58,9 @@ void WrapToWidth(const std::string& text, int width, const TextMeasure& measure,
   }
 }
 
-int AlignedX(const TextBox& box, int textWidth, int align) {
-  if (box.w <= 0 || align == 0 || textWidth == 0) return box.x;
-  if (align == 1) return box.x + box.w - textWidth;
+int AlignedX(const TextBox& box, int textWidth, TextAlign align) {
+  if (box.w <= 0 || align == TextAlign::Left || textWidth == 0) return box.x;
+  if (align == TextAlign::Right) return box.x + box.w - textWidth;
   return box.x + (box.w - textWidth) / 2;
 }
 
@@ -89,7 +89,7 @@ std::vector<PlacedLine> LayoutTextBox(const TextBox& box, const std::string& tex
     }
     // After a wrapped line the alignment is dropped: every following line starts at x.
     int lineX = cut.wrapped ? rest.x : AlignedX(rest, textWidth, rest.align);
-    if (cut.wrapped) rest.align = 0;
+    if (cut.wrapped) rest.align = TextAlign::Left;
     lines.push_back({cut.line, lineX, rest.y + lineHeight - 1});
     remaining = StripSpace(remaining.substr(cut.line.size()));
     rest.y += lineHeight;

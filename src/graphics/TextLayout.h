@@ -7,13 +7,16 @@
 #include <string>
 #include <vector>
 
+// Where the lines of a text box stand across its width. The values are the alignment codes
+// the toolkit's widgets store.
+enum class TextAlign { Left = 0, Right = 1, Center = 2 };
+
 struct TextBox {
   int x = 0;
   int y = 0;
   int w = 0;
   int h = 0;
-  // 0 left, 1 right, anything else centred.
-  int align = 0;
+  TextAlign align = TextAlign::Left;
 };
 
 // One line ready to draw: y is the position handed to XDrawString (the baseline minus one).

@@ -5,13 +5,10 @@
 #include <cstring>
 #include <string>
 
-#include "app/Application.h"
-#include "framework/Child.h"
-#include "framework/Form.h"
-#include "graphics/Painter.h"
 #include "graphics/PaletteImage.h"
+#include "graphics/PixelFormatProbe.h"
+#include "graphics/PixelLayout.h"
 #include "util/Log.h"
-#include "widgets/MyImage.h"
 
 namespace {
 
@@ -48,18 +45,21 @@ struct ImageLayout {
   int blue;
 };
 
-ImageLayout CurrentLayout(const Application& app) {
-  if (MyImage::probedDepth == 0) {
-    return {app.GetDepth(), ZPixmap, 0, 4, 4, MyImage::ixRosso, MyImage::ixVerde, MyImage::ixBlu};
+ImageLayout CurrentLayout(Display* display) {
+  const PixelLayout& probed = CurrentPixelLayout();
+  if (!probed.IsProbed()) {
+    return {DefaultDepth(display, DefaultScreen(display)),
+            ZPixmap,
+            0,
+            4,
+            4,
+            probed.red,
+            probed.green,
+            probed.blue};
   }
-  return {MyImage::probedDepth,
-          MyImage::probedFormat,
-          MyImage::probedXOffset,
-          MyImage::probedBitmapPad / 8,
-          MyImage::probedBitsPerPixel / 8,
-          MyImage::ixRosso,
-          MyImage::ixVerde,
-          MyImage::ixBlu};
+  return {
+      probed.depth, probed.format, probed.xoffset, probed.bitmapPad / 8, probed.bitsPerPixel / 8,
+      probed.red,   probed.green,  probed.blue};
 }
 
 int PaddedLineBytes(int w, const ImageLayout& layout) {
@@ -133,44 +133,44 @@ std::unique_ptr<unsigned char[]> DecodePaletteImage(int w, int h, const unsigned
 }
 
 namespace {
-// The application whose display a picture for this element is made on, with the pixel layout
-// probed; null when there is nothing to convert or nowhere to show it.
-Application* PrepareConversion(GUIElement* element, const void* pixels, int w, int h) {
-  Form* form = FindForm(element);
-  Application* app = form != nullptr ? form->GetApplication() : nullptr;
-  if (app == nullptr || app->GetDisplay() == nullptr || pixels == nullptr) return nullptr;
-  if (w <= 0 || h <= 0) return nullptr;
-  ProbePixelFormat(element);
-  return app;
+// True when there is a picture to convert and a display to convert it for; the pixel layout
+// is then probed.
+bool PrepareConversion(Display* display, const void* pixels, int w, int h) {
+  if (display == nullptr || pixels == nullptr || w <= 0 || h <= 0) return false;
+  ProbePixelFormat(display);
+  return true;
+}
+
+XImage* WrapPixels(Display* display, const ImageLayout& layout, unsigned char* pixels, int w, int h,
+                   int lineBytes) {
+  return XCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
+                      static_cast<unsigned>(layout.depth), layout.format, layout.xoffset,
+                      reinterpret_cast<char*>(pixels), static_cast<unsigned>(w),
+                      static_cast<unsigned>(h), layout.padBytes * 8, lineBytes);
 }
 }  // namespace
 
-XImage* MakeXImage(GUIElement* element, const unsigned char* rgb, int w, int h) {
-  Application* app = PrepareConversion(element, rgb, w, h);
-  if (app == nullptr) return nullptr;
+XImage* MakeXImage(Display* display, const unsigned char* rgb, int w, int h) {
+  if (!PrepareConversion(display, rgb, w, h)) return nullptr;
 
-  const ImageLayout layout = CurrentLayout(*app);
+  const ImageLayout layout = CurrentLayout(display);
   if (layout.bytesPerPixel <= 0) return nullptr;
   const int lineBytes = PaddedLineBytes(w, layout);
   std::unique_ptr<unsigned char[]> buffer(
       new unsigned char[static_cast<std::size_t>(h) * lineBytes]());
   FillPixels(buffer.get(), rgb, w, h, lineBytes, layout);
 
-  XImage* image = XCreateImage(app->GetDisplay(), app->GetVisual(),
-                               static_cast<unsigned>(layout.depth), layout.format, layout.xoffset,
-                               reinterpret_cast<char*>(buffer.get()), static_cast<unsigned>(w),
-                               static_cast<unsigned>(h), layout.padBytes * 8, lineBytes);
+  XImage* image = WrapPixels(display, layout, buffer.get(), w, h, lineBytes);
   if (image != nullptr) buffer.release();  // the image owns its pixels from here on
   return image;
 }
 
-XImage* MakePaletteXImage(GUIElement* element, const unsigned char* data, int w, int h) {
-  Application* app = PrepareConversion(element, data, w, h);
-  if (app == nullptr) return nullptr;
-  const ImageLayout layout = CurrentLayout(*app);
+XImage* MakePaletteXImage(Display* display, const unsigned char* data, int w, int h) {
+  if (!PrepareConversion(display, data, w, h)) return nullptr;
+  const ImageLayout layout = CurrentLayout(display);
   if (!IsUsualLayout(layout)) {
     std::unique_ptr<unsigned char[]> rgb = DecodePaletteImage(w, h, data);
-    return MakeXImage(element, rgb.get(), w, h);
+    return MakeXImage(display, rgb.get(), w, h);
   }
   // The title pictures are converted in the first paint, so this is start-up time: each
   // palette entry becomes its four pixel bytes once, and each pixel a four-byte copy, with
@@ -197,10 +197,7 @@ XImage* MakePaletteXImage(GUIElement* element, const unsigned char* data, int w,
       std::memcpy(target, pixels[column % 2 == 0 ? byte >> 4 : byte & 0x0F], 4);
     }
   }
-  XImage* image = XCreateImage(app->GetDisplay(), app->GetVisual(),
-                               static_cast<unsigned>(layout.depth), layout.format, layout.xoffset,
-                               reinterpret_cast<char*>(buffer.get()), static_cast<unsigned>(w),
-                               static_cast<unsigned>(h), layout.padBytes * 8, lineBytes);
+  XImage* image = WrapPixels(display, layout, buffer.get(), w, h, lineBytes);
   if (image != nullptr) buffer.release();  // the image owns its pixels from here on
   return image;
 }

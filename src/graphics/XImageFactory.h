@@ -8,17 +8,15 @@
 
 #include <memory>
 
-class GUIElement;
-
 // w x h x 3 bytes, red, green, blue per pixel, top row first; null for bad arguments.
 std::unique_ptr<unsigned char[]> DecodePaletteImage(int w, int h, const unsigned char* data);
 
-// An XImage for the element's form's display; null when rgb is null or there is no form.
-XImage* MakeXImage(GUIElement* element, const unsigned char* rgb, int w, int h);
+// An XImage for the display's default screen; null when rgb is null or there is no display.
+XImage* MakeXImage(Display* display, const unsigned char* rgb, int w, int h);
 
-// The same XImage as MakeXImage(element, DecodePaletteImage(w, h, data).get(), w, h), built
+// The same XImage as MakeXImage(display, DecodePaletteImage(w, h, data).get(), w, h), built
 // without the triples in between when the server has the usual 32-bit layout.
-XImage* MakePaletteXImage(GUIElement* element, const unsigned char* data, int w, int h);
+XImage* MakePaletteXImage(Display* display, const unsigned char* data, int w, int h);
 
 // Only for images made by MakeXImage or MakePaletteXImage: frees the pixel buffer and the
 // structure. Null is fine.

@@ -1,6 +1,6 @@
 #include "util/DateTime.h"
 
-#include "app/Application.h"
+#include "util/IdleClock.h"
 
 void DateTime::FillFrom(std::time_t seconds) {
   std::tm local{};
@@ -18,7 +18,7 @@ void DateTime::FillFrom(std::time_t seconds) {
 DateTime DateTime::Now() {
   DateTime now;
   now.FillFrom(std::time(nullptr));
-  now.millisecond = Application::IdleMilliseconds();
+  now.millisecond = IdleMilliseconds();
   now.invalid = false;
   return now;
 }

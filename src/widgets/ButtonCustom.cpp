@@ -3,45 +3,25 @@
 #include <X11/keysym.h>
 
 #include "app/Application.h"
-#include "framework/Form.h"
-#include "graphics/Painter.h"
-#include "widgets/ChildSurface.h"
+#include "util/CharacterCodes.h"
 
 namespace {
-constexpr char kCarriageReturn = 13;
 constexpr int kCaptionInsetX = 6;
 constexpr int kCaptionInsetY = 4;
 constexpr int kImageLeft = 8;
 constexpr int kImageGap = 10;
 constexpr int kDashed = 1;
-constexpr int kCentred = 2;
-constexpr int kLeftAligned = 0;
-
-// The button's rectangle in its form's window.
-struct Box {
-  int x, y, w, h;
-  int Right() const { return x + w - 1; }
-  int Bottom() const { return y + h - 1; }
-};
 
 // What one paint of the button needs to know, fixed before anything is drawn.
 struct ButtonLook {
   Color back;
-  Color light;
-  Color dark;
+  BevelColors bevel;
   Color caption;
   bool showFocus;
   XImage* picture;
 };
 
-void DrawBevel(Painter& painter, const Box& box, const ButtonLook& look) {
-  painter.DrawLine(box.x, box.y, box.Right(), box.y, 1, look.light);
-  painter.DrawLine(box.x, box.Bottom(), box.x, box.y, 1, look.light);
-  painter.DrawLine(box.Right(), box.y, box.Right(), box.Bottom(), 1, look.dark);
-  painter.DrawLine(box.x, box.Bottom(), box.Right(), box.Bottom(), 1, look.dark);
-}
-
-void DrawFocusRectangle(Painter& painter, const Box& box, Color color) {
+void DrawFocusRectangle(Painter& painter, const Rect& box, Color color) {
   int left = box.x + 4;
   int right = box.x + box.w - 5;
   int top = box.y + 3;
@@ -52,23 +32,23 @@ void DrawFocusRectangle(Painter& painter, const Box& box, Color color) {
   painter.DrawLine(left, bottom, right, bottom, kDashed, 1, color);
 }
 
-void DrawCaption(Painter& painter, const Box& box, const ButtonLook& look,
+void DrawCaption(Painter& painter, const Rect& box, const ButtonLook& look,
                  const std::string& caption, XImage* image) {
   int captionY = box.y + kCaptionInsetY;
   int captionH = box.h - 2 * kCaptionInsetY;
   if (image == nullptr) {
     painter.DrawTextBox(box.x + kCaptionInsetX, captionY, box.w - 2 * kCaptionInsetX, captionH,
-                        caption, look.caption, look.back, kCentred);
+                        caption, look.caption, look.back, TextAlign::Center);
     return;
   }
   // Beside an image the caption box ends where the image-less one does, 6 pixels inside.
   int captionX = box.x + image->width + kImageGap;
   int captionW = box.x + box.w - kCaptionInsetX - captionX;
   painter.DrawTextBox(captionX, captionY, captionW, captionH, caption, look.caption, look.back,
-                      kLeftAligned);
+                      TextAlign::Left);
 }
 
-void DrawPicture(Painter& painter, const Box& box, XImage* picture, bool besideCaption) {
+void DrawPicture(Painter& painter, const Rect& box, XImage* picture, bool besideCaption) {
   int pictureX = besideCaption ? box.x + kImageLeft : box.x + (box.w - picture->width) / 2;
   int pictureY = box.y + (box.h - picture->height) / 2;
   painter.PutImage(pictureX, pictureY, picture);
@@ -93,32 +73,6 @@ ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption) {
   text = caption;
   width = 80;
   height = 30;
-}
-
-void ButtonCustom::SetSize(int w, int h) {
-  ReplaceBox(x, y, w, h);
-}
-
-void ButtonCustom::SetPosition(int newX, int newY) {
-  ReplaceBox(newX, newY, width, height);
-}
-
-void ButtonCustom::Show() {
-  GUIElement::Show();
-  Paint();
-}
-
-void ButtonCustom::ShowAndMap() {
-  Show();
-}
-
-void ButtonCustom::Hide() {
-  if (!created) return;
-  // The whole box, right column and bottom row included, or a moved button would leave its
-  // old dark edges behind.
-  EraseChildArea(*this, ContainerBackColor(), width + 1, height + 1);
-  GUIElement::Hide();
-  created = false;
 }
 
 void ButtonCustom::SetText(const std::string& newText) {
@@ -148,7 +102,7 @@ void ButtonCustom::KeyDown(unsigned long keysym) {
 
 bool ButtonCustom::KeyChar(char ch) {
   if (!enabled) return false;
-  if (focused && ch == kCarriageReturn) {
+  if (focused && ch == kReturnChar) {
     SetPressedAndShow(false);
     std::uint32_t myId = id;
     ExecuteCommand(this);
@@ -166,13 +120,6 @@ void ButtonCustom::LostFocus() {
   Child::LostFocus();
   pressed = false;
   Paint();
-}
-
-void ButtonCustom::Create() {
-  if (created) return;
-  AssignIdIfMissing();
-  created = true;
-  visible = true;
 }
 
 void ButtonCustom::Enable(bool on) {
@@ -206,27 +153,21 @@ void ButtonCustom::SetPressedAndShow(bool down) {
   FlushDisplay();
 }
 
-void ButtonCustom::RepaintIfCreated() {
-  if (created) Paint();
-}
-
 void ButtonCustom::Paint() {
-  if (!CanPaintChild(*this)) return;
-  Painter painter(GetParentForm());
+  if (!CanPaint()) return;
+  Painter painter = FormPainter();
   if (!painter.IsValid()) return;
-  Point at = GetAbsolutePosition();
-  Box box{at.x, at.y, width, height};
+  const Rect box = FormBox();
 
   ButtonLook look{};
-  look.back = static_cast<Color>(backColor != kNoColor ? backColor : ContainerBackColor());
-  look.light = pressed ? kBlack : kWhite;
-  look.dark = pressed ? kWhite : kBlack;
+  look.back = BackColorFrom(Backdrop::Own);
+  look.bevel = pressed ? kSunkenBevel : kRaisedBevel;
   look.caption = enabled ? foreColor : kDisabledText;
   look.showFocus = focused && enabled && !pressed;
   look.picture = (image != nullptr && !enabled && disabledImage != nullptr) ? disabledImage : image;
 
   painter.FillRect(box.x, box.y, box.w, box.h, 0, 0, look.back);
-  DrawBevel(painter, box, look);
+  painter.DrawBevel(box.x, box.y, box.w, box.h, look.bevel);
   if (look.showFocus) DrawFocusRectangle(painter, box, foreColor);
   if (captionHidden) return;
   bool hasCaption = !text.empty();

@@ -9,19 +9,14 @@
 
 #include <string>
 
-#include "framework/Child.h"
 #include "graphics/Color.h"
 #include "widgets/CommandElement.h"
+#include "widgets/Widget.h"
 
-class ButtonCustom : public Child, public CommandElement {
+class ButtonCustom : public Widget, public CommandElement {
  public:
   ButtonCustom(GUIElement* parent, const std::string& caption);
 
-  void SetSize(int w, int h) override;
-  void SetPosition(int newX, int newY) override;
-  void Show() override;
-  void ShowAndMap() override;
-  void Hide() override;
   void SetText(const std::string& newText) override;
   void MouseUp(Point point) override;
   void MouseDown(Point point) override;
@@ -30,7 +25,6 @@ class ButtonCustom : public Child, public CommandElement {
   void Paint() override;
   void GotFocus() override;
   void LostFocus() override;
-  void Create() override;
 
   virtual void Enable(bool on);
   virtual void SetForeColor(Color color);
@@ -47,7 +41,6 @@ class ButtonCustom : public Child, public CommandElement {
 
  private:
   void SetPressedAndShow(bool down);
-  void RepaintIfCreated();
 
   Color foreColor = kBlack;
   bool pressed = false;

@@ -5,33 +5,31 @@
 // form that builds a cell owns and destroys it.
 #pragma once
 
-#include "framework/Child.h"
 #include "graphics/Color.h"
+#include "graphics/TextLayout.h"
+#include "widgets/Widget.h"
 
-class CellControl : public Child {
+class CellControl : public Widget {
  public:
   explicit CellControl(GUIElement* parent);
 
-  void Show() override;
-  void ShowAndMap() override;
-  void Hide() override;
   void SetText(const std::string& newText) override;
   void Paint() override;
-  void Create() override;
 
   void SetBorder(bool on);
   void SetTextColor(Color color);
-  // Alignment code of the text-in-box drawing: 0 left, 1 right, anything else centred.
-  void SetTextAlign(int align);
+  void SetTextAlign(TextAlign align);
 
   bool HasBorder() const { return border; }
   Color GetTextColor() const { return textColor; }
-  int GetTextAlign() const { return textAlign; }
+  TextAlign GetTextAlign() const { return textAlign; }
+
+ protected:
+  // A hidden cell leaves its form's background, whatever its container shows.
+  Color EraseColor() const override;
 
  private:
-  void RepaintIfCreated();
-
   bool border = false;
   Color textColor = kBlack;
-  int textAlign = 2;
+  TextAlign textAlign = TextAlign::Center;
 };

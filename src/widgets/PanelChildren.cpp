@@ -1,14 +1,11 @@
 #include "widgets/PanelChildren.h"
 
 #include "app/Application.h"
-#include "graphics/Painter.h"
-#include "widgets/ChildSurface.h"
 
 namespace {
 constexpr int kTitleInsetX = 4;
 constexpr int kTitleInsetY = 2;
 constexpr int kTitleHeight = 10;
-constexpr int kLeftAligned = 0;
 }  // namespace
 
 PanelChildren::PanelChildren(GUIElement* container) {
@@ -18,14 +15,6 @@ PanelChildren::PanelChildren(GUIElement* container) {
   parent = container;
 }
 
-void PanelChildren::SetSize(int w, int h) {
-  ReplaceBox(x, y, w, h);
-}
-
-void PanelChildren::SetPosition(int newX, int newY) {
-  ReplaceBox(newX, newY, width, height);
-}
-
 void PanelChildren::Show() {
   if (!created) Create();
   Paint();
@@ -33,16 +22,9 @@ void PanelChildren::Show() {
   visible = true;
 }
 
-void PanelChildren::ShowAndMap() {
-  Show();
-}
-
 void PanelChildren::Hide() {
   for (GUIElement* child : Application::CollectChildren(id)) child->Hide();
-  // The +1 reaches the last column and row, which the border occupies.
-  if (created) EraseChildArea(*this, ContainerBackColor(), width + 1, height + 1);
-  GUIElement::Hide();
-  created = false;
+  Widget::Hide();
 }
 
 void PanelChildren::Create() {
@@ -69,36 +51,30 @@ void PanelChildren::SetSunken(bool on) {
 }
 
 void PanelChildren::Paint() {
-  if (!CanPaintChild(*this)) return;
+  if (!CanPaint()) return;
   {
-    Painter painter(GetParentForm());
+    Painter painter = FormPainter();
     if (!painter.IsValid()) return;
-    Point at = GetAbsolutePosition();
-    Color back = backColor == kNoColor ? kFallbackGrey : static_cast<Color>(backColor);
-    painter.FillRect(at.x, at.y, width, height, 0, 0, back);
-    if (bordered) PaintBorder(painter, at.x, at.y);
+    const Rect box = FormBox();
+    // The panel's own colour only: it is never painted on its container's.
+    Color back = ColorOrGrey(backColor);
+    painter.FillRect(box.x, box.y, box.w, box.h, 0, 0, back);
+    if (bordered) PaintBorder(painter, box);
     if (!text.empty()) {
       Color title = titleColor == kNoColor ? kBlack : static_cast<Color>(titleColor);
-      painter.DrawTextBox(at.x + kTitleInsetX, at.y + kTitleInsetY, width - 2 * kTitleInsetX,
-                          kTitleHeight, text, title, back, kLeftAligned);
+      painter.DrawTextBox(box.x + kTitleInsetX, box.y + kTitleInsetY, box.w - 2 * kTitleInsetX,
+                          kTitleHeight, text, title, back, TextAlign::Left);
     }
   }
   PaintChildren();
 }
 
-void PanelChildren::PaintBorder(Painter& painter, int px, int py) {
+void PanelChildren::PaintBorder(Painter& painter, const Rect& box) {
   if (flatBorder) {
-    painter.DrawRect(px, py, width, height, 1, kBlack);
+    painter.DrawRect(box.x, box.y, box.w, box.h, 1, kBlack);
     return;
   }
-  Color upperLeft = sunken ? kBlack : kWhite;
-  Color lowerRight = sunken ? kWhite : kBlack;
-  int right = px + width - 1;
-  int bottom = py + height - 1;
-  painter.DrawLine(px, py, right, py, 1, upperLeft);
-  painter.DrawLine(px, bottom, px, py, 1, upperLeft);
-  painter.DrawLine(right, py, right, bottom, 1, lowerRight);
-  painter.DrawLine(px, bottom, right, bottom, 1, lowerRight);
+  painter.DrawBevel(box.x, box.y, box.w, box.h, sunken ? kSunkenBevel : kRaisedBevel);
 }
 
 void PanelChildren::PaintChildren() {

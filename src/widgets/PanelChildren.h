@@ -7,18 +7,13 @@
 
 #include <cstdint>
 
-#include "framework/Child.h"
+#include "widgets/Widget.h"
 
-class Painter;
-
-class PanelChildren : public Child {
+class PanelChildren : public Widget {
  public:
   explicit PanelChildren(GUIElement* parent);
 
-  void SetSize(int w, int h) override;
-  void SetPosition(int newX, int newY) override;
   void Show() override;
-  void ShowAndMap() override;
   void Hide() override;
   void Paint() override;
   void Create() override;
@@ -37,7 +32,7 @@ class PanelChildren : public Child {
   std::int64_t GetChildBackColor() const { return childBackColor; }
 
  private:
-  void PaintBorder(Painter& painter, int px, int py);
+  void PaintBorder(Painter& painter, const Rect& box);
   void PaintChildren();
 
   bool bordered = false;

@@ -9,8 +9,8 @@
 
 #include "app/Application.h"
 #include "game/GameInfo.h"
+#include "game/images/TitleImages.h"
 #include "graphics/XImageFactory.h"
-#include "graphics/images/TitleImages.h"
 #include "support/StandInPrograms.h"
 #include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
@@ -47,7 +47,7 @@ class FormAboutXTest : public XServerFixture {
     WaitUntilMapped(owner.get());
     std::unique_ptr<unsigned char[]> rgb =
         DecodePaletteImage(kTitleSmallWidth, kTitleSmallHeight, kTitleSmall);
-    logo.reset(MakeXImage(owner.get(), rgb.get(), kTitleSmallWidth, kTitleSmallHeight));
+    logo.reset(MakeXImage(display(), rgb.get(), kTitleSmallWidth, kTitleSmallHeight));
   }
 
   void TearDown() override {
@@ -64,6 +64,7 @@ class FormAboutXTest : public XServerFixture {
     about->SetAttribution(kAttribution);
     about->SetNotice(kNotice);
     about->SetWebAddress(webAddress);
+    about->SetMailbox(kMailboxName);
     about->Show();
     WaitUntilMapped(about.get());
     return about.get();

@@ -141,7 +141,7 @@ class FormMainXTest : public XServerFixture {
   }
 
   void MarkEveryTile() {
-    Painter painter(form.get());
+    Painter painter(PaintTargetOf(form.get()));
     for (int i = 0; i < kCellCount; ++i) {
       Point corner = TileCorner(i);
       painter.DrawPoint(corner.x + 3, corner.y + 3, kMarker);

@@ -5,8 +5,9 @@
 #include <cstring>
 
 #include "graphics/Painter.h"
+#include "graphics/PixelFormatProbe.h"
+#include "graphics/PixelLayout.h"
 #include "graphics/XImageFactory.h"
-#include "widgets/MyImage.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ class PainterImagesTest : public CanvasFixture {
   }
   OwnedXImage MakeGradient(int w, int h) {
     std::vector<unsigned char> rgb = Gradient(w, h);
-    return OwnedXImage(MakeXImage(form.get(), rgb.data(), w, h));
+    return OwnedXImage(MakeXImage(display(), rgb.data(), w, h));
   }
   // A picture of one colour with black (the usual key) at the given pixel.
   OwnedXImage MakeWithBlackAt(int w, int h, Color color, int blackX, int blackY) {
@@ -50,50 +51,53 @@ class PainterImagesTest : public CanvasFixture {
       rgb.push_back(black ? 0 : static_cast<unsigned char>(color >> 8));
       rgb.push_back(black ? 0 : static_cast<unsigned char>(color));
     }
-    return OwnedXImage(MakeXImage(form.get(), rgb.data(), w, h));
+    return OwnedXImage(MakeXImage(display(), rgb.data(), w, h));
   }
 };
 
 TEST_F(PainterImagesTest, TheProbeFindsTheExpectedLayoutAndLogsNothing) {
-  MyImage::ResetPixelFormat();
+  ResetPixelLayout();
   LogCapture log;
-  ProbePixelFormat(form.get());
+  ProbePixelFormat(display());
   EXPECT_EQ(log.Text(), "");
-  EXPECT_EQ(MyImage::probedDepth, 24);
-  EXPECT_EQ(MyImage::probedBitsPerPixel, 32);
-  EXPECT_EQ(MyImage::probedBitmapPad, 32);
-  EXPECT_EQ(MyImage::probedFormat, ZPixmap);
-  EXPECT_EQ(MyImage::probedXOffset, 0);
-  EXPECT_EQ(MyImage::ixRosso, 2);
-  EXPECT_EQ(MyImage::ixVerde, 1);
-  EXPECT_EQ(MyImage::ixBlu, 0);
-  EXPECT_EQ(MyImage::pixelSample[0], 0x76);
-  EXPECT_EQ(MyImage::pixelSample[1], 0x3B);
-  EXPECT_EQ(MyImage::pixelSample[2], 0xCF);
-  for (int i = 4; i < 8; ++i) EXPECT_EQ(MyImage::pixelSample[i], 0) << i;
-  EXPECT_EQ(PixelAt(form.get(), 0, 0), 0xCF3B76);  // the probe pixel stays until repainted
+  EXPECT_EQ(CurrentPixelLayout().depth, 24);
+  EXPECT_EQ(CurrentPixelLayout().bitsPerPixel, 32);
+  EXPECT_EQ(CurrentPixelLayout().bitmapPad, 32);
+  EXPECT_EQ(CurrentPixelLayout().format, ZPixmap);
+  EXPECT_EQ(CurrentPixelLayout().xoffset, 0);
+  EXPECT_EQ(CurrentPixelLayout().red, 2);
+  EXPECT_EQ(CurrentPixelLayout().green, 1);
+  EXPECT_EQ(CurrentPixelLayout().blue, 0);
+  EXPECT_EQ(CurrentPixelLayout().sample[0], 0x76);
+  EXPECT_EQ(CurrentPixelLayout().sample[1], 0x3B);
+  EXPECT_EQ(CurrentPixelLayout().sample[2], 0xCF);
+  for (int i = 4; i < 8; ++i) EXPECT_EQ(CurrentPixelLayout().sample[i], 0) << i;
+  // Probed offscreen: the window keeps its own pixel where the probe colour used to stay.
+  EXPECT_EQ(PixelAt(form.get(), 0, 0), kBack);
 }
 
 TEST_F(PainterImagesTest, ImagesAreBlueGreenRedThenZeroPerPixel) {
   const unsigned char rgb[] = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66};
-  OwnedXImage image(MakeXImage(form.get(), rgb, 2, 1));
+  OwnedXImage image(MakeXImage(display(), rgb, 2, 1));
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->width, 2);
   EXPECT_EQ(image->depth, 24);
   EXPECT_EQ(image->bytes_per_line, 8);
   const unsigned char expected[] = {0x33, 0x22, 0x11, 0, 0x66, 0x55, 0x44, 0};
   EXPECT_EQ(std::memcmp(image->data, expected, sizeof expected), 0);
-  EXPECT_EQ(MakeXImage(form.get(), nullptr, 2, 1), nullptr);
+  EXPECT_EQ(MakeXImage(display(), nullptr, 2, 1), nullptr);
   EXPECT_EQ(MakeXImage(nullptr, rgb, 2, 1), nullptr);
 }
 
 TEST_F(PainterImagesTest, RowsThatDoNotMeetThePadAreWidenedAndLogged) {
-  ProbePixelFormat(form.get());
-  MyImage::probedBitsPerPixel = 24;  // as a server with packed pixels would report
+  ProbePixelFormat(display());
+  PixelLayout packed = CurrentPixelLayout();
+  packed.bitsPerPixel = 24;  // as a server with packed pixels would report
+  SetPixelLayout(packed);
   LogCapture log;
   const unsigned char rgb[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-  OwnedXImage image(MakeXImage(form.get(), rgb, 3, 1));
-  MyImage::ResetPixelFormat();
+  OwnedXImage image(MakeXImage(display(), rgb, 3, 1));
+  ResetPixelLayout();
   EXPECT_EQ(log.Text(), "WARNING img width: 3 - bytes_per_line_Pad != bytes_per_line: 12 9\n");
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->bytes_per_line, 12);
@@ -104,7 +108,7 @@ TEST_F(PainterImagesTest, RowsThatDoNotMeetThePadAreWidenedAndLogged) {
 TEST_F(PainterImagesTest, PutImageBlitsTheWholeImageOrItsTopLeft) {
   OwnedXImage image = MakeGradient(4, 3);
   ASSERT_NE(image, nullptr);
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.PutImage(10, 10, 0, 0, image.get());
   painter.PutImage(30, 10, 2, 2, image.get());
   painter.PutImage(50, 10, image.get());
@@ -122,7 +126,7 @@ TEST_F(PainterImagesTest, PutImageBlitsTheWholeImageOrItsTopLeft) {
 
 TEST_F(PainterImagesTest, PutImagePartStartsAtTheSourcePointAndStaysInTheImage) {
   OwnedXImage image = MakeGradient(4, 3);
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.PutImagePart(10, 10, 2, 2, image.get(), 1, 1);
   painter.PutImagePart(30, 10, 50, 50, image.get(), 2, 1);  // clamped to what is left
   ScreenArea area = Area(10, 10, 30, 4);
@@ -137,7 +141,7 @@ TEST_F(PainterImagesTest, PutImagePartStartsAtTheSourcePointAndStaysInTheImage) 
 
 TEST_F(PainterImagesTest, TransparentBlitsShowWhatWasThereAndKeepItInTheImage) {
   OwnedXImage image = MakeWithBlackAt(3, 2, kRed, 1, 0);
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.FillRect(10, 10, 11, 11, 0, 0, kBlue);
   painter.PutImageTransparent(10, 10, 3, 2, image.get());
   EXPECT_EQ(PixelAt(form.get(), 10, 10), kRed);
@@ -152,7 +156,7 @@ TEST_F(PainterImagesTest, TransparentBlitsShowWhatWasThereAndKeepItInTheImage) {
 
 TEST_F(PainterImagesTest, OversizedTransparentBlitsStayInsideTheImage) {
   OwnedXImage image = MakeWithBlackAt(2, 2, kRed, 0, 0);
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.PutImageTransparent(10, 10, 500, 400, image.get());
   ScreenArea area = Area(10, 10, 3, 3);
   EXPECT_EQ(area.At(10, 10), kBack);
@@ -163,7 +167,7 @@ TEST_F(PainterImagesTest, OversizedTransparentBlitsStayInsideTheImage) {
 
 TEST_F(PainterImagesTest, PartialTransparentBlitsLeaveThePictureAlone) {
   OwnedXImage image = MakeWithBlackAt(3, 3, kRed, 2, 2);
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.FillRect(10, 10, 11, 11, 0, 0, kBlue);
   painter.PutImagePartTransparent(10, 10, 2, 2, image.get(), 1, 1);
   ScreenArea area = Area(10, 10, 3, 3);
@@ -178,9 +182,9 @@ TEST_F(PainterImagesTest, PartialTransparentBlitsLeaveThePictureAlone) {
 
 TEST_F(PainterImagesTest, CopyAreaTakesPixelsFromAnotherDrawable) {
   OwnedXImage image = MakeGradient(4, 3);
-  Pixmap pixmap = MakePixmap(form.get(), image.get());
+  Pixmap pixmap = MakePixmap(display(), form->GetWindow(), image.get());
   ASSERT_NE(pixmap, 0u);
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.CopyArea(10, 10, 2, 2, pixmap, 2, 1);
   XFreePixmap(display(), pixmap);
   ScreenArea area = Area(10, 10, 3, 3);
@@ -191,8 +195,8 @@ TEST_F(PainterImagesTest, CopyAreaTakesPixelsFromAnotherDrawable) {
 
 TEST_F(PainterImagesTest, AreasTheServerCannotReadChangeNothing) {
   OwnedXImage image = MakeWithBlackAt(2, 2, kRed, 0, 0);
-  Pixmap pixmap = MakePixmap(form.get(), image.get());
-  Painter painter(form.get());
+  Pixmap pixmap = MakePixmap(display(), form->GetWindow(), image.get());
+  Painter painter(PaintTargetOf(form.get()));
   // Past the window's border and off the pixmap: the server answers BadMatch.
   OwnedXImage wide = MakeWithBlackAt(4, 4, kRed, 0, 0);
   painter.PutImageTransparent(158, 98, 4, 4, wide.get());
@@ -211,18 +215,15 @@ TEST_F(PainterImagesTest, AnUnmappedWindowCannotBeReadAndNothingBreaks) {
   XSync(display(), False);
 
   OwnedXImage image = MakeWithBlackAt(2, 2, kRed, 0, 0);
-  MyImage::ResetPixelFormat();
-  Painter painter(&hidden);
+  ResetPixelLayout();
+  Painter painter(PaintTargetOf(&hidden));
   EXPECT_EQ(painter.GetPixel(1, 1), kNoColor);
   painter.PutImageTransparent(1, 1, 2, 2, image.get());
   painter.PutImagePartTransparent(1, 1, 1, 1, image.get(), 1, 1);
   painter.CopyArea(1, 1, 4, 4, hidden.GetWindow(), 0, 0);
-  ProbePixelFormat(&hidden);
-  EXPECT_EQ(MyImage::probedDepth, 0);  // still to be found, by a later call
   EXPECT_EQ(XGetPixel(image.get(), 0, 0), 0u);
-
-  ProbePixelFormat(form.get());
-  EXPECT_EQ(MyImage::probedDepth, 24);
+  // The probe reads a pixmap of its own, so no window has to be readable for it.
+  EXPECT_EQ(CurrentPixelLayout().depth, 24);
 }
 
 }  // namespace

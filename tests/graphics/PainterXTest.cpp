@@ -18,7 +18,7 @@ class PainterTest : public CanvasFixture {
 };
 
 TEST_F(PainterTest, FillRectCoversOneColumnAndRowLessThanItsBox) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   ASSERT_TRUE(painter.IsValid());
   painter.FillRect(10, 10, 5, 5, 0, 0, kRed);
   ScreenArea area = Area(8, 8, 9, 9);
@@ -31,14 +31,14 @@ TEST_F(PainterTest, FillRectCoversOneColumnAndRowLessThanItsBox) {
 }
 
 TEST_F(PainterTest, FillRectOfWidthOrHeightOneFillsNothing) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.FillRect(30, 10, 1, 8, 0, 0, kRed);
   painter.FillRect(40, 10, 8, 1, 0, 0, kRed);
   EXPECT_EQ(Area(28, 8, 24, 12).CountOf(kRed), 0);
 }
 
 TEST_F(PainterTest, FillRectWithABorderOutlinesTheFilledArea) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.FillRect(10, 10, 6, 6, 1, kGreen, kRed);
   ScreenArea area = Area(10, 10, 6, 6);
   EXPECT_EQ(area.At(10, 10), kGreen);
@@ -48,7 +48,7 @@ TEST_F(PainterTest, FillRectWithABorderOutlinesTheFilledArea) {
 }
 
 TEST_F(PainterTest, DrawRectOutlinesExactlyItsBox) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.DrawRect(10, 10, 5, 5, 1, kRed);
   ScreenArea area = Area(9, 9, 7, 7);
   for (int y = 9; y < 16; ++y) {
@@ -61,7 +61,7 @@ TEST_F(PainterTest, DrawRectOutlinesExactlyItsBox) {
 }
 
 TEST_F(PainterTest, NoColorKeepsTheForegroundOfThePreviousPrimitive) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.FillRect(10, 10, 3, 3, 0, 0, kGreen);
   painter.DrawRect(20, 10, 3, 3, 1, kNoColor);
   painter.DrawLine(30, 10, 35, 10, 1, kNoColor);
@@ -72,7 +72,7 @@ TEST_F(PainterTest, NoColorKeepsTheForegroundOfThePreviousPrimitive) {
 }
 
 TEST_F(PainterTest, DashedLinesHaveGapsAndLeaveTheLineSolidAfterwards) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.DrawLine(10, 10, 60, 10, 1, 1, kRed);
   ScreenArea dashed = Area(10, 10, 51, 1);
   EXPECT_GT(dashed.CountOf(kRed), 10);
@@ -83,7 +83,7 @@ TEST_F(PainterTest, DashedLinesHaveGapsAndLeaveTheLineSolidAfterwards) {
 }
 
 TEST_F(PainterTest, AWideRectangleReturnsToOnePixelLines) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.DrawRect(10, 10, 20, 20, 3, kRed);
   EXPECT_EQ(PixelAt(form.get(), 11, 20), kRed);  // the wide outline reaches inside
   painter.DrawLine(50, 10, 50, 40, 1, kGreen);
@@ -94,14 +94,14 @@ TEST_F(PainterTest, AWideRectangleReturnsToOnePixelLines) {
 }
 
 TEST_F(PainterTest, PointsAreReadBack) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.DrawPoint(7, 9, 0x123456);
   EXPECT_EQ(painter.GetPixel(7, 9), 0x123456);
   EXPECT_EQ(painter.GetPixel(8, 9), kBack);
 }
 
 TEST_F(PainterTest, EllipsesAndPolygons) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   painter.FillEllipse(10, 10, 20, 20, 1, kGreen, kRed);
   EXPECT_EQ(PixelAt(form.get(), 20, 20), kRed);
   EXPECT_EQ(PixelAt(form.get(), 10, 10), kBack);  // the box's corner lies outside the curve
@@ -115,7 +115,7 @@ TEST_F(PainterTest, EllipsesAndPolygons) {
 }
 
 TEST_F(PainterTest, OpenOutlinesDoNotReturnToTheFirstPoint) {
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   XPoint corner[] = {{10, 60}, {40, 60}, {40, 90}};
   painter.DrawLines(corner, 3, 1, kRed);
   EXPECT_EQ(PixelAt(form.get(), 25, 60), kRed);
@@ -126,18 +126,18 @@ TEST_F(PainterTest, OpenOutlinesDoNotReturnToTheFirstPoint) {
 TEST_F(PainterTest, WithoutAFormThereIsNoContextAndNothingHappens) {
   form.reset();  // no form is registered any more
   LogCapture log;
-  Painter painter(nullptr);
+  Painter painter(PaintTargetOf(nullptr));
   EXPECT_FALSE(painter.IsValid());
   painter.FillRect(0, 0, 10, 10, 1, kRed, kRed);
-  painter.DrawTextBox(0, 0, 50, 20, "text", kRed, kGreen, 0);
+  painter.DrawTextBox(0, 0, 50, 20, "text", kRed, kGreen, TextAlign::Left);
   painter.PutImage(0, 0, nullptr);
   EXPECT_EQ(painter.GetPixel(0, 0), kNoColor);
   EXPECT_EQ(log.Text(), "Errore nella creazione del GC\n");
 }
 
 TEST_F(PainterTest, ANullFormMeansTheFirstForm) {
-  Painter painter(nullptr);
-  EXPECT_EQ(painter.GetForm(), form.get());
+  Painter painter(PaintTargetOf(nullptr));
+  EXPECT_EQ(painter.GetTarget().drawable, form->GetWindow());
   painter.DrawPoint(3, 3, kRed);
   EXPECT_EQ(PixelAt(form.get(), 3, 3), kRed);
 }

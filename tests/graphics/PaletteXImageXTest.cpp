@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "app/Application.h"
+#include "game/images/TitleImages.h"
 #include "graphics/XImageFactory.h"
-#include "graphics/images/TitleImages.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ class PaletteXImageTest : public CanvasFixture {
 
   void ExpectSameImage(const unsigned char* data, int w, int h) {
     std::unique_ptr<unsigned char[]> rgb = DecodePaletteImage(w, h, data);
-    OwnedXImage viaTriples(MakeXImage(form.get(), rgb.get(), w, h));
-    OwnedXImage direct(MakePaletteXImage(form.get(), data, w, h));
+    OwnedXImage viaTriples(MakeXImage(display(), rgb.get(), w, h));
+    OwnedXImage direct(MakePaletteXImage(display(), data, w, h));
     ASSERT_TRUE(viaTriples);
     ASSERT_TRUE(direct);
     EXPECT_EQ(direct->width, viaTriples->width);
@@ -50,7 +50,7 @@ TEST_F(PaletteXImageTest, AnOddWidthKeepsItsLastColumn) {
 }
 
 TEST_F(PaletteXImageTest, NoDataGivesNoImage) {
-  EXPECT_EQ(MakePaletteXImage(form.get(), nullptr, 4, 4), nullptr);
+  EXPECT_EQ(MakePaletteXImage(display(), nullptr, 4, 4), nullptr);
 }
 
 }  // namespace

@@ -12,20 +12,20 @@
 #include <string>
 
 #include "graphics/PixelFormatProbe.h"
-#include "widgets/MyImage.h"
+#include "graphics/PixelLayout.h"
 
 namespace {
 
 class PixelFormatProbeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    MyImage::ResetPixelFormat();
+    ResetPixelLayout();
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     ASSERT_NE(mkdtemp(scratch), nullptr);
     ASSERT_EQ(chdir(scratch), 0);
   }
   void TearDown() override {
-    MyImage::ResetPixelFormat();
+    ResetPixelLayout();
     std::remove("log.txt");
     EXPECT_EQ(chdir(previous), 0);
     rmdir(scratch);
@@ -56,11 +56,11 @@ TEST_F(PixelFormatProbeTest, TheExpectedLayoutIsTakenSilently) {
   unsigned char bytes[] = {0x76, 0x3B, 0xCF, 0x00};
   AdoptProbedPixel(Pixel(bytes));
   EXPECT_EQ(Logged(), "");
-  EXPECT_EQ(MyImage::probedDepth, 24);
-  EXPECT_EQ(MyImage::probedBitsPerPixel, 32);
-  EXPECT_EQ(MyImage::ixRosso, 2);
-  EXPECT_EQ(MyImage::ixVerde, 1);
-  EXPECT_EQ(MyImage::ixBlu, 0);
+  EXPECT_EQ(CurrentPixelLayout().depth, 24);
+  EXPECT_EQ(CurrentPixelLayout().bitsPerPixel, 32);
+  EXPECT_EQ(CurrentPixelLayout().red, 2);
+  EXPECT_EQ(CurrentPixelLayout().green, 1);
+  EXPECT_EQ(CurrentPixelLayout().blue, 0);
 }
 
 TEST_F(PixelFormatProbeTest, PackedPixelsAreSearchedOnlyInTheirOwnBytes) {
@@ -72,10 +72,10 @@ TEST_F(PixelFormatProbeTest, PackedPixelsAreSearchedOnlyInTheirOwnBytes) {
             "WARNING img->bits_per_pixel: 24\n"
             "WARNING MyImage::ixRosso: 0\n"
             "WARNING MyImage::ixBlu: 2\n");
-  EXPECT_EQ(MyImage::ixRosso, 0);  // byte 3 lies beyond the pixel
-  EXPECT_EQ(MyImage::ixBlu, 2);
-  EXPECT_EQ(MyImage::pixelSample[2], 0x76);
-  EXPECT_EQ(MyImage::pixelSample[3], 0);
+  EXPECT_EQ(CurrentPixelLayout().red, 0);  // byte 3 lies beyond the pixel
+  EXPECT_EQ(CurrentPixelLayout().blue, 2);
+  EXPECT_EQ(CurrentPixelLayout().sample[2], 0x76);
+  EXPECT_EQ(CurrentPixelLayout().sample[3], 0);
 }
 
 TEST_F(PixelFormatProbeTest, AColourNotFoundReportsAllThreeIndices) {
@@ -107,11 +107,11 @@ TEST_F(PixelFormatProbeTest, EveryUnexpectedParameterIsNamedInOrder) {
             "WARNING img->bitmap_bit_order: 1\n"
             "WARNING img->byte_order: 1\n");
   // Used as found all the same.
-  EXPECT_EQ(MyImage::probedFormat, XYPixmap);
-  EXPECT_EQ(MyImage::probedXOffset, 3);
-  EXPECT_EQ(MyImage::probedBitmapPad, 8);
-  EXPECT_EQ(MyImage::probedDepth, 30);
-  EXPECT_EQ(MyImage::probedBitOrder, MSBFirst);
+  EXPECT_EQ(CurrentPixelLayout().format, XYPixmap);
+  EXPECT_EQ(CurrentPixelLayout().xoffset, 3);
+  EXPECT_EQ(CurrentPixelLayout().bitmapPad, 8);
+  EXPECT_EQ(CurrentPixelLayout().depth, 30);
+  EXPECT_EQ(CurrentPixelLayout().bitOrder, MSBFirst);
 }
 
 }  // namespace

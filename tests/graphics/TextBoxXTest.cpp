@@ -25,7 +25,7 @@ class TextBoxTest : public CanvasFixture {
   }
   // The text alone on one line whose box top is y, at x: the picture each line should match.
   void DrawReference(Painter& painter, int x, int y, const std::string& text) {
-    painter.DrawTextBox(x, y, 0, line, text, kInk, kNoColor, 0);
+    painter.DrawTextBox(x, y, 0, line, text, kInk, kNoColor, TextAlign::Left);
   }
 
   XFontStruct* font = nullptr;
@@ -34,14 +34,14 @@ class TextBoxTest : public CanvasFixture {
 
 TEST_F(TextBoxTest, TheSharedFontIsTheFormsDefaultPattern) {
   EXPECT_EQ(form->GetFont().GetName(), "-*-*-Medium-R-Normal--14-*");
-  Painter painter(form.get());
+  Painter painter(PaintTargetOf(form.get()));
   EXPECT_EQ(painter.LineHeight(), font->ascent + 1);
   EXPECT_EQ(painter.CharWidth(), Width("M"));
 }
 
 TEST_F(TextBoxTest, ASingleLineSitsOnTheCentredBaseline) {
-  Painter painter(form.get());
-  painter.DrawTextBox(10, 10, 100, 25, "H", kInk, kNoColor, 0);
+  Painter painter(PaintTargetOf(form.get()));
+  painter.DrawTextBox(10, 10, 100, 25, "H", kInk, kNoColor, TextAlign::Left);
   int direction, ascent, descent;
   XCharStruct ink;
   XTextExtents(font, "H", 1, &direction, &ascent, &descent, &ink);
@@ -61,8 +61,8 @@ TEST_F(TextBoxTest, ASingleLineSitsOnTheCentredBaseline) {
 
 TEST_F(TextBoxTest, HelloWorldWrapsIntoTwoLeftAlignedLines) {
   int w = (Width("Hello") + Width("Hello world")) / 2;
-  Painter painter(form.get());
-  painter.DrawTextBox(10, 10, w, 3 * line, "Hello world", kInk, kNoColor, 2);
+  Painter painter(PaintTargetOf(form.get()));
+  painter.DrawTextBox(10, 10, w, 3 * line, "Hello world", kInk, kNoColor, TextAlign::Center);
   DrawReference(painter, 150, 10, "Hello");
   DrawReference(painter, 150, 10 + line, "world");
   ScreenArea boxed = Area(10, 10, w, 2 * line);
@@ -72,8 +72,8 @@ TEST_F(TextBoxTest, HelloWorldWrapsIntoTwoLeftAlignedLines) {
 }
 
 TEST_F(TextBoxTest, EmptyLinesVanish) {
-  Painter painter(form.get());
-  painter.DrawTextBox(10, 10, 100, 3 * line, "A\n\nB", kInk, kNoColor, 0);
+  Painter painter(PaintTargetOf(form.get()));
+  painter.DrawTextBox(10, 10, 100, 3 * line, "A\n\nB", kInk, kNoColor, TextAlign::Left);
   DrawReference(painter, 150, 10, "A");
   DrawReference(painter, 150, 10 + line, "B");
   EXPECT_EQ(Area(10, 10, 100, 3 * line).Pixels(), Area(150, 10, 100, 3 * line).Pixels());
@@ -81,31 +81,31 @@ TEST_F(TextBoxTest, EmptyLinesVanish) {
 
 TEST_F(TextBoxTest, AWordWiderThanTheBoxIsBrokenInside) {
   int w = Width("MMM") + Width("M") / 2;
-  Painter painter(form.get());
-  painter.DrawTextBox(10, 10, w, 3 * line, "MMMMM", kInk, kNoColor, 0);
+  Painter painter(PaintTargetOf(form.get()));
+  painter.DrawTextBox(10, 10, w, 3 * line, "MMMMM", kInk, kNoColor, TextAlign::Left);
   DrawReference(painter, 150, 10, "MMM");
   DrawReference(painter, 150, 10 + line, "MM");
   EXPECT_EQ(Area(10, 10, 60, 3 * line).Pixels(), Area(150, 10, 60, 3 * line).Pixels());
 }
 
 TEST_F(TextBoxTest, BoxesOfNineOrFewerPixelsDrawNothing) {
-  Painter painter(form.get());
-  painter.DrawTextBox(10, 10, 100, 9, "Hidden", kInk, kPaper, 0);
-  painter.DrawTextBox(10, 30, 0, 9, "Hidden", kInk, kPaper, 0);
+  Painter painter(PaintTargetOf(form.get()));
+  painter.DrawTextBox(10, 10, 100, 9, "Hidden", kInk, kPaper, TextAlign::Left);
+  painter.DrawTextBox(10, 30, 0, 9, "Hidden", kInk, kPaper, TextAlign::Left);
   EXPECT_EQ(Area(0, 0, 130, 50).CountOf(kBack), 130 * 50);
 }
 
 TEST_F(TextBoxTest, WithoutAWidthCentringStartsAtX) {
-  Painter painter(form.get());
-  painter.DrawTextBox(10, 10, 0, line, "Abc", kInk, kPaper, 2);
+  Painter painter(PaintTargetOf(form.get()));
+  painter.DrawTextBox(10, 10, 0, line, "Abc", kInk, kPaper, TextAlign::Center);
   DrawReference(painter, 150, 10, "Abc");
   EXPECT_EQ(Area(10, 10, 60, line).Pixels(), Area(150, 10, 60, line).Pixels());
   EXPECT_EQ(Area(0, 0, 140, 40).CountOf(kPaper), 0);  // and no background without a width
 }
 
 TEST_F(TextBoxTest, TheBackgroundCoversTheWholeBox) {
-  Painter painter(form.get());
-  painter.DrawTextBox(10, 10, 40, 30, "", kInk, kPaper, 0);
+  Painter painter(PaintTargetOf(form.get()));
+  painter.DrawTextBox(10, 10, 40, 30, "", kInk, kPaper, TextAlign::Left);
   ScreenArea area = Area(9, 9, 42, 32);
   for (int y = 9; y < 41; ++y) {
     for (int x = 9; x < 51; ++x) {

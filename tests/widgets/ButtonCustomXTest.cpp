@@ -185,7 +185,7 @@ TEST_F(ButtonCustomTest, WithoutAnyBackgroundTheFaceIsNeutralGrey) {
   plain.Create();
   WaitUntilMapped(&plain);
   {
-    Painter painter(&plain);
+    Painter painter(PaintTargetOf(&plain));
     painter.FillRect(10, 10, 101, 31, 0, 0, 0xFF0000);
   }
   ButtonCustom grey(&plain, "");
@@ -200,7 +200,7 @@ TEST_F(ButtonCustomTest, ImagesAreCentredAloneAndPutLeftBesideACaption) {
   const int side = 10;
   std::vector<unsigned char> green(side * side * 3, 0);
   for (int i = 0; i < side * side; ++i) green[i * 3 + 1] = 0xFF;
-  OwnedXImage picture(MakeXImage(button.get(), green.data(), side, side));
+  OwnedXImage picture(MakeXImage(display(), green.data(), side, side));
   ASSERT_NE(picture, nullptr);
 
   button->SetText("");

@@ -47,7 +47,7 @@ class CellControlTest : public XServerFixture {
   }
 
   void Mark(int x, int y) {
-    Painter painter(form.get());
+    Painter painter(PaintTargetOf(form.get()));
     painter.DrawPoint(x, y, kMarker);
   }
 
@@ -83,7 +83,7 @@ TEST_F(CellControlTest, CaptionIsCentredAndAlignmentMovesIt) {
   EXPECT_NEAR(text.CenterX2(), 2 * 10 + 59, 4);
   EXPECT_NEAR(text.CenterY2(), 2 * 10 + 39, 8);
 
-  cell->SetTextAlign(0);
+  cell->SetTextAlign(TextAlign::Left);
   PixelBounds left = PixelRegion(display(), form->GetWindow(), 10, 10, 60, 40).BoundsOf(kBlack);
   ASSERT_FALSE(left.Empty());
   EXPECT_LT(left.left, text.left);
@@ -96,7 +96,7 @@ TEST_F(CellControlTest, UnchangedValuesRepaintNothing) {
   cell->SetText("5");
   cell->SetBorder(true);
   cell->SetTextColor(kBlack);
-  cell->SetTextAlign(2);
+  cell->SetTextAlign(TextAlign::Center);
   EXPECT_EQ(PixelAt(form.get(), 14, 14), kMarker);
 
   cell->SetText("6");

@@ -147,7 +147,7 @@ TEST_F(MyImageTest, NothingIsPaintedWhileAFormLoads) {
 
 TEST_F(MyImageTest, AnOwnersImageIsShownAndLeftToTheOwner) {
   const unsigned char rgb[] = {0x12, 0x34, 0x56};
-  OwnedXImage owned(MakeXImage(form.get(), rgb, 1, 1));
+  OwnedXImage owned(MakeXImage(display(), rgb, 1, 1));
   {
     MyImage image(form.get(), palette.data(), 4, 2);
     image.SetPosition(10, 10);

@@ -1,7 +1,7 @@
 // The two title pictures are generated data; these tests read them back with a reader of
 // their own and check what a person would notice first: size, colours, the frame, that the
 // word sits in the middle, and that the picture is the right way up.
-#include "graphics/images/TitleImages.h"
+#include "game/images/TitleImages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,39 @@
+// A dialog window that blocks its owner form while it is open. No dialog runs a loop of its
+// own: constructing one disables the owner and makes the dialog the owner's modal child, and
+// the owner is let go again when the dialog is confirmed closed or destroyed, unless another
+// dialog has blocked it since. The owner is the dialog's parent and is looked up again by id,
+// so a dialog may outlive it. The creator owns the dialog; the owner is never owned.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/HandlerForm.h"
+
+class Application;
+
+class ModalDialog : public HandlerForm {
+ public:
+  ~ModalDialog() override;
+
+  // Lets the owner go (the OnClosing of every dialog); true.
+  bool ConfirmClose() override;
+
+  // The owner while it exists; null without one or once it has been destroyed.
+  Form* GetOwner() const;
+  // Enables the owner again and clears its modal child, if no other dialog blocks it now.
+  void ReleaseOwner();
+
+ protected:
+  // A dialog of app, or of the owner's application when app is null, that blocks owner (which
+  // may be null).
+  ModalDialog(Form* owner, Application* app = nullptr);
+
+  // Moves the dialog so that its current size is centred on the owner, or on the screen when
+  // there is no owner.
+  void CenterOnOwner();
+  // Ends the dialog as an answer does: lets the owner go, destroys the window and runs Close.
+  void CloseDialog();
+
+ private:
+  std::uint32_t ownerId = 0;
+};

@@ -1,0 +1,86 @@
+#include "framework/HandlerForm.h"
+
+#include "framework/Child.h"
+
+namespace {
+
+HandlerForm* AsHandler(GUIElement* element) {
+  return dynamic_cast<HandlerForm*>(element);
+}
+
+void ForwardLoad(GUIElement* element, std::uint64_t) {
+  if (HandlerForm* form = AsHandler(element)) form->LoadControls();
+}
+
+bool ForwardClosing(GUIElement* element) {
+  HandlerForm* form = AsHandler(element);
+  return form == nullptr || form->ConfirmClose();
+}
+
+void ForwardClose(GUIElement* element) {
+  if (HandlerForm* form = AsHandler(element)) form->FormClosed();
+}
+
+void ForwardResize(GUIElement* element) {
+  if (HandlerForm* form = AsHandler(element)) form->FormResized();
+}
+
+bool ForwardKeyChar(GUIElement* element, char ch) {
+  HandlerForm* form = AsHandler(element);
+  return form == nullptr || form->FormKeyChar(ch);
+}
+
+void ForwardKeyDown(GUIElement* element, unsigned long keysym) {
+  if (HandlerForm* form = AsHandler(element)) form->FormKeyDown(keysym);
+}
+
+void ForwardKeyUp(GUIElement* element, unsigned long keysym) {
+  if (HandlerForm* form = AsHandler(element)) form->FormKeyUp(keysym);
+}
+
+void ForwardMouseDown(GUIElement* element, std::uint64_t, Point) {
+  if (HandlerForm* form = AsHandler(element)) form->FormMouseDown();
+}
+
+void ForwardMouseUp(GUIElement* element, std::uint64_t, Point) {
+  if (HandlerForm* form = AsHandler(element)) form->FormMouseUp();
+}
+
+}  // namespace
+
+HandlerForm::HandlerForm(bool isDialog) : Form(nullptr, isDialog) {
+  SetOnLoad(ForwardLoad);
+  SetOnClosing(ForwardClosing);
+  SetOnClose(ForwardClose);
+  SetOnResize(ForwardResize);
+  SetOnKeyChar(ForwardKeyChar);
+  SetOnKeyDown(ForwardKeyDown);
+  SetOnKeyUp(ForwardKeyUp);
+  SetOnMouseDown(ForwardMouseDown);
+  SetOnMouseUp(ForwardMouseUp);
+}
+
+void HandlerForm::LoadControls() {}
+bool HandlerForm::ConfirmClose() {
+  return true;
+}
+void HandlerForm::FormClosed() {}
+void HandlerForm::FormResized() {}
+bool HandlerForm::FormKeyChar(char) {
+  return true;
+}
+void HandlerForm::FormKeyDown(unsigned long) {}
+void HandlerForm::FormKeyUp(unsigned long) {}
+void HandlerForm::FormMouseDown() {}
+void HandlerForm::FormMouseUp() {}
+void HandlerForm::CommandClicked(GUIElement*) {}
+void HandlerForm::ChildMouseDown(GUIElement*) {}
+
+void HandlerForm::ForwardCommand(GUIElement* sender) {
+  if (HandlerForm* form = AsHandler(FindForm(sender))) form->CommandClicked(sender);
+}
+
+void HandlerForm::ForwardChildMouseDown(GUIElement* sender, std::uint64_t, Point) {
+  if (sender == nullptr || !sender->IsChild()) return;
+  if (HandlerForm* form = AsHandler(FindForm(sender))) form->ChildMouseDown(sender);
+}

@@ -1,0 +1,17 @@
+#include "util/IdleClock.h"
+
+namespace {
+int idleMilliseconds = 0;
+}
+
+int IdleMilliseconds() {
+  return idleMilliseconds;
+}
+
+void AdvanceIdleMilliseconds(int ms) {
+  idleMilliseconds = (idleMilliseconds + ms) % 1000;
+}
+
+void ResetIdleMilliseconds() {
+  idleMilliseconds = 0;
+}

@@ -1,0 +1,67 @@
+#include "widgets/Widget.h"
+
+#include "app/Application.h"
+#include "framework/Form.h"
+
+void Widget::SetSize(int w, int h) {
+  ReplaceBox(x, y, w, h);
+}
+
+void Widget::SetPosition(int newX, int newY) {
+  ReplaceBox(newX, newY, width, height);
+}
+
+void Widget::Show() {
+  Child::Show();
+  Paint();
+}
+
+void Widget::ShowAndMap() {
+  Show();
+}
+
+void Widget::Hide() {
+  if (!created) return;
+  Erase();
+  Child::Hide();
+  created = false;
+}
+
+void Widget::Create() {
+  if (created) return;
+  AssignIdIfMissing();
+  created = true;
+  visible = true;
+}
+
+bool Widget::CanPaint() {
+  if (Application::IsLoading() || !created) return false;
+  return GetParentForm() != nullptr;
+}
+
+Painter Widget::FormPainter() const {
+  Form* form = GetParentForm();
+  return Painter(form != nullptr ? PaintTargetOf(form) : PaintTarget{});
+}
+
+Rect Widget::FormBox() const {
+  Point at = GetAbsolutePosition();
+  return {at.x, at.y, width, height};
+}
+
+void Widget::RepaintIfCreated() {
+  if (created) Paint();
+}
+
+void Widget::Erase() {
+  if (GetParentForm() == nullptr) return;
+  Painter painter = FormPainter();
+  Rect box = FormBox();
+  // FillRect leaves out its last column and row; one more of each covers the whole box, so a
+  // moved or hidden widget leaves none of its edges behind.
+  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, EraseColor());
+}
+
+Color Widget::EraseColor() const {
+  return BackColorFrom(Backdrop::Container);
+}
