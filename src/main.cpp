@@ -2,9 +2,17 @@
 //
 // Start here. The entry point clears the last run's log, opens the display through the
 // Application (app/), builds the main window FormMain (game/), and runs the one event loop
-// (app/EventLoop) until the player confirms leaving. Everything on screen is a GUIElement
-// (framework/) drawn through a Painter (graphics/); the buttons and dialogs live in widgets/
-// and dialogs/.
+// (app/EventLoop) until the player confirms leaving.
+//
+// The layers read bottom-up, each a folder that includes only the ones below it:
+//   util/       text, date, file helpers and the log; no X
+//   graphics/   the Painter, the only code that draws, on any display and drawable it is given
+//   app/, framework/   the Application with its registries and event loop; the elements:
+//               GUIElement, Child, Form, Timer
+//   widgets/    what draws itself in a form: Widget and the buttons, cells, pictures, panels
+//   dialogs/    windows that block their owner: ModalDialog, the message box, the About window
+//   game/       the puzzle rules, the main window, the sound player and the pictures
+//   main.cpp    this file
 #include <cassert>
 #include <memory>
 #include <string>

@@ -173,6 +173,19 @@ TEST_F(EventLoopTest, TabGivesTheFocusToTheNextFocusableChildAndWraps) {
   EXPECT_EQ(std::count(log.begin(), log.end(), "form.KeyChar:9"), 1);
 }
 
+TEST_F(EventLoopTest, TabPassesOverHiddenAndDisabledChildren) {
+  RecordingChild* hidden = AddChild("hidden", 200, 10, 20, 20);
+  RecordingChild* disabled = AddChild("disabled", 230, 10, 20, 20);
+  hidden->Hide();
+  disabled->SetEnabled(false);
+  Application::SetFocusedElement(right);
+  TypeKey(XK_Tab);
+  Settle();
+  EXPECT_EQ(Application::FocusedElement(), left);  // wrapped round past both
+  EXPECT_EQ(std::count(log.begin(), log.end(), "hidden.GotFocus"), 0);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "disabled.GotFocus"), 0);
+}
+
 TEST_F(EventLoopTest, TabOnANonFocusableElementIsAnOrdinaryKey) {
   left->SetFocusable(false);
   Application::SetFocusedElement(left);

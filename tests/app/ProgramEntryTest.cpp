@@ -5,24 +5,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/TempDirectory.h"
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 TEST(ProgramEntry, WithoutADisplayItLogsTheFailureCreatesNoWindowAndExitsWithOne) {
-  char pattern[] = "/tmp/tessarin-entry-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string dir = pattern;
-  { std::ofstream(dir + "/log.txt") << "a line from an earlier run\n"; }
+  TempDirectory folder;
+  const std::string dir = folder.Path();
+  WriteFileText(folder.File("log.txt"), "a line from an earlier run\n");
 
   pid_t child = fork();
   ASSERT_GE(child, 0);
@@ -38,10 +30,8 @@ TEST(ProgramEntry, WithoutADisplayItLogsTheFailureCreatesNoWindowAndExitsWithOne
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);
-  EXPECT_EQ(ReadFile(dir + "/log.txt"), "XOpenDisplay(0) failed.\n");
-  EXPECT_EQ(ReadFile(dir + "/stdout.txt"), "XOpenDisplay(0) failed.\n");
-  std::string cleanup = "rm -rf " + dir;
-  EXPECT_EQ(std::system(cleanup.c_str()), 0);
+  EXPECT_EQ(FileText(folder.File("log.txt")), "XOpenDisplay(0) failed.\n");
+  EXPECT_EQ(FileText(folder.File("stdout.txt")), "XOpenDisplay(0) failed.\n");
 }
 
 }  // namespace

@@ -1,13 +1,9 @@
 // Hit testing, child collection and unregistering in the process-wide registries.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <fstream>
-#include <sstream>
 
 #include "app/Application.h"
 #include "support/RecordingElements.h"
+#include "support/TempDirectory.h"
 
 namespace {
 
@@ -23,28 +19,11 @@ class Container : public RecordingChild {
 
 class RegistryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Application::ResetProcessState();
-    char pattern[] = "/tmp/tessarin-registry-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-    ASSERT_NE(getcwd(oldDir, sizeof oldDir), nullptr);
-    ASSERT_EQ(chdir(dir.c_str()), 0);
-  }
-  void TearDown() override {
-    Application::ResetProcessState();
-    ASSERT_EQ(chdir(oldDir), 0);
-    std::string command = "rm -rf " + dir;
-    ASSERT_EQ(std::system(command.c_str()), 0);
-  }
-  std::string LogText() {
-    std::ifstream file("log.txt");
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
-  std::string dir;
-  char oldDir[4096];
+  void SetUp() override { Application::ResetProcessState(); }
+  void TearDown() override { Application::ResetProcessState(); }
+  std::string LogText() const { return log.Text(); }
+
+  LogCapture log;
 };
 
 RecordingChild* MakeChild(GUIElement* parent, int x, int y, int w, int h) {

@@ -18,6 +18,7 @@
 #include "game/PuzzleRules.h"
 #include "graphics/Painter.h"
 #include "support/StandInPrograms.h"
+#include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
 #include "widgets/CellControl.h"
@@ -98,7 +99,7 @@ class FormMainXTest : public XServerFixture {
     programs.Add("aplay");
     programs.Add("firefox");
     programs.Add("thunderbird");
-    insideWorkFolder = std::make_unique<ScopedWorkingDirectory>(workFolder.Path());
+    insideWorkFolder = std::make_unique<WorkingDirectoryScope>(workFolder.Path());
     form = std::make_unique<FormMain>(app.get(), "Tessarin test");
     WaitUntilMapped(form.get());
   }
@@ -154,9 +155,9 @@ class FormMainXTest : public XServerFixture {
     return PixelAt(form.get(), corner.x + 3, corner.y + 3) == kMarker;
   }
 
-  TempDir workFolder;
+  TempDirectory workFolder;
   StandInPrograms programs;
-  std::unique_ptr<ScopedWorkingDirectory> insideWorkFolder;
+  std::unique_ptr<WorkingDirectoryScope> insideWorkFolder;
   std::unique_ptr<FormMain> form;
 };
 

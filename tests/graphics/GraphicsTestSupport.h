@@ -17,6 +17,7 @@
 
 #include "framework/Form.h"
 #include "graphics/Color.h"
+#include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
 
 // A bare form at a given place; tests keep their forms apart so none covers another.
@@ -65,7 +66,6 @@ class ScreenArea {
   std::vector<Color> pixels;
 };
 
-// Runs the test body in a scratch folder so that log.txt holds only what it logged.
 // A test fixture with one mapped canvas form, opened by the test's SetUp at its own place.
 class CanvasFixture : public XServerFixture {
  protected:
@@ -83,25 +83,4 @@ class CanvasFixture : public XServerFixture {
   }
 
   std::unique_ptr<CanvasForm> form;
-};
-
-class LogCapture {
- public:
-  LogCapture() {
-    if (getcwd(previous, sizeof previous) == nullptr) previous[0] = '\0';
-    EXPECT_EQ(chdir(dir.Path().c_str()), 0);
-  }
-  ~LogCapture() {
-    if (previous[0] != '\0' && chdir(previous) != 0) ADD_FAILURE() << "cannot return to cwd";
-  }
-  std::string Text() const {
-    std::ifstream file(dir.File("log.txt"));
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
-
- private:
-  TempDir dir;
-  char previous[4096];
 };

@@ -2,13 +2,9 @@
 // match.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <fstream>
-#include <sstream>
-
 #include "graphics/MyFont.h"
 #include "support/RecordingElements.h"
+#include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
 
 namespace {
@@ -34,19 +30,10 @@ TEST_F(MyFontTest, TheDefaultPatternLoadsAndItsSizeIsTheAscent) {
 }
 
 TEST_F(MyFontTest, AnUnmatchedPatternIsLoggedAndFallsBackToTheFixedFont) {
-  TempDir dir;
-  char previous[4096];
-  ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-  ASSERT_EQ(chdir(dir.Path().c_str()), 0);
-
+  LogCapture log;
   MyFont font("nosuchfoundry-nosuchfamily", 14);
   XFontStruct* loaded = font.GetFontStruct(display());
-
-  std::ifstream log("log.txt");
-  std::stringstream text;
-  text << log.rdbuf();
-  ASSERT_EQ(chdir(previous), 0);
-  EXPECT_EQ(text.str(), "XLoadQueryFont failed\n");
+  EXPECT_EQ(log.Text(), "XLoadQueryFont failed\n");
   ASSERT_NE(loaded, nullptr);
   EXPECT_TRUE(font.IsLoaded());
   EXPECT_GT(loaded->ascent, 0);

@@ -142,4 +142,37 @@ TEST_F(PainterTest, ANullFormMeansTheFirstForm) {
   EXPECT_EQ(PixelAt(form.get(), 3, 3), kRed);
 }
 
+// The drawing layer needs no form: any drawable of the display will do, and the font is
+// whatever the caller hands over.
+class PainterOnPixmapTest : public XServerFixture {};
+
+TEST_F(PainterOnPixmapTest, DrawsOnAPlainPixmapWithoutAnyForm) {
+  ASSERT_TRUE(Application::Forms().empty());
+  Window root = DefaultRootWindow(display());
+  Pixmap pixmap = XCreatePixmap(display(), root, 40, 30, DefaultDepth(display(), 0));
+  XFontStruct* font = XLoadQueryFont(display(), "fixed");
+  ASSERT_NE(font, nullptr);
+  {
+    Painter painter(PaintTarget{display(), pixmap, font});
+    ASSERT_TRUE(painter.IsValid());
+    painter.FillRect(0, 0, 41, 31, 0, 0, kBack);
+    painter.DrawBevel(2, 2, 10, 8, {kRed, kGreen});
+    painter.DrawTextBox(14, 2, 26, 20, "W", kRed, kNoColor, TextAlign::Left);
+  }
+  ScreenArea area(display(), pixmap, 0, 0, 40, 30);
+  ASSERT_TRUE(area.Valid());
+  EXPECT_EQ(area.At(2, 2), kRed);     // top and left edges take the first colour
+  EXPECT_EQ(area.At(6, 9), kGreen);   // bottom and right edges the second...
+  EXPECT_EQ(area.At(11, 2), kGreen);  // ...which also wins both far corners
+  EXPECT_EQ(area.At(2, 9), kGreen);
+  EXPECT_EQ(area.At(6, 5), kBack);  // the inside stays as it was
+  int ink = 0;
+  for (int y = 2; y < 22; ++y) {
+    for (int x = 14; x < 40; ++x) ink += area.At(x, y) == kRed ? 1 : 0;
+  }
+  EXPECT_GT(ink, 0);  // the text went into the pixmap in the handed-over font
+  XFreeFont(display(), font);
+  XFreePixmap(display(), pixmap);
+}
+
 }  // namespace

@@ -13,29 +13,15 @@
 
 #include "graphics/PixelFormatProbe.h"
 #include "graphics/PixelLayout.h"
+#include "support/TempDirectory.h"
 
 namespace {
 
 class PixelFormatProbeTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetPixelLayout();
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_NE(mkdtemp(scratch), nullptr);
-    ASSERT_EQ(chdir(scratch), 0);
-  }
-  void TearDown() override {
-    ResetPixelLayout();
-    std::remove("log.txt");
-    EXPECT_EQ(chdir(previous), 0);
-    rmdir(scratch);
-  }
-  static std::string Logged() {
-    std::ifstream file("log.txt");
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
+  void SetUp() override { ResetPixelLayout(); }
+  void TearDown() override { ResetPixelLayout(); }
+  std::string Logged() const { return log.Text(); }
   // A 1 x 1 pixel as the expected server reports it, holding the given bytes.
   XImage Pixel(unsigned char* bytes) {
     XImage image{};
@@ -48,8 +34,7 @@ class PixelFormatProbeTest : public ::testing::Test {
     return image;
   }
 
-  char previous[4096];
-  char scratch[32] = "/tmp/tessarin-probe-XXXXXX";
+  LogCapture log;
 };
 
 TEST_F(PixelFormatProbeTest, TheExpectedLayoutIsTakenSilently) {

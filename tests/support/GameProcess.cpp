@@ -25,12 +25,10 @@ namespace {
 const char kMarkerName[] = "TESSARIN_E2E_RUN";
 const char* const kStandIns[] = {"aplay", "firefox", "thunderbird"};
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::stringstream content;
-  content << file.rdbuf();
-  return content.str();
+// The file's text, or nothing when there is no such file to read.
+std::optional<std::string> ReadIfPresent(const std::string& path) {
+  if (access(path.c_str(), R_OK) != 0) return std::nullopt;
+  return FileText(path);
 }
 
 struct ProcessEntry {
@@ -42,7 +40,7 @@ struct ProcessEntry {
 // /proc/N/stat is "pid (name) state ppid ..."; the name may itself hold blanks and brackets,
 // so the fields after it are found from the last closing bracket.
 std::optional<ProcessEntry> ReadProcessEntry(pid_t pid) {
-  const auto stat = ReadWholeFile("/proc/" + std::to_string(pid) + "/stat");
+  const auto stat = ReadIfPresent("/proc/" + std::to_string(pid) + "/stat");
   if (!stat) return std::nullopt;
   const std::size_t nameEnd = stat->rfind(')');
   if (nameEnd == std::string::npos) return std::nullopt;
@@ -68,7 +66,7 @@ std::vector<ProcessEntry> AllProcesses() {
 }
 
 bool EnvironmentHolds(pid_t pid, const std::string& entry) {
-  const auto environment = ReadWholeFile("/proc/" + std::to_string(pid) + "/environ");
+  const auto environment = ReadIfPresent("/proc/" + std::to_string(pid) + "/environ");
   if (!environment) return false;
   std::size_t start = 0;
   while (start < environment->size()) {
@@ -129,7 +127,7 @@ void GameProcess::WriteStandIn(const std::string& program) const {
 
 void GameProcess::CopyBeepFile(const std::string& sourceDir) const {
   mkdir(workDir.File("Data").c_str(), 0755);
-  const auto sound = ReadWholeFile(sourceDir + "/Data/beep.wav");
+  const auto sound = ReadIfPresent(sourceDir + "/Data/beep.wav");
   // The stand-in player never reads the file; the game only asks whether it exists.
   WriteWorkFile("Data/beep.wav", sound.value_or("a stand-in sound"));
 }
@@ -144,7 +142,7 @@ void GameProcess::WriteWorkFile(const std::string& name, const std::string& cont
 }
 
 std::optional<std::string> GameProcess::ReadWorkFile(const std::string& name) const {
-  return ReadWholeFile(WorkPath(name));
+  return ReadIfPresent(WorkPath(name));
 }
 
 std::string GameProcess::Marker() const {
@@ -211,7 +209,7 @@ void GameProcess::KillAndReap() {
 }
 
 std::vector<std::string> GameProcess::CallsOf(const std::string& program) const {
-  const auto calls = ReadWholeFile(toolDir.File(program + ".calls"));
+  const auto calls = ReadIfPresent(toolDir.File(program + ".calls"));
   return calls ? SplitLines(*calls) : std::vector<std::string>{};
 }
 
@@ -248,6 +246,6 @@ std::vector<pid_t> GameProcess::LiveProcessesOfThisRun() const {
 }
 
 std::string GameProcess::Output() const {
-  return "game stdout:\n" + ReadWholeFile(toolDir.File("game-stdout.txt")).value_or("") +
-         "game stderr:\n" + ReadWholeFile(toolDir.File("game-stderr.txt")).value_or("");
+  return "game stdout:\n" + ReadIfPresent(toolDir.File("game-stdout.txt")).value_or("") +
+         "game stderr:\n" + ReadIfPresent(toolDir.File("game-stderr.txt")).value_or("");
 }

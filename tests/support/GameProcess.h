@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
 
 class GameProcess {
@@ -57,8 +58,8 @@ class GameProcess {
   std::string Marker() const;
 
   std::string binary;
-  TempDir workDir;
-  TempDir toolDir;
+  TempDirectory workDir;
+  TempDirectory toolDir;
   pid_t pid = -1;
   std::optional<int> exitStatus;
 };

@@ -33,24 +33,14 @@ std::string StandInPrograms::RecordOf(const std::string& name) const {
 }
 
 std::string StandInPrograms::Recorded(const std::string& name) const {
-  return ReadWholeFile(RecordOf(name));
-}
-
-ScopedWorkingDirectory::ScopedWorkingDirectory(const std::string& path) {
-  char buffer[4096];
-  if (getcwd(buffer, sizeof buffer) != nullptr) saved = buffer;
-  if (chdir(path.c_str()) != 0) ADD_FAILURE() << "cannot enter " << path;
-}
-
-ScopedWorkingDirectory::~ScopedWorkingDirectory() {
-  if (!saved.empty() && chdir(saved.c_str()) != 0) ADD_FAILURE() << "cannot return to " << saved;
+  return FileText(RecordOf(name));
 }
 
 namespace {
 // The state letter and the parent pid from /proc/<pid>/stat; the command name in brackets
 // may hold blanks, so parsing starts after its closing bracket.
 bool ReadProcessState(const std::string& pid, char& state, long& parent) {
-  std::string stat = ReadWholeFile("/proc/" + pid + "/stat");
+  std::string stat = FileText("/proc/" + pid + "/stat");
   std::size_t close = stat.rfind(')');
   if (close == std::string::npos) return false;
   std::istringstream rest(stat.substr(close + 1));
@@ -81,11 +71,4 @@ int CountChildren() {
 
 int CountZombieChildren() {
   return CountChildrenWhere([](char state) { return state == 'Z'; });
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
 
 class StandInPrograms {
@@ -23,26 +24,11 @@ class StandInPrograms {
   std::string Recorded(const std::string& name) const;
 
  private:
-  TempDir folder;
+  TempDirectory folder;
   std::string savedPath;
-};
-
-// Changes the working directory for the object's life.
-class ScopedWorkingDirectory {
- public:
-  explicit ScopedWorkingDirectory(const std::string& path);
-  ~ScopedWorkingDirectory();
-  ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
-  ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
-
- private:
-  std::string saved;
 };
 
 // How many children this process has, running or ended but not yet reaped.
 int CountChildren();
 // How many children of this process have ended and wait, unreaped, as zombies.
 int CountZombieChildren();
-
-// Whole file as text; empty when it cannot be read.
-std::string ReadWholeFile(const std::string& path);

@@ -1,6 +1,7 @@
 // X-free test support for real files: a scratch folder under /tmp that is removed with its
-// contents when the object goes, and a scoped change of the working directory. Header-only,
-// because the support library is linked only into the X test binary.
+// contents when the object goes, a scoped change of the working directory, the one way tests
+// read and write whole files, and a capture of the log. Header-only, because the support
+// library is linked only into the X test binary.
 #pragma once
 
 #include <ftw.h>
@@ -68,3 +69,14 @@ inline std::string FileText(const std::string& path) {
 inline void WriteFileText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
+
+// Runs the rest of a test in a scratch folder, so that its log.txt holds only what the code
+// under test logged from then on.
+class LogCapture {
+ public:
+  std::string Text() const { return FileText(folder.File("log.txt")); }
+
+ private:
+  TempDirectory folder;
+  WorkingDirectoryScope inside{folder.Path()};
+};

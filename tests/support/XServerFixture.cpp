@@ -172,18 +172,3 @@ void XServerFixture::SendUserMessage(Form* form) {
   XSendEvent(display(), form->GetWindow(), False, NoEventMask, &event);
   XSync(display(), False);
 }
-
-TempDir::TempDir() {
-  char pattern[] = "/tmp/tessarin-test-XXXXXX";
-  const char* made = mkdtemp(pattern);
-  path = made != nullptr ? made : "/tmp";
-}
-
-TempDir::~TempDir() {
-  if (path.rfind("/tmp/tessarin-test-", 0) == 0) {
-    std::string command = "rm -rf '" + path + "'";
-    if (std::system(command.c_str()) != 0) {
-      // Leaving a scratch folder behind is harmless.
-    }
-  }
-}

@@ -51,15 +51,3 @@ class XServerFixture : public ::testing::Test {
 
   std::unique_ptr<Application> app;
 };
-
-// A scratch working directory for tests that write files; removed afterwards.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  const std::string& Path() const { return path; }
-  std::string File(const std::string& name) const { return path + "/" + name; }
-
- private:
-  std::string path;
-};
