@@ -1,17 +1,21 @@
 // X-free test support for real files: a scratch folder under /tmp that is removed with its
-// contents when the object goes, and a scoped change of the working directory. Header-only,
-// because the support library is linked only into the X test binary.
+// contents when the object goes, a scoped change of the working directory, and readers of a
+// file's text and a folder's names. Header-only, because the support library is linked only
+// into the X test binary.
 #pragma once
 
+#include <dirent.h>
 #include <ftw.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 class TempDirectory {
  public:
@@ -67,4 +71,18 @@ inline std::string FileText(const std::string& path) {
 
 inline void WriteFileText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
+}
+
+// The names in a folder, sorted, without "." and "..": what a write left behind.
+inline std::vector<std::string> FolderEntries(const std::string& path) {
+  std::vector<std::string> names;
+  if (DIR* folder = opendir(path.c_str())) {
+    while (const dirent* entry = readdir(folder)) {
+      const std::string name = entry->d_name;
+      if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(folder);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
