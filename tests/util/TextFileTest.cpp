@@ -83,17 +83,6 @@ TEST(TextFile, AFileThatCannotBeOpenedForWritingFailsAndTheNextSuccessClearsTheF
   EXPECT_FALSE(file.NotFound());
 }
 
-TEST(TextFile, ReplaceLinesSwapsInTheWholeNewFileAndLeavesNothingBeside) {
-  TempDirectory folder;
-  WriteFileText(folder.File("r.txt"), "old and longer\n");
-  TextFile file(folder.File("r.txt"));
-  EXPECT_TRUE(file.ReplaceLines({"one", "two"}));
-  EXPECT_EQ(FileText(folder.File("r.txt")), "one\ntwo\n");
-  EXPECT_EQ(FolderEntries(folder.Path()), (Lines{"r.txt"}));
-  EXPECT_TRUE(TextFile(folder.File("new.txt")).ReplaceLines({}));
-  EXPECT_EQ(FileText(folder.File("new.txt")), "");
-}
-
 TEST(TextFile, AReplacementThatCannotTakeThePlaceFailsAndCleansUp) {
   TempDirectory folder;
   ASSERT_EQ(mkdir(folder.File("busy").c_str(), 0700), 0);  // a folder where the file should go
@@ -101,9 +90,6 @@ TEST(TextFile, AReplacementThatCannotTakeThePlaceFailsAndCleansUp) {
   EXPECT_FALSE(blocked.ReplaceLines({"x"}));
   EXPECT_TRUE(blocked.Failed());
   EXPECT_EQ(FolderEntries(folder.Path()), (Lines{"busy"}));
-  TextFile nowhere(folder.File("no/such/folder.txt"));
-  EXPECT_FALSE(nowhere.ReplaceLines({"x"}));
-  EXPECT_TRUE(nowhere.NotFound());
 }
 
 }  // namespace
