@@ -9,7 +9,6 @@
 
 namespace {
 constexpr const char* kBeepFile = "Data/beep.wav";
-constexpr const char* kDataFolder = "Data";
 
 bool IsShellSafe(char c) {
   if (c >= 'a' && c <= 'z') return true;
@@ -54,9 +53,4 @@ bool RunProgram(const std::string& program, const std::string& arguments) {
 void Beep() {
   if (!FileExists(kBeepFile)) return;
   StartBackgroundOrRunHere(PlayBeep, kBeepFile, false);
-}
-
-std::string DataFolder() {
-  EnsureFolder(kDataFolder);
-  return kDataFolder;
 }

@@ -1,6 +1,6 @@
-// Starting external programs: command lines handed to the shell, the short beep, the data
-// folder, and background children that are reaped as soon as they end. The children table
-// is process-wide and owns nothing but pids; a SIGCHLD handler collects only the children
+// Starting external programs: command lines handed to the shell, the short beep, and
+// background children that are reaped as soon as they end. The children table is
+// process-wide and owns nothing but pids; a SIGCHLD handler collects only the children
 // started here, so statuses waited for by system() or by other code are never taken away.
 #pragma once
 
@@ -24,9 +24,6 @@ bool RunProgram(const std::string& program, const std::string& arguments);
 
 // Plays "Data/beep.wav" in a background child; silent when the file is missing.
 void Beep();
-
-// "Data", made (one level, mode 0777) when no such file or folder exists.
-std::string DataFolder();
 
 // Forks a child that runs body(arg) and ends with _exit(0); with ownProcessGroup the child
 // leads a new process group, so signalling -pid reaches everything it started. Returns the

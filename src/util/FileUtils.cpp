@@ -7,6 +7,10 @@
 
 #include "util/TextUtils.h"
 
+namespace {
+constexpr const char* kDataFolder = "Data";
+}
+
 bool FileExists(const std::string& path) {
   return access(path.c_str(), F_OK) == 0;
 }
@@ -44,4 +48,9 @@ std::string GetDirectory(const std::string& path) {
 std::string GetFileName(const std::string& path) {
   // The directory is measured on the unified path, which has the same length as the original.
   return path.substr(GetDirectory(path).size());
+}
+
+std::string DataFolder() {
+  EnsureFolder(kDataFolder);
+  return kDataFolder;
 }

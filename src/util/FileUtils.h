@@ -1,6 +1,6 @@
-// Process-wide helpers over the file system: existence tests, removal, folder creation and
-// the pieces of a path. Paths are used as given, so relative ones resolve against the
-// working directory. Nothing here throws; results report failure.
+// Process-wide helpers over the file system: existence tests, removal, folder creation, the
+// pieces of a path and the program's data folder. Paths are used as given, so relative ones resolve
+// against the working directory. Nothing here throws; results report failure.
 #pragma once
 
 #include <cstdint>
@@ -20,3 +20,6 @@ std::string WithTrailingSlash(const std::string& path);
 std::string GetDirectory(const std::string& path);
 // The path without what GetDirectory returns.
 std::string GetFileName(const std::string& path);
+// "Data" beside the working directory, made (one level, mode 0777) when no such file or
+// folder exists.
+std::string DataFolder();

@@ -21,6 +21,10 @@ class TextFile {
   bool WriteLines(const std::vector<std::string>& lines);
   // Adds the lines at the end, creating the file when missing.
   bool AppendLines(const std::vector<std::string>& lines);
+  // Writes the same bytes as WriteLines to a new file in the same folder and renames it over
+  // this one, so the path holds the old lines or all the new ones, never a part. On failure
+  // the old file is untouched and the new one removed.
+  bool ReplaceLines(const std::vector<std::string>& lines);
 
   bool Failed() const { return failed; }
   bool NotFound() const { return notFound; }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -47,19 +46,6 @@ TEST(ExternalPrograms, RunCommandAndRunProgramReportFailureAsTrue) {
   EXPECT_FALSE(RunCommand("true"));
   EXPECT_TRUE(RunCommand("exit 3"));
   EXPECT_TRUE(RunProgram("tessarin-no-such-program", "x"));
-}
-
-TEST(ExternalPrograms, DataFolderIsMadeOnceAndThenOnlyReturned) {
-  TempDirectory folder;
-  WorkingDirectoryScope inside(folder.Path());
-  ASSERT_TRUE(inside.Entered());
-  EXPECT_EQ(DataFolder(), "Data");
-  struct stat info {};
-  ASSERT_EQ(stat("Data", &info), 0);
-  EXPECT_TRUE(S_ISDIR(info.st_mode));
-  WriteFileText("Data/kept.txt", "x");
-  EXPECT_EQ(DataFolder(), "Data");
-  EXPECT_TRUE(FileExists("Data/kept.txt"));
 }
 
 std::set<pid_t> NewChildren(const std::set<pid_t>& before) {

@@ -1,18 +1,21 @@
 // X-free test support for real files: a scratch folder under /tmp that is removed with its
 // contents when the object goes, a scoped change of the working directory, the one way tests
-// read and write whole files, and a capture of the log. Header-only, because the support
-// library is linked only into the X test binary.
+// read and write whole files, a folder's names, and a capture of the log. Header-only, because
+// the support library is linked only into the X test binary.
 #pragma once
 
+#include <dirent.h>
 #include <ftw.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 class TempDirectory {
  public:
@@ -80,3 +83,17 @@ class LogCapture {
   TempDirectory folder;
   WorkingDirectoryScope inside{folder.Path()};
 };
+
+// The names in a folder, sorted, without "." and "..": what a write left behind.
+inline std::vector<std::string> FolderEntries(const std::string& path) {
+  std::vector<std::string> names;
+  if (DIR* folder = opendir(path.c_str())) {
+    while (const dirent* entry = readdir(folder)) {
+      const std::string name = entry->d_name;
+      if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(folder);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}

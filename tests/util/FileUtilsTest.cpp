@@ -54,4 +54,17 @@ TEST(FileUtils, DirectoryAndFileNameSplitAtTheLastSeparatorOfEitherKind) {
   EXPECT_EQ(GetFileName("dir/"), "");
 }
 
+TEST(FileUtils, DataFolderIsMadeOnceAndThenOnlyReturned) {
+  TempDirectory folder;
+  WorkingDirectoryScope inside(folder.Path());
+  ASSERT_TRUE(inside.Entered());
+  EXPECT_EQ(DataFolder(), "Data");
+  struct stat info {};
+  ASSERT_EQ(stat("Data", &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  WriteFileText("Data/kept.txt", "x");
+  EXPECT_EQ(DataFolder(), "Data");
+  EXPECT_TRUE(FileExists("Data/kept.txt"));
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 #include "util/TextFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -80,6 +81,15 @@ TEST(TextFile, AFileThatCannotBeOpenedForWritingFailsAndTheNextSuccessClearsTheF
   EXPECT_TRUE(file.WriteLines({"x"}));
   EXPECT_FALSE(file.Failed());
   EXPECT_FALSE(file.NotFound());
+}
+
+TEST(TextFile, AReplacementThatCannotTakeThePlaceFailsAndCleansUp) {
+  TempDirectory folder;
+  ASSERT_EQ(mkdir(folder.File("busy").c_str(), 0700), 0);  // a folder where the file should go
+  TextFile blocked(folder.File("busy"));
+  EXPECT_FALSE(blocked.ReplaceLines({"x"}));
+  EXPECT_TRUE(blocked.Failed());
+  EXPECT_EQ(FolderEntries(folder.Path()), (Lines{"busy"}));
 }
 
 }  // namespace

@@ -1,0 +1,49 @@
+#include "graphics/BitmapExport.h"
+
+#include <cctype>
+
+#include "graphics/PaletteImage.h"
+#include "util/FileUtils.h"
+#include "util/TextFile.h"
+#include "util/TextUtils.h"
+
+namespace {
+bool IsIdentifierCharacter(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+void AppendBytes(std::string& text, const unsigned char* bytes, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) text += "0x" + HexByte(bytes[i]) + ",";
+  text += "\n";
+}
+}  // namespace
+
+std::string ExportSymbolName(const std::string& path) {
+  std::string name = GetFileName(path);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.erase(dot);
+  // The name sits after "w", "h" or "img", so a leading digit is fine; anything else that C
+  // does not allow in an identifier (blanks, dashes, bytes above 127) becomes "_".
+  for (char& c : name) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    c = IsIdentifierCharacter(byte) ? static_cast<char>(std::toupper(byte)) : '_';
+  }
+  return name;
+}
+
+std::string PaletteImageSource(const std::string& name, int w, int h, const unsigned char* image) {
+  std::string text = "int w" + name + " = " + ToString(w) + ";\n";
+  text += "int h" + name + " = " + ToString(h) + ";\n\n";
+  text += "char img" + name + "[] = {\n";
+  AppendBytes(text, image, kPaletteBytes);
+  const std::size_t stride = PaletteRowBytes(w);
+  for (int row = 0; row < h; ++row) AppendBytes(text, image + kPaletteBytes + row * stride, stride);
+  return text + "};\n";
+}
+
+bool WriteBitmapExport(const std::string& bitmapPath, int w, int h, const unsigned char* image) {
+  const std::string sourcePath = bitmapPath + ".c";
+  if (FileExists(sourcePath)) RemoveFile(sourcePath);
+  const std::string text = PaletteImageSource(ExportSymbolName(bitmapPath), w, h, image);
+  return TextFile(sourcePath).WriteLines({text});
+}

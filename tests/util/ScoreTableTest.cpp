@@ -1,0 +1,87 @@
+// The score table on real files, in a scratch working directory that gets its own Data/.
+#include "util/ScoreTable.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <string>
+#include <vector>
+
+#include "support/TempDirectory.h"
+#include "util/FileUtils.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+constexpr const char* kTableFile = "Data/Gallery/Score/Classifica.txt";
+
+class ScoreTableTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(inside.Entered()); }
+  TempDirectory folder;
+  WorkingDirectoryScope inside{folder.Path()};
+  ScoreTable table{"Gallery"};
+};
+
+TEST_F(ScoreTableTest, TheFirstResultMakesTheFoldersAndTheFile) {
+  EXPECT_TRUE(table.ReadScores().empty());
+  EXPECT_FALSE(table.HasError());
+  EXPECT_TRUE(table.AddScore(125, "Anna"));
+  EXPECT_TRUE(table.AddScore(123456789, "big"));  // keeps its last 8 digits
+  EXPECT_EQ(FileText(kTableFile), "00000125 Anna\n23456789 big\n");
+  EXPECT_EQ(FolderEntries("Data/Gallery/Score"), (Lines{"Classifica.txt"}));
+}
+
+TEST_F(ScoreTableTest, KeepsTheTenLowestOrderedByScoreThenName) {
+  for (int i = 1; i <= 10; ++i) ASSERT_TRUE(table.AddScore(i * 10, "p" + std::to_string(i)));
+  EXPECT_TRUE(table.AddScore(999, "last"));  // sorts eleventh: dropped at once
+  EXPECT_TRUE(table.AddScore(50, "Bea"));    // ties with p5 and sorts before it; p10 goes
+  const Lines lines = table.ReadScores();
+  ASSERT_EQ(lines.size(), 10u);
+  EXPECT_EQ(lines[4], "00000050 Bea");
+  EXPECT_EQ(lines[5], "00000050 p5");
+  EXPECT_EQ(lines[9], "00000090 p9");
+}
+
+TEST_F(ScoreTableTest, ALineBreakInANameIsRefusedAndNothingIsWritten) {
+  EXPECT_FALSE(table.AddScore(1, "two\nlines"));
+  EXPECT_FALSE(FileExists("Data"));
+  ASSERT_TRUE(table.AddScore(7, "Anna"));
+  EXPECT_FALSE(table.AddScore(1, "Eve\r"));
+  EXPECT_FALSE(table.AddScore(1, "Eve\n00000000 cheat"));
+  EXPECT_FALSE(table.WriteScores({"00000001 a\nb"}));
+  EXPECT_EQ(FileText(kTableFile), "00000007 Anna\n");
+}
+
+// A file standing where a folder must be stops root as well as anyone else.
+TEST_F(ScoreTableTest, AFolderThatCannotBeMadeIsAnError) {
+  ASSERT_TRUE(EnsureFolder("Data"));
+  WriteFileText("Data/Gallery", "not a folder");
+  EXPECT_EQ(table.ScoreFolder(), "");
+  EXPECT_FALSE(table.AddScore(1, "Anna"));
+  EXPECT_TRUE(table.HasError());
+  EXPECT_EQ(FileText("Data/Gallery"), "not a folder");
+}
+
+// A file-size limit fails the write part-way, for root too: the old table must survive whole
+// and no half-written sibling may stay behind.
+TEST_F(ScoreTableTest, AFailedFinalWriteIsReportedAndLeavesTheOldTable) {
+  for (int i = 1; i <= 5; ++i) ASSERT_TRUE(table.AddScore(i, "player"));
+  const std::string before = FileText(kTableFile);
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 20;
+  const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool added = table.AddScore(3, "newcomer");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(added);
+  EXPECT_TRUE(table.HasError());
+  EXPECT_EQ(FileText(kTableFile), before);
+  EXPECT_EQ(FolderEntries("Data/Gallery/Score"), (Lines{"Classifica.txt"}));
+}
+
+}  // namespace
