@@ -65,6 +65,11 @@ class Painter {
   void PutImagePartTransparent(int x, int y, int w, int h, XImage* image, int sourceX, int sourceY,
                                Color key = 0);
   void CopyArea(int x, int y, int w, int h, Drawable source, int sourceX, int sourceY);
+  // The BMP file of the given depth (4, 8 or 24) at (x, y), w x h of it at most; nothing when
+  // the file is missing or unusable. The transparent twin lets its black pixels show the
+  // target through.
+  void DrawBitmapFile(int x, int y, int w, int h, int depth, const std::string& path);
+  void DrawBitmapFileTransparent(int x, int y, int w, int h, int depth, const std::string& path);
 
   // Text in a box: split at newlines, wrapped at word boundaries to w, aligned, a single line
   // centred vertically, on a filled background when bg is a colour. The font argument is
@@ -87,6 +92,7 @@ class Painter {
   void RestoreLineAttributes();
   // The image's w x h at (sourceX, sourceY), clamped to the image; 0 means all that is left.
   void BlitClamped(int x, int y, int w, int h, XImage* image, int sourceX, int sourceY);
+  void DrawBitmap(int x, int y, int w, int h, int depth, const std::string& path, bool transparent);
 
   PaintTarget target;
   // Shorthands for the target's display and drawable.

@@ -78,6 +78,8 @@ inline void WriteFileText(const std::string& path, const std::string& text) {
 class LogCapture {
  public:
   std::string Text() const { return FileText(folder.File("log.txt")); }
+  // A file in the scratch folder the test now runs in.
+  std::string File(const std::string& name) const { return folder.File(name); }
 
  private:
   TempDirectory folder;
