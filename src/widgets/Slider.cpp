@@ -106,7 +106,7 @@ void Slider::SetShowLabels(bool on) {
 void Slider::NotifyValueChanged() {
   const std::uint32_t idBefore = id;
   if (onValueChanged != nullptr) onValueChanged(this, value);
-  if (onChange != nullptr && StillExists(this, idBefore)) onChange(this);
+  if (StillExists(this, idBefore) && onChange != nullptr) onChange(this);
 }
 
 void Slider::SetValue(int newValue) {
