@@ -145,7 +145,11 @@ bool IsChildOf(GUIElement* element, std::uint32_t containerId) {
 }
 }  // namespace
 
+// Id 0 means "not created yet", not "one container": elements whose containers were never
+// created are nobody's children. Taking them as the children of id 0 made a panel that is not
+// created, inside another that is not created, collect itself until the stack ran out.
 GUIElement* Application::HitTest(std::uint32_t containerId, Point point) {
+  if (containerId == 0) return nullptr;
   for (GUIElement* element : elements) {
     if (!IsChildOf(element, containerId)) continue;
     if (!element->IsCreated() || !element->IsVisible() || !element->IsEnabled()) continue;
@@ -162,6 +166,7 @@ GUIElement* Application::HitTest(std::uint32_t containerId, Point point) {
 
 std::vector<GUIElement*> Application::CollectChildren(std::uint32_t containerId) {
   std::vector<GUIElement*> result;
+  if (containerId == 0) return result;
   for (GUIElement* element : elements) {
     if (!IsChildOf(element, containerId)) continue;
     result.push_back(element);

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "support/RecordingElements.h"
 #include "support/TempDirectory.h"
+#include "widgets/PanelChildren.h"
 
 namespace {
 
@@ -70,6 +71,34 @@ TEST_F(RegistryTest, CollectChildrenPutsPanelDescendantsRightAfterTheirPanel) {
   std::unique_ptr<RecordingChild> c(MakeChild(&inner, 0, 0, 1, 1));
   std::vector<GUIElement*> expected{a.get(), &outer, &inner, c.get(), b.get()};
   EXPECT_EQ(Application::CollectChildren(top.GetId()), expected);
+}
+
+TEST_F(RegistryTest, NothingIsAChildOfAContainerThatIsNotCreated) {
+  Container top(nullptr, "root");
+  // outer and inner are panels that were never created: both keep the id 0.
+  RecordingChild outer(&top, "outer", nullptr);
+  outer.SetType("panel");
+  RecordingChild inner(&outer, "inner", nullptr);
+  inner.SetType("panel");
+  std::unique_ptr<RecordingChild> leaf(MakeChild(&inner, 0, 0, 20, 20));
+  ASSERT_EQ(outer.GetId(), 0u);
+  ASSERT_EQ(inner.GetId(), 0u);
+
+  EXPECT_TRUE(Application::CollectChildren(0).empty());
+  EXPECT_EQ(Application::CollectChildren(top.GetId()), std::vector<GUIElement*>{&outer});
+  EXPECT_EQ(Application::HitTest(0, {5, 5}), nullptr);
+  EXPECT_EQ(Application::HitTest(top.GetId(), {5, 5}), nullptr);
+}
+
+TEST_F(RegistryTest, HidingANestedPanelThatIsNotCreatedReturns) {
+  Container top(nullptr, "form");
+  PanelChildren outer(&top);
+  PanelChildren inner(&outer);
+  RecordingChild leaf(&inner, "leaf", nullptr);
+  inner.Hide();
+  outer.Hide();
+  EXPECT_FALSE(outer.IsCreated());
+  EXPECT_FALSE(inner.IsCreated());
 }
 
 TEST_F(RegistryTest, AbsolutePositionAddsEnclosingPanelsUpToTheForm) {

@@ -1,0 +1,217 @@
+#include "widgets/ScrollBar.h"
+
+#include <X11/keysym.h>
+
+#include "util/CharacterCodes.h"
+#include "widgets/TrackParts.h"
+
+namespace {
+constexpr int kArrowInset = 2;  // from the frame to an arrow's tip and to its base's ends
+constexpr int kArrowBase = 19;  // from the bar's end to an arrow's base
+}  // namespace
+
+ScrollBar::ScrollBar(GUIElement* container, int low, int high) : minimum(low), maximum(high) {
+  type = "scrollbar";
+  focusable = true;
+  drawable = true;
+  parent = container;
+  width = 80;
+  height = 13;
+}
+
+void ScrollBar::Hide() {
+  // The frame's right and bottom lines lie one pixel past the box, which Widget::Hide leaves.
+  if (created && GetParentForm() != nullptr) {
+    Painter painter = FormPainter();
+    const Rect box = FormBox();
+    EraseColumnPastBox(painter, box, EraseColor());
+    EraseRowPastBox(painter, box, EraseColor());
+  }
+  Widget::Hide();
+}
+
+void ScrollBar::MouseUp(Point point) {
+  dragging = false;
+  Widget::MouseUp(point);
+}
+
+void ScrollBar::MouseDown(Point point) {
+  // Before the first paint there are no stops to map the press through: Nothing.
+  if (enabled) {
+    const std::uint32_t idBefore = id;
+    switch (ClassifyScrollBarPress(paintedTrack, stops, vertical, point)) {
+      case ScrollBarPress::StepBack:
+        KeyDown(vertical ? XK_Up : XK_Left);
+        break;
+      case ScrollBarPress::StepForward:
+        KeyDown(vertical ? XK_Down : XK_Right);
+        break;
+      case ScrollBarPress::Pick:
+        // Only a press on the track drags. From an arrow, the least motion before the
+        // release would pick the page under the arrow and throw the step away.
+        dragging = true;
+        PickAt(point);
+        break;
+      case ScrollBarPress::Nothing:
+        break;
+    }
+    if (!StillExists(this, idBefore)) return;
+  }
+  Widget::MouseDown(point);
+}
+
+void ScrollBar::MouseMove(int px, int py) {
+  if (dragging && !PickAt({px, py})) return;
+  Widget::MouseMove(px, py);
+}
+
+void ScrollBar::KeyDown(unsigned long keysym) {
+  const int step = ArrowKeyStep(keysym);
+  if (!enabled || !focused || step == 0) return;
+  const ScrollBarTrack track = CurrentTrack();
+  if (track.pages == 0) return;
+  const int page = ScrollBarSteppedPage(track, ScrollBarPageOf(track, minimum, value), step);
+  const int newValue = ScrollBarPageValue(track, minimum, page);
+  if (newValue != value) ChangeValue(newValue);
+}
+
+bool ScrollBar::KeyChar(char ch) {
+  if (enabled && focused && ch == kSpaceChar) {
+    const std::uint32_t idBefore = id;
+    KeyDown(XK_Down);
+    if (!StillExists(this, idBefore)) return true;
+  }
+  return Widget::KeyChar(ch);
+}
+
+void ScrollBar::SetFocus() {
+  Widget::SetFocus();
+  Paint();
+}
+
+void ScrollBar::GotFocus() {
+  const std::uint32_t idBefore = id;
+  Widget::GotFocus();
+  if (StillExists(this, idBefore)) Paint();
+}
+
+void ScrollBar::LostFocus() {
+  dragging = false;
+  const std::uint32_t idBefore = id;
+  Widget::LostFocus();
+  if (StillExists(this, idBefore)) Paint();
+}
+
+void ScrollBar::Enable(bool on) {
+  enabled = on;
+  Paint();
+}
+
+void ScrollBar::NotifyScroll(int v) {
+  if (onScroll != nullptr) onScroll(this, 10L * v);
+}
+
+void ScrollBar::SetRange(int newMinimum, int newMaximum) {
+  minimum = newMinimum;
+  maximum = newMaximum;
+  Paint();
+}
+
+void ScrollBar::SetValue(int newValue) {
+  value = newValue;
+  Paint();
+}
+
+void ScrollBar::SetHorizontal(bool on) {
+  horizontal = on;
+  if (on) vertical = false;
+  Redraw();
+}
+
+void ScrollBar::SetVertical(bool on) {
+  vertical = on;
+  if (on) horizontal = false;
+  Redraw();
+}
+
+void ScrollBar::Redraw() {
+  if (!created) return;
+  Hide();
+  Show();
+}
+
+ScrollBarTrack ScrollBar::CurrentTrack() const {
+  return MeasureScrollBarTrack(vertical, AdjustScrollBarSize(vertical, {width, height}), minimum,
+                               maximum);
+}
+
+bool ScrollBar::PickAt(Point pointer) {
+  const int page = PickScrollBarPage(paintedTrack, stops, vertical, pointer);
+  if (page < 0) return true;
+  const int newValue = ScrollBarPageValue(paintedTrack, minimum, page);
+  if (newValue == value) return true;
+  return ChangeValue(newValue);
+}
+
+bool ScrollBar::ChangeValue(int newValue) {
+  value = newValue;
+  // Shown before it is reported: the report may destroy the bar.
+  Paint();
+  const std::uint32_t idBefore = id;
+  NotifyScroll(value);
+  return StillExists(this, idBefore);
+}
+
+void ScrollBar::Paint() {
+  if (!CanPaint()) return;
+  const Point size = AdjustScrollBarSize(vertical, {width, height});
+  width = size.x;
+  height = size.y;
+  Painter painter = FormPainter();
+  if (!painter.IsValid()) return;
+  const Rect box = FormBox();
+  const Color fg = enabled ? kBlack : kDisabledText;
+
+  painter.FillRect(box.x, box.y, box.w, box.h, 0, 0, BackColorFrom(Backdrop::Own));
+  PaintFrame(painter, box, fg);
+  PaintArrows(painter, box, fg);
+  paintedTrack = MeasureScrollBarTrack(vertical, size, minimum, maximum);
+  stops = LayOutScrollBarStops(paintedTrack, vertical, {box.x, box.y});
+  if (!paintedTrack.HasThumb()) return;
+  const Rect thumb =
+      ScrollBarThumb(paintedTrack, vertical, box, ScrollBarPageOf(paintedTrack, minimum, value));
+  painter.FillRect(thumb.x, thumb.y, thumb.w, thumb.h, 0, fg, fg);
+}
+
+// Light along the top and the left, dark along the right and the bottom, each line reaching
+// one pixel past the box.
+void ScrollBar::PaintFrame(Painter& painter, const Rect& box, Color fg) {
+  const int right = box.x + box.w;
+  const int bottom = box.y + box.h;
+  painter.DrawLine(box.x, box.y, right, box.y, 1, kTrackLight);
+  painter.DrawLine(box.x, box.y, box.x, bottom, 1, kTrackLight);
+  painter.DrawLine(right, box.y, right, bottom, 1, fg);
+  painter.DrawLine(box.x, bottom, right, bottom, 1, fg);
+}
+
+void ScrollBar::PaintArrows(Painter& painter, const Rect& box, Color fg) {
+  const int right = box.x + box.w;
+  const int bottom = box.y + box.h;
+  if (vertical) {
+    const int middle = box.x + box.w / 2;
+    const int near = box.x + kArrowInset;
+    const int far = right - kArrowInset;
+    FillTriangle(painter, {middle, box.y + kArrowInset}, {far, box.y + kArrowBase},
+                 {near, box.y + kArrowBase}, fg);
+    FillTriangle(painter, {middle, bottom - kArrowInset}, {far, bottom - kArrowBase},
+                 {near, bottom - kArrowBase}, fg);
+    return;
+  }
+  const int middle = box.y + box.h / 2;
+  const int near = box.y + kArrowInset;
+  const int far = bottom - kArrowInset;
+  FillTriangle(painter, {box.x + kArrowInset, middle}, {box.x + kArrowBase, near},
+               {box.x + kArrowBase, far}, fg);
+  FillTriangle(painter, {right - kArrowInset, middle}, {right - kArrowBase, near},
+               {right - kArrowBase, far}, fg);
+}

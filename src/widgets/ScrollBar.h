@@ -1,0 +1,76 @@
+// The scroll bar: moves through a range a page at a time, a page being as many values as the
+// track between its two arrows is long in pixels. Arrows at both ends, a filled thumb on the
+// current page, lying or standing.
+//
+// A press on an arrow steps one page back or forward; a press on the track picks the page
+// under the pointer and so does every motion until the release (motion keeps coming while the
+// bar has the focus, even outside it); the arrow keys and Space step too. Every change is reported
+// through onScroll with ten times the new value. The paint remembers the track it drew and the stop
+// of each page; the mouse is mapped through them, so a bar that was never painted ignores presses.
+// The bar lies unless it was made to stand with SetVertical(true). The form that builds one owns
+// it.
+#pragma once
+
+#include "widgets/ScrollBarGeometry.h"
+#include "widgets/Widget.h"
+
+class ScrollBar : public Widget {
+ public:
+  using ScrollCallback = void (*)(ScrollBar* bar, long tenTimesValue);
+
+  ScrollBar(GUIElement* parent, int minimum, int maximum);
+
+  void Hide() override;
+  void MouseUp(Point point) override;
+  void MouseDown(Point point) override;
+  void KeyDown(unsigned long keysym) override;
+  bool KeyChar(char ch) override;
+  void MouseMove(int px, int py) override;
+  void SetFocus() override;
+  void Paint() override;
+  void GotFocus() override;
+  void LostFocus() override;
+
+  virtual void Enable(bool on);
+
+  void SetScrollCallback(ScrollCallback callback) { onScroll = callback; }
+  // onScroll with ten times v.
+  void NotifyScroll(int v);
+  void SetRange(int newMinimum, int newMaximum);
+  // Kept as given, even outside the range: the thumb then shows the nearest page.
+  void SetValue(int newValue);
+  int GetCurrentValue() const { return value; }
+  // Setting one orientation clears the other; a created bar is drawn again the new way.
+  void SetHorizontal(bool on);
+  void SetVertical(bool on);
+
+  int GetMinimum() const { return minimum; }
+  int GetMaximum() const { return maximum; }
+  bool IsHorizontal() const { return horizontal; }
+  bool IsVertical() const { return vertical; }
+  bool IsDragging() const { return dragging; }
+  // Where the last paint drew the start of each page, the first page's first.
+  const TrackStops& GetStops() const { return stops; }
+
+ private:
+  // The track at the current size, range and orientation, painted or not.
+  ScrollBarTrack CurrentTrack() const;
+  // Takes the page under the pointer; false when the bar did not outlive the report.
+  bool PickAt(Point pointer);
+  // Shows and reports a new value; false when the bar did not outlive the report.
+  bool ChangeValue(int newValue);
+  void Redraw();
+  void PaintFrame(Painter& painter, const Rect& box, Color fg);
+  void PaintArrows(Painter& painter, const Rect& box, Color fg);
+
+  ScrollCallback onScroll = nullptr;
+  int minimum;
+  int maximum;
+  int value = 0;
+  bool horizontal = true;
+  bool vertical = false;
+  bool dragging = false;
+  TrackStops stops;
+  // The track the stops were laid out on.
+  ScrollBarTrack paintedTrack;
+};
