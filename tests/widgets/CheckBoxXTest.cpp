@@ -1,6 +1,6 @@
 // The check box on a real window, driven by real XTEST clicks and keys through the loop's
-// dispatch: its box, mark, caption and focus pixels, the toggles and the commands they run,
-// Space and Return, the disabled look, the minimum height, and a command that deletes the box.
+// dispatch: its pixels checked, unchecked, disabled and focused, the toggles and the commands
+// they run, Space and Return, and a command that deletes the box.
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
@@ -8,157 +8,110 @@
 
 #include <memory>
 
-#include "app/Application.h"
+#include "graphics/GraphicsTestSupport.h"
 #include "support/PixelRegion.h"
-#include "support/RecordingElements.h"
-#include "support/XServerFixture.h"
 #include "widgets/CheckBox.h"
 #include "widgets/GlyphArt.h"
 
 namespace {
 
-constexpr Color kFormColor = 0x336699;
+constexpr Color kFormColor = 0x202020;  // the canvas's
 
-int commands = 0;
-GUIElement* lastSender = nullptr;
-int mouseUps = 0;
-int otherCallbacks = 0;
+int commands = 0, mouseUps = 0, otherCallbacks = 0;
+std::unique_ptr<CheckBox>* deleteOnCommand = nullptr;
 
-void RecordCommand(GUIElement* sender) {
-  ++commands;
-  lastSender = sender;
-}
-
-class CheckBoxTest : public XServerFixture {
+class CheckBoxTest : public CanvasFixture {
  protected:
   void SetUp() override {
     XServerFixture::SetUp();
     commands = mouseUps = otherCallbacks = 0;
-    lastSender = nullptr;
-    form = std::make_unique<RecordingForm>(app.get(), nullptr, 360, 20, 300, 200);
-    form->SetBackColor(kFormColor);
-    form->Create();
-    WaitUntilMapped(form.get());
+    OpenCanvas(360, 20, 200, 80);
     XSetInputFocus(display(), form->GetWindow(), RevertToParent, CurrentTime);
-    // The box at (20, 20), 150 x 30: its picture covers (21, 21)-(40, 40), the caption starts
-    // at x 46 and the focus rectangle's top line runs along y 22 from x 43 to 162.
+    // At (20, 20), 150 x 10, which the box raises to 22: its picture covers (21, 21)-(40, 40),
+    // the caption starts at x 46, the focus rectangle's top line runs along y 22 from x 43.
     box = std::make_unique<CheckBox>(form.get(), "Audio");
     box->MoveTo(20, 20);
-    box->SetSize(150, 30);
-    box->SetCommand(RecordCommand);
+    box->SetSize(150, 10);
+    box->SetCommand([](GUIElement* sender) {
+      ++commands;
+      if (deleteOnCommand != nullptr && sender == deleteOnCommand->get()) deleteOnCommand->reset();
+    });
     box->SetOnMouseUp([](GUIElement*, std::uint64_t, Point) { ++mouseUps; });
     box->SetOnMouseDown([](GUIElement*, std::uint64_t, Point) { ++otherCallbacks; });
     box->SetOnKeyDown([](GUIElement*, unsigned long) { ++otherCallbacks; });
-    box->Create();
-    box->Paint();
-    Pump(form.get());
+    box->Show();
   }
   void TearDown() override {
+    deleteOnCommand = nullptr;
     box.reset();
-    form.reset();
-    XServerFixture::TearDown();
+    CanvasFixture::TearDown();
   }
 
-  Color At(int x, int y) { return PixelAt(form.get(), x, y); }
-  // A pixel of the check mark, and one of the face that no mark covers.
-  Color MarkPixel() { return At(21 + 7, 21 + 11); }
-  Color FacePixel() { return At(21 + 7, 21 + 5); }
-  int FocusLinePixels() {
-    return PixelRegion(display(), form->GetWindow(), 43, 22, 120, 1).Count(kBlack);
-  }
-  PixelRegion Caption() { return PixelRegion(display(), form->GetWindow(), 46, 21, 120, 30); }
-  void ClickBox() {
-    Click(form.get(), 100, 35);
+  Color MarkPixel() { return PixelAt(form.get(), 21 + 7, 21 + 11); }
+  Color FacePixel() { return PixelAt(form.get(), 21 + 7, 21 + 5); }
+  int FocusLinePixels() { return Area(43, 22, 120, 1).CountOf(kBlack); }
+  void Act(unsigned long key = 0) {
+    if (key == 0) Click(form.get(), 100, 30);
+    if (key != 0) TypeKey(key);
     Pump(form.get());
   }
 
-  std::unique_ptr<RecordingForm> form;
   std::unique_ptr<CheckBox> box;
 };
 
-TEST_F(CheckBoxTest, PaintsASunkenEmptyBoxBesideItsCaptionOnTheContainersBackground) {
-  EXPECT_EQ(At(21, 21), kGlyphOuterShadow);
-  EXPECT_EQ(At(22, 30), kGlyphInnerShadow);
-  EXPECT_EQ(At(40, 40), kGlyphOuterLight);
+TEST_F(CheckBoxTest, EachClickTogglesTheMarkRunsTheCommandOnceAndShowsTheFocus) {
+  EXPECT_EQ(box->GetHeight(), 22);
+  EXPECT_EQ(PixelAt(form.get(), 21, 21), kGlyphOuterShadow);
+  EXPECT_EQ(PixelAt(form.get(), 40, 40), kGlyphOuterLight);
+  EXPECT_EQ(PixelAt(form.get(), 42, 30), kFormColor);
   EXPECT_EQ(MarkPixel(), kGlyphFace);
-  EXPECT_EQ(FacePixel(), kGlyphFace);
-  EXPECT_EQ(At(20, 20), kFormColor);
-  EXPECT_EQ(At(42, 35), kFormColor);
-  PixelBounds caption = Caption().BoundsOf(kBlack);
-  ASSERT_FALSE(caption.Empty());
-  EXPECT_GE(caption.left, 46);
-  EXPECT_LT(caption.left, 50);  // left-aligned
+  PixelBounds caption = PixelRegion(display(), form->GetWindow(), 44, 21, 120, 22).BoundsOf(kBlack);
+  EXPECT_FALSE(caption.Empty());
+  EXPECT_LT(caption.left, 50);  // left-aligned from x 46
   EXPECT_EQ(FocusLinePixels(), 0);
-}
 
-TEST_F(CheckBoxTest, EachClickTogglesRunsTheCommandOnceAndShowsTheFocus) {
-  const bool expectedChecked[] = {true, false, true};
   for (int click = 1; click <= 3; ++click) {
-    ClickBox();
-    EXPECT_EQ(box->IsChecked(), expectedChecked[click - 1]);
+    Act();
+    EXPECT_EQ(box->IsChecked(), click % 2 == 1);
+    EXPECT_EQ(MarkPixel(), click % 2 == 1 ? kGlyphMark : kGlyphFace);
     EXPECT_EQ(commands, click);
     EXPECT_EQ(mouseUps, click);
-    EXPECT_EQ(MarkPixel(), expectedChecked[click - 1] ? kGlyphMark : kGlyphFace);
   }
-  EXPECT_EQ(lastSender, box.get());
-  EXPECT_EQ(otherCallbacks, 0);  // neither the press nor a key reaches the callbacks
-  EXPECT_TRUE(box->HasFocus());
-  int dashes = FocusLinePixels();
-  EXPECT_GT(dashes, 20);
-  EXPECT_LT(dashes, 100);
-  // The right line runs from y 22 down to y 50, one row below the box.
-  EXPECT_GT(PixelRegion(display(), form->GetWindow(), 162, 22, 1, 29).Count(kBlack), 4);
+  EXPECT_EQ(otherCallbacks, 0);  // a press reaches no callback
+  EXPECT_GT(FocusLinePixels(), 20);
+  EXPECT_LT(FocusLinePixels(), 100);  // dashed
 }
 
 TEST_F(CheckBoxTest, SpaceTogglesAFocusedBoxAndReturnDoesNothing) {
-  TypeKey(XK_Tab);
-  Pump(form.get());
+  Act(XK_Tab);
   ASSERT_EQ(Application::FocusedElement(), box.get());
-  TypeKey(XK_Return);
-  Pump(form.get());
+  Act(XK_Return);
   EXPECT_FALSE(box->IsChecked());
-  EXPECT_EQ(commands, 0);
-
-  TypeKey(XK_space);
-  Pump(form.get());
+  Act(XK_space);
   EXPECT_TRUE(box->IsChecked());
-  EXPECT_EQ(commands, 1);
   EXPECT_EQ(MarkPixel(), kGlyphMark);
+  EXPECT_EQ(commands, 1);
   EXPECT_EQ(otherCallbacks, 0);
 }
 
 TEST_F(CheckBoxTest, ADisabledBoxIsGreyAndOnlyItsMouseUpCallbackAnswersAClick) {
   box->SetChecked(true);
-  Application::SetFocusedElement(box.get());
-  box->GotFocus();
+  Act(XK_Tab);  // disabled while it has the focus: the loop still hands it the release
   box->Enable(false);
   EXPECT_EQ(FacePixel(), kGlyphDisabledFace);
   EXPECT_EQ(MarkPixel(), kGlyphDisabledMark);
-  EXPECT_GT(Caption().Count(kDisabledText), 0);
-  EXPECT_EQ(Caption().Count(kBlack), 0);  // no black caption, no focus rectangle
-
-  ClickBox();
-  TypeKey(XK_space);
-  Pump(form.get());
+  EXPECT_GT(Area(44, 21, 120, 22).CountOf(kDisabledText), 0);
+  EXPECT_EQ(Area(44, 21, 120, 22).CountOf(kBlack), 0);  // no black caption, no focus lines
+  Act();
+  Act(XK_space);
   EXPECT_TRUE(box->IsChecked());
   EXPECT_EQ(commands, 0);
   EXPECT_EQ(mouseUps, 1);
 }
 
-TEST_F(CheckBoxTest, ABoxIsAtLeastTwentyTwoPixelsHigh) {
-  box->SetSize(150, 10);
-  EXPECT_EQ(box->GetHeight(), 22);
-  EXPECT_EQ(At(40, 40), kGlyphOuterLight);
-}
-
 TEST_F(CheckBoxTest, ACommandThatDeletesTheBoxEndsTheClickThere) {
-  static std::unique_ptr<CheckBox>* owner = nullptr;
-  owner = &box;
-  box->SetCommand([](GUIElement*) {
-    ++commands;
-    owner->reset();
-  });
-  ClickBox();
+  deleteOnCommand = &box;
+  Act();
   EXPECT_EQ(box, nullptr);
   EXPECT_EQ(commands, 1);
   EXPECT_EQ(mouseUps, 0);
