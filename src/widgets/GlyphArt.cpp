@@ -77,9 +77,9 @@ void PutPaletteEntry(GlyphPicture& picture, unsigned char entry, Color color) {
   picture[entry * 3 + 2] = static_cast<unsigned char>(color & 0xFF);
 }
 
-void PutPalette(GlyphPicture& picture, bool enabled) {
+void PutPalette(GlyphPicture& picture, bool enabled, Color ground) {
   static_assert(kUsedEntries <= 16, "a palette image has 16 entries");
-  PutPaletteEntry(picture, kGround, kGlyphGround);
+  PutPaletteEntry(picture, kGround, ground);
   PutPaletteEntry(picture, kOuterShadow, kGlyphOuterShadow);
   PutPaletteEntry(picture, kInnerShadow, kGlyphInnerShadow);
   PutPaletteEntry(picture, kInnerLight, kGlyphInnerLight);
@@ -103,9 +103,9 @@ void PutRows(GlyphPicture& picture, const IndexGrid& grid) {
 
 }  // namespace
 
-GlyphPicture DrawGlyph(GlyphShape shape, bool marked, bool enabled) {
+GlyphPicture DrawGlyph(GlyphShape shape, bool marked, bool enabled, Color ground) {
   GlyphPicture picture{};
-  PutPalette(picture, enabled);
+  PutPalette(picture, enabled, ground);
   PutRows(picture, DrawIndices(shape, marked));
   return picture;
 }

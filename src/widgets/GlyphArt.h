@@ -14,11 +14,13 @@ constexpr int kGlyphSize = 20;
 using GlyphPicture = std::array<unsigned char, PaletteImageSize(kGlyphSize, kGlyphSize)>;
 
 // CheckSquare: a sunken white square, holding a check mark when marked. OptionCircle: a sunken
-// circle on a black ground, meant to be blitted with black as the see-through colour, holding
-// a dot when marked. The disabled pictures have the same pixels in a greyer palette.
+// circle on a black ground, black being the see-through colour, holding a dot when marked. The
+// disabled pictures have the same pixels in a greyer palette.
 enum class GlyphShape { CheckSquare, OptionCircle };
 
-GlyphPicture DrawGlyph(GlyphShape shape, bool marked, bool enabled);
+// ground replaces the black around the circle: a widget that knows what lies beneath its marks
+// can have them drawn on it and blit them whole.
+GlyphPicture DrawGlyph(GlyphShape shape, bool marked, bool enabled, Color ground);
 
 // The colours that tell the states apart on screen.
 constexpr Color kGlyphGround = kBlack;

@@ -4,6 +4,7 @@
 
 #include <X11/Xlib.h>
 
+#include "graphics/Color.h"
 #include "graphics/XImageFactory.h"
 #include "widgets/GlyphArt.h"
 
@@ -11,8 +12,9 @@ class GlyphSet {
  public:
   explicit GlyphSet(GlyphShape glyphShape) : shape(glyphShape) {}
 
-  // Converts the pictures still missing; those already built stay.
-  void BuildIfMissing(Display* display);
+  // Converts the pictures still missing, on the given ground; pictures built on another ground
+  // are built again.
+  void BuildIfMissing(Display* display, Color ground = kGlyphGround);
   // Null while not built.
   XImage* Pick(bool marked, bool enabled) const;
 
@@ -20,5 +22,6 @@ class GlyphSet {
   static int Slot(bool marked, bool enabled) { return (marked ? 2 : 0) + (enabled ? 1 : 0); }
 
   GlyphShape shape;
+  Color builtGround = kGlyphGround;
   OwnedXImage pictures[4];
 };

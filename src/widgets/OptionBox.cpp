@@ -160,9 +160,12 @@ void OptionBox::Paint() {
   height = std::max(height, OptionRowsHeight(RowCount()));
   Painter painter = FormPainter();
   if (!painter.IsValid()) return;
-  glyphs.BuildIfMissing(painter.GetTarget().display);
   const Rect box = FormBox();
   const Color back = BackColorFrom(Backdrop::Own);
+  // Around its circle a mark is see-through, which here would show the background the box is
+  // filled with. Drawn on that background instead, the marks are blitted whole, with no
+  // read-back of the window: that made a paint cost two round trips a row.
+  glyphs.BuildIfMissing(painter.GetTarget().display, back);
   painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, back);
   for (int row = 0; row < RowCount(); ++row) PaintRow(painter, row, back);
 }
@@ -170,10 +173,8 @@ void OptionBox::Paint() {
 void OptionBox::PaintRow(Painter& painter, int row, Color back) {
   const Rect box = FormBox();
   const int bottom = box.y + (row + 1) * kOptionRowHeight - 1;
-  // The mark's black ground shows the background. This blit leaves the picture as it is, so
-  // the ground stays black and a later background colour shows through it too.
-  painter.PutImagePartTransparent(box.x + kGlyphInset, bottom - kGlyphRise, kGlyphSize, kGlyphSize,
-                                  glyphs.Pick(row == selected, enabled), 0, 0);
+  painter.PutImage(box.x + kGlyphInset, bottom - kGlyphRise, kGlyphSize, kGlyphSize,
+                   glyphs.Pick(row == selected, enabled));
   painter.DrawTextBox(box.x + kCaptionLeft, bottom - kCaptionRise, box.w - kCaptionRightMargin,
                       kOptionRowHeight, captions[static_cast<std::size_t>(row)],
                       enabled ? foreColor : kDisabledText, back, TextAlign::Left);

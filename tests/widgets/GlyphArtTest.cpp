@@ -1,5 +1,6 @@
-// The option box's mark is blitted with black see-through: decoded as any palette picture,
-// its only black pixels must lie outside the circle, and the dot must sit in its middle.
+// The option box's mark stands on a see-through ground, which the box fills with its own
+// background: decoded as any palette picture, the ground must lie only outside the circle,
+// and the dot must sit in its middle.
 #include "widgets/GlyphArt.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +12,11 @@
 
 namespace {
 
+constexpr Color kGround = 0x123456;
+
 TEST(GlyphArt, TheCircleIsSeeThroughOnlyOutsideItAndItsDotIsCentred) {
   for (bool enabled : {true, false}) {
-    const GlyphPicture picture = DrawGlyph(GlyphShape::OptionCircle, true, enabled);
+    const GlyphPicture picture = DrawGlyph(GlyphShape::OptionCircle, true, enabled, kGround);
     auto rgb = DecodePaletteImage(kGlyphSize, kGlyphSize, picture.data());
     int ground = 0, dotLeft = kGlyphSize, dotRight = -1;
     for (int y = 0; y < kGlyphSize; ++y) {
@@ -24,7 +27,7 @@ TEST(GlyphArt, TheCircleIsSeeThroughOnlyOutsideItAndItsDotIsCentred) {
           dotLeft = std::min(dotLeft, x);
           dotRight = std::max(dotRight, x);
         }
-        if (color != kGlyphGround) continue;
+        if (color != kGround) continue;
         ++ground;
         EXPECT_GT(std::hypot(x - 9.5, y - 9.5), 9.0) << "see-through at " << x << ", " << y;
       }
