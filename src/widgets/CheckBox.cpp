@@ -69,7 +69,8 @@ void CheckBox::SetChecked(bool on) {
 
 bool CheckBox::ToggleByUser() {
   checked = !checked;
-  // The Painter flushes as it goes, so the new look is on screen before the command runs.
+  // Paint flushes the display when its Painter goes, so the new look is on screen before the
+  // command runs.
   Paint();
   return ExecuteCommandSenderSurvives(this);
 }

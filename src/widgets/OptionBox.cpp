@@ -71,7 +71,8 @@ void OptionBox::LostFocus() {
 
 bool OptionBox::SelectByUser(int row) {
   selected = row;
-  // The Painter flushes as it goes, so the new look is on screen before the command runs.
+  // Paint flushes the display when its Painter goes, so the new look is on screen before the
+  // command runs.
   Paint();
   return ExecuteCommandSenderSurvives(this);
 }
