@@ -4,13 +4,13 @@
 
 #include "app/Application.h"
 #include "util/CharacterCodes.h"
+#include "widgets/FocusRectangle.h"
 
 namespace {
 constexpr int kCaptionInsetX = 6;
 constexpr int kCaptionInsetY = 4;
 constexpr int kImageLeft = 8;
 constexpr int kImageGap = 10;
-constexpr int kDashed = 1;
 
 // What one paint of the button needs to know, fixed before anything is drawn.
 struct ButtonLook {
@@ -20,17 +20,6 @@ struct ButtonLook {
   bool showFocus;
   XImage* picture;
 };
-
-void DrawFocusRectangle(Painter& painter, const Rect& box, Color color) {
-  int left = box.x + 4;
-  int right = box.x + box.w - 5;
-  int top = box.y + 3;
-  int bottom = box.y + box.h - 4;
-  painter.DrawLine(left, top, right, top, kDashed, 1, color);
-  painter.DrawLine(left, bottom, left, box.y + 2, kDashed, 1, color);
-  painter.DrawLine(right, top, right, box.y + box.h - 3, kDashed, 1, color);
-  painter.DrawLine(left, bottom, right, bottom, kDashed, 1, color);
-}
 
 void DrawCaption(Painter& painter, const Rect& box, const ButtonLook& look,
                  const std::string& caption, XImage* image) {
@@ -59,10 +48,6 @@ void FlushDisplay() {
   if (app != nullptr && app->GetDisplay() != nullptr) XFlush(app->GetDisplay());
 }
 
-// A command may destroy its sender; what runs after it checks that the sender still exists.
-bool StillExists(GUIElement* element, std::uint32_t elementId) {
-  return Application::FindElementById(elementId) == element;
-}
 }  // namespace
 
 ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption) {
@@ -83,9 +68,7 @@ void ButtonCustom::SetText(const std::string& newText) {
 void ButtonCustom::MouseUp(Point point) {
   if (!enabled) return;
   SetPressedAndShow(false);
-  std::uint32_t myId = id;
-  ExecuteCommand(this);
-  if (StillExists(this, myId)) Child::MouseUp(point);
+  if (ExecuteCommandSenderSurvives(this)) Child::MouseUp(point);
 }
 
 void ButtonCustom::MouseDown(Point point) {
@@ -104,9 +87,7 @@ bool ButtonCustom::KeyChar(char ch) {
   if (!enabled) return false;
   if (focused && ch == kReturnChar) {
     SetPressedAndShow(false);
-    std::uint32_t myId = id;
-    ExecuteCommand(this);
-    if (!StillExists(this, myId)) return true;
+    if (!ExecuteCommandSenderSurvives(this)) return true;
   }
   return Child::KeyChar(ch);
 }
@@ -168,7 +149,9 @@ void ButtonCustom::Paint() {
 
   painter.FillRect(box.x, box.y, box.w, box.h, 0, 0, look.back);
   painter.DrawBevel(box.x, box.y, box.w, box.h, look.bevel);
-  if (look.showFocus) DrawFocusRectangle(painter, box, foreColor);
+  if (look.showFocus) {
+    DrawFocusRectangle(painter, box.x + 4, box.y + 3, box.Right() - 4, box.Bottom() - 3, foreColor);
+  }
   if (captionHidden) return;
   bool hasCaption = !text.empty();
   if (hasCaption) DrawCaption(painter, box, look, text, image);

@@ -14,6 +14,9 @@ class CommandElement {
   void SetCommand(CommandCallback callback) { command = callback; }
   CommandCallback GetCommand() const { return command; }
   void ExecuteCommand(GUIElement* sender);
+  // Runs the command and tells whether the sender still exists afterwards: a command may
+  // destroy the element that sent it, and then its caller must not touch it again.
+  bool ExecuteCommandSenderSurvives(GUIElement* sender);
 
  protected:
   CommandCallback command = nullptr;

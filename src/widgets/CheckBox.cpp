@@ -1,0 +1,96 @@
+#include "widgets/CheckBox.h"
+
+#include <algorithm>
+
+#include "util/CharacterCodes.h"
+#include "widgets/FocusRectangle.h"
+
+namespace {
+constexpr int kMinimumHeight = 22;
+// The box sits one pixel inside the element; the caption starts 5 pixels to its right.
+constexpr int kGlyphInset = 1;
+constexpr int kCaptionLeft = kGlyphInset + kGlyphSize + 5;
+constexpr int kCaptionRightMargin = kGlyphSize + 10;
+}  // namespace
+
+CheckBox::CheckBox(GUIElement* container, const std::string& caption) {
+  type = "checkbox";
+  focusable = true;
+  drawable = true;
+  parent = container;
+  text = caption;
+  width = 80;
+  height = 30;
+}
+
+void CheckBox::SetText(const std::string& newText) {
+  text = newText;
+  Paint();
+}
+
+void CheckBox::MouseUp(Point point) {
+  if (enabled && !ToggleByUser()) return;
+  Child::MouseUp(point);
+}
+
+void CheckBox::MouseDown(Point) {}
+
+void CheckBox::KeyDown(unsigned long) {}
+
+bool CheckBox::KeyChar(char ch) {
+  if (enabled && focused && ch == kSpaceChar && !ToggleByUser()) return true;
+  return Child::KeyChar(ch);
+}
+
+void CheckBox::GotFocus() {
+  Child::GotFocus();
+  Paint();
+}
+
+void CheckBox::LostFocus() {
+  Child::LostFocus();
+  Paint();
+}
+
+void CheckBox::Enable(bool on) {
+  enabled = on;
+  Paint();
+}
+
+void CheckBox::SetForeColor(Color color) {
+  foreColor = color;
+  Paint();
+}
+
+void CheckBox::SetChecked(bool on) {
+  checked = on;
+  Paint();
+}
+
+bool CheckBox::ToggleByUser() {
+  checked = !checked;
+  // Paint flushes the display when its Painter goes, so the new look is on screen before the
+  // command runs.
+  Paint();
+  return ExecuteCommandSenderSurvives(this);
+}
+
+void CheckBox::Paint() {
+  if (!CanPaint()) return;
+  height = std::max(height, kMinimumHeight);
+  Painter painter = FormPainter();
+  if (!painter.IsValid()) return;
+  glyphs.BuildIfMissing(painter.GetTarget().display);
+  const Rect box = FormBox();
+  const Color back = BackColorFrom(Backdrop::Own);
+
+  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, back);
+  painter.PutImage(box.x + kGlyphInset, box.y + kGlyphInset, kGlyphSize, kGlyphSize,
+                   glyphs.Pick(checked, enabled));
+  painter.DrawTextBox(box.x + kCaptionLeft, box.y + 1, box.w - kCaptionRightMargin, box.h, text,
+                      enabled ? foreColor : kDisabledText, back, TextAlign::Left);
+  if (focused && enabled) {
+    DrawFocusRectangle(painter, box.x + kCaptionLeft - 3, box.y + 2, box.Right() - 7, box.Bottom(),
+                       foreColor);
+  }
+}

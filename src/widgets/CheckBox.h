@@ -1,0 +1,44 @@
+// The check box: a captioned on/off box. A click released over it, or Space while it has the
+// focus, toggles it and runs its command with the box as the sender.
+//
+// It owns the four pictures of its box, made at its first paint. The form that builds a check
+// box owns it.
+#pragma once
+
+#include <string>
+
+#include "graphics/Color.h"
+#include "widgets/CommandElement.h"
+#include "widgets/GlyphSet.h"
+#include "widgets/Widget.h"
+
+class CheckBox : public Widget, public CommandElement {
+ public:
+  CheckBox(GUIElement* parent, const std::string& caption);
+
+  void SetText(const std::string& newText) override;
+  void MouseUp(Point point) override;
+  // Neither a press nor a key press does anything, and neither reaches the element's callbacks:
+  // the box answers the release.
+  void MouseDown(Point point) override;
+  void KeyDown(unsigned long keysym) override;
+  bool KeyChar(char ch) override;
+  void Paint() override;
+  void GotFocus() override;
+  void LostFocus() override;
+
+  virtual void Enable(bool on);
+  virtual void SetForeColor(Color color);
+
+  void SetChecked(bool on);
+  bool IsChecked() const { return checked; }
+  Color GetForeColor() const { return foreColor; }
+
+ private:
+  // False when the command destroyed the box.
+  bool ToggleByUser();
+
+  bool checked = false;
+  GlyphSet glyphs{GlyphShape::CheckSquare};
+  Color foreColor = kBlack;
+};

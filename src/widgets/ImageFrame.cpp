@@ -1,0 +1,107 @@
+#include "widgets/ImageFrame.h"
+
+ImageFrame::ImageFrame(GUIElement* container, FrameCoordinates start) : frame(start) {
+  type = "imageframe";
+  focusable = false;
+  drawable = true;
+  parent = container;
+}
+
+ImageFrame::ImageFrame(GUIElement* container, XImage* sourceSheet, std::uint32_t frameX,
+                       std::uint32_t frameY)
+    : ImageFrame(container, FrameCoordinates{frameX, frameY}) {
+  sheet = sourceSheet;
+}
+
+ImageFrame::ImageFrame(GUIElement* container, XImage* const* list, int count, std::uint32_t frameX,
+                       std::uint32_t frameY)
+    : ImageFrame(container, FrameCoordinates{frameX, frameY}) {
+  frames = list;
+  frameCount = list != nullptr ? count : 0;
+}
+
+ImageFrame::ImageFrame(GUIElement* container, const unsigned char* const* palettes, int count,
+                       std::uint32_t frameX, std::uint32_t frameY)
+    : ImageFrame(container, FrameCoordinates{frameX, frameY}) {
+  paletteFrames = palettes;
+  frameCount = palettes != nullptr ? count : 0;
+}
+
+ImageFrame::ImageFrame(GUIElement* container, const unsigned char* rgb, bool flag, int w, int h,
+                       std::uint32_t frameX, std::uint32_t frameY)
+    : ImageFrame(container, FrameCoordinates{frameX, frameY}) {
+  rgbData = rgb;
+  rgbFlag = flag;
+  rgbWidth = w;
+  rgbHeight = h;
+}
+
+void ImageFrame::SetFrame(std::uint32_t x, std::uint32_t y) {
+  SetFrame(x, y, false);
+}
+
+void ImageFrame::SetFrame(std::uint32_t x, std::uint32_t y, bool erase) {
+  const FrameCoordinates wanted{x, y};
+  if (wanted == frame) return;
+  frame = wanted;
+  if (!created) return;
+  if (erase) {
+    Hide();
+    Create();
+  }
+  Paint();
+}
+
+void ImageFrame::SetTransparent(bool on) {
+  transparent = on;
+  Paint();
+}
+
+void ImageFrame::BuildPictures(Display* display) {
+  if (display == nullptr) return;
+  if (paletteFrames != nullptr && builtFrames.empty()) {
+    // Every palette image has the element's size; they are decoded once, at that size.
+    for (int i = 0; i < frameCount; ++i) {
+      builtFrames.emplace_back(MakePaletteXImage(display, paletteFrames[i], width, height));
+    }
+  }
+  if (rgbData != nullptr && !builtSheet) {
+    builtSheet.reset(MakeXImage(display, rgbData, rgbWidth, rgbHeight));
+  }
+}
+
+XImage* ImageFrame::Sheet() const {
+  return builtSheet ? builtSheet.get() : sheet;
+}
+
+ImageFrame::FramePart ImageFrame::CurrentPart() const {
+  if (XImage* source = Sheet()) {
+    SheetCutOut cut = CutOutOfSheet(frame, width, height, source->width, source->height);
+    return cut.found ? FramePart{source, cut.x, cut.y} : FramePart{};
+  }
+  const int index = FrameListIndex(frame, frameCount);
+  if (index < 0) return {};
+  if (paletteFrames != nullptr) {
+    const auto entry = static_cast<std::size_t>(index);
+    return {entry < builtFrames.size() ? builtFrames[entry].get() : nullptr};
+  }
+  return {frames != nullptr ? frames[index] : nullptr};
+}
+
+void ImageFrame::Paint() {
+  if (!CanPaint()) return;
+  // What lies beneath shows through the black pixels, and where no frame is drawn.
+  if (transparent) Erase();
+  Painter painter = FormPainter();
+  BuildPictures(painter.GetTarget().display);
+  const FramePart part = CurrentPart();
+  if (part.image == nullptr) return;
+  const Rect box = FormBox();
+  if (transparent) {
+    // This blit leaves the picture as it is: its black stays black for an opaque paint later,
+    // and a list or sheet that is not ours is not changed.
+    painter.PutImagePartTransparent(box.x, box.y, box.w, box.h, part.image, part.x, part.y);
+  } else {
+    painter.PutImagePart(box.x, box.y, box.w, box.h, part.image, part.x, part.y);
+  }
+}

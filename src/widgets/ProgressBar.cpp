@@ -1,0 +1,46 @@
+#include "widgets/ProgressBar.h"
+
+#include <algorithm>
+
+#include "widgets/ProgressFill.h"
+
+namespace {
+constexpr Color kBarBlue = 0x0000FF;
+}
+
+ProgressBar::ProgressBar(GUIElement* container, int low, int high)
+    : minimum(low), maximum(std::max(low, high)), value(low) {
+  type = "progressbar";
+  focusable = false;
+  drawable = true;
+  parent = container;
+  width = 190;
+  height = 25;
+}
+
+void ProgressBar::SetValue(int v) {
+  const int held = ClampToRange(v, minimum, maximum);
+  if (held == value) return;
+  value = held;
+  RepaintIfCreated();
+}
+
+void ProgressBar::SetBordered(bool on) {
+  bordered = on;
+  RepaintIfCreated();
+}
+
+void ProgressBar::Paint() {
+  if (!CanPaint()) return;
+  Painter painter = FormPainter();
+  const Rect box = FormBox();
+  // The whole box, last column and row included: without a border nothing else would cover
+  // them, and a frame drawn before would stay.
+  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, ColorOrGrey(backColor));
+  if (bordered) painter.DrawBevel(box.x, box.y, box.w, box.h, kSunkenBevel);
+  const int filled = FilledWidth(box.w - 2, value, minimum, maximum);
+  // FillRect covers one column and one row less than it is given.
+  if (filled > 0 && box.h > 2) {
+    painter.FillRect(box.x + 1, box.y + 1, filled + 1, box.h - 1, 0, 0, kBarBlue);
+  }
+}
