@@ -65,10 +65,10 @@ TextBoxCustom::TextBoxCustom(GUIElement* container, const std::string& initialTe
 }
 
 void TextBoxCustom::MeasureCells() {
-  XFontStruct* font = SharedFont();
-  if (font == nullptr) return;
-  lineHeight = FontLineHeight(font) + kCellExtraHeight;
-  cellWidth = FontCharWidth(font) + kCellExtraWidth;
+  XFontStruct* shared = SharedFont();
+  if (shared == nullptr) return;
+  lineHeight = FontLineHeight(shared) + kCellExtraHeight;
+  cellWidth = FontCharWidth(shared) + kCellExtraWidth;
   measured = true;
 }
 

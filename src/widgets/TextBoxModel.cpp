@@ -24,8 +24,9 @@ bool IsDigit(char ch) {
   return std::isdigit(static_cast<unsigned char>(ch)) != 0;
 }
 
-}  // namespace
-
+// The digits of a date with its "/" again after the day and the month: every "/" is taken
+// out, the trailing blanks too, and one goes in at index 2 and one at index 5 where the text
+// reaches past them.
 std::string MaskDate(const std::string& text) {
   std::string digits;
   for (char ch : text) {
@@ -37,6 +38,8 @@ std::string MaskDate(const std::string& text) {
   if (digits.size() > kMonthSlash - 1u) digits.insert(kMonthSlash, 1, kSlash);
   return digits;
 }
+
+}  // namespace
 
 void TextBoxModel::SetMaxLength(int length) {
   if (allocated) return;

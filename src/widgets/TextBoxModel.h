@@ -91,8 +91,3 @@ class TextBoxModel {
   bool password = false;
   bool deleteClosesGap = false;
 };
-
-// The digits of a date with its "/" again after the day and the month: every "/" is taken
-// out, the trailing blanks too, and one goes in at index 2 and one at index 5 where the text
-// reaches past them.
-std::string MaskDate(const std::string& text);

@@ -205,23 +205,13 @@ TEST_F(TextBoxCustomTest, TypingOneCharacterRepaintsOnlyTheCellsThatChanged) {
   EXPECT_EQ(CellPixels(longBox, 13).Count(kDefaultCaretColor), CellArea(longBox));
 }
 
-TEST_F(TextBoxCustomTest, HiddenTextShowsStarsAndEachGlyphIsAlignedInItsCell) {
-  TextBoxCustom& hidden = AddBox(20, 20, 100, 30, "ab c");
-  TextBoxCustom& stars = AddBox(20, 60, 100, 30, "** *");
+TEST_F(TextBoxCustomTest, EachGlyphIsAlignedInItsOwnCell) {
   TextBoxCustom& left = AddBox(20, 100, 100, 30, "M");
   TextBoxCustom& right = AddBox(140, 100, 100, 30, "M");
   TextBoxCustom& centred = AddBox(140, 140, 100, 30, "M");
-  hidden.SetPassword(true);
   right.SetAlignRight(true);
   centred.SetAlignCenter(true);
   for (auto& box : boxes) box->Show();
-  for (int cell = 0; cell < 4; ++cell) {
-    const Rect r = CellBox(hidden, cell);
-    EXPECT_EQ(PixelRegion(display(), form->GetWindow(), r.x, r.y, r.w, r.h).Count(kBlack),
-              CellPixels(stars, cell).Count(kBlack))
-        << "cell " << cell;
-  }
-  EXPECT_EQ(hidden.GetText(), "ab c");
   auto inkStart = [&](TextBoxCustom& box) {
     return CellPixels(box, 0).BoundsOf(kBlack).left - CellBox(box, 0).x;
   };

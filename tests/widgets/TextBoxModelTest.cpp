@@ -144,23 +144,17 @@ TEST(TextBoxModel, KeysEditTheTextAsEachModeSays) {
   }
 }
 
-TEST(TextBoxModel, ARefusedCharacterIsNeverCounted) {
+TEST(TextBoxModel, TheLengthCountsNeitherRefusedNorOverwrittenCharacters) {
   Box box(3, 1, "");
   box.Run("abcd");
   EXPECT_EQ(box.refusals, 1);
   EXPECT_EQ(box.model.TextLength(), 3);
-  // The caret cannot be moved onto the refused character's place either.
-  box.Run(R);
-  EXPECT_EQ(box.refusals, 2);
-  EXPECT_EQ(box.model.Caret(), 3);
-}
-
-TEST(TextBoxModel, OverwritingInsideTheTextDoesNotLengthenIt) {
-  Box box(12, 1, "abc");
   box.Run(L + L + L + "XY");
   EXPECT_EQ(box.model.TextLength(), 3);
+  // The caret goes no further right than the text, so never onto the refused character's place.
   box.Run(R + R);
-  EXPECT_EQ(box.refusals, 1);
+  EXPECT_EQ(box.refusals, 2);
+  EXPECT_EQ(box.model.Caret(), 3);
 }
 
 TEST(TextBoxModel, DateModeOnAnAllocatedBufferNeverReachesPastIt) {
@@ -240,14 +234,6 @@ TEST(TextBoxModel, APressPutsTheCaretOnTheCharacterOrAfterTheText) {
   Box date(12, 1, "25/12/2024", kDate);
   date.model.PlaceCaretAtCell(5);
   EXPECT_EQ(date.model.Caret(), 4);
-}
-
-TEST(TextBoxModel, MaskDatePutsTheSlashesBack) {
-  EXPECT_EQ(MaskDate(""), "");
-  EXPECT_EQ(MaskDate("2"), "2");
-  EXPECT_EQ(MaskDate("25"), "25/");
-  EXPECT_EQ(MaskDate("25/1/2"), "25/12/");
-  EXPECT_EQ(MaskDate("2512202 "), "25/12/202");
 }
 
 }  // namespace

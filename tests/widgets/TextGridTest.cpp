@@ -25,6 +25,9 @@ TEST(TextGrid, MeasuresCellsInsideTheMarginsAndNeverMoreThanTheCap) {
   EXPECT_EQ(huge.capacity, kMaxTextCells);
   EXPECT_LE(huge.columns, kMaxTextCells);
   EXPECT_LE(huge.rows, kMaxTextCells);
+  TextLayout full = LayOutText(std::string(2000, 'a'), huge, false);
+  EXPECT_EQ(full.cells.size(), static_cast<std::size_t>(kMaxTextCells));
+  EXPECT_EQ(full.laidCount, kMaxTextCells);
 
   EXPECT_EQ(MeasureGrid(5, 24, 9, 17).capacity, 0);
   EXPECT_EQ(MeasureGrid(125, 24, 0, 17).capacity, 0);
