@@ -101,6 +101,11 @@ class Painter {
   GC gc = nullptr;
 };
 
+// The text measures of a font for code that measures without drawing (a Painter reports the
+// same for its target's font): ascent + 1, and the width of "M". 0 without a font.
+int FontLineHeight(const XFontStruct* font);
+int FontCharWidth(XFontStruct* font);
+
 // A pixmap of the image's size and depth on the display, holding the image; 0 when there is
 // nothing to hold. like is any drawable of the screen the pixmap is for. The caller frees it.
 Pixmap MakePixmap(Display* display, Drawable like, XImage* image);

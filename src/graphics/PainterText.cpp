@@ -36,11 +36,17 @@ void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, C
 }
 
 int Painter::LineHeight() {
-  XFontStruct* font = target.font;
-  return font != nullptr ? font->ascent + 1 : 0;
+  return FontLineHeight(target.font);
 }
 
 int Painter::CharWidth() {
-  XFontStruct* font = target.font;
+  return FontCharWidth(target.font);
+}
+
+int FontLineHeight(const XFontStruct* font) {
+  return font != nullptr ? font->ascent + 1 : 0;
+}
+
+int FontCharWidth(XFontStruct* font) {
   return font != nullptr ? XTextWidth(font, "M", 1) : 0;
 }

@@ -3,6 +3,7 @@
 // gives one; these are the characters.
 #pragma once
 
+constexpr char kBackspaceChar = 8;
 constexpr char kTabChar = 9;
 constexpr char kReturnChar = 13;
 constexpr char kEscapeChar = 27;

@@ -1,0 +1,299 @@
+#include "widgets/TextBoxCustom.h"
+
+#include <X11/keysym.h>
+
+#include <algorithm>
+
+#include "app/Application.h"
+#include "app/ExternalPrograms.h"
+#include "framework/Form.h"
+#include "util/TextUtils.h"
+
+namespace {
+
+constexpr int kDefaultWidth = 80;
+constexpr int kDefaultHeight = 30;
+// Cells are a little wider and taller than the glyphs, so neighbours never touch.
+constexpr int kCellExtraWidth = 2;
+constexpr int kCellExtraHeight = 4;
+// One row needs the line and the 3-pixel margins above and below it.
+constexpr int kOneRowMargin = 6;
+// Below the element font's size plus this a box is too low for its text.
+constexpr int kFontHeightMargin = 10;
+
+// A callback may destroy its sender; what runs after it checks that the sender still exists.
+bool StillExists(const GUIElement* element, std::uint32_t elementId) {
+  return Application::FindElementById(elementId) == element;
+}
+
+bool CaretMoveFor(unsigned long keysym, CaretMove& move) {
+  switch (keysym) {
+    case XK_Left:
+      move = CaretMove::Left;
+      return true;
+    case XK_Right:
+      move = CaretMove::Right;
+      return true;
+    case XK_Up:
+      move = CaretMove::Up;
+      return true;
+    case XK_Down:
+      move = CaretMove::Down;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool TextBoxCustom::CellLook::operator==(const CellLook& other) const {
+  // A blank cell is its background alone, whatever colour its text would have.
+  return glyph == other.glyph && back == other.back && (glyph == ' ' || fore == other.fore);
+}
+
+TextBoxCustom::TextBoxCustom(GUIElement* container, const std::string& initialText) {
+  type = "TextBoxCustom";
+  focusable = true;
+  drawable = true;
+  parent = container;
+  width = kDefaultWidth;
+  height = kDefaultHeight;
+  backColor = kWhite;
+  text = TrimRight(initialText);
+  MeasureCells();
+}
+
+void TextBoxCustom::MeasureCells() {
+  XFontStruct* shared = SharedFont();
+  if (shared == nullptr) return;
+  lineHeight = FontLineHeight(shared) + kCellExtraHeight;
+  cellWidth = FontCharWidth(shared) + kCellExtraWidth;
+  measured = true;
+}
+
+void TextBoxCustom::KeepOneRow() {
+  if (lineHeight + kOneRowMargin - 1 >= height) height = lineHeight + kOneRowMargin;
+}
+
+void TextBoxCustom::UpdateGrid() {
+  model.SetGrid(MeasureGrid(width, height, cellWidth, lineHeight));
+  ForgetShownCells();
+}
+
+void TextBoxCustom::ForgetShownCells() {
+  shownCells.assign(static_cast<std::size_t>(model.Grid().capacity),
+                    CellLook{' ', TextColorNow(), BackColorNow()});
+}
+
+void TextBoxCustom::SetSize(int w, int h) {
+  h = std::max(font.GetFontSize() + kFontHeightMargin, h);
+  Widget::SetSize(w, std::max(h, lineHeight + kOneRowMargin));
+}
+
+void TextBoxCustom::Hide() {
+  // What was typed stays the box's text: a box that is moved, resized or shown again is
+  // rebuilt from its text, and the typing would otherwise be lost.
+  if (created) text = model.Text();
+  Widget::Hide();
+}
+
+void TextBoxCustom::Create() {
+  if (created) return;
+  // A box made before any form existed had no font to measure; there is one now.
+  if (!measured) MeasureCells();
+  KeepOneRow();
+  model.Allocate(text);
+  UpdateGrid();
+  Widget::Create();
+}
+
+void TextBoxCustom::SetText(const std::string& newText) {
+  text = newText;
+  if (!created) return;
+  model.Load(text);
+  Paint();
+}
+
+std::string TextBoxCustom::GetText() {
+  if (created) text = model.Text();
+  return text;
+}
+
+void TextBoxCustom::MouseUp(Point point) {
+  const std::uint32_t myId = id;
+  Child::MouseUp(point);
+  if (!StillExists(this, myId) || !created) return;
+  const Rect box = FormBox();
+  model.PlaceCaretAtCell(
+      CellAt(model.Grid(), point.x - box.x, point.y - box.y, cellWidth, lineHeight));
+  Refresh(false);
+}
+
+void TextBoxCustom::KeyDown(unsigned long keysym) {
+  const std::uint32_t myId = id;
+  Child::KeyDown(keysym);
+  if (!StillExists(this, myId)) return;
+  // The caret moves in a read-only or disabled box too.
+  CaretMove move;
+  if (CaretMoveFor(keysym, move)) ApplyEdit(model.MoveCaret(move));
+}
+
+bool TextBoxCustom::KeyChar(char ch) {
+  if (!enabled || readOnly) return false;
+  if (onKeyChar != nullptr) {
+    const std::uint32_t myId = id;
+    if (!onKeyChar(this, ch)) return false;
+    if (!StillExists(this, myId)) return true;
+  }
+  ApplyEdit(model.Type(ch));
+  return true;
+}
+
+void TextBoxCustom::ApplyEdit(EditOutcome outcome) {
+  if (outcome == EditOutcome::Refused) Beep();
+  if (outcome == EditOutcome::Changed) Refresh(false);
+}
+
+void TextBoxCustom::SetFocus() {
+  if (!created) return;
+  Child::SetFocus();
+  GotFocus();
+  GUIElement* previous = Application::FocusedElement();
+  if (previous != nullptr && previous->GetId() != id) previous->LostFocus();
+  Application::SetFocusedElement(this);
+}
+
+void TextBoxCustom::GotFocus() {
+  Child::GotFocus();
+  Refresh(false);
+}
+
+void TextBoxCustom::LostFocus() {
+  const std::uint32_t myId = id;
+  Child::LostFocus();
+  if (StillExists(this, myId)) Refresh(false);
+}
+
+void TextBoxCustom::Enable(bool on) {
+  enabled = on;
+  RepaintIfCreated();
+}
+
+void TextBoxCustom::SetMultiLine(bool on) {
+  model.SetMultiLine(on);
+  RepaintIfCreated();
+}
+
+void TextBoxCustom::SetReadOnly(bool on) {
+  readOnly = on;
+  RepaintIfCreated();
+}
+
+void TextBoxCustom::SetNumeric(bool on) {
+  model.SetNumeric(on);
+  RepaintIfCreated();
+}
+
+void TextBoxCustom::SetAllowDecimalPoint(bool on) {
+  model.SetAllowDecimalPoint(on);
+  RepaintIfCreated();
+}
+
+void TextBoxCustom::SetPassword(bool on) {
+  model.SetPassword(on);
+  RepaintIfCreated();
+}
+
+void TextBoxCustom::SetDateMode(bool on) {
+  model.SetDateMode(on);
+  RepaintIfCreated();
+}
+
+void TextBoxCustom::SetAlignRight(bool on) {
+  alignRight = on;
+  if (on) alignCenter = false;
+  RepaintIfCreated();
+}
+
+void TextBoxCustom::SetAlignCenter(bool on) {
+  alignCenter = on;
+  if (on) alignRight = false;
+  RepaintIfCreated();
+}
+
+void TextBoxCustom::SetAlignLeft(bool on) {
+  if (on) alignRight = alignCenter = false;
+  RepaintIfCreated();
+}
+
+bool TextBoxCustom::ShowsCaret() const {
+  return focused && enabled && !readOnly;
+}
+
+Color TextBoxCustom::TextColorNow() const {
+  return enabled ? foreColor : kDisabledText;
+}
+
+Color TextBoxCustom::BackColorNow() const {
+  return enabled ? BackColorFrom(Backdrop::Own) : kFallbackGrey;
+}
+
+TextAlign TextBoxCustom::CellAlign() const {
+  if (model.IsMultiLine()) return TextAlign::Left;
+  if (alignCenter) return TextAlign::Center;
+  return alignRight ? TextAlign::Right : TextAlign::Left;
+}
+
+void TextBoxCustom::Paint() {
+  if (!CanPaint()) return;
+  KeepOneRow();
+  // The fill below blanks every cell, as UpdateGrid takes them to be.
+  UpdateGrid();
+  {
+    Painter painter = FormPainter();
+    if (!painter.IsValid()) return;
+    const Rect box = FormBox();
+    // FillRect leaves out its last column and row; one more of each covers the whole box.
+    painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, BackColorNow());
+    if (bordered) {
+      painter.DrawBevel(box.x, box.y, box.w, box.h, kRaisedBevel);
+      painter.DrawBevel(box.x + 1, box.y + 1, box.w - 2, box.h - 2, kSunkenBevel);
+    }
+  }
+  Refresh(true);
+}
+
+void TextBoxCustom::Refresh(bool full) {
+  RenderText(full, model.Caret());
+}
+
+void TextBoxCustom::RenderText(bool full, int /*from*/) {
+  // Every cell is compared with what it shows, so where the change began needs no tracking.
+  if (!CanPaint() || model.Grid().capacity == 0) return;
+  const TextLayout layout = model.Layout();
+  const int caretCell = ShowsCaret() ? layout.CellOf(model.Caret()) : -1;
+  const Color fore = TextColorNow();
+  const Color back = BackColorNow();
+  const Rect box = FormBox();
+  Painter painter = FormPainter();
+  if (!painter.IsValid()) return;
+  for (int cell = 0; cell < layout.grid.capacity; ++cell) {
+    const CellLook wanted{layout.cells[cell].glyph, fore, cell == caretCell ? caretColor : back};
+    const bool redraw = full && cell < layout.usedCells;
+    if (redraw || !(shownCells[cell] == wanted)) DrawCell(painter, box, cell, wanted);
+  }
+}
+
+void TextBoxCustom::DrawCell(Painter& painter, const Rect& box, int cell, const CellLook& look) {
+  const CellOffset at = CellOrigin(model.Grid(), cell, cellWidth, lineHeight);
+  const int x = box.x + at.x;
+  const int y = box.y + at.y;
+  if (look.glyph == ' ') {
+    painter.FillRect(x, y, cellWidth + 1, lineHeight + 1, 0, 0, look.back);
+  } else {
+    painter.DrawTextBox(x, y, cellWidth, lineHeight, std::string(1, look.glyph), look.fore,
+                        look.back, font, CellAlign());
+  }
+  shownCells[cell] = look;
+}
