@@ -95,6 +95,7 @@ std::string MailComposerCommand(const std::string& mailAddress) {
 
 FormAbout::FormAbout(Form* owner) : Form(nullptr, true), owner(owner) {
   SetApplication(owner != nullptr ? owner->GetApplication() : Application::Default());
+  SetTransientOwner(owner);
   SetTitle("Info...");
   SetSize(kWindowWidth, kWindowHeight);
   if (owner != nullptr) {

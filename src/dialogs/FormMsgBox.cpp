@@ -85,6 +85,7 @@ FormMsgBox::FormMsgBox(std::uint32_t id, bool isQuestion, Application* app, Form
     : message(message), isQuestion(isQuestion), dialogId(id) {
   SetApplication(app);
   parent = owner;
+  SetTransientOwner(owner);
   if (owner != nullptr) {
     ownerId = owner->GetId();
     owner->SetEnabled(false);
