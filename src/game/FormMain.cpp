@@ -6,6 +6,7 @@
 #include "dialogs/FormMsgBox.h"
 #include "framework/Child.h"
 #include "framework/Timer.h"
+#include "game/GameIcon.h"
 #include "game/GameInfo.h"
 #include "game/SoundPlayer.h"
 #include "graphics/Painter.h"
@@ -92,6 +93,7 @@ FormMain::FormMain(Application* app, const std::string& title) {
   soundPlayer = std::make_unique<SoundPlayer>();
   SetSize(kWindowWidth, kWindowHeight);
   SetTitle(title);
+  SetIconImages(GameWindowIcons());
   SetOnLoad(LoadMainControls);
   SetOnClosing(AskBeforeClosing);
   SetOnResize(ForwardResize);
