@@ -6,9 +6,11 @@
 // (framework/) drawn through a Painter (graphics/); the buttons and dialogs live in widgets/
 // and dialogs/.
 #include <cassert>
+#include <cstdio>
 #include <memory>
 #include <string>
 
+#include "CommandLine.h"
 #include "app/Application.h"
 #include "app/EventLoop.h"
 #include "game/FormMain.h"
@@ -16,7 +18,8 @@
 #include "util/FileUtils.h"
 #include "util/Log.h"
 
-int main() {
+int main(int argc, char** argv) {
+  if (auto status = HandleCommandLine(argc, argv, stdout, stderr)) return *status;
   if (FileExists("log.txt")) RemoveFile("log.txt");
 
   const std::string title = WindowTitle();
