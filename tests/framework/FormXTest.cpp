@@ -40,36 +40,27 @@ class FormTest : public XServerFixture {
     return value;
   }
 
-  std::string TypeOf(Window window, const char* name) {
+  // A 32-bit property, one number per item (Xlib hands each over as a sign-extended long),
+  // and the name of its type.
+  std::vector<unsigned long> Cardinals(Window window, const char* name,
+                                       std::string* typeName = nullptr) {
     Atom type = None;
     int format;
     unsigned long count, after;
     unsigned char* data = nullptr;
-    XGetWindowProperty(display(), window, XInternAtom(display(), name, False), 0, 0, False,
-                       AnyPropertyType, &type, &format, &count, &after, &data);
-    if (data != nullptr) XFree(data);
-    if (type == None) return "";
-    char* typeName = XGetAtomName(display(), type);
-    std::string text = typeName;
-    XFree(typeName);
-    return text;
-  }
-
-  // A 32-bit CARDINAL property, one number per item; empty when there is none.
-  std::vector<unsigned long> Cardinals(Window window, const char* name) {
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
     XGetWindowProperty(display(), window, XInternAtom(display(), name, False), 0, 1 << 16, False,
-                       XA_CARDINAL, &type, &format, &count, &after, &data);
+                       AnyPropertyType, &type, &format, &count, &after, &data);
     std::vector<unsigned long> items;
-    // Xlib hands each 32-bit item over as a sign-extended long.
     const auto* numbers = reinterpret_cast<const long*>(data);
     for (unsigned long i = 0; data != nullptr && format == 32 && i < count; ++i) {
       items.push_back(static_cast<unsigned long>(numbers[i]) & 0xFFFFFFFFul);
     }
     if (data != nullptr) XFree(data);
+    if (typeName != nullptr && type != None) {
+      char* text = XGetAtomName(display(), type);
+      *typeName = text;
+      XFree(text);
+    }
     return items;
   }
 
@@ -177,8 +168,11 @@ TEST_F(FormTest, EveryFormNamesItsProcessItsHostAndItsTitleInUtf8) {
   EXPECT_EQ(Property(window, "WM_NAME"), "Caff\xE8 1");
   EXPECT_EQ(Property(window, "_NET_WM_NAME"), "Caff\xC3\xA8 1");
   EXPECT_EQ(Property(window, "_NET_WM_ICON_NAME"), "Tessarin.exe");
-  EXPECT_EQ(TypeOf(window, "_NET_WM_NAME"), "UTF8_STRING");
-  EXPECT_EQ(TypeOf(window, "_NET_WM_ICON_NAME"), "UTF8_STRING");
+  for (const char* name : {"_NET_WM_NAME", "_NET_WM_ICON_NAME"}) {
+    std::string type;
+    Cardinals(window, name, &type);
+    EXPECT_EQ(type, "UTF8_STRING") << name;
+  }
 
   form.SetTitle("Info \xA9");
   XSync(display(), False);
