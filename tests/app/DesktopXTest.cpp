@@ -228,6 +228,11 @@ TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {
   ASSERT_TRUE(game->Start());
   const auto main = WaitForMainWindow();
   ASSERT_TRUE(main.has_value()) << "no main window under openbox";
+  // Its hints ask for input, and openbox gives it the keyboard.
+  const auto hints = screen.WmHints(main->id);
+  ASSERT_TRUE(hints.has_value());
+  EXPECT_TRUE((hints->flags & InputHint) && hints->input);
+  EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == main->id; }));
   const Spot tile{BoardReader::CellCentreX(0), BoardReader::CellCentreY(0)};
 
   // Owned, placed over the owner, above it, focused; a press on the blocked owner only beeps
