@@ -24,14 +24,16 @@ for tool in dpkg-shlibdeps dpkg-buildflags cpack; do
   fi
 done
 
-# CFLAGS, CXXFLAGS, CPPFLAGS and LDFLAGS as Debian builds its packages: fortified, with a
-# stack protector and relocations read-only from the start.
+# The compiler and linker flags Debian builds its packages with: fortified, with a stack
+# protector and relocations read-only from the start. Handed over as cache entries, since
+# CMake reads CXXFLAGS and LDFLAGS from the environment only when a build folder is new.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-eval "$(dpkg-buildflags --export=sh)"
-export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
+cxx_flags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+ld_flags=$(dpkg-buildflags --get LDFLAGS)
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTESSARIN_TESTS=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr -DTESSARIN_LAUNCHER_DIR=games >/dev/null
+  -DCMAKE_INSTALL_PREFIX=/usr -DTESSARIN_LAUNCHER_DIR=games \
+  -DCMAKE_CXX_FLAGS="$cxx_flags" -DCMAKE_EXE_LINKER_FLAGS="$ld_flags" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 mkdir -p "$output"
 rm -rf "$build/packages"
