@@ -21,7 +21,7 @@
 #include "support/GameProcess.h"
 #include "support/OpenboxProcess.h"
 #include "support/RemoteScreen.h"
-#include "support/StandInPrograms.h"
+#include "support/TempDirectory.h"
 #include "support/Waiting.h"
 
 namespace {
@@ -45,7 +45,7 @@ constexpr unsigned long kRed = 0xFF0000;
 constexpr unsigned long kLabelGrey = 0xB7B7B7;
 constexpr unsigned long kWhite = 0xFFFFFF;
 
-std::vector<std::string> FolderEntries(const std::string& path) {
+std::vector<std::string> NamesInFolder(const std::string& path) {
   std::vector<std::string> names;
   DIR* folder = opendir(path.c_str());
   if (folder == nullptr) return names;
@@ -74,13 +74,13 @@ std::string HostName() {
 }
 
 // Installs the build into the folder, as a user does from source.
-::testing::AssertionResult InstallInto(const TempDir& prefix) {
+::testing::AssertionResult InstallInto(const TempDirectory& prefix) {
   const std::string log = prefix.File("install.log");
   const std::string command = std::string("'") + TESSARIN_CMAKE + "' --install '" +
                               TESSARIN_BUILD_DIR + "' --prefix '" + prefix.Path() + "' >'" + log +
                               "' 2>&1";
   if (std::system(command.c_str()) == 0) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "cmake --install failed:\n" << ReadWholeFile(log);
+  return ::testing::AssertionFailure() << "cmake --install failed:\n" << FileText(log);
 }
 
 class Desktop : public ::testing::Test {
@@ -143,7 +143,7 @@ class Desktop : public ::testing::Test {
 // The launcher alone, asked only for the version: where it makes the state folder and how it
 // keeps the sound link.
 TEST_F(Desktop, LauncherMakesThePrivateStateFolderAndRenewsAStaleSoundLink) {
-  TempDir prefix, home, stateHome, work;
+  TempDirectory prefix, home, stateHome, work;
   ASSERT_TRUE(InstallInto(prefix));
   const std::string launcher = prefix.File("bin/tessarin");
   const std::string sound = prefix.File("share/tessarin/beep.wav");
@@ -167,15 +167,15 @@ TEST_F(Desktop, LauncherMakesThePrivateStateFolderAndRenewsAStaleSoundLink) {
                                 test.environment + " '" + launcher + "' --version >'" +
                                 prefix.File("out.txt") + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    EXPECT_EQ(ReadWholeFile(prefix.File("out.txt")), "tessarin 1.0.0\n");
+    EXPECT_EQ(FileText(prefix.File("out.txt")), "tessarin 1.0.0\n");
     EXPECT_EQ(LinkTarget(test.state + "/Data/beep.wav"), sound) << test.state;
   }
   EXPECT_EQ(FolderMode(home.File(".local/state/tessarin")), 0700u);
-  EXPECT_TRUE(FolderEntries(work.Path()).empty()) << "the launcher wrote into its folder";
+  EXPECT_TRUE(NamesInFolder(work.Path()).empty()) << "the launcher wrote into its folder";
 }
 
 TEST_F(Desktop, InstalledLauncherPlaysInTheStateFolderAndTheWindowTellsWhoItIs) {
-  TempDir prefix, home, stateHome;
+  TempDirectory prefix, home, stateHome;
   ASSERT_TRUE(InstallInto(prefix));
   game = std::make_unique<GameProcess>(
       prefix.File("bin/tessarin"),
@@ -187,8 +187,8 @@ TEST_F(Desktop, InstalledLauncherPlaysInTheStateFolderAndTheWindowTellsWhoItIs) 
   const std::string state = stateHome.File("tessarin");
   EXPECT_EQ(FolderMode(state), 0700u);
   EXPECT_EQ(LinkTarget(state + "/Data/beep.wav"), prefix.File("share/tessarin/beep.wav"));
-  EXPECT_TRUE(FolderEntries(game->WorkPath("")).empty()) << "the game wrote into its folder";
-  EXPECT_TRUE(FolderEntries(home.Path()).empty()) << "the game wrote into HOME";
+  EXPECT_TRUE(NamesInFolder(game->WorkPath("")).empty()) << "the game wrote into its folder";
+  EXPECT_TRUE(NamesInFolder(home.Path()).empty()) << "the game wrote into HOME";
 
   const Window window = main->id;
   EXPECT_EQ(screen.Cardinals(window, "_NET_WM_PID"),
@@ -219,7 +219,7 @@ TEST_F(Desktop, InstalledLauncherPlaysInTheStateFolderAndTheWindowTellsWhoItIs) 
   ASSERT_TRUE(question.has_value()) << "EXIT asked no question";
   EXPECT_EQ(screen.TransientFor(question->id), window);
   EXPECT_TRUE(AnswerYesAndEnd(question->id));
-  EXPECT_TRUE(FolderEntries(game->WorkPath("")).empty());
+  EXPECT_TRUE(NamesInFolder(game->WorkPath("")).empty());
 }
 
 TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {

@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "support/StandInPrograms.h"
 #include "support/Waiting.h"
 
 extern char** environ;
@@ -112,5 +111,5 @@ void OpenboxProcess::Stop() {
 }
 
 std::string OpenboxProcess::Output() const {
-  return ReadWholeFile(home.File("openbox.log"));
+  return FileText(home.File("openbox.log"));
 }

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "support/RemoteScreen.h"
-#include "support/XServerFixture.h"
+#include "support/TempDirectory.h"
 
 class OpenboxProcess {
  public:
@@ -28,6 +28,6 @@ class OpenboxProcess {
   std::string Output() const;
 
  private:
-  TempDir home;
+  TempDirectory home;
   pid_t pid = -1;
 };
