@@ -124,7 +124,7 @@ def png_bytes(pixels):
 def argb_array(name, pixels):
     size = len(pixels)
     numbers = ["0x%02X%02X%02X%02Xu" % (a, r, g, b) for row in pixels for (r, g, b, a) in row]
-    lines = [", ".join(numbers[start:start + 6]) + "," for start in range(0, len(numbers), 6)]
+    lines = [", ".join(numbers[start:start + 7]) + "," for start in range(0, len(numbers), 7)]
     body = "\n".join("    " + line for line in lines)
     return "const std::uint32_t %s[%d * %d] = {\n%s\n};\n" % (name, size, size, body)
 
