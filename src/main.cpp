@@ -14,9 +14,11 @@
 //   game/       the puzzle rules, the main window, the sound player and the pictures
 //   main.cpp    this file
 #include <cassert>
+#include <cstdio>
 #include <memory>
 #include <string>
 
+#include "CommandLine.h"
 #include "app/Application.h"
 #include "app/EventLoop.h"
 #include "game/FormMain.h"
@@ -24,7 +26,8 @@
 #include "util/FileUtils.h"
 #include "util/Log.h"
 
-int main() {
+int main(int argc, char** argv) {
+  if (auto status = HandleCommandLine(argc, argv, stdout, stderr)) return *status;
   if (FileExists("log.txt")) RemoveFile("log.txt");
 
   const std::string title = WindowTitle();

@@ -6,6 +6,8 @@ ModalDialog::ModalDialog(Form* owner, Application* app) : HandlerForm(true) {
   if (app == nullptr) app = owner != nullptr ? owner->GetApplication() : Application::Default();
   SetApplication(app);
   parent = owner;
+  // Tells the window manager to keep the dialog over its owner and out of the task bar.
+  SetTransientOwner(owner);
   if (owner == nullptr) return;
   ownerId = owner->GetId();
   owner->SetEnabled(false);

@@ -3,11 +3,15 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <utility>
 
 #include "app/Application.h"
 #include "graphics/Color.h"
 #include "util/Log.h"
+#include "util/TextUtils.h"
 
 namespace {
 constexpr const char* kClassName = "Tessarin.exe";
@@ -16,6 +20,45 @@ constexpr long kEventMask = KeyPressMask | KeyReleaseMask | ButtonPressMask | Bu
                             ButtonMotionMask | ExposureMask | StructureNotifyMask |
                             SubstructureNotifyMask;
 static_assert(kEventMask == 0xAA07F, "forms listen to exactly these events");
+
+// Every atom a form's window needs, in the order of kAtomNames.
+enum FormAtom {
+  kLocaleName,
+  kProtocols,
+  kDeleteWindow,
+  kPid,
+  kName,
+  kIconName,
+  kUtf8String,
+  kIcon,
+  kWindowType,
+  kDialogType,
+  kAtomCount
+};
+const char* const kAtomNames[] = {"WM_LOCALE_NAME",      "WM_PROTOCOLS",
+                                  "WM_DELETE_WINDOW",    "_NET_WM_PID",
+                                  "_NET_WM_NAME",        "_NET_WM_ICON_NAME",
+                                  "UTF8_STRING",         "_NET_WM_ICON",
+                                  "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DIALOG"};
+static_assert(sizeof kAtomNames / sizeof kAtomNames[0] == kAtomCount, "one name per atom");
+
+// Input is asked for, so that a window manager that follows the hints gives the form the
+// keyboard.
+void FillWMHints(XWMHints& hints, Pixmap iconPixmap) {
+  hints.flags = InputHint | StateHint | IconPixmapHint;
+  hints.input = True;
+  hints.initial_state = NormalState;
+  hints.icon_pixmap = iconPixmap;
+}
+
+// The program's texts are ISO 8859-1; the _NET_WM names are UTF-8.
+void SetUtf8Property(Display* display, Window window, Atom property, Atom utf8String,
+                     const std::string& latin1Text) {
+  const std::string text = Latin1ToUtf8(latin1Text);
+  XChangeProperty(display, window, property, utf8String, 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(text.data()),
+                  static_cast<int>(text.size()));
+}
 
 // Scoped owner of the three hint structures XAlloc* hands out.
 struct WindowHints {
@@ -59,6 +102,7 @@ Form::~Form() {
   // No form may keep a blocked pointer to this one, nor the loop a stale message box.
   for (Form* form : Application::Forms()) {
     if (form->modalChild == this) form->modalChild = nullptr;
+    if (form->transientOwner == this) form->transientOwner = nullptr;
   }
   if (Application::CurrentMessageBox() == this) Application::SetCurrentMessageBox(nullptr);
 }
@@ -179,50 +223,62 @@ void Form::Create() {
 
 void Form::SetWindowProperties() {
   Display* display = GetDisplay();
-  // XSetWMProperties, XSetWMProtocols and the lines below each intern an atom, a round trip
+  // XSetWMProperties, XSetWMProtocols and the lines below each need an atom, a round trip
   // apiece the first time; asked together they cost one, and Xlib's atom cache answers the
-  // rest. The first window's start-up is a chain of such round trips.
-  static const char* const kAtomNames[] = {"WM_LOCALE_NAME", "WM_PROTOCOLS", "WM_DELETE_WINDOW",
-                                           "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DIALOG"};
-  constexpr int kAtomCount = sizeof kAtomNames / sizeof kAtomNames[0];
-  Atom prefetched[kAtomCount];
-  XInternAtoms(display, const_cast<char**>(kAtomNames), isDialog ? kAtomCount : 3, False,
-               prefetched);
+  // rest, later title changes included. The first window's start-up is a chain of such round
+  // trips. The dialog types come last, so that other forms need not ask for them.
+  Atom atoms[kAtomCount];
+  XInternAtoms(display, const_cast<char**>(kAtomNames), isDialog ? kAtomCount : kWindowType, False,
+               atoms);
+  SetStandardProperties();
+  SetDesktopProperties(atoms);
+  if (isDialog) {
+    XChangeProperty(display, window, atoms[kWindowType], XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(&atoms[kDialogType]), 1);
+  }
+}
+
+void Form::SetStandardProperties() {
   WindowHints hints;
   if (!hints.Complete()) {
     Log("XAllocSizeHints/XAllocWMHints/XAllocClassHint failed");
-  } else {
-    hints.size->flags = PPosition | PSize | PMinSize | PMaxSize;
-    hints.size->x = x;
-    hints.size->y = y;
-    hints.size->width = hints.size->min_width = hints.size->max_width = width;
-    hints.size->height = hints.size->min_height = hints.size->max_height = height;
-
-    hints.wm->flags = InputHint | StateHint | IconPixmapHint;
-    hints.wm->input = True;
-    hints.wm->initial_state = NormalState;
-    hints.wm->icon_pixmap = iconPixmap;
-
-    std::string className = kClassName;
-    hints.klass->res_name = className.data();
-    hints.klass->res_class = className.data();
-
-    TextProperty windowName(GetText());
-    TextProperty iconName(kClassName);
-    if (!windowName.ok || !iconName.ok) Log("XStringListToTextProperty - error");
-    XSetWMProperties(display, window, windowName.Get(), iconName.Get(), nullptr, 0, hints.size,
-                     hints.wm, hints.klass);
-
-    wmDeleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
-    XSetWMProtocols(display, window, &wmDeleteWindow, 1);
-    XSelectInput(display, window, kEventMask);
+    return;
   }
-  if (isDialog) {
-    Atom windowType = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
-    Atom dialogType = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
-    XChangeProperty(display, window, windowType, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(&dialogType), 1);
-  }
+  Display* display = GetDisplay();
+  hints.size->flags = PPosition | PSize | PMinSize | PMaxSize;
+  hints.size->x = x;
+  hints.size->y = y;
+  hints.size->width = hints.size->min_width = hints.size->max_width = width;
+  hints.size->height = hints.size->min_height = hints.size->max_height = height;
+  FillWMHints(*hints.wm, iconPixmap);
+
+  std::string className = kClassName;
+  hints.klass->res_name = className.data();
+  hints.klass->res_class = className.data();
+
+  TextProperty windowName(GetText());
+  TextProperty iconName(kClassName);
+  if (!windowName.ok || !iconName.ok) Log("XStringListToTextProperty - error");
+  // Besides the names and hints this sets WM_CLIENT_MACHINE to this host, which together
+  // with _NET_WM_PID ties the window to its process.
+  XSetWMProperties(display, window, windowName.Get(), iconName.Get(), nullptr, 0, hints.size,
+                   hints.wm, hints.klass);
+
+  wmDeleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+  XSetWMProtocols(display, window, &wmDeleteWindow, 1);
+  XSelectInput(display, window, kEventMask);
+}
+
+void Form::SetDesktopProperties(const Atom* atoms) {
+  Display* display = GetDisplay();
+  long pid = static_cast<long>(getpid());
+  XChangeProperty(display, window, atoms[kPid], XA_CARDINAL, 32, PropModeReplace,
+                  reinterpret_cast<unsigned char*>(&pid), 1);
+  SetUtf8Property(display, window, atoms[kName], atoms[kUtf8String], GetText());
+  SetUtf8Property(display, window, atoms[kIconName], atoms[kUtf8String], kClassName);
+  // A new window has neither property: only what there is to say is sent.
+  if (transientOwner != nullptr) ApplyTransientOwner();
+  if (!iconImages.empty()) ApplyIconImages(atoms[kIcon]);
 }
 
 void Form::ApplyPosition() {
@@ -260,6 +316,10 @@ void Form::SetTitle(const std::string& title) {
 }
 
 void Form::ApplyTitleToWindow() {
+  Atom atoms[kWindowType];
+  XInternAtoms(GetDisplay(), const_cast<char**>(kAtomNames), kWindowType, False, atoms);
+  SetUtf8Property(GetDisplay(), window, atoms[kName], atoms[kUtf8String], GetText());
+  SetUtf8Property(GetDisplay(), window, atoms[kIconName], atoms[kUtf8String], GetText());
   TextProperty title(GetText());
   if (!title.ok) {
     Log("XStringListToTextProperty - out of memory");
@@ -302,11 +362,38 @@ void Form::SetIcon(Pixmap pixmap) {
   iconPixmap = pixmap;
   if (!created || GetDisplay() == nullptr) return;
   XWMHints hints{};
-  hints.flags = InputHint | StateHint | IconPixmapHint;
-  hints.input = True;
-  hints.initial_state = NormalState;
-  hints.icon_pixmap = pixmap;
+  FillWMHints(hints, pixmap);
   XSetWMHints(GetDisplay(), window, &hints);
+}
+
+void Form::SetTransientOwner(Form* owner) {
+  transientOwner = owner;
+  if (window != 0 && GetDisplay() != nullptr) ApplyTransientOwner();
+}
+
+void Form::ApplyTransientOwner() {
+  if (transientOwner != nullptr && transientOwner->window != 0) {
+    XSetTransientForHint(GetDisplay(), window, transientOwner->window);
+  } else {
+    XDeleteProperty(GetDisplay(), window, XA_WM_TRANSIENT_FOR);
+  }
+}
+
+void Form::SetIconImages(std::vector<WindowIcon> images) {
+  iconImages = std::move(images);
+  if (window != 0 && GetDisplay() != nullptr) {
+    ApplyIconImages(XInternAtom(GetDisplay(), "_NET_WM_ICON", False));
+  }
+}
+
+void Form::ApplyIconImages(Atom iconAtom) {
+  std::vector<unsigned long> items = IconProperty(iconImages);
+  if (items.empty()) {
+    XDeleteProperty(GetDisplay(), window, iconAtom);
+    return;
+  }
+  XChangeProperty(GetDisplay(), window, iconAtom, XA_CARDINAL, 32, PropModeReplace,
+                  reinterpret_cast<unsigned char*>(items.data()), static_cast<int>(items.size()));
 }
 
 void Form::SetClientSize(int w, int h) {

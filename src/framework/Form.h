@@ -1,16 +1,20 @@
 // A top-level window: the only kind of element that owns an X window.
 //
 // A Form creates its window with fixed-size hints, window-manager hints, class "Tessarin.exe",
-// the WM_DELETE_WINDOW protocol and, for dialogs, the dialog window type; it maps, moves,
-// raises and destroys it, and repaints its drawable children on every Expose. The concrete
-// form builds its children in its OnLoad callback and destroys them in its destructor.
+// the WM_DELETE_WINDOW protocol and, for dialogs, the dialog window type, plus what a desktop
+// reads to tie the window to its process and show it (pid, host, UTF-8 names, icon, owner);
+// it maps, moves, raises and destroys it, and repaints its drawable children on every Expose.
+// The concrete form builds its children in its OnLoad callback and destroys them in its
+// destructor. A form does not own its transient owner nor the icon pixels it shows.
 #pragma once
 
 #include <X11/Xlib.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/GUIElement.h"
+#include "framework/WindowIcon.h"
 #include "graphics/PaintTarget.h"
 
 class Application;
@@ -72,6 +76,14 @@ class Form : public GUIElement {
   virtual void SetFlagBIfCreated();
   virtual void ClearFlagBIfCreated();
 
+  // The form this window belongs to (WM_TRANSIENT_FOR), so that a window manager keeps it
+  // above that form and out of the task bar; null for none. Applied at creation, or at once.
+  void SetTransientOwner(Form* owner);
+  Form* GetTransientOwner() const { return transientOwner; }
+  // The icon the window manager shows (_NET_WM_ICON), one picture per size; the pixels must
+  // outlive the form. Applied at creation, or at once.
+  void SetIconImages(std::vector<WindowIcon> images);
+
   Form* GetModalChild() const { return modalChild; }
   Atom GetDeleteWindowAtom() const { return wmDeleteWindow; }
   bool GetStyleFlag1() const { return styleFlag1; }
@@ -98,8 +110,15 @@ class Form : public GUIElement {
 
  private:
   void SetWindowProperties();
+  void SetStandardProperties();
+  void SetDesktopProperties(const Atom* atoms);
   void ApplyTitleToWindow();
+  void ApplyTransientOwner();
+  void ApplyIconImages(Atom iconAtom);
   void ReleaseWindow();
+
+  Form* transientOwner = nullptr;
+  std::vector<WindowIcon> iconImages;
 };
 
 // The font every Painter of the program selects and every text measurement asks: the first

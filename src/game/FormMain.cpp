@@ -6,6 +6,7 @@
 #include "dialogs/FormMsgBox.h"
 #include "framework/Child.h"
 #include "framework/Timer.h"
+#include "game/GameIcon.h"
 #include "game/GameInfo.h"
 #include "game/SoundPlayer.h"
 #include "game/images/TitleImages.h"
@@ -63,6 +64,7 @@ FormMain::FormMain(Application* app, const std::string& title) {
   soundPlayer = std::make_unique<SoundPlayer>();
   SetSize(kWindowWidth, kWindowHeight);
   SetTitle(title);
+  SetIconImages(GameWindowIcons());
   SetBackColor(kGreen);
   Create();
   if (mainForm == nullptr) mainForm = this;

@@ -85,3 +85,18 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
     position = found + separator.size();
   }
 }
+
+std::string Latin1ToUtf8(const std::string& text) {
+  std::string utf8;
+  utf8.reserve(text.size());
+  for (char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code < 0x80) {
+      utf8 += c;
+    } else {
+      utf8 += static_cast<char>(0xC0 | (code >> 6));
+      utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  return utf8;
+}

@@ -18,3 +18,6 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
 std::string ReplaceChar(const std::string& text, char from, char to);
 // Splits at every separator; a trailing separator adds no empty field, a leading one does.
 std::vector<std::string> Split(const std::string& text, const std::string& separator);
+// The program's 8-bit texts are ISO 8859-1, as its core fonts are; this is the same text in
+// UTF-8, for the places (window-manager names) that expect it.
+std::string Latin1ToUtf8(const std::string& text);

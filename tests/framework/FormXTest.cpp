@@ -6,7 +6,10 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <unistd.h>
+
 #include <memory>
+#include <vector>
 
 #include "app/Application.h"
 #include "support/RecordingElements.h"
@@ -35,6 +38,35 @@ class FormTest : public XServerFixture {
     if (data != nullptr && format == 8) value.assign(reinterpret_cast<char*>(data), count);
     if (data != nullptr) XFree(data);
     return value;
+  }
+
+  // A 32-bit property, one number per item (Xlib hands each over as a sign-extended long),
+  // and the name of its type.
+  std::vector<unsigned long> Cardinals(Window window, const char* name,
+                                       std::string* typeName = nullptr) {
+    Atom type = None;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display(), window, XInternAtom(display(), name, False), 0, 1 << 16, False,
+                       AnyPropertyType, &type, &format, &count, &after, &data);
+    std::vector<unsigned long> items;
+    const auto* numbers = reinterpret_cast<const long*>(data);
+    for (unsigned long i = 0; data != nullptr && format == 32 && i < count; ++i) {
+      items.push_back(static_cast<unsigned long>(numbers[i]) & 0xFFFFFFFFul);
+    }
+    if (data != nullptr) XFree(data);
+    if (typeName != nullptr && type != None) {
+      char* text = XGetAtomName(display(), type);
+      *typeName = text;
+      XFree(text);
+    }
+    return items;
+  }
+
+  Window TransientFor(Window window) {
+    Window owner = 0;
+    return XGetTransientForHint(display(), window, &owner) ? owner : 0;
   }
 
   CallLog log;
@@ -120,6 +152,74 @@ TEST_F(FormTest, TitleBeforeCreationNamesTheWindowWhileTheIconNameStaysTheClass)
   EXPECT_EQ(Property(form->GetWindow(), "WM_NAME"), "renamed");
   EXPECT_EQ(Property(form->GetWindow(), "WM_ICON_NAME"), "renamed");
   EXPECT_EQ(form->GetTitle(), "renamed");
+}
+
+TEST_F(FormTest, EveryFormNamesItsProcessItsHostAndItsTitleInUtf8) {
+  RecordingForm form(app.get(), nullptr, 30, 30, 200, 100);
+  form.SetTitle("Caff\xE8 1");
+  form.Create();
+  WaitUntilMapped(&form);
+  const Window window = form.GetWindow();
+  EXPECT_EQ(Cardinals(window, "_NET_WM_PID"),
+            (std::vector<unsigned long>{static_cast<unsigned long>(getpid())}));
+  char host[256] = {};
+  ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
+  EXPECT_EQ(Property(window, "WM_CLIENT_MACHINE"), host);
+  EXPECT_EQ(Property(window, "WM_NAME"), "Caff\xE8 1");
+  EXPECT_EQ(Property(window, "_NET_WM_NAME"), "Caff\xC3\xA8 1");
+  EXPECT_EQ(Property(window, "_NET_WM_ICON_NAME"), "Tessarin.exe");
+  for (const char* name : {"_NET_WM_NAME", "_NET_WM_ICON_NAME"}) {
+    std::string type;
+    Cardinals(window, name, &type);
+    EXPECT_EQ(type, "UTF8_STRING") << name;
+  }
+
+  form.SetTitle("Info \xA9");
+  XSync(display(), False);
+  EXPECT_EQ(Property(window, "WM_ICON_NAME"), "Info \xA9");
+  EXPECT_EQ(Property(window, "_NET_WM_NAME"), "Info \xC2\xA9");
+  EXPECT_EQ(Property(window, "_NET_WM_ICON_NAME"), "Info \xC2\xA9");
+}
+
+TEST_F(FormTest, TransientOwnerIsNamedAtCreationOrAtOnceAndForgottenWithTheOwner) {
+  auto* owner = new RecordingForm(app.get(), nullptr, 10, 10, 200, 100);
+  owner->Create();
+  RecordingForm early(app.get(), nullptr, 300, 10, 100, 100, true);
+  early.SetTransientOwner(owner);
+  early.Create();
+  auto late = MakeForm(true, 450, 10);
+  EXPECT_EQ(TransientFor(late->GetWindow()), 0u) << "no owner was named";
+  late->SetTransientOwner(owner);
+  XSync(display(), False);
+  EXPECT_EQ(TransientFor(early.GetWindow()), owner->GetWindow());
+  EXPECT_EQ(TransientFor(late->GetWindow()), owner->GetWindow());
+
+  late->SetTransientOwner(nullptr);
+  XSync(display(), False);
+  EXPECT_EQ(TransientFor(late->GetWindow()), 0u);
+  delete owner;
+  EXPECT_EQ(early.GetTransientOwner(), nullptr);
+}
+
+TEST_F(FormTest, IconImagesBecomeTheNetWmIconAtCreationOrAtOnce) {
+  static const std::uint32_t kTwoByTwo[] = {0xFF000000u, 0x80FF0000u, 0x0000FF00u, 0xFFFFFFFFu};
+  static const std::uint32_t kOneByThree[] = {1u, 2u, 3u};
+  RecordingForm form(app.get(), nullptr, 30, 30, 100, 100);
+  form.SetIconImages({{2, 2, kTwoByTwo}, {1, 3, kOneByThree}, {4, 4, nullptr}});
+  form.Create();
+  XSync(display(), False);
+  EXPECT_EQ(Cardinals(form.GetWindow(), "_NET_WM_ICON"),
+            (std::vector<unsigned long>{2, 2, 0xFF000000u, 0x80FF0000u, 0x0000FF00u, 0xFFFFFFFFu, 1,
+                                        3, 1, 2, 3}));
+  form.SetIconImages({{1, 3, kOneByThree}});
+  XSync(display(), False);
+  EXPECT_EQ(Cardinals(form.GetWindow(), "_NET_WM_ICON"),
+            (std::vector<unsigned long>{1, 3, 1, 2, 3}));
+  form.SetIconImages({});
+  XSync(display(), False);
+  EXPECT_TRUE(Cardinals(form.GetWindow(), "_NET_WM_ICON").empty());
+  auto plain = MakeForm(false, 200, 30);
+  EXPECT_TRUE(Cardinals(plain->GetWindow(), "_NET_WM_ICON").empty());
 }
 
 TEST_F(FormTest, CreatingTwiceKeepsTheSameWindowAndSetSizeResizesIt) {

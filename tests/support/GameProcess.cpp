@@ -110,6 +110,11 @@ GameProcess::GameProcess(std::string binary, const std::string& sourceDir)
   CopyBeepFile(sourceDir);
 }
 
+GameProcess::GameProcess(std::string binary, std::vector<std::string> environment)
+    : binary(std::move(binary)), extraEnvironment(std::move(environment)) {
+  for (const char* program : kStandIns) WriteStandIn(program);
+}
+
 GameProcess::~GameProcess() {
   KillAndReap();
 }
@@ -150,14 +155,21 @@ std::string GameProcess::Marker() const {
 }
 
 std::vector<std::string> GameProcess::ChildEnvironment() const {
-  std::vector<std::string> environment;
+  std::vector<std::string> environment = extraEnvironment;
   std::string path = "/usr/local/bin:/usr/bin:/bin";
   const std::string markerPrefix = std::string(kMarkerName) + "=";
+  const auto replaced = [this](const std::string& entry) {
+    const std::string name = entry.substr(0, entry.find('=') + 1);
+    for (const std::string& extra : extraEnvironment) {
+      if (extra.rfind(name, 0) == 0) return true;
+    }
+    return false;
+  };
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string text = *entry;
     if (text.rfind("PATH=", 0) == 0) {
       path = text.substr(5);
-    } else if (text.rfind(markerPrefix, 0) != 0) {
+    } else if (text.rfind(markerPrefix, 0) != 0 && !replaced(text)) {
       environment.push_back(text);
     }
   }

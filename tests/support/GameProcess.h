@@ -19,6 +19,9 @@ class GameProcess {
  public:
   // binary: the built game; sourceDir: the repository, whose Data/beep.wav is copied.
   GameProcess(std::string binary, const std::string& sourceDir);
+  // binary started in an empty working directory, with environment entries ("NAME=value")
+  // that replace the test's own: an installed launcher, which brings its own Data/.
+  GameProcess(std::string binary, std::vector<std::string> environment);
   ~GameProcess();
   GameProcess(const GameProcess&) = delete;
   GameProcess& operator=(const GameProcess&) = delete;
@@ -58,6 +61,7 @@ class GameProcess {
   std::string Marker() const;
 
   std::string binary;
+  std::vector<std::string> extraEnvironment;
   TempDirectory workDir;
   TempDirectory toolDir;
   pid_t pid = -1;

@@ -53,8 +53,23 @@ Atom RemoteScreen::Intern(const char* name) const {
   return XInternAtom(display, name, False);
 }
 
+bool RemoteScreen::HasWindowManager() const {
+  // The manager names a window of its own on the root window, and that window names itself.
+  const auto check = Cardinals(DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK");
+  if (check.size() != 1 || check[0] == 0) return false;
+  const auto self = Cardinals(static_cast<Window>(check[0]), "_NET_SUPPORTING_WM_CHECK");
+  return self.size() == 1 && self[0] == check[0];
+}
+
 std::vector<Window> RemoteScreen::TopLevelWindows() const {
   std::vector<Window> windows;
+  if (HasWindowManager()) {
+    for (unsigned long client :
+         Cardinals(DefaultRootWindow(display), "_NET_CLIENT_LIST_STACKING")) {
+      windows.push_back(static_cast<Window>(client));
+    }
+    return windows;
+  }
   Window root = 0, parent = 0;
   Window* children = nullptr;
   unsigned int count = 0;
@@ -161,6 +176,65 @@ std::vector<std::string> RemoteScreen::Protocols(Window window) const {
   }
   if (protocols != nullptr) XFree(protocols);
   return names;
+}
+
+std::vector<unsigned long> RemoteScreen::Cardinals(Window window, const char* name) const {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  std::vector<unsigned long> items;
+  if (XGetWindowProperty(display, window, Intern(name), 0, 1 << 16, False, AnyPropertyType, &type,
+                         &format, &count, &remaining, &data) != Success) {
+    return items;
+  }
+  // Xlib hands each 32-bit item over as a long, sign-extended.
+  const auto* numbers = reinterpret_cast<const long*>(data);
+  for (unsigned long i = 0; data != nullptr && format == 32 && i < count; ++i) {
+    items.push_back(static_cast<unsigned long>(numbers[i]) & 0xFFFFFFFFul);
+  }
+  if (data != nullptr) XFree(data);
+  return items;
+}
+
+std::string RemoteScreen::Text(Window window, const char* name, std::string* typeName) const {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  std::string text;
+  if (XGetWindowProperty(display, window, Intern(name), 0, 1 << 16, False, AnyPropertyType, &type,
+                         &format, &count, &remaining, &data) != Success) {
+    return text;
+  }
+  if (data != nullptr && format == 8) text.assign(reinterpret_cast<char*>(data), count);
+  if (data != nullptr) XFree(data);
+  if (typeName != nullptr) {
+    char* atomName = type != 0 ? XGetAtomName(display, type) : nullptr;
+    *typeName = atomName != nullptr ? atomName : "";
+    if (atomName != nullptr) XFree(atomName);
+  }
+  return text;
+}
+
+std::optional<XWMHints> RemoteScreen::WmHints(Window window) const {
+  XWMHints* hints = XGetWMHints(display, window);
+  if (hints == nullptr) return std::nullopt;
+  XWMHints copy = *hints;
+  XFree(hints);
+  return copy;
+}
+
+Window RemoteScreen::TransientFor(Window window) const {
+  Window owner = 0;
+  return XGetTransientForHint(display, window, &owner) != 0 ? owner : 0;
+}
+
+Window RemoteScreen::FocusedWindow() const {
+  Window focus = 0;
+  int revert = 0;
+  XGetInputFocus(display, &focus, &revert);
+  return focus;
 }
 
 unsigned long RemoteScreen::PixelAt(Window window, int x, int y) const {

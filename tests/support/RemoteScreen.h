@@ -1,7 +1,8 @@
 // Looks at and drives the windows of another process on the private X server, the way a
 // player and a window manager would: finds top-level windows and reads their properties,
-// reads pixels back with XGetImage, and sends real input through XTEST. There is no window
-// manager on the test server, so dialogs are found among the root window's children.
+// reads pixels back with XGetImage, and sends real input through XTEST. Usually there is no
+// window manager on the test server, and windows are found among the root window's
+// children; while a test runs one, they are the clients it lists, in its stacking order.
 #pragma once
 
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
@@ -54,8 +55,10 @@ class RemoteScreen {
 
   bool IsOpen() const { return display != nullptr; }
 
-  // Children of the root window, lowest first.
+  // Children of the root window, or the window manager's clients, lowest first.
   std::vector<Window> TopLevelWindows() const;
+  // A window manager that follows the extended hints is running.
+  bool HasWindowManager() const;
   std::optional<WindowFacts> Describe(Window window) const;
   // The first viewable top-level window that `wanted` accepts, waiting for it to appear.
   std::optional<WindowFacts> WaitForWindow(
@@ -67,6 +70,14 @@ class RemoteScreen {
   bool IsAbove(Window upper, Window lower) const;
   std::optional<XSizeHints> NormalHints(Window window) const;
   std::vector<std::string> Protocols(Window window) const;
+  // A 32-bit property, one number per item; empty when there is none.
+  std::vector<unsigned long> Cardinals(Window window, const char* name) const;
+  // An 8-bit property (STRING or UTF8_STRING) as bytes, and the name of its type.
+  std::string Text(Window window, const char* name, std::string* type = nullptr) const;
+  std::optional<XWMHints> WmHints(Window window) const;
+  // The window this one is transient for; 0 for none.
+  Window TransientFor(Window window) const;
+  Window FocusedWindow() const;
 
   unsigned long PixelAt(Window window, int x, int y) const;
   std::optional<Picture> Grab(Window window, int x, int y, int width, int height) const;

@@ -73,4 +73,11 @@ TEST(TextUtils, ReplaceAllKeepsTheResultOfSearchingAgainFromTheStart) {
   EXPECT_EQ(ReplaceAll("a//////b", "//", "/"), "a/b");
 }
 
+TEST(TextUtils, Latin1ToUtf8KeepsAsciiAndWidensTheUpperHalfToTwoBytes) {
+  EXPECT_EQ(Latin1ToUtf8("Tessarin - Info..."), "Tessarin - Info...");
+  EXPECT_EQ(Latin1ToUtf8("Caff\xE8 \xA9"), "Caff\xC3\xA8 \xC2\xA9");
+  EXPECT_EQ(Latin1ToUtf8(std::string("\x7F\x80\xFF\0", 4)),
+            std::string("\x7F\xC2\x80\xC3\xBF\0", 6));
+}
+
 }  // namespace

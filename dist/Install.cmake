@@ -1,0 +1,61 @@
+# What `cmake --install` puts where, and the Debian package made from it (tools/make-deb.sh).
+# The game binary goes out of PATH, under libexec/; the launcher that PATH finds gives it a
+# working directory of its own (dist/tessarin.in).
+include(GNUInstallDirs)
+
+set(TESSARIN_LAUNCHER_DIR "${CMAKE_INSTALL_BINDIR}" CACHE STRING
+    "Folder of the tessarin launcher, relative to the prefix (games for the Debian package)")
+set(TESSARIN_GAME_DIR "${CMAKE_INSTALL_LIBEXECDIR}/tessarin")
+set(TESSARIN_DATA_DIR "${CMAKE_INSTALL_DATADIR}/tessarin")
+set(TESSARIN_DIST_DIR "${CMAKE_CURRENT_SOURCE_DIR}/dist")
+
+install(TARGETS tessarin RUNTIME DESTINATION "${TESSARIN_GAME_DIR}")
+install(FILES Data/beep.wav DESTINATION "${TESSARIN_DATA_DIR}")
+install(FILES "${TESSARIN_DIST_DIR}/tessarin.desktop"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${TESSARIN_DIST_DIR}/example.tessarin.Tessarin.metainfo.xml"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+install(DIRECTORY "${TESSARIN_DIST_DIR}/icons/hicolor" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons")
+install(FILES "${TESSARIN_DIST_DIR}/copyright" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/tessarin")
+
+# The manual page and the change log are installed compressed, as Debian does; -n keeps the
+# time stamp out, so a file only changes when its source does.
+function(tessarin_gzip source output)
+  add_custom_command(OUTPUT "${output}" COMMAND gzip -9 -n -c "${source}" > "${output}"
+                     DEPENDS "${source}" VERBATIM)
+endfunction()
+set(TESSARIN_MAN_PAGE "${CMAKE_CURRENT_BINARY_DIR}/tessarin.6.gz")
+set(TESSARIN_CHANGELOG "${CMAKE_CURRENT_BINARY_DIR}/changelog.gz")
+tessarin_gzip("${TESSARIN_DIST_DIR}/tessarin.6" "${TESSARIN_MAN_PAGE}")
+tessarin_gzip("${TESSARIN_DIST_DIR}/changelog" "${TESSARIN_CHANGELOG}")
+add_custom_target(tessarin_compressed_docs ALL DEPENDS "${TESSARIN_MAN_PAGE}" "${TESSARIN_CHANGELOG}")
+install(FILES "${TESSARIN_MAN_PAGE}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
+install(FILES "${TESSARIN_CHANGELOG}" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/tessarin")
+
+install(CODE "
+  set(TESSARIN_LAUNCHER_TEMPLATE \"${TESSARIN_DIST_DIR}/tessarin.in\")
+  set(TESSARIN_LAUNCHER_OUTPUT \"${CMAKE_CURRENT_BINARY_DIR}/launcher\")
+  set(TESSARIN_LAUNCHER_DIR \"${TESSARIN_LAUNCHER_DIR}\")
+  set(TESSARIN_GAME_DIR \"${TESSARIN_GAME_DIR}\")
+  set(TESSARIN_DATA_DIR \"${TESSARIN_DATA_DIR}\")")
+install(SCRIPT "${TESSARIN_DIST_DIR}/InstallLauncher.cmake")
+
+set(CPACK_PACKAGE_NAME tessarin)
+set(CPACK_PACKAGE_VENDOR "The Tessarin team")
+set(CPACK_PACKAGE_CONTACT "The Tessarin team <info@tessarin.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sliding fifteen puzzle for X11")
+# Debian wants the lines of the long description under 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tessarin is the sliding fifteen puzzle: fifteen numbered tiles and one
+empty cell on a four by four board. START shuffles the tiles; a press on
+a tile next to the empty cell slides it there; put the tiles back in
+order to win. One small fixed-size X11 window, no settings.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tessarin.example")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "alsa-utils, xfonts-base")
+include(CPack)

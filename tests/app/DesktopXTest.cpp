@@ -1,0 +1,262 @@
+// The game as a desktop meets it: installed with cmake --install into a scratch prefix and
+// started through its launcher from another folder, and run under a real window manager
+// (Debian's openbox on the private X server), where its dialogs must stay with their owner.
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include <X11/keysym.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/BoardReader.h"
+#include "support/GameProcess.h"
+#include "support/OpenboxProcess.h"
+#include "support/RemoteScreen.h"
+#include "support/TempDirectory.h"
+#include "support/Waiting.h"
+
+namespace {
+
+using waiting::WaitUntil;
+
+struct Spot {
+  int x;
+  int y;
+};
+
+// Centres of the buttons, and points that show a window has been drawn.
+constexpr Spot kInfoButton{450, 169};
+constexpr Spot kExitButton{450, 239};
+constexpr Spot kYesButton{185, 124};
+constexpr Spot kStartFill{402, 192};
+constexpr Spot kMessageLabel{12, 12};
+constexpr Spot kAboutOkTop{399, 173};
+constexpr Spot kAboutBlank{20, 195};
+constexpr unsigned long kRed = 0xFF0000;
+constexpr unsigned long kLabelGrey = 0xB7B7B7;
+constexpr unsigned long kWhite = 0xFFFFFF;
+
+std::string LinkTarget(const std::string& path) {
+  char target[4096];
+  const ssize_t length = readlink(path.c_str(), target, sizeof target - 1);
+  return length > 0 ? std::string(target, static_cast<std::size_t>(length)) : "";
+}
+
+unsigned FolderMode(const std::string& path) {
+  struct stat facts {};
+  return stat(path.c_str(), &facts) == 0 && S_ISDIR(facts.st_mode) ? facts.st_mode & 07777 : 0;
+}
+
+std::string HostName() {
+  char host[256] = {};
+  return gethostname(host, sizeof host - 1) == 0 ? host : "";
+}
+
+// Installs the build into the folder, as a user does from source.
+::testing::AssertionResult InstallInto(const TempDirectory& prefix) {
+  const std::string log = prefix.File("install.log");
+  const std::string command = std::string("'") + TESSARIN_CMAKE + "' --install '" +
+                              TESSARIN_BUILD_DIR + "' --prefix '" + prefix.Path() + "' >'" + log +
+                              "' 2>&1";
+  if (std::system(command.c_str()) == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "cmake --install failed:\n" << FileText(log);
+}
+
+class Desktop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr)
+        << "X tests need the private server: run them through tools/run-with-xvfb.sh";
+    ASSERT_TRUE(screen.IsOpen()) << "cannot open the test X server";
+  }
+
+  void TearDown() override {
+    if (HasFailure() && game) std::cout << game->Output();
+    if (game) game->KillAndReap();
+    openbox.Stop();
+  }
+
+  // The main window once the START button is drawn.
+  std::optional<WindowFacts> WaitForMainWindow() const {
+    const auto main = screen.WaitForWindow([](const WindowFacts& facts) {
+      return facts.className == "Tessarin.exe" && facts.name.rfind("Tessarin - ", 0) == 0 &&
+             !facts.isDialog;
+    });
+    if (!main || !WaitUntil([&] { return PixelAt(main->id, kStartFill) == kRed; })) {
+      return std::nullopt;
+    }
+    return main;
+  }
+
+  std::optional<WindowFacts> WaitForDialog(const std::string& title, Spot drawnAt,
+                                           unsigned long drawnColour) const {
+    const auto dialog = screen.WaitForWindow(
+        [&](const WindowFacts& facts) { return facts.isDialog && facts.name == title; });
+    if (!dialog || !WaitUntil([&] { return PixelAt(dialog->id, drawnAt) == drawnColour; })) {
+      return std::nullopt;
+    }
+    return dialog;
+  }
+
+  unsigned long PixelAt(Window window, Spot spot) const {
+    return screen.PixelAt(window, spot.x, spot.y);
+  }
+
+  void ClickAt(Window window, Spot spot) const { screen.Click(window, spot.x, spot.y); }
+
+  // Clicks YES in the exit question; the game must end with status 0.
+  ::testing::AssertionResult AnswerYesAndEnd(Window question) {
+    ClickAt(question, kYesButton);
+    const auto status = game->WaitForExit();
+    if (status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "the game did not end with status 0";
+  }
+
+  RemoteScreen screen;
+  std::unique_ptr<GameProcess> game;
+  OpenboxProcess openbox;
+};
+
+// The launcher alone, asked only for the version: where it makes the state folder and how it
+// keeps the sound link.
+TEST_F(Desktop, LauncherMakesThePrivateStateFolderAndRenewsAStaleSoundLink) {
+  TempDirectory prefix, home, stateHome, work;
+  ASSERT_TRUE(InstallInto(prefix));
+  const std::string launcher = prefix.File("bin/tessarin");
+  const std::string sound = prefix.File("share/tessarin/beep.wav");
+  ASSERT_EQ(mkdir(stateHome.File("tessarin").c_str(), 0755), 0);
+  ASSERT_EQ(mkdir(stateHome.File("tessarin/Data").c_str(), 0755), 0);
+  ASSERT_EQ(symlink("/an/old/prefix/beep.wav", stateHome.File("tessarin/Data/beep.wav").c_str()),
+            0);
+
+  struct Case {
+    std::string environment;
+    std::string state;
+  };
+  const std::vector<Case> cases = {
+      {"HOME='" + home.Path() + "' XDG_STATE_HOME='" + stateHome.Path() + "'",
+       stateHome.File("tessarin")},
+      // A relative XDG_STATE_HOME counts as none.
+      {"HOME='" + home.Path() + "' XDG_STATE_HOME=relative", home.File(".local/state/tessarin")},
+  };
+  for (const Case& test : cases) {
+    const std::string command = "cd '" + work.Path() + "' && env -u XDG_STATE_HOME " +
+                                test.environment + " '" + launcher + "' --version >'" +
+                                prefix.File("out.txt") + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    EXPECT_EQ(FileText(prefix.File("out.txt")), "tessarin 1.0.0\n");
+    EXPECT_EQ(LinkTarget(test.state + "/Data/beep.wav"), sound) << test.state;
+  }
+  EXPECT_EQ(FolderMode(home.File(".local/state/tessarin")), 0700u);
+  EXPECT_TRUE(FolderEntries(work.Path()).empty()) << "the launcher wrote into its folder";
+}
+
+TEST_F(Desktop, InstalledLauncherPlaysInTheStateFolderAndTheWindowTellsWhoItIs) {
+  TempDirectory prefix, home, stateHome;
+  ASSERT_TRUE(InstallInto(prefix));
+  game = std::make_unique<GameProcess>(
+      prefix.File("bin/tessarin"),
+      std::vector<std::string>{"HOME=" + home.Path(), "XDG_STATE_HOME=" + stateHome.Path()});
+  ASSERT_TRUE(game->Start());
+  const auto main = WaitForMainWindow();
+  ASSERT_TRUE(main.has_value()) << "the installed game showed no window";
+
+  const std::string state = stateHome.File("tessarin");
+  EXPECT_EQ(FolderMode(state), 0700u);
+  EXPECT_EQ(LinkTarget(state + "/Data/beep.wav"), prefix.File("share/tessarin/beep.wav"));
+  EXPECT_TRUE(FolderEntries(game->WorkPath("")).empty()) << "the game wrote into its folder";
+  EXPECT_TRUE(FolderEntries(home.Path()).empty()) << "the game wrote into HOME";
+
+  const Window window = main->id;
+  EXPECT_EQ(screen.Cardinals(window, "_NET_WM_PID"),
+            (std::vector<unsigned long>{static_cast<unsigned long>(game->Pid())}));
+  EXPECT_EQ(screen.Text(window, "WM_CLIENT_MACHINE"), HostName());
+  std::string type;
+  EXPECT_EQ(screen.Text(window, "_NET_WM_NAME", &type), main->name);
+  EXPECT_EQ(type, "UTF8_STRING");
+  EXPECT_EQ(screen.Text(window, "_NET_WM_ICON_NAME", &type), "Tessarin.exe");
+  EXPECT_EQ(type, "UTF8_STRING");
+  const auto hints = screen.WmHints(window);
+  ASSERT_TRUE(hints.has_value());
+  EXPECT_TRUE((hints->flags & InputHint) && hints->input);
+  const auto sizes = screen.NormalHints(window);
+  ASSERT_TRUE(sizes.has_value());
+  EXPECT_EQ(sizes->min_width, 800);
+  EXPECT_EQ(sizes->max_height, 600);
+  // Two pictures, 16 and 48 pixels square, each width, height and its pixels.
+  const auto icon = screen.Cardinals(window, "_NET_WM_ICON");
+  ASSERT_EQ(icon.size(), 2u + 16 * 16 + 2 + 48 * 48);
+  EXPECT_EQ(icon[0], 16u);
+  EXPECT_EQ(icon[1], 16u);
+  EXPECT_EQ(icon[2 + 16 * 16], 48u);
+  EXPECT_EQ(icon[3 + 16 * 16], 48u);
+
+  ClickAt(window, kExitButton);
+  const auto question = WaitForDialog("Exit", kMessageLabel, kLabelGrey);
+  ASSERT_TRUE(question.has_value()) << "EXIT asked no question";
+  EXPECT_EQ(screen.TransientFor(question->id), window);
+  EXPECT_TRUE(AnswerYesAndEnd(question->id));
+  EXPECT_TRUE(FolderEntries(game->WorkPath("")).empty());
+}
+
+TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {
+  ASSERT_TRUE(openbox.Start(screen));
+  game = std::make_unique<GameProcess>(TESSARIN_BINARY, TESSARIN_SOURCE_DIR);
+  ASSERT_TRUE(game->Start());
+  const auto main = WaitForMainWindow();
+  ASSERT_TRUE(main.has_value()) << "no main window under openbox";
+  // Its hints ask for input, and openbox gives it the keyboard.
+  const auto hints = screen.WmHints(main->id);
+  ASSERT_TRUE(hints.has_value());
+  EXPECT_TRUE((hints->flags & InputHint) && hints->input);
+  EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == main->id; }));
+  const Spot tile{BoardReader::CellCentreX(0), BoardReader::CellCentreY(0)};
+
+  // Owned, placed over the owner, above it, focused; a press on the blocked owner only beeps
+  // and leaves the dialog on top.
+  const auto checkDialog = [&](const WindowFacts& dialog, std::size_t beeps) {
+    EXPECT_EQ(screen.TransientFor(dialog.id), main->id) << dialog.name;
+    EXPECT_TRUE(dialog.isDialog) << dialog.name;
+    EXPECT_GE(dialog.x, main->x) << dialog.name;
+    EXPECT_GE(dialog.y, main->y) << dialog.name;
+    EXPECT_LE(dialog.x + dialog.width, main->x + main->width) << dialog.name;
+    EXPECT_LE(dialog.y + dialog.height, main->y + main->height) << dialog.name;
+    EXPECT_TRUE(screen.IsAbove(dialog.id, main->id)) << dialog.name;
+    EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == dialog.id; }))
+        << dialog.name << " did not get the keyboard";
+    ClickAt(main->id, tile);
+    EXPECT_TRUE(game->WaitForCalls("aplay", beeps)) << "a press beside " << dialog.name;
+    EXPECT_TRUE(WaitUntil([&] { return screen.IsAbove(dialog.id, main->id); }))
+        << dialog.name << " went below its owner";
+  };
+
+  ClickAt(main->id, kInfoButton);
+  const auto about = WaitForDialog("Info...", kAboutOkTop, kWhite);
+  ASSERT_TRUE(about.has_value()) << "INFO opened no About window";
+  checkDialog(*about, 1);
+  // Given the keyboard back by a press, as a player would, it closes on Escape.
+  ClickAt(about->id, kAboutBlank);
+  EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == about->id; }));
+  screen.TypeKey(XK_Escape);
+  ASSERT_TRUE(screen.WaitUntilGone(about->id)) << "Escape did not reach the About window";
+  // The window manager hands the keyboard back to the owner; a press that comes while it is
+  // still doing so may never reach the game.
+  EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == main->id; }));
+  ClickAt(main->id, kExitButton);
+  const auto question = WaitForDialog("Exit", kMessageLabel, kLabelGrey);
+  ASSERT_TRUE(question.has_value()) << "EXIT asked no question";
+  checkDialog(*question, 2);
+  EXPECT_TRUE(AnswerYesAndEnd(question->id));
+}
+
+}  // namespace

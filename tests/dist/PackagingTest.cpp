@@ -1,0 +1,104 @@
+// The files that install the game on a desktop, checked with Debian's own tools: the menu
+// entry, the AppStream metadata and the manual page pass their validators, and the Debian
+// package builds, holds what it should and passes lintian without errors.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/TempDirectory.h"
+
+namespace {
+
+const std::string kSource = TESSARIN_SOURCE_DIR;
+
+struct CommandResult {
+  int status = -1;
+  std::string output;
+};
+
+// Runs a shell command with standard error joined to its output.
+CommandResult Shell(const std::string& command) {
+  CommandResult result;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return result;
+  char buffer[4096];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) result.output += buffer;
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+// Lines of the output that start with one of the prefixes.
+std::string LinesStartingWith(const std::string& output, const std::vector<std::string>& prefixes) {
+  std::istringstream lines(output);
+  std::string found;
+  for (std::string line; std::getline(lines, line);) {
+    for (const std::string& prefix : prefixes) {
+      if (line.rfind(prefix, 0) == 0) found += line + "\n";
+    }
+  }
+  return found;
+}
+
+TEST(Packaging, DesktopEntryMetainfoAndManualPagePassTheirValidators) {
+  struct Case {
+    std::string command;
+    std::vector<std::string> complaints;  // output lines that fail the check; none: any line
+  };
+  const std::vector<Case> cases = {
+      {"desktop-file-validate '" + kSource + "/dist/tessarin.desktop'", {}},
+      {"appstreamcli validate --no-net '" + kSource +
+           "/dist/example.tessarin.Tessarin.metainfo.xml'",
+       {"E:", "W:"}},
+      {"groff -man -ww -z '" + kSource + "/dist/tessarin.6'", {}},
+  };
+  for (const Case& test : cases) {
+    const CommandResult result = Shell(test.command);
+    EXPECT_EQ(result.status, 0) << test.command << "\n" << result.output;
+    const std::string complaints =
+        test.complaints.empty() ? result.output : LinesStartingWith(result.output, test.complaints);
+    EXPECT_EQ(complaints, "") << test.command;
+  }
+}
+
+TEST(Packaging, DebianPackageHoldsTheGameItsLauncherAndItsDesktopFiles) {
+  TempDirectory scratch;
+  const CommandResult made = Shell("'" + kSource + "/tools/make-deb.sh' --build-dir '" +
+                                   scratch.File("build") + "' --output '" + scratch.Path() + "'");
+  ASSERT_EQ(made.status, 0) << made.output;
+  const std::string architecture = Shell("dpkg --print-architecture").output;
+  const std::string package =
+      scratch.File("tessarin_1.0.0_" + architecture.substr(0, architecture.find('\n')) + ".deb");
+
+  const std::string listing = Shell("dpkg-deb -c '" + package + "'").output;
+  for (const char* path :
+       {"./usr/games/tessarin", "./usr/libexec/tessarin/tessarin", "./usr/share/tessarin/beep.wav",
+        "./usr/share/applications/tessarin.desktop",
+        "./usr/share/metainfo/example.tessarin.Tessarin.metainfo.xml",
+        "./usr/share/man/man6/tessarin.6.gz", "./usr/share/doc/tessarin/copyright",
+        "./usr/share/doc/tessarin/changelog.gz",
+        "./usr/share/icons/hicolor/16x16/apps/tessarin.png",
+        "./usr/share/icons/hicolor/256x256/apps/tessarin.png"}) {
+    EXPECT_NE(listing.find(std::string(path) + "\n"), std::string::npos) << path << "\n" << listing;
+  }
+  // The launcher names the game and the sound where the package puts them.
+  const std::string launcher =
+      Shell("dpkg-deb --fsys-tarfile '" + package + "' | tar -xO ./usr/games/tessarin").output;
+  EXPECT_NE(launcher.find("game='/usr/libexec/tessarin/tessarin'"), std::string::npos) << launcher;
+  EXPECT_NE(launcher.find("beep='/usr/share/tessarin/beep.wav'"), std::string::npos) << launcher;
+  EXPECT_EQ(Shell("dpkg-deb -f '" + package + "' Section").output, "games\n");
+  const std::string depends = Shell("dpkg-deb -f '" + package + "' Depends").output;
+  EXPECT_NE(depends.find("libx11-6"), std::string::npos) << depends;
+  EXPECT_NE(depends.find("libc6"), std::string::npos) << depends;
+  EXPECT_EQ(Shell("dpkg-deb -f '" + package + "' Recommends").output, "alsa-utils, xfonts-base\n");
+
+  const CommandResult lint = Shell("lintian --fail-on error '" + package + "'");
+  EXPECT_EQ(lint.status, 0) << lint.output;
+  EXPECT_EQ(LinesStartingWith(lint.output, {"E:"}), "") << lint.output;
+}
+
+}  // namespace
