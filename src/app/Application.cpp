@@ -196,6 +196,11 @@ GUIElement* Application::FindElementById(std::uint32_t id) {
   return nullptr;
 }
 
+bool Application::IsAlive(const GUIElement* element, std::uint32_t idBefore) {
+  if (idBefore != 0) return FindElementById(idBefore) == element;
+  return std::find(elements.begin(), elements.end(), element) != elements.end();
+}
+
 void Application::DeleteMessageBox() {
   Form* box = currentMessageBox;
   currentMessageBox = nullptr;

@@ -1,7 +1,5 @@
 #include "widgets/CommandElement.h"
 
-#include <algorithm>
-
 #include "app/Application.h"
 #include "framework/GUIElement.h"
 
@@ -15,7 +13,5 @@ bool CommandElement::ExecuteCommandSenderSurvives(GUIElement* sender) {
   // is the same element.
   const std::uint32_t senderId = sender->GetId();
   ExecuteCommand(sender);
-  const auto& elements = Application::Elements();
-  return std::find(elements.begin(), elements.end(), sender) != elements.end() &&
-         sender->GetId() == senderId;
+  return Application::IsAlive(sender, senderId);
 }

@@ -2,6 +2,7 @@
 
 #include <X11/keysym.h>
 
+#include "app/Application.h"
 #include "util/CharacterCodes.h"
 #include "widgets/TrackParts.h"
 
@@ -55,7 +56,7 @@ void ScrollBar::MouseDown(Point point) {
       case ScrollBarPress::Nothing:
         break;
     }
-    if (!StillExists(this, idBefore)) return;
+    if (!Application::IsAlive(this, idBefore)) return;
   }
   Widget::MouseDown(point);
 }
@@ -79,7 +80,7 @@ bool ScrollBar::KeyChar(char ch) {
   if (enabled && focused && ch == kSpaceChar) {
     const std::uint32_t idBefore = id;
     KeyDown(XK_Down);
-    if (!StillExists(this, idBefore)) return true;
+    if (!Application::IsAlive(this, idBefore)) return true;
   }
   return Widget::KeyChar(ch);
 }
@@ -92,14 +93,14 @@ void ScrollBar::SetFocus() {
 void ScrollBar::GotFocus() {
   const std::uint32_t idBefore = id;
   Widget::GotFocus();
-  if (StillExists(this, idBefore)) Paint();
+  if (Application::IsAlive(this, idBefore)) Paint();
 }
 
 void ScrollBar::LostFocus() {
   dragging = false;
   const std::uint32_t idBefore = id;
   Widget::LostFocus();
-  if (StillExists(this, idBefore)) Paint();
+  if (Application::IsAlive(this, idBefore)) Paint();
 }
 
 void ScrollBar::Enable(bool on) {
@@ -159,7 +160,7 @@ bool ScrollBar::ChangeValue(int newValue) {
   Paint();
   const std::uint32_t idBefore = id;
   NotifyScroll(value);
-  return StillExists(this, idBefore);
+  return Application::IsAlive(this, idBefore);
 }
 
 void ScrollBar::Paint() {

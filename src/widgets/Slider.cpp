@@ -2,13 +2,14 @@
 
 #include <X11/keysym.h>
 
+#include "app/Application.h"
 #include "util/CharacterCodes.h"
 #include "util/TextUtils.h"
+#include "widgets/FocusRectangle.h"
 #include "widgets/TrackParts.h"
 
 namespace {
 constexpr int kSolid = 0;
-constexpr int kDashed = 1;
 constexpr int kLabelSide = 20;    // a horizontal slider's label box, at each end
 constexpr int kLabelHeight = 18;  // a vertical slider's label box, at each end
 constexpr int kTickHalf = 3;      // a tick reaches this far to each side of the track
@@ -65,7 +66,7 @@ bool Slider::KeyChar(char ch) {
   if (enabled && focused && ch == kSpaceChar) {
     const std::uint32_t idBefore = id;
     KeyDown(XK_Down);
-    if (!StillExists(this, idBefore)) return true;
+    if (!Application::IsAlive(this, idBefore)) return true;
   }
   return Widget::KeyChar(ch);
 }
@@ -78,14 +79,14 @@ void Slider::SetFocus() {
 void Slider::GotFocus() {
   const std::uint32_t idBefore = id;
   Widget::GotFocus();
-  if (StillExists(this, idBefore)) Paint();
+  if (Application::IsAlive(this, idBefore)) Paint();
 }
 
 void Slider::LostFocus() {
   dragging = false;
   const std::uint32_t idBefore = id;
   Widget::LostFocus();
-  if (StillExists(this, idBefore)) Paint();
+  if (Application::IsAlive(this, idBefore)) Paint();
 }
 
 void Slider::Enable(bool on) {
@@ -106,7 +107,7 @@ void Slider::SetShowLabels(bool on) {
 void Slider::NotifyValueChanged() {
   const std::uint32_t idBefore = id;
   if (onValueChanged != nullptr) onValueChanged(this, value);
-  if (StillExists(this, idBefore) && onChange != nullptr) onChange(this);
+  if (Application::IsAlive(this, idBefore) && onChange != nullptr) onChange(this);
 }
 
 void Slider::SetValue(int newValue) {
@@ -128,7 +129,7 @@ bool Slider::ChangeValue(int newValue) {
   Paint();
   const std::uint32_t idBefore = id;
   NotifyValueChanged();
-  return StillExists(this, idBefore);
+  return Application::IsAlive(this, idBefore);
 }
 
 void Slider::Paint() {
@@ -205,11 +206,5 @@ void Slider::PaintThumb(Painter& painter, Point stop, Color fg) {
 }
 
 void Slider::PaintFocus(Painter& painter, const Rect& box, Color fg) {
-  const int right = box.x + box.w - 1;
-  const int top = box.y + 1;
-  const int bottom = box.y + box.h - 2;
-  painter.DrawLine(box.x, top, right, top, kDashed, 1, fg);
-  painter.DrawLine(box.x, bottom, box.x, box.y, kDashed, 1, fg);
-  painter.DrawLine(right, top, right, box.y + box.h - 1, kDashed, 1, fg);
-  painter.DrawLine(box.x, bottom, right, bottom, kDashed, 1, fg);
+  DrawFocusRectangle(painter, box.x, box.y + 1, box.Right(), box.y + box.h - 2, fg);
 }

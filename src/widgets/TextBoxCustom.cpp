@@ -21,11 +21,6 @@ constexpr int kOneRowMargin = 6;
 // Below the element font's size plus this a box is too low for its text.
 constexpr int kFontHeightMargin = 10;
 
-// A callback may destroy its sender; what runs after it checks that the sender still exists.
-bool StillExists(const GUIElement* element, std::uint32_t elementId) {
-  return Application::FindElementById(elementId) == element;
-}
-
 bool CaretMoveFor(unsigned long keysym, CaretMove& move) {
   switch (keysym) {
     case XK_Left:
@@ -123,7 +118,7 @@ std::string TextBoxCustom::GetText() {
 void TextBoxCustom::MouseUp(Point point) {
   const std::uint32_t myId = id;
   Child::MouseUp(point);
-  if (!StillExists(this, myId) || !created) return;
+  if (!Application::IsAlive(this, myId) || !created) return;
   const Rect box = FormBox();
   model.PlaceCaretAtCell(
       CellAt(model.Grid(), point.x - box.x, point.y - box.y, cellWidth, lineHeight));
@@ -133,7 +128,7 @@ void TextBoxCustom::MouseUp(Point point) {
 void TextBoxCustom::KeyDown(unsigned long keysym) {
   const std::uint32_t myId = id;
   Child::KeyDown(keysym);
-  if (!StillExists(this, myId)) return;
+  if (!Application::IsAlive(this, myId)) return;
   // The caret moves in a read-only or disabled box too.
   CaretMove move;
   if (CaretMoveFor(keysym, move)) ApplyEdit(model.MoveCaret(move));
@@ -144,7 +139,7 @@ bool TextBoxCustom::KeyChar(char ch) {
   if (onKeyChar != nullptr) {
     const std::uint32_t myId = id;
     if (!onKeyChar(this, ch)) return false;
-    if (!StillExists(this, myId)) return true;
+    if (!Application::IsAlive(this, myId)) return true;
   }
   ApplyEdit(model.Type(ch));
   return true;
@@ -172,7 +167,7 @@ void TextBoxCustom::GotFocus() {
 void TextBoxCustom::LostFocus() {
   const std::uint32_t myId = id;
   Child::LostFocus();
-  if (StillExists(this, myId)) Refresh(false);
+  if (Application::IsAlive(this, myId)) Refresh(false);
 }
 
 void TextBoxCustom::Enable(bool on) {

@@ -2,10 +2,6 @@
 
 #include <X11/keysym.h>
 
-#include <algorithm>
-
-#include "app/Application.h"
-
 void FillTriangle(Painter& painter, Point a, Point b, Point c, Color fill) {
   XPoint corners[] = {{static_cast<short>(a.x), static_cast<short>(a.y)},
                       {static_cast<short>(b.x), static_cast<short>(b.y)},
@@ -33,10 +29,4 @@ void EraseColumnPastBox(Painter& painter, const Rect& box, Color color) {
 
 void EraseRowPastBox(Painter& painter, const Rect& box, Color color) {
   painter.FillRect(box.x, box.y + box.h, box.w + 2, 2, 0, 0, color);
-}
-
-bool StillExists(const GUIElement* element, std::uint32_t idBefore) {
-  if (idBefore != 0) return Application::FindElementById(idBefore) == element;
-  const auto& elements = Application::Elements();
-  return std::find(elements.begin(), elements.end(), element) != elements.end();
 }

@@ -1,16 +1,11 @@
 // What the slider and the scroll bar share beyond their geometry: the light colour of their
 // highlights, the light-edged triangle of a thumb or an arrow, the direction of the arrow
-// keys, the erase of what they draw past their box, and the check that a widget outlived the
-// callback it just ran.
+// keys and the erase of what they draw past their box.
 #pragma once
-
-#include <cstdint>
 
 #include "framework/Point.h"
 #include "framework/Rect.h"
 #include "graphics/Painter.h"
-
-class GUIElement;
 
 constexpr Color kTrackLight = 0xDDDDDD;
 
@@ -24,7 +19,3 @@ int ArrowKeyStep(unsigned long keysym);
 // one row past its bottom (y + h). Hide erases the box itself; these erase the rest.
 void EraseColumnPastBox(Painter& painter, const Rect& box, Color color);
 void EraseRowPastBox(Painter& painter, const Rect& box, Color color);
-
-// A callback may destroy the element that ran it: true when element, whose id was idBefore
-// when the callback started, is still there.
-bool StillExists(const GUIElement* element, std::uint32_t idBefore);
