@@ -45,8 +45,11 @@ void Timer::SetInterval(std::uint32_t ms) {
 
 void Timer::Advance(std::uint32_t ms) {
   if (!running) return;
-  elapsed += ms;
-  if (elapsed < interval) return;
+  // Compared with what is left of the interval, so that a long span cannot wrap the count.
+  if (elapsed < interval && ms < interval - elapsed) {
+    elapsed += ms;
+    return;
+  }
   elapsed = 0;
   if (onTick != nullptr) onTick(this);
 }
@@ -59,4 +62,20 @@ void Timer::TickTimers(std::uint32_t ms) {
     const auto& live = Application::Timers();
     if (std::find(live.begin(), live.end(), timer) != live.end()) timer->Advance(ms);
   }
+}
+
+std::uint32_t Timer::StepsUntilFiring(std::uint32_t stepMs) const {
+  if (elapsed >= interval) return 1;
+  const std::uint32_t left = interval - elapsed;
+  return left / stepMs + (left % stepMs != 0 ? 1 : 0);
+}
+
+std::optional<std::uint32_t> Timer::StepsUntilDue(std::uint32_t stepMs) {
+  std::optional<std::uint32_t> earliest;
+  for (const Timer* timer : Application::Timers()) {
+    if (!timer->running) continue;
+    const std::uint32_t steps = timer->StepsUntilFiring(stepMs);
+    if (!earliest || steps < *earliest) earliest = steps;
+  }
+  return earliest;
 }
