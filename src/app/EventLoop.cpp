@@ -276,8 +276,10 @@ bool WaitForConnectionUntil(Display* display, const timespec* deadline) {
     FD_SET(fd, &readable);
     int ready = select(fd + 1, &readable, nullptr, nullptr, deadline != nullptr ? &left : nullptr);
     if (ready > 0) return true;
-    if (ready < 0 && errno != EINTR) return true;
-    // Timed out or interrupted by a signal: the clock says whether any time is left.
+    // select never returns before its timeout, which TimeLeftUntil rounds up: the deadline came.
+    if (ready == 0) return false;
+    if (errno != EINTR) return true;
+    // Interrupted by a signal: the clock says what is left.
   }
 }
 
