@@ -56,12 +56,18 @@ void Timer::Advance(std::uint32_t ms) {
 
 void Timer::TickTimers(std::uint32_t ms) {
   // A tick handler may create or destroy timers: walk a snapshot and skip any timer that has
-  // left the registry in the meantime.
-  std::vector<Timer*> snapshot = Application::Timers();
+  // left the registry in the meantime. The snapshot's storage is kept between calls, since the
+  // loop ticks at every wake-up; a call made from a handler finds none kept and takes its own.
+  static std::vector<Timer*> kept;
+  std::vector<Timer*> snapshot;
+  snapshot.swap(kept);
+  snapshot.assign(Application::Timers().begin(), Application::Timers().end());
   for (Timer* timer : snapshot) {
     const auto& live = Application::Timers();
     if (std::find(live.begin(), live.end(), timer) != live.end()) timer->Advance(ms);
   }
+  snapshot.clear();
+  kept.swap(snapshot);
 }
 
 std::uint32_t Timer::StepsUntilFiring(std::uint32_t stepMs) const {

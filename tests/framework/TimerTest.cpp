@@ -165,6 +165,26 @@ TEST_F(TimerTest, ATickHandlerMayDestroyAnotherTimer) {
   EXPECT_EQ(Application::Timers().size(), 1u);
 }
 
+TEST_F(TimerTest, ATickHandlerMayTickTheTimersItself) {
+  Timer outer(nullptr, 10);
+  outer.SetName("outer");
+  outer.SetOnTick([](Timer* timer) {
+    Record(timer);
+    timer->Stop();
+    Timer::TickTimers(10);
+  });
+  Timer inner(nullptr, 20);
+  inner.SetName("inner");
+  inner.SetOnTick(Record);
+  outer.Start();
+  inner.Start();
+  Timer::TickTimers(10);
+  EXPECT_EQ(fired, (std::vector<std::string>{"outer", "inner"}));
+  EXPECT_EQ(inner.GetElapsed(), 0u);
+  Timer::TickTimers(10);
+  EXPECT_EQ(inner.GetElapsed(), 10u);
+}
+
 TEST_F(TimerTest, DestroyedTimersLeaveTheTimerRegistry) {
   auto timer = std::make_unique<Timer>(nullptr, 10);
   EXPECT_EQ(Application::Timers().size(), 1u);
