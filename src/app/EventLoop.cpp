@@ -261,14 +261,14 @@ Window TargetWindow(const XEvent& event) {
 }
 
 // Waits until the connection becomes readable (true) or the deadline comes (false); without a
-// deadline only input ends it. A signal resumes the wait for what is left until the same
-// deadline, so no idle time is lost to it.
-bool WaitForConnectionUntil(Display* display, const timespec* deadline) {
+// deadline only input ends it. now is the caller's latest reading of the clock. A signal
+// resumes the wait for what is left until the same deadline, so no idle time is lost to it.
+bool WaitForConnectionUntil(Display* display, const timespec* deadline, timespec now) {
   const int fd = ConnectionNumber(display);
   for (;;) {
     timeval left{};
     if (deadline != nullptr) {
-      left = TimeLeftUntil(*deadline, MonotonicNow());
+      left = TimeLeftUntil(*deadline, now);
       if (left.tv_sec == 0 && left.tv_usec == 0) return false;
     }
     fd_set readable;
@@ -280,6 +280,7 @@ bool WaitForConnectionUntil(Display* display, const timespec* deadline) {
     if (ready == 0) return false;
     if (errno != EINTR) return true;
     // Interrupted by a signal: the clock says what is left.
+    now = MonotonicNow();
   }
 }
 
@@ -300,21 +301,23 @@ void ApplyIdleSteps(std::uint64_t steps) {
 // limit while none runs; the whole 10 ms steps that passed are applied when it ends, before any
 // input is read, so ticks and the idle counter come out as if the loop had woken at every step.
 // After a wake-up whose ticks sent no request and left no event in Xlib's queue, that queue is
-// known to be as empty as before and the next wait can follow without asking the server.
+// known to be as empty as before and the next wait can follow without asking the server. The
+// NextRequest and QLength macros read those counters without the display lock, which this
+// thread, the connection's only user, need not pay for at every wake-up.
 bool IdleUntilInput(Display* display) {
   for (;;) {
     const timespec start = MonotonicNow();
     const std::optional<std::uint32_t> dueSteps = Timer::StepsUntilDue(kIdleStepMs);
     const timespec due =
         MillisecondsAfter(start, std::uint64_t{dueSteps.value_or(0)} * kIdleStepMs);
-    const bool readable = WaitForConnectionUntil(display, dueSteps ? &due : nullptr);
-    const unsigned long nextRequest = XNextRequest(display);
+    const bool readable = WaitForConnectionUntil(display, dueSteps ? &due : nullptr, start);
+    const unsigned long nextRequest = NextRequest(display);
     ApplyIdleSteps(WholeIdleStepsBetween(start, MonotonicNow()));
     if (Application::QuitRequested()) return false;
     if (readable) return true;
     if (Application::Timers().empty()) return false;
-    if (XNextRequest(display) != nextRequest) return false;
-    if (XEventsQueued(display, QueuedAlready) != 0) return false;
+    if (NextRequest(display) != nextRequest) return false;
+    if (QLength(display) != 0) return false;
   }
 }
 
@@ -331,9 +334,10 @@ void Shutdown(Form* mainForm) {
 }  // namespace
 
 bool WaitForConnection(Display* display, int timeoutMs) {
+  const timespec now = MonotonicNow();
   const timespec deadline =
-      MillisecondsAfter(MonotonicNow(), static_cast<std::uint64_t>(std::max(timeoutMs, 0)));
-  return WaitForConnectionUntil(display, &deadline);
+      MillisecondsAfter(now, static_cast<std::uint64_t>(std::max(timeoutMs, 0)));
+  return WaitForConnectionUntil(display, &deadline, now);
 }
 
 void DispatchEvent(Form* mainForm, XEvent& event) {
