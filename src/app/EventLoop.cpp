@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <vector>
 
 #include "app/Application.h"
 #include "app/IdleClock.h"
+#include "app/IdleSteps.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 
@@ -282,18 +282,6 @@ bool WaitForConnectionUntil(Display* display, const timespec* deadline, timespec
     // Interrupted by a signal: the clock says what is left.
     now = MonotonicNow();
   }
-}
-
-// Applies whole idle steps at once, as that many 10 ms steps would have: the counter advances
-// by each, and each timer gains them all, so one that became due fires once and drops the
-// excess. Steps past the first due one come only with a late wake-up (the process was held
-// up), and a timer then fires once rather than in a burst.
-void ApplyIdleSteps(std::uint64_t steps) {
-  if (steps == 0) return;
-  // The counter runs modulo a second, so whole seconds leave it where it is.
-  Application::AdvanceIdleMilliseconds(static_cast<int>(steps % 100 * kIdleStepMs));
-  constexpr std::uint64_t kMostMs = std::numeric_limits<std::uint32_t>::max();
-  Timer::TickTimers(static_cast<std::uint32_t>(std::min(steps * kIdleStepMs, kMostMs)));
 }
 
 // Idles until the connection becomes readable (true) or a wake-up has done something that the
