@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "app/IdleClock.h"
 #include "app/IdleSteps.h"
+#include "app/IdleWait.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 

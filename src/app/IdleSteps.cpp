@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/Application.h"
-#include "app/IdleClock.h"
+#include "app/IdleWait.h"
 #include "framework/Timer.h"
 
 void ApplyIdleSteps(std::uint64_t steps) {

@@ -1,4 +1,4 @@
-#include "app/IdleClock.h"
+#include "app/IdleWait.h"
 
 namespace {
 

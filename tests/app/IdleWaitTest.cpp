@@ -1,8 +1,8 @@
-// The idle clock's arithmetic on fixed readings: whole 10 ms steps between two readings and
+// The idle wait's arithmetic on fixed readings: whole 10 ms steps between two readings and
 // the time left until a deadline, as select is handed it.
 #include <gtest/gtest.h>
 
-#include "app/IdleClock.h"
+#include "app/IdleWait.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ timespec At(time_t seconds, long nanoseconds) {
   return timespec{seconds, nanoseconds};
 }
 
-TEST(IdleClock, CountsOnlyWholeStepsAcrossSecondBoundaries) {
+TEST(IdleWait, CountsOnlyWholeStepsAcrossSecondBoundaries) {
   struct Case {
     timespec start, now;
     std::uint64_t steps;
@@ -30,7 +30,7 @@ TEST(IdleClock, CountsOnlyWholeStepsAcrossSecondBoundaries) {
   }
 }
 
-TEST(IdleClock, TimeLeftRoundsUpToAMicrosecondAndIsZeroOnceDue) {
+TEST(IdleWait, TimeLeftRoundsUpToAMicrosecondAndIsZeroOnceDue) {
   const timespec deadline = MillisecondsAfter(At(7, 990'000'000), 20);
   EXPECT_EQ(deadline.tv_sec, 8);
   EXPECT_EQ(deadline.tv_nsec, 10'000'000);

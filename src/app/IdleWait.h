@@ -1,4 +1,4 @@
-// The clock of the event loop's idle waits: CLOCK_MONOTONIC, read in whole steps of 10 ms,
+// The timing of the event loop's idle waits: CLOCK_MONOTONIC, read in whole steps of 10 ms,
 // the unit in which timers and the idle millisecond counter advance. It holds no state and
 // knows nothing of X, so the step arithmetic can be checked without a server; the loop keeps
 // every reading it takes.
