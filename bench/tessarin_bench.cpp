@@ -1006,8 +1006,8 @@ int main(int argc, char** argv) {
                   Verdict(gCpu, gCpu.median <= 0.5)});
   rows.push_back({"idle CPU, same span (%, schedstat)", Cell(gOnCpu, 3), Cell(fOnCpu, 3),
                   Ratio(gOnCpu, fOnCpu), "-", "-"});
-  rows.push_back(
-      {"idle wake-ups (per s)", Cell(gWake, 1), Cell(fWake, 1), Ratio(gWake, fWake), "-", "-"});
+  rows.push_back({"idle wake-ups (per s)", Cell(gWake, 1), Cell(fWake, 1), Ratio(gWake, fWake),
+                  "<= 55 /s", Verdict(gWake, gWake.median <= 55.0)});
   rows.push_back({"peak resident, VmHWM (KiB)", Cell(gPeak, 0), Cell(fPeak, 0), Ratio(gPeak, fPeak),
                   "<= 1.5 x floor", Verdict(gPeak, gPeak.median <= 1.5 * fPeak.median)});
   rows.push_back(

@@ -4,17 +4,19 @@
 #include <X11/keysym.h>
 #include <sys/select.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <ctime>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "app/Application.h"
+#include "app/IdleSteps.h"
+#include "app/IdleWait.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 
 namespace {
-
-constexpr int kIdleStepMs = 10;
 
 // What XLookupString made of a key event.
 struct KeyInput {
@@ -264,26 +266,52 @@ Window TargetWindow(const XEvent& event) {
   }
 }
 
-long MillisecondsSince(const timespec& start) {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+// Waits until the connection becomes readable (true) or the deadline comes (false); without a
+// deadline only input ends it. now is the caller's latest reading of the clock. A signal
+// resumes the wait for what is left until the same deadline, so no idle time is lost to it.
+bool WaitForConnectionUntil(Display* display, const timespec* deadline, timespec now) {
+  const int fd = ConnectionNumber(display);
+  for (;;) {
+    timeval left{};
+    if (deadline != nullptr) {
+      left = TimeLeftUntil(*deadline, now);
+      if (left.tv_sec == 0 && left.tv_usec == 0) return false;
+    }
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(fd, &readable);
+    int ready = select(fd + 1, &readable, nullptr, nullptr, deadline != nullptr ? &left : nullptr);
+    if (ready > 0) return true;
+    // select never returns before its timeout, which TimeLeftUntil rounds up: the deadline came.
+    if (ready == 0) return false;
+    if (errno != EINTR) return true;
+    // Interrupted by a signal: the clock says what is left.
+    now = MonotonicNow();
+  }
 }
 
-// Idle steps of 10 ms until the connection becomes readable (true) or a tick has done
-// something that the loop must look at (false). The game idles like this a hundred times a
-// second, so a step must stay cheap: XPending reads the socket every time it is asked, but
-// after a step whose ticks sent no request and left no event in Xlib's queue, that queue is
-// known to be as empty as before and the next wait can follow at once.
+// Idles until the connection becomes readable (true) or a wake-up has done something that the
+// loop must look at (false). Each wait lasts until the first running timer is due, or without
+// limit while none runs; the whole 10 ms steps that passed are applied when it ends, before any
+// input is read, so ticks and the idle counter come out as if the loop had woken at every step.
+// After a wake-up whose ticks sent no request and left no event in Xlib's queue, that queue is
+// known to be as empty as before and the next wait can follow without asking the server. The
+// NextRequest and QLength macros read those counters without the display lock, which this
+// thread, the connection's only user, need not pay for at every wake-up.
 bool IdleUntilInput(Display* display) {
   for (;;) {
-    if (WaitForConnection(display, kIdleStepMs)) return true;
-    const unsigned long nextRequest = XNextRequest(display);
-    Application::AdvanceIdleMilliseconds(kIdleStepMs);
-    Timer::TickTimers(kIdleStepMs);
-    if (Application::QuitRequested() || Application::Timers().empty()) return false;
-    if (XNextRequest(display) != nextRequest) return false;
-    if (XEventsQueued(display, QueuedAlready) != 0) return false;
+    const timespec start = MonotonicNow();
+    const std::optional<std::uint32_t> dueSteps = Timer::StepsUntilDue(kIdleStepMs);
+    const timespec due =
+        MillisecondsAfter(start, std::uint64_t{dueSteps.value_or(0)} * kIdleStepMs);
+    const bool readable = WaitForConnectionUntil(display, dueSteps ? &due : nullptr, start);
+    const unsigned long nextRequest = NextRequest(display);
+    ApplyIdleSteps(WholeIdleStepsBetween(start, MonotonicNow()));
+    if (Application::QuitRequested()) return false;
+    if (readable) return true;
+    if (Application::Timers().empty()) return false;
+    if (NextRequest(display) != nextRequest) return false;
+    if (QLength(display) != 0) return false;
   }
 }
 
@@ -297,23 +325,10 @@ void Shutdown(Form* mainForm) {
 }  // namespace
 
 bool WaitForConnection(Display* display, int timeoutMs) {
-  const int fd = ConnectionNumber(display);
-  timespec start{};
-  clock_gettime(CLOCK_MONOTONIC, &start);
-  long remaining = timeoutMs;
-  while (remaining > 0) {
-    fd_set readable;
-    FD_ZERO(&readable);
-    FD_SET(fd, &readable);
-    timeval timeout{remaining / 1000, (remaining % 1000) * 1000};
-    int ready = select(fd + 1, &readable, nullptr, nullptr, &timeout);
-    if (ready > 0) return true;
-    if (ready == 0) return false;
-    if (errno != EINTR) return true;
-    // Interrupted by a signal: wait again for the rest of the time.
-    remaining = timeoutMs - MillisecondsSince(start);
-  }
-  return false;
+  const timespec now = MonotonicNow();
+  const timespec deadline =
+      MillisecondsAfter(now, static_cast<std::uint64_t>(std::max(timeoutMs, 0)));
+  return WaitForConnectionUntil(display, &deadline, now);
 }
 
 void DispatchEvent(Form* mainForm, XEvent& event) {

@@ -45,18 +45,43 @@ void Timer::SetInterval(std::uint32_t ms) {
 
 void Timer::Advance(std::uint32_t ms) {
   if (!running) return;
-  elapsed += ms;
-  if (elapsed < interval) return;
+  // Compared with what is left of the interval, so that a long span cannot wrap the count.
+  if (elapsed < interval && ms < interval - elapsed) {
+    elapsed += ms;
+    return;
+  }
   elapsed = 0;
   if (onTick != nullptr) onTick(this);
 }
 
 void Timer::TickTimers(std::uint32_t ms) {
   // A tick handler may create or destroy timers: walk a snapshot and skip any timer that has
-  // left the registry in the meantime.
-  std::vector<Timer*> snapshot = Application::Timers();
+  // left the registry in the meantime. The snapshot's storage is kept between calls, since the
+  // loop ticks at every wake-up; a call made from a handler finds none kept and takes its own.
+  static std::vector<Timer*> kept;
+  std::vector<Timer*> snapshot;
+  snapshot.swap(kept);
+  snapshot.assign(Application::Timers().begin(), Application::Timers().end());
   for (Timer* timer : snapshot) {
     const auto& live = Application::Timers();
     if (std::find(live.begin(), live.end(), timer) != live.end()) timer->Advance(ms);
   }
+  snapshot.clear();
+  kept.swap(snapshot);
+}
+
+std::uint32_t Timer::StepsUntilFiring(std::uint32_t stepMs) const {
+  if (elapsed >= interval) return 1;
+  const std::uint32_t left = interval - elapsed;
+  return left / stepMs + (left % stepMs != 0 ? 1 : 0);
+}
+
+std::optional<std::uint32_t> Timer::StepsUntilDue(std::uint32_t stepMs) {
+  std::optional<std::uint32_t> earliest;
+  for (const Timer* timer : Application::Timers()) {
+    if (!timer->running) continue;
+    const std::uint32_t steps = timer->StepsUntilFiring(stepMs);
+    if (!earliest || steps < *earliest) earliest = steps;
+  }
+  return earliest;
 }

@@ -1,9 +1,11 @@
 // An invisible child that calls a function at a fixed interval. It has no thread and no
-// system timer: the event loop advances every running timer by 10 ms each time it has waited
-// 10 ms without an X event, so an interval counts idle time in 10 ms steps.
+// system timer: the event loop advances every running timer by each whole 10 ms it has waited
+// without an X event, so an interval counts idle time in 10 ms steps. The loop asks when the
+// first timer is due and sleeps until then.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "framework/Child.h"
 
@@ -23,11 +25,17 @@ class Timer : public Child {
   std::uint32_t GetElapsed() const { return elapsed; }
   void SetOnTick(TickCallback callback) { onTick = callback; }
 
-  // Advances every running timer, in registration order, by ms of idle time.
+  // Advances every running timer, in registration order, by ms of idle time. A timer whose
+  // count reaches its interval fires once and drops the excess, however many steps ms holds.
   static void TickTimers(std::uint32_t ms);
+
+  // How many idle steps of stepMs must pass before the first running timer fires (at least
+  // one); none while no timer runs.
+  static std::optional<std::uint32_t> StepsUntilDue(std::uint32_t stepMs);
 
  private:
   void Advance(std::uint32_t ms);
+  std::uint32_t StepsUntilFiring(std::uint32_t stepMs) const;
 
   bool running = false;
   std::uint32_t interval;

@@ -6,10 +6,13 @@
 
 #include <X11/keysym.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/time.h>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -18,6 +21,7 @@
 #include "framework/Timer.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
+#include "util/DateTime.h"
 
 namespace {
 
@@ -314,10 +318,81 @@ TEST_F(EventLoopTest, TimersTickInIdleStepsInRegistrationOrderUntilQuit) {
   EXPECT_EQ(Application::IdleMilliseconds(), 60);
 }
 
+// Times the loop went to sleep in this thread: each wait that ends is one.
+long WakeUps() {
+  rusage usage{};
+  getrusage(RUSAGE_THREAD, &usage);
+  return usage.ru_nvcsw;
+}
+
+long MillisecondsSince(std::chrono::steady_clock::time_point start) {
+  auto passed = std::chrono::steady_clock::now() - start;
+  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(passed).count());
+}
+
+void PostUserMessage(Display* display, Window window) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = 1;
+  XSendEvent(display, window, False, NoEventMask, &event);
+}
+
 std::atomic<int> signalsSeen{0};
 void CountSignal(int) {
   ++signalsSeen;
 }
+
+// SIGALRM every 3 ms while it lives, each one counted.
+class SignalStorm {
+ public:
+  SignalStorm() {
+    signalsSeen = 0;
+    struct sigaction action {};
+    action.sa_handler = CountSignal;
+    sigaction(SIGALRM, &action, nullptr);
+    itimerval every3ms{{0, 3000}, {0, 3000}};
+    setitimer(ITIMER_REAL, &every3ms, nullptr);
+  }
+  ~SignalStorm() {
+    itimerval off{};
+    setitimer(ITIMER_REAL, &off, nullptr);
+    signal(SIGALRM, SIG_DFL);
+  }
+};
+
+// Should the loop block for good, the guard sends the window events after five seconds, so
+// that the test fails instead of hanging. Stop says whether it had to.
+class HangGuard {
+ public:
+  explicit HangGuard(Window window) : thread([this, window] { Run(window); }) {}
+  ~HangGuard() { Stop(); }
+  bool Stop() {
+    done = true;
+    if (thread.joinable()) thread.join();
+    return fired;
+  }
+
+ private:
+  void Run(Window window) {
+    for (int i = 0; i < 100 && !done; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    if (done) return;
+    fired = true;
+    Display* other = XOpenDisplay(nullptr);
+    for (int i = 0; i < 200 && !done; ++i) {
+      PostUserMessage(other, window);
+      XFlush(other);
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    XCloseDisplay(other);
+  }
+
+  std::atomic<bool> done{false};
+  std::atomic<bool> fired{false};
+  std::thread thread;
+};
 
 TEST_F(EventLoopTest, SignalsDuringTheIdleWaitDoNotStopTheTimers) {
   tickOrder.clear();
@@ -326,46 +401,147 @@ TEST_F(EventLoopTest, SignalsDuringTheIdleWaitDoNotStopTheTimers) {
   timer.SetName("t");
   timer.SetOnTick(RecordTick);
   timer.Start();
-
-  struct sigaction action {};
-  action.sa_handler = CountSignal;
-  sigaction(SIGALRM, &action, nullptr);
-  itimerval every3ms{{0, 3000}, {0, 3000}};
-  setitimer(ITIMER_REAL, &every3ms, nullptr);
-
-  // Should the loop block in XNextEvent, this guard's event wakes it up after a while so the
-  // test fails instead of hanging.
-  std::atomic<bool> done{false};
-  std::atomic<bool> guardFired{false};
-  Window window = form->GetWindow();
-  std::thread guard([&] {
-    for (int i = 0; i < 100 && !done; ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    if (done) return;
-    guardFired = true;
-    Display* other = XOpenDisplay(nullptr);
-    XEvent wake{};
-    wake.xclient.type = ClientMessage;
-    wake.xclient.window = window;
-    wake.xclient.format = 32;
-    for (int i = 0; i < 200 && !done; ++i) {
-      XSendEvent(other, window, False, NoEventMask, &wake);
-      XFlush(other);
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    XCloseDisplay(other);
-  });
+  SignalStorm storm;
+  HangGuard guard(form->GetWindow());
 
   RunEventLoop(form.get());
-  done = true;
-  guard.join();
-  itimerval off{};
-  setitimer(ITIMER_REAL, &off, nullptr);
-  signal(SIGALRM, SIG_DFL);
 
   EXPECT_GT(signalsSeen.load(), 0);
-  EXPECT_FALSE(guardFired) << "the loop blocked waiting for an X event";
+  EXPECT_FALSE(guard.Stop()) << "the loop blocked waiting for an X event";
   EXPECT_EQ(tickOrder.size(), 30u);
+}
+
+TEST_F(EventLoopTest, ASignalDuringALongWaitLosesNoIdleTime) {
+  tickOrder.clear();
+  ticksToQuit = 1;
+  Timer timer(form.get(), 200);
+  timer.SetName("t");
+  timer.SetOnTick(RecordTick);
+  timer.Start();
+  SignalStorm storm;
+  HangGuard guard(form->GetWindow());
+  const auto began = std::chrono::steady_clock::now();
+
+  RunEventLoop(form.get());
+
+  EXPECT_GE(MillisecondsSince(began), 200);
+  EXPECT_GT(signalsSeen.load(), 0);
+  EXPECT_FALSE(guard.Stop()) << "the wait never came to its end";
+  EXPECT_EQ(tickOrder.size(), 1u);
+  EXPECT_EQ(Application::IdleMilliseconds(), 200);
+}
+
+void Quit(Timer*) {
+  Application::RequestQuit();
+}
+
+TEST_F(EventLoopTest, TimersOf20And30MsFireAsOftenAsIn10MsStepsAndSleepInBetween) {
+  tickOrder.clear();
+  ticksToQuit = 1000;
+  Timer twenty(form.get(), 20);
+  twenty.SetName("20");
+  Timer thirty(form.get(), 30);
+  thirty.SetName("30");
+  Timer end(form.get(), 300);
+  for (Timer* timer : {&twenty, &thirty}) timer->SetOnTick(RecordTick);
+  end.SetOnTick(Quit);
+  for (Timer* timer : {&twenty, &thirty, &end}) timer->Start();
+  const auto began = std::chrono::steady_clock::now();
+  const long wakeUpsBefore = WakeUps();
+
+  RunEventLoop(form.get());
+
+  EXPECT_EQ(std::count(tickOrder.begin(), tickOrder.end(), "20"), 15);
+  EXPECT_EQ(std::count(tickOrder.begin(), tickOrder.end(), "30"), 10);
+  EXPECT_EQ(Application::IdleMilliseconds(), 300);
+  EXPECT_GE(MillisecondsSince(began), 300);
+  // Something is due at 20 of the 30 steps; a loop that woke at every step would show 30.
+  EXPECT_LE(WakeUps() - wakeUpsBefore, 25);
+}
+
+std::vector<int> countsSeen;
+
+TEST_F(EventLoopTest, TheIdleCounterReadsAsBeforeThroughASecondOfIdle) {
+  countsSeen.clear();
+  Application::AdvanceIdleMilliseconds(130);
+  Timer sampler(form.get(), 70);
+  sampler.SetOnTick([](Timer*) { countsSeen.push_back(DateTime::Now().millisecond); });
+  Timer second(form.get(), 1000);
+  second.SetOnTick(Quit);
+  sampler.Start();
+  second.Start();
+
+  RunEventLoop(form.get());
+
+  std::vector<int> expected;
+  for (int step = 7; step <= 98; step += 7) expected.push_back((130 + step * 10) % 1000);
+  EXPECT_EQ(countsSeen, expected);
+  EXPECT_EQ(Application::IdleMilliseconds(), 130);
+}
+
+// A form whose user messages run the test's own function, with the loop around it.
+class HookForm : public RecordingForm {
+ public:
+  HookForm(Application* app, std::function<void(Form*)> hook)
+      : RecordingForm(app, nullptr, 400, 20, 100, 80), hook(std::move(hook)) {}
+  void OnUserMessage() override { hook(this); }
+
+ private:
+  std::function<void(Form*)> hook;
+};
+
+TEST_F(EventLoopTest, AStreamOfEventsThatKeepsTheLoopBusyDoesNotAdvanceTheTimers) {
+  tickOrder.clear();
+  ticksToQuit = 1;
+  Timer timer(form.get(), 10);
+  timer.SetName("t");
+  timer.SetOnTick(RecordTick);
+  timer.Start();
+  // Each message is handled for 4 ms and then asks for the next, which comes back from the
+  // server while the loop waits: 40 of them never leave the loop 10 ms of idle time.
+  int handled = 0;
+  HookForm busy(app.get(), [&](Form* self) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(4));
+    if (++handled < 40) PostUserMessage(display(), self->GetWindow());
+  });
+  busy.Create();
+  WaitUntilMapped(&busy);
+  PostUserMessage(display(), busy.GetWindow());
+
+  RunEventLoop(form.get());
+
+  EXPECT_EQ(handled, 40);
+  EXPECT_EQ(tickOrder.size(), 1u);
+  EXPECT_EQ(Application::IdleMilliseconds(), 10);
+}
+
+TEST_F(EventLoopTest, WithNoTimerRunningTheLoopSleepsAndStillCountsTheIdleSteps) {
+  Timer stopped(form.get(), 20);
+  int countAtMessage = -1;
+  HookForm target(app.get(), [&](Form*) {
+    countAtMessage = Application::IdleMilliseconds();
+    Application::RequestQuit();
+  });
+  target.Create();
+  WaitUntilMapped(&target);
+  const Window window = target.GetWindow();
+  const auto began = std::chrono::steady_clock::now();
+  std::thread sender([window] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    Display* other = XOpenDisplay(nullptr);
+    PostUserMessage(other, window);
+    XCloseDisplay(other);
+  });
+  const long wakeUpsBefore = WakeUps();
+
+  RunEventLoop(form.get());
+
+  const long waited = MillisecondsSince(began);
+  EXPECT_LE(WakeUps() - wakeUpsBefore, 3);
+  sender.join();
+  // Twenty whole steps passed before the message, less one for the start of the wait.
+  EXPECT_GE(countAtMessage, 190);
+  EXPECT_LE(countAtMessage, waited);
 }
 
 TEST_F(EventLoopTest, ShutdownDestroysEveryWindowAndTheMessageBoxThenClosesTheMainForm) {

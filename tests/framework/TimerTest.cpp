@@ -1,7 +1,9 @@
 // Timers counted in idle steps of 10 ms, driven directly through TickTimers.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "app/Application.h"
 #include "framework/Timer.h"
@@ -98,6 +100,57 @@ TEST_F(TimerTest, TimersFireInConstructionOrder) {
   EXPECT_EQ(fired, (std::vector<std::string>{"b", "a"}));
 }
 
+TEST_F(TimerTest, SeveralStepsAtOnceFireADueTimerOnceAndDropTheExcess) {
+  Timer twenty(nullptr, 20);
+  twenty.SetName("twenty");
+  twenty.SetOnTick(Record);
+  Timer hundred(nullptr, 100);
+  twenty.Start();
+  hundred.Start();
+  Timer::TickTimers(60);
+  EXPECT_EQ(fired, (std::vector<std::string>{"twenty"}));
+  EXPECT_EQ(twenty.GetElapsed(), 0u);
+  EXPECT_EQ(hundred.GetElapsed(), 60u);
+}
+
+TEST_F(TimerTest, ALongSpanDoesNotWrapTheCount) {
+  Timer longest(nullptr, UINT32_MAX);
+  longest.SetName("longest");
+  longest.SetOnTick(Record);
+  longest.Start();
+  Timer::TickTimers(UINT32_MAX - 5);
+  EXPECT_TRUE(fired.empty());
+  Timer::TickTimers(100);
+  EXPECT_EQ(fired, (std::vector<std::string>{"longest"}));
+}
+
+TEST_F(TimerTest, StepsUntilDueAreThoseOfTheFirstRunningTimerToFire) {
+  EXPECT_EQ(Timer::StepsUntilDue(10), std::nullopt);
+  Timer stopped(nullptr, 10);
+  EXPECT_EQ(Timer::StepsUntilDue(10), std::nullopt);
+
+  struct Case {
+    std::uint32_t interval, idleSteps, due;
+  };
+  // 20 ms after two steps, 25 ms rounds up to three, an interval of 0 fires at every step,
+  // and a count that ran past a shortened interval fires at the next.
+  const Case cases[] = {{20, 0, 2}, {25, 0, 3}, {25, 2, 1}, {0, 0, 1}, {500, 1, 49}};
+  for (const Case& c : cases) {
+    Timer timer(nullptr, c.interval);
+    timer.Start();
+    for (std::uint32_t i = 0; i < c.idleSteps; ++i) Timer::TickTimers(10);
+    EXPECT_EQ(Timer::StepsUntilDue(10), c.due) << c.interval << " after " << c.idleSteps;
+  }
+  Timer shortened(nullptr, 50);
+  shortened.Start();
+  Timer::TickTimers(40);
+  shortened.SetInterval(30);
+  EXPECT_EQ(Timer::StepsUntilDue(10), 1u);
+  Timer later(nullptr, 40);
+  later.Start();
+  EXPECT_EQ(Timer::StepsUntilDue(10), 1u);
+}
+
 std::unique_ptr<Timer> victim;
 
 TEST_F(TimerTest, ATickHandlerMayDestroyAnotherTimer) {
@@ -110,6 +163,26 @@ TEST_F(TimerTest, ATickHandlerMayDestroyAnotherTimer) {
   Timer::TickTimers(10);
   EXPECT_TRUE(fired.empty());
   EXPECT_EQ(Application::Timers().size(), 1u);
+}
+
+TEST_F(TimerTest, ATickHandlerMayTickTheTimersItself) {
+  Timer outer(nullptr, 10);
+  outer.SetName("outer");
+  outer.SetOnTick([](Timer* timer) {
+    Record(timer);
+    timer->Stop();
+    Timer::TickTimers(10);
+  });
+  Timer inner(nullptr, 20);
+  inner.SetName("inner");
+  inner.SetOnTick(Record);
+  outer.Start();
+  inner.Start();
+  Timer::TickTimers(10);
+  EXPECT_EQ(fired, (std::vector<std::string>{"outer", "inner"}));
+  EXPECT_EQ(inner.GetElapsed(), 0u);
+  Timer::TickTimers(10);
+  EXPECT_EQ(inner.GetElapsed(), 10u);
 }
 
 TEST_F(TimerTest, DestroyedTimersLeaveTheTimerRegistry) {
