@@ -11,6 +11,7 @@
 
 void ApplyIdleSteps(std::uint64_t steps) {
   constexpr std::uint64_t kMostMs = std::numeric_limits<std::uint32_t>::max();
+  steps = std::min(steps, kMostCatchUpSteps);
   while (steps > 0) {
     // Until the next timer is due the steps only count, so they go together; the due step
     // closes the run, and its timers fire with the counter as that step left it.

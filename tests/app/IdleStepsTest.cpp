@@ -50,6 +50,15 @@ TEST_F(IdleStepsTest, StepsTakenTogetherFireEachTimerAtItsOwnStep) {
   EXPECT_EQ(Application::IdleMilliseconds(), 300);
 }
 
+TEST_F(IdleStepsTest, ALongAbsenceCatchesUpOnTenSecondsAtMost) {
+  Timer ten(nullptr, 10);
+  ten.SetName("10");
+  ten.SetOnTick(Record);
+  ten.Start();
+  ApplyIdleSteps(360000);  // an hour asleep
+  EXPECT_EQ(FiringsOf("10"), 1000);
+}
+
 TEST_F(IdleStepsTest, StepsOnlyCountWhileNoTimerRunsAndStopWhereATickQuits) {
   Timer stopped(nullptr, 10);
   ApplyIdleSteps(123);
