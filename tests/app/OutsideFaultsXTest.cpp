@@ -1,0 +1,251 @@
+// Faults from outside, on the real tessarin binary: its X server killed under it, termination
+// signals, a working directory it cannot write, a server without the core fonts, and a sound
+// player that is missing or fails. A fault that needs a server of its own (one to kill, one
+// with a font path of its choosing) gets a private Xvfb beside the suite's, which is never
+// touched. Beeps are the game's background sounds: a press on the main window while a dialog
+// blocks it plays one.
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/BoardReader.h"
+#include "support/GameLayout.h"
+#include "support/GameProcess.h"
+#include "support/ReadOnlyView.h"
+#include "support/RemoteScreen.h"
+#include "support/TempDirectory.h"
+#include "support/Waiting.h"
+#include "support/XvfbProcess.h"
+
+namespace {
+
+using game_layout::Area;
+using game_layout::CaptionOf;
+using game_layout::kCream;
+using game_layout::kExitButton;
+using game_layout::kInfoButton;
+using game_layout::kNoButton;
+using game_layout::kRed;
+using game_layout::kStartButton;
+using game_layout::kWhite;
+using game_layout::kYesOrOkButton;
+using waiting::WaitUntil;
+
+constexpr unsigned long kEmptyGrey = game_layout::kLabelGrey;
+constexpr int kOrderedEmptyCell = 15;
+constexpr char kFontFailure[] = "XLoadQueryFont failed\n";
+
+std::string Join(const std::vector<pid_t>& pids) {
+  std::string text;
+  for (pid_t pid : pids) text += std::to_string(pid) + " ";
+  return text;
+}
+
+std::size_t LinesHolding(const std::string& text, const std::string& part) {
+  std::istringstream lines(text);
+  std::size_t count = 0;
+  for (std::string line; std::getline(lines, line);) count += line.find(part) != line.npos;
+  return count;
+}
+
+// Starts the game on a server, finds its windows and plays it through what it draws, with or
+// without text: the tiles white, the empty cell grey, the buttons in their colours.
+class OutsideFaults : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (HasFailure()) std::cout << game.Output() << (server ? server->Output() : "");
+    game.KillAndReap();
+  }
+
+  void UseSuiteServer() { screen.emplace(); }
+
+  ::testing::AssertionResult UseOwnServer(const std::vector<std::string>& arguments = {}) {
+    server.emplace();
+    if (!server->Start(arguments)) {
+      return ::testing::AssertionFailure() << "Xvfb did not start: " << server->Output();
+    }
+    game.SetEnvironment("DISPLAY=" + server->DisplayName());
+    screen.emplace(server->DisplayName().c_str());
+    return ::testing::AssertionSuccess();
+  }
+
+  ::testing::AssertionResult StartGame() {
+    if (!screen || !screen->IsOpen()) return ::testing::AssertionFailure() << "no X server";
+    const std::vector<Window> before = screen->TopLevelWindows();
+    const std::set<Window> old(before.begin(), before.end());
+    if (!game.Start()) return ::testing::AssertionFailure() << "cannot start " TESSARIN_BINARY;
+    const auto main = screen->WaitForWindow([&old](const WindowFacts& facts) {
+      return old.count(facts.id) == 0 && facts.className == "Tessarin.exe" && !facts.isDialog;
+    });
+    if (!main) return ::testing::AssertionFailure() << "the main window never appeared";
+    mainWindow = main->id;
+    if (!WaitUntil([this] { return BoardAndButtonsDrawn(); })) {
+      return ::testing::AssertionFailure() << "the board and the buttons were never drawn";
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  // A pixel of the tile away from its frame and its caption.
+  unsigned long CellColour(int cell) const {
+    return screen->PixelAt(mainWindow, BoardReader::CellX(cell) + 6, BoardReader::CellY(cell) + 6);
+  }
+  unsigned long ButtonColour(const Area& button) const {
+    const Area inside = CaptionOf(button);
+    return screen->PixelAt(mainWindow, inside.x, inside.y);
+  }
+
+  // The cell that shows the empty grey while every other shows a white tile; nothing while
+  // the board is not fully drawn (a dialog that went away leaves cells to repaint).
+  std::optional<int> EmptyCell() const {
+    std::optional<int> empty;
+    for (int cell = 0; cell < fifteen::kCells; ++cell) {
+      const unsigned long colour = CellColour(cell);
+      if (colour == kEmptyGrey && !empty) {
+        empty = cell;
+      } else if (colour != kWhite) {
+        return std::nullopt;
+      }
+    }
+    return empty;
+  }
+
+  bool BoardAndButtonsDrawn() const {
+    return EmptyCell() == kOrderedEmptyCell && ButtonColour(kStartButton) == kRed &&
+           ButtonColour(kInfoButton) == kCream && ButtonColour(kExitButton) == kCream;
+  }
+
+  std::optional<WindowFacts> AskToExit() const {
+    screen->Click(mainWindow, kExitButton.CentreX(), kExitButton.CentreY());
+    const auto question = screen->WaitForWindow(
+        [](const WindowFacts& facts) { return facts.isDialog && facts.name == "Exit"; });
+    const bool drawn = question && WaitUntil([&] {
+                         return screen->PixelAt(question->id, kYesOrOkButton.CentreX(),
+                                                kYesOrOkButton.y) == kWhite;
+                       });
+    return drawn ? question : std::nullopt;
+  }
+
+  bool Answer(const WindowFacts& question, const Area& button) const {
+    screen->Click(question.id, button.CentreX(), button.CentreY());
+    return screen->WaitUntilGone(question.id);
+  }
+
+  // A press on a tile clear of the dialogs, which beeps while one blocks the window.
+  void PressMainWindow() const {
+    screen->Click(mainWindow, BoardReader::CellCentreX(0), BoardReader::CellCentreY(0));
+  }
+
+  // START, then a tile slid into the empty cell. The question asked and answered NO in
+  // between is handled after START, so the board read after it is the dealt one.
+  ::testing::AssertionResult PlaysAMove() const {
+    screen->Click(mainWindow, kStartButton.CentreX(), kStartButton.CentreY());
+    const auto question = AskToExit();
+    if (!question || !Answer(*question, kNoButton)) {
+      return ::testing::AssertionFailure() << "the exit question did not come and go";
+    }
+    std::optional<int> empty;
+    if (!WaitUntil([&] { return (empty = EmptyCell()).has_value(); })) {
+      return ::testing::AssertionFailure() << "the dealt board is never drawn whole";
+    }
+    const int from = *empty % fifteen::kSide > 0 ? *empty - 1 : *empty + 1;
+    screen->Click(mainWindow, BoardReader::CellCentreX(from), BoardReader::CellCentreY(from));
+    if (!WaitUntil([&] { return EmptyCell() == from; })) {
+      return ::testing::AssertionFailure() << "the tile in cell " << from << " did not slide";
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  ::testing::AssertionResult ExitsWithStatusZero() {
+    const auto question = AskToExit();
+    if (!question) return ::testing::AssertionFailure() << "EXIT asked no question";
+    screen->Click(question->id, kYesOrOkButton.CentreX(), kYesOrOkButton.CentreY());
+    const auto status = game.WaitForExit();
+    if (!status || !WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
+      return ::testing::AssertionFailure() << "YES did not end the game with status 0";
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  // A beep that plays until it is ended.
+  ::testing::AssertionResult StartALongBeep() {
+    if (!AskToExit()) return ::testing::AssertionFailure() << "EXIT asked no question";
+    PressMainWindow();
+    if (!game.WaitForCalls("aplay", 1)) return ::testing::AssertionFailure() << "no beep";
+    return ::testing::AssertionSuccess();
+  }
+
+  ::testing::AssertionResult NothingOfTheRunLeft(std::chrono::milliseconds within) const {
+    if (WaitUntil([this] { return game.LiveProcessesOfThisRun().empty(); }, within)) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "still running: " << Join(game.LiveProcessesOfThisRun());
+  }
+
+  std::optional<XvfbProcess> server;
+  std::optional<RemoteScreen> screen;
+  GameProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
+  Window mainWindow = 0;
+};
+
+TEST_F(OutsideFaults, AKilledServerEndsTheGameAtOnceWithStatusOneAndOneLine) {
+  ASSERT_TRUE(UseOwnServer());
+  game.ReplaceStandIn("aplay", "exec sleep 20");
+  ASSERT_TRUE(StartGame());
+  ASSERT_TRUE(StartALongBeep());
+  // This test's own connection would break with the server too.
+  screen.reset();
+  const auto killedAt = std::chrono::steady_clock::now();
+  server->Kill();
+  const auto status = game.WaitForExit();
+  const auto took = std::chrono::steady_clock::now() - killedAt;
+
+  ASSERT_TRUE(status.has_value()) << "the game hangs without its server";
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
+  EXPECT_EQ(WEXITSTATUS(*status), 1);
+  EXPECT_LT(took, std::chrono::seconds(1));
+  // For docs/RELIABILITY.md, through --gtest_output=xml.
+  RecordProperty(
+      "EndedAfterMs",
+      std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+  const std::string errors = game.ErrorOutput();
+  EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+  EXPECT_EQ(LinesHolding(errors, "X server " + server->DisplayName()), 1u) << errors;
+  EXPECT_TRUE(NothingOfTheRunLeft(std::chrono::seconds(2))) << "the beep outlived the game";
+}
+
+class TerminationSignal : public OutsideFaults, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TerminationSignal, EndsTheSoundsAndTheGameWithStatus128PlusTheSignal) {
+  UseSuiteServer();
+  game.ReplaceStandIn("aplay", "exec sleep 20");
+  ASSERT_TRUE(StartGame());
+  ASSERT_TRUE(StartALongBeep());
+  ASSERT_EQ(kill(game.Pid(), GetParam()), 0);
+  const auto status = game.WaitForExit();
+  ASSERT_TRUE(status.has_value()) << "the game did not end";
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
+  EXPECT_EQ(WEXITSTATUS(*status), 128 + GetParam());
+  EXPECT_TRUE(NothingOfTheRunLeft(waiting::kDeadline)) << "the beep outlived the game";
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignal, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return std::string(sigabbrev_np(info.param));
+                         });
+
+}  // namespace
