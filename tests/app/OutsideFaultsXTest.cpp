@@ -248,4 +248,36 @@ INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignal, ::testing::Values(SIGTERM, 
                            return std::string(sigabbrev_np(info.param));
                          });
 
+enum class Fonts { OnlyFixed, NoFont };
+
+class MissingFonts : public OutsideFaults, public ::testing::WithParamInterface<Fonts> {};
+
+// The server's built-in fonts are "fixed" and the cursors; a font folder that lists no font
+// takes even those away.
+TEST_P(MissingFonts, TheBoardAndTheButtonsAreDrawnAndTheGamePlays) {
+  ASSERT_TRUE(UseOwnServer({"-fp", "built-ins"}));
+  TempDirectory emptyFonts;
+  if (GetParam() == Fonts::NoFont) {
+    WriteFileText(emptyFonts.File("fonts.dir"), "0\n");
+    ASSERT_TRUE(screen->SetFontPath({emptyFonts.Path()}));
+  }
+  ASSERT_TRUE(StartGame());
+  const Area start = CaptionOf(kStartButton);
+  const auto caption = screen->Grab(mainWindow, start.x, start.y, start.width, start.height);
+  ASSERT_TRUE(caption.has_value());
+  if (GetParam() == Fonts::OnlyFixed) {
+    EXPECT_GT(caption->Count(kWhite), 0) << "START is not written in fixed";
+  } else {
+    EXPECT_EQ(caption->CountOtherThan(kRed), 0) << "text drawn without a font";
+  }
+  EXPECT_NE(game.StandardOutput().find(kFontFailure), std::string::npos);
+  EXPECT_TRUE(PlaysAMove());
+  EXPECT_TRUE(ExitsWithStatusZero());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, MissingFonts, ::testing::Values(Fonts::OnlyFixed, Fonts::NoFont),
+                         [](const ::testing::TestParamInfo<Fonts>& info) {
+                           return info.param == Fonts::OnlyFixed ? "OnlyFixed" : "NoFont";
+                         });
+
 }  // namespace
