@@ -248,6 +248,43 @@ INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignal, ::testing::Values(SIGTERM, 
                            return std::string(sigabbrev_np(info.param));
                          });
 
+enum class Folder { ReadOnly, DataIsAFile };
+
+class UnwritableFolder : public OutsideFaults, public ::testing::WithParamInterface<Folder> {};
+
+// The server lacks the fonts the game asks for first, so that the run logs a line.
+TEST_P(UnwritableFolder, TheGameStartsPlaysAndStillLogsToStandardOutput) {
+  const std::string oldLog = "a line from an earlier run\n";
+  if (GetParam() == Folder::ReadOnly) {
+    if (!ReadOnlyViewHolds(game.WorkDir())) GTEST_SKIP() << kNoReadOnlyView;
+    game.WriteWorkFile("log.txt", oldLog);
+    game.MakeWorkDirReadOnly();
+  } else {
+    game.RemoveBeepFile();
+    ASSERT_EQ(rmdir(game.WorkPath("Data").c_str()), 0);
+    game.WriteWorkFile("Data", "not a folder\n");
+  }
+  ASSERT_TRUE(UseOwnServer({"-fp", "built-ins"}));
+  ASSERT_TRUE(StartGame());
+  EXPECT_TRUE(PlaysAMove());
+  ASSERT_TRUE(ExitsWithStatusZero());
+
+  const std::string output = game.StandardOutput();
+  EXPECT_NE(output.find(kFontFailure), std::string::npos) << output;
+  if (GetParam() == Folder::ReadOnly) {
+    EXPECT_EQ(game.ReadWorkFile("log.txt"), oldLog);
+  } else {
+    EXPECT_EQ(game.ReadWorkFile("log.txt"), output);
+    EXPECT_EQ(game.ReadWorkFile("Data"), "not a folder\n");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, UnwritableFolder,
+                         ::testing::Values(Folder::ReadOnly, Folder::DataIsAFile),
+                         [](const ::testing::TestParamInfo<Folder>& info) {
+                           return info.param == Folder::ReadOnly ? "ReadOnly" : "DataIsAFile";
+                         });
+
 enum class Fonts { OnlyFixed, NoFont };
 
 class MissingFonts : public OutsideFaults, public ::testing::WithParamInterface<Fonts> {};
@@ -278,6 +315,47 @@ TEST_P(MissingFonts, TheBoardAndTheButtonsAreDrawnAndTheGamePlays) {
 INSTANTIATE_TEST_SUITE_P(Faults, MissingFonts, ::testing::Values(Fonts::OnlyFixed, Fonts::NoFont),
                          [](const ::testing::TestParamInfo<Fonts>& info) {
                            return info.param == Fonts::OnlyFixed ? "OnlyFixed" : "NoFont";
+                         });
+
+enum class Player { Missing, Failing };
+
+class BrokenPlayer : public OutsideFaults, public ::testing::WithParamInterface<Player> {};
+
+TEST_P(BrokenPlayer, EachBeepTriesOnceAndTheGameGoesOn) {
+  UseSuiteServer();
+  if (GetParam() == Player::Missing) {
+    game.MakeProgramMissing("aplay");
+  } else {
+    game.ReplaceStandIn("aplay", "exit 1");
+  }
+  ASSERT_TRUE(StartGame());
+  const auto question = AskToExit();
+  ASSERT_TRUE(question.has_value());
+  // Every try leaves a trace: the stand-in records its call; for a missing program the shell
+  // says so on the game's standard error. One beep at a time, so that no two shells write
+  // their complaints into each other.
+  const auto tries = [this] {
+    return GetParam() == Player::Missing ? LinesHolding(game.ErrorOutput(), "aplay: not found")
+                                         : game.CallsOf("aplay").size();
+  };
+  constexpr std::size_t kBeeps = 3;
+  for (std::size_t i = 1; i <= kBeeps; ++i) {
+    PressMainWindow();
+    ASSERT_TRUE(WaitUntil([&] { return tries() >= i; })) << "beep " << i << " was never tried";
+  }
+  // With no child of the game left, nothing can try again: the count is final.
+  ASSERT_TRUE(
+      WaitUntil([this] { return game.LiveChildren().empty() && game.ZombieChildren().empty(); }));
+  EXPECT_EQ(tries(), kBeeps);
+
+  ASSERT_TRUE(Answer(*question, kNoButton));
+  EXPECT_TRUE(PlaysAMove());
+  EXPECT_TRUE(ExitsWithStatusZero());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, BrokenPlayer, ::testing::Values(Player::Missing, Player::Failing),
+                         [](const ::testing::TestParamInfo<Player>& info) {
+                           return info.param == Player::Missing ? "Missing" : "Failing";
                          });
 
 }  // namespace
