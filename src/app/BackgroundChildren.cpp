@@ -145,8 +145,8 @@ void EndBackgroundChildren() {
   for (int i = 0; i < kMaxChildren; ++i) {
     const pid_t pid = trackedChildren[i].load();
     if (pid <= 0 || outlivesProgram[i].load()) continue;
-    // The group reaches the shell and the player under a child that leads one; the pid alone
-    // a child that does not. A pid that leads no group makes the first call fail harmlessly.
+    // The group reaches the shell and the player under a child that leads one; the second
+    // call reaches a child that leads none, for which the first fails harmlessly.
     kill(-pid, SIGTERM);
     kill(pid, SIGTERM);
   }

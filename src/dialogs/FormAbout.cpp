@@ -147,8 +147,9 @@ void FormAbout::ChildMouseDown(GUIElement* element) {
   }
   // The external program lives on in its own process group, after the game too; this window
   // stays responsive.
-  if (StartBackgroundOrRunHere(RunLinkCommand, commandLine, true, ChildLifetime::OutlivesProgram) <
-      0) {
+  const pid_t started =
+      StartBackgroundOrRunHere(RunLinkCommand, commandLine, true, ChildLifetime::OutlivesProgram);
+  if (started < 0) {
     Log("FormAbout: cannot start " + commandLine);
   }
 }
