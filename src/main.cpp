@@ -21,6 +21,7 @@
 #include "CommandLine.h"
 #include "app/Application.h"
 #include "app/EventLoop.h"
+#include "app/ExitHandlers.h"
 #include "game/FormMain.h"
 #include "game/GameInfo.h"
 #include "util/FileUtils.h"
@@ -28,6 +29,7 @@
 
 int main(int argc, char** argv) {
   if (auto status = HandleCommandLine(argc, argv, stdout, stderr)) return *status;
+  InstallExitHandlers();
   if (FileExists("log.txt")) RemoveFile("log.txt");
 
   const std::string title = WindowTitle();

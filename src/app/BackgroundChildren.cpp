@@ -1,7 +1,7 @@
 // The background children of ExternalPrograms.h. Their pids live in a fixed table that the
-// SIGCHLD handler may read and clear, so it holds lock-free atomics and nothing that
-// allocates. The handler waits only for pids in the table: waiting for any child would take
-// the status that system() or other code is waiting for.
+// SIGCHLD handler may read and clear, and that the handlers ending the program read, so it
+// holds lock-free atomics and nothing that allocates. The handler waits only for pids in the
+// table: waiting for any child would take the status that system() or other code is waiting for.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,7 +17,19 @@ constexpr int kMaxChildren = 64;
 static_assert(std::atomic<pid_t>::is_always_lock_free, "the signal handler needs lock-free pids");
 
 std::atomic<pid_t> trackedChildren[kMaxChildren];
+// Written before the pid of its slot, so whoever sees the pid sees the right flag.
+std::atomic<bool> outlivesProgram[kMaxChildren];
 bool handlerInstalled = false;
+
+// The signals whose handlers read the table: normal code that changes it blocks them all, so
+// no handler finds a pid that has just been reaped (and may already name another process)
+// or misses a child that has just been forked.
+sigset_t TableSignals() {
+  sigset_t signals;
+  sigemptyset(&signals);
+  for (int signal : {SIGCHLD, SIGTERM, SIGINT, SIGHUP}) sigaddset(&signals, signal);
+  return signals;
+}
 
 // Async-signal-safe: only waitpid and atomic loads and stores.
 void ReapTrackedChildren() {
@@ -40,20 +52,18 @@ void InstallHandlerOnce() {
   if (handlerInstalled) return;
   struct sigaction action {};
   action.sa_handler = OnChildSignal;
-  sigemptyset(&action.sa_mask);
+  action.sa_mask = TableSignals();
   action.sa_flags = SA_RESTART | SA_NOCLDSTOP;
   handlerInstalled = sigaction(SIGCHLD, &action, nullptr) == 0;
 }
 
-// Keeps SIGCHLD blocked while alive, so the handler never runs between a fork and the
+// Keeps the table's signals blocked while alive, so no handler runs between a fork and the
 // recording of its pid, nor while normal code scans the table.
 class ChildSignalBlock {
  public:
   ChildSignalBlock() {
-    sigset_t childSignal;
-    sigemptyset(&childSignal);
-    sigaddset(&childSignal, SIGCHLD);
-    sigprocmask(SIG_BLOCK, &childSignal, &previous);
+    const sigset_t signals = TableSignals();
+    sigprocmask(SIG_BLOCK, &signals, &previous);
   }
   ~ChildSignalBlock() { sigprocmask(SIG_SETMASK, &previous, nullptr); }
   ChildSignalBlock(const ChildSignalBlock&) = delete;
@@ -88,7 +98,7 @@ int FreeSlot() {
 }  // namespace
 
 pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& arg,
-                           bool ownProcessGroup) {
+                           bool ownProcessGroup, ChildLifetime lifetime) {
   if (body == nullptr) return -1;
   InstallHandlerOnce();
   ChildSignalBlock block;
@@ -103,13 +113,14 @@ pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& 
   if (pid == 0) RunChild(body, arg, ownProcessGroup, block.Previous());
   // Also set here: a signal to the group right after we return must already reach it.
   if (ownProcessGroup) setpgid(pid, pid);
+  outlivesProgram[slot].store(lifetime == ChildLifetime::OutlivesProgram);
   trackedChildren[slot].store(pid);
   return pid;
 }
 
 pid_t StartBackgroundOrRunHere(void (*body)(const std::string&), const std::string& arg,
-                               bool ownProcessGroup) {
-  const pid_t pid = StartBackgroundChild(body, arg, ownProcessGroup);
+                               bool ownProcessGroup, ChildLifetime lifetime) {
+  const pid_t pid = StartBackgroundChild(body, arg, ownProcessGroup, lifetime);
   if (pid > 0) return pid;
   if (body != nullptr) body(arg);
   return 0;
@@ -127,4 +138,16 @@ bool IsChildRunning(pid_t pid) {
 void ReapFinishedChildren() {
   ChildSignalBlock block;
   ReapTrackedChildren();
+}
+
+void EndBackgroundChildren() {
+  ChildSignalBlock block;
+  for (int i = 0; i < kMaxChildren; ++i) {
+    const pid_t pid = trackedChildren[i].load();
+    if (pid <= 0 || outlivesProgram[i].load()) continue;
+    // The group reaches the shell and the player under a child that leads one; the second
+    // call reaches a child that leads none, for which the first fails harmlessly.
+    kill(-pid, SIGTERM);
+    kill(pid, SIGTERM);
+  }
 }

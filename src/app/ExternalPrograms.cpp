@@ -52,5 +52,7 @@ bool RunProgram(const std::string& program, const std::string& arguments) {
 
 void Beep() {
   if (!FileExists(kBeepFile)) return;
-  StartBackgroundOrRunHere(PlayBeep, kBeepFile, false);
+  // In a group of its own, so that ending the beep when the program is stopped also ends the
+  // shell and the player under it.
+  StartBackgroundOrRunHere(PlayBeep, kBeepFile, true);
 }

@@ -1,7 +1,8 @@
 // Starting external programs: command lines handed to the shell, the short beep, and
 // background children that are reaped as soon as they end. The children table is
 // process-wide and owns nothing but pids; a SIGCHLD handler collects only the children
-// started here, so statuses waited for by system() or by other code are never taken away.
+// started here, so statuses waited for by system() or by other code are never taken away,
+// and the program ends the children that must not outlive it when it is made to stop.
 #pragma once
 
 #include <sys/types.h>
@@ -25,19 +26,28 @@ bool RunProgram(const std::string& program, const std::string& arguments);
 // Plays "Data/beep.wav" in a background child; silent when the file is missing.
 void Beep();
 
+// Sounds end with the program; a browser or a mail composer the player opened lives on.
+enum class ChildLifetime { EndsWithProgram, OutlivesProgram };
+
 // Forks a child that runs body(arg) and ends with _exit(0); with ownProcessGroup the child
 // leads a new process group, so signalling -pid reaches everything it started. Returns the
 // child's pid, or -1 when no child could be started (the caller may then run body itself).
 pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& arg,
-                           bool ownProcessGroup);
+                           bool ownProcessGroup,
+                           ChildLifetime lifetime = ChildLifetime::EndsWithProgram);
 
 // Like StartBackgroundChild, but runs body(arg) in the caller, waiting, when no child could
 // be started. Returns the child's pid, or 0 when body ran here.
 pid_t StartBackgroundOrRunHere(void (*body)(const std::string&), const std::string& arg,
-                               bool ownProcessGroup);
+                               bool ownProcessGroup,
+                               ChildLifetime lifetime = ChildLifetime::EndsWithProgram);
 
 // True while pid is a child started here that has not yet been reaped.
 bool IsChildRunning(pid_t pid);
 
 // Collects every finished child started here without waiting; safe from normal code.
 void ReapFinishedChildren();
+
+// Sends SIGTERM to every background child that ends with the program, and to the process
+// group it leads. Async-signal-safe, for the handlers that end the program.
+void EndBackgroundChildren();

@@ -145,8 +145,11 @@ void FormAbout::ChildMouseDown(GUIElement* element) {
   } else {
     return;
   }
-  // The external program lives on in its own process group; this window stays responsive.
-  if (StartBackgroundOrRunHere(RunLinkCommand, commandLine, true) < 0) {
+  // The external program lives on in its own process group, after the game too; this window
+  // stays responsive.
+  const pid_t started =
+      StartBackgroundOrRunHere(RunLinkCommand, commandLine, true, ChildLifetime::OutlivesProgram);
+  if (started < 0) {
     Log("FormAbout: cannot start " + commandLine);
   }
 }

@@ -1,5 +1,6 @@
 // The Painter's text operations. All text is measured and drawn in the target's font; where
-// there is none (no form yet, or a server without fonts) nothing is drawn or measured.
+// there is none (no form yet, or a server without fonts) no text is drawn or measured, but a
+// box still gets its background, which is all a tile or a caption shows of its state then.
 #include <string>
 
 #include "graphics/Painter.h"
@@ -8,8 +9,6 @@
 void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
                           TextAlign align) {
   if (gc == nullptr) return;
-  XFontStruct* font = target.font;
-  if (font == nullptr) return;
   UseForeground(fg);
   if (bg != kNoColor)
     XSetBackground(display, gc, static_cast<unsigned long>(static_cast<long>(bg)));
@@ -19,6 +18,8 @@ void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, C
     FillRect(x, y, w + 1, h + 1, 0, 0, bg);
     UseForeground(fg);
   }
+  XFontStruct* font = target.font;
+  if (font == nullptr) return;
   auto measure = [font](const std::string& line) {
     return XTextWidth(font, line.data(), static_cast<int>(line.size()));
   };

@@ -119,6 +119,39 @@ TEST_F(BeepTest, ReturnsWhileThePlayerStillPlaysAndTwoBeepsPlayAtOnce) {
   }
 }
 
+// Waits until the parent closes its end of the pipe given as "readFd writeFd".
+void WaitForParent(const std::string& fds) {
+  int readFd = -1;
+  int writeFd = -1;
+  std::istringstream(fds) >> readFd >> writeFd;
+  close(writeFd);
+  char byte = 0;
+  while (read(readFd, &byte, 1) > 0) {
+  }
+}
+
+// What the program ends when it is stopped: the beep with the shell and the player under it,
+// but not a child started to outlive it.
+TEST_F(BeepTest, EndingTheChildrenEndsTheBeepsButNotWhatOutlivesTheProgram) {
+  StandInPlayer player(true);
+  Beep();
+  int channel[2];
+  ASSERT_EQ(pipe(channel), 0);
+  const std::string fds = std::to_string(channel[0]) + " " + std::to_string(channel[1]);
+  const pid_t browser =
+      StartBackgroundChild(WaitForParent, fds, true, ChildLifetime::OutlivesProgram);
+  close(channel[0]);
+  ASSERT_GT(browser, 0);
+  ASSERT_TRUE(Eventually([&] { return player.Runs().size() == 1; }));
+
+  EndBackgroundChildren();
+  EXPECT_TRUE(Eventually([&] { return !ProcessIsAlive(player.Runs()[0].pid); }));
+  EXPECT_EQ(player.FinishedCount(), 0u) << "the player ended by itself, not by the signal";
+  EXPECT_TRUE(IsChildRunning(browser));
+  close(channel[1]);
+  EXPECT_TRUE(Eventually([&] { return !IsChildRunning(browser); }));
+}
+
 void WriteIdentity(const std::string& path) {
   WriteFileText(path, std::to_string(getpid()) + " " + std::to_string(getpgrp()));
 }
@@ -133,17 +166,6 @@ TEST(BackgroundChild, RunsTheBodyInTheChildAndReapsItWhenItEnds) {
   errno = 0;
   EXPECT_EQ(waitpid(child, nullptr, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
-}
-
-// Waits until the parent closes its end of the pipe given as "readFd writeFd".
-void WaitForParent(const std::string& fds) {
-  int readFd = -1;
-  int writeFd = -1;
-  std::istringstream(fds) >> readFd >> writeFd;
-  close(writeFd);
-  char byte = 0;
-  while (read(readFd, &byte, 1) > 0) {
-  }
 }
 
 TEST(BackgroundChild, LeadsItsOwnProcessGroupAsSoonAsItIsStarted) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "support/BoardReader.h"
+#include "support/GameLayout.h"
 #include "support/GameProcess.h"
 #include "support/PuzzleSolver.h"
 #include "support/RemoteScreen.h"
@@ -25,46 +26,28 @@
 namespace {
 
 using fifteen::Board;
+using game_layout::Area;
+using game_layout::CaptionOf;
+using game_layout::kAboutOkButton;
+using game_layout::kBlack;
+using game_layout::kCream;
+using game_layout::kDarkGreen;
+using game_layout::kDialogGrey;
+using game_layout::kExitButton;
+using game_layout::kGreen;
+using game_layout::kInfoButton;
+using game_layout::kLabelGrey;
+using game_layout::kLinkBlue;
+using game_layout::kMailLink;
+using game_layout::kMessageLabel;
+using game_layout::kNoButton;
+using game_layout::kRed;
+using game_layout::kStartButton;
+using game_layout::kTitlePicture;
+using game_layout::kWebLink;
+using game_layout::kWhite;
+using game_layout::kYesOrOkButton;
 using waiting::WaitUntil;
-
-constexpr unsigned long kGreen = 0x00FF00;
-constexpr unsigned long kWhite = 0xFFFFFF;
-constexpr unsigned long kBlack = 0x000000;
-constexpr unsigned long kRed = 0xFF0000;
-constexpr unsigned long kCream = 0xFFFDE5;
-constexpr unsigned long kDarkGreen = 0x00AA00;
-constexpr unsigned long kLabelGrey = 0xB7B7B7;
-constexpr unsigned long kDialogGrey = 0xAAAAAA;
-constexpr unsigned long kLinkBlue = 0x0000FF;
-
-struct Area {
-  int x;
-  int y;
-  int width;
-  int height;
-  int CentreX() const { return x + width / 2; }
-  int CentreY() const { return y + height / 2; }
-};
-
-// The main window.
-constexpr Area kInfoButton{400, 155, 100, 28};
-constexpr Area kStartButton{400, 190, 100, 28};
-constexpr Area kExitButton{400, 225, 100, 28};
-constexpr Area kTitlePicture{400, 25, 328, 100};
-// A message box.
-constexpr Area kYesOrOkButton{130, 110, 110, 28};
-constexpr Area kNoButton{10, 110, 110, 28};
-constexpr Area kMessageLabel{10, 10, 230, 90};
-// The About window.
-constexpr Area kWebLink{209, 68, 200, 12};
-constexpr Area kMailLink{419, 68, 150, 12};
-constexpr Area kAboutOkButton{359, 173, 80, 28};
-
-// The inside of a button's caption, clear of its bevel and of the dashed focus frame, so it
-// changes only when the caption does.
-Area CaptionOf(const Area& button) {
-  return {button.x + 8, button.y + 5, button.width - 16, button.height - 10};
-}
 
 // Pixels of the colour inside a tile, away from its frame.
 int CountInside(const Picture& tile, unsigned long colour) {

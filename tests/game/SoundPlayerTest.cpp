@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "app/ExternalPrograms.h"
@@ -105,6 +106,22 @@ TEST_F(SoundPlayerTest, RepeatPlaysAgainUntilStopped) {
   EXPECT_TRUE(player.IsPlaying());
   player.Stop();
   EXPECT_TRUE(Eventually([&] { return !IsChildRunning(child); }));
+}
+
+// A player that fails fails again at once: repeating it would start shells as fast as the
+// machine allows. Without any aplay on PATH the repeating child tries once and ends.
+TEST_F(SoundPlayerTest, RepeatGivesUpWhenThePlayerIsMissing) {
+  TempDirectory nothing;
+  const char* path = getenv("PATH");
+  const std::string savedPath = path != nullptr ? path : "";
+  setenv("PATH", nothing.Path().c_str(), 1);
+  SoundPlayer player;
+  player.PlayInBackground("first.wav", true);
+  const pid_t child = player.Pid();
+  const bool ended = Eventually([&] { return !IsChildRunning(child); });
+  setenv("PATH", savedPath.c_str(), 1);
+  EXPECT_TRUE(ended) << "the repeating player still runs";
+  EXPECT_FALSE(player.IsPlaying());
 }
 
 TEST_F(SoundPlayerTest, AnEndedPlayerIsForgottenSoItsPidIsNeverSignalled) {

@@ -16,6 +16,7 @@
 #include <sstream>
 #include <utility>
 
+#include "support/ReadOnlyView.h"
 #include "support/Waiting.h"
 
 extern char** environ;
@@ -86,9 +87,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 // Runs in the forked child: only calls that are safe between fork and exec.
-[[noreturn]] void BecomeTheGame(const char* binary, const char* workDir, const char* outPath,
-                                const char* errPath, char* const* environment) {
+[[noreturn]] void BecomeTheGame(const char* binary, const char* workDir, bool readOnly,
+                                const char* outPath, const char* errPath,
+                                char* const* environment) {
   setpgid(0, 0);
+  if (readOnly && !EnterReadOnlyView(workDir)) _exit(125);
   if (chdir(workDir) != 0) _exit(126);
   const int input = open("/dev/null", O_RDONLY);
   const int output = open(outPath, O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -119,15 +122,36 @@ GameProcess::~GameProcess() {
   KillAndReap();
 }
 
-void GameProcess::WriteStandIn(const std::string& program) const {
+void GameProcess::WriteStandIn(const std::string& program, const std::string& thenRun) const {
   const std::string path = toolDir.File(program);
   {
     std::ofstream script(path);
     script << "#!/bin/sh\n"
            << "# Stand-in for " << program << ": records its command line, starts nothing.\n"
-           << "printf '%s\\n' \"$*\" >> '" << toolDir.File(program + ".calls") << "'\n";
+           << "printf '%s\\n' \"$*\" >> '" << toolDir.File(program + ".calls") << "'\n"
+           << thenRun << "\n";
   }
   chmod(path.c_str(), 0755);
+}
+
+void GameProcess::ReplaceStandIn(const std::string& program, const std::string& thenRun) const {
+  WriteStandIn(program, thenRun);
+}
+
+void GameProcess::MakeProgramMissing(const std::string& program) {
+  std::remove(toolDir.File(program).c_str());
+  standInsOnlyOnPath = true;
+}
+
+void GameProcess::SetEnvironment(const std::string& entry) {
+  const std::string name = entry.substr(0, entry.find('=') + 1);
+  for (std::string& extra : extraEnvironment) {
+    if (extra.rfind(name, 0) == 0) {
+      extra = entry;
+      return;
+    }
+  }
+  extraEnvironment.push_back(entry);
 }
 
 void GameProcess::CopyBeepFile(const std::string& sourceDir) const {
@@ -173,7 +197,7 @@ std::vector<std::string> GameProcess::ChildEnvironment() const {
       environment.push_back(text);
     }
   }
-  environment.push_back("PATH=" + toolDir.Path() + ":" + path);
+  environment.push_back("PATH=" + toolDir.Path() + (standInsOnlyOnPath ? "" : ":" + path));
   environment.push_back(Marker());
   return environment;
 }
@@ -190,8 +214,8 @@ bool GameProcess::Start() {
   const std::string errPath = toolDir.File("game-stderr.txt");
   pid = fork();
   if (pid == 0) {
-    BecomeTheGame(binary.c_str(), workDir.Path().c_str(), outPath.c_str(), errPath.c_str(),
-                  environmentPointers.data());
+    BecomeTheGame(binary.c_str(), workDir.Path().c_str(), readOnlyWorkDir, outPath.c_str(),
+                  errPath.c_str(), environmentPointers.data());
   }
   return pid > 0;
 }
@@ -257,7 +281,14 @@ std::vector<pid_t> GameProcess::LiveProcessesOfThisRun() const {
   return found;
 }
 
+std::string GameProcess::StandardOutput() const {
+  return ReadIfPresent(toolDir.File("game-stdout.txt")).value_or("");
+}
+
+std::string GameProcess::ErrorOutput() const {
+  return ReadIfPresent(toolDir.File("game-stderr.txt")).value_or("");
+}
+
 std::string GameProcess::Output() const {
-  return "game stdout:\n" + ReadIfPresent(toolDir.File("game-stdout.txt")).value_or("") +
-         "game stderr:\n" + ReadIfPresent(toolDir.File("game-stderr.txt")).value_or("");
+  return "game stdout:\n" + StandardOutput() + "game stderr:\n" + ErrorOutput();
 }

@@ -27,10 +27,22 @@ class GameProcess {
   GameProcess& operator=(const GameProcess&) = delete;
 
   // The game's working directory, before and after the run.
+  const std::string& WorkDir() const { return workDir.Path(); }
   std::string WorkPath(const std::string& name) const { return workDir.File(name); }
   void WriteWorkFile(const std::string& name, const std::string& content) const;
   std::optional<std::string> ReadWorkFile(const std::string& name) const;
   void RemoveBeepFile() const;
+
+  // Before Start: an environment entry ("NAME=value") for the game, replacing the test's own.
+  void SetEnvironment(const std::string& entry);
+  // Before Start: the stand-in records its call and then runs these shell lines ("exit 1",
+  // "exec sleep 20").
+  void ReplaceStandIn(const std::string& program, const std::string& thenRun) const;
+  // Before Start: no such program anywhere: the stand-in goes, and PATH holds the stand-ins
+  // alone, so that the system's own copy is not found either.
+  void MakeProgramMissing(const std::string& program);
+  // Before Start: the game sees its working directory read-only, as root too (ReadOnlyView.h).
+  void MakeWorkDirReadOnly() { readOnlyWorkDir = true; }
 
   // Starts the binary; false when it cannot be started at all.
   bool Start();
@@ -53,9 +65,11 @@ class GameProcess {
 
   // The game's standard output and error, for failure messages.
   std::string Output() const;
+  std::string StandardOutput() const;
+  std::string ErrorOutput() const;
 
  private:
-  void WriteStandIn(const std::string& program) const;
+  void WriteStandIn(const std::string& program, const std::string& thenRun = "") const;
   void CopyBeepFile(const std::string& sourceDir) const;
   std::vector<std::string> ChildEnvironment() const;
   std::string Marker() const;
@@ -64,6 +78,8 @@ class GameProcess {
   std::vector<std::string> extraEnvironment;
   TempDirectory workDir;
   TempDirectory toolDir;
+  bool standInsOnlyOnPath = false;
+  bool readOnlyWorkDir = false;
   pid_t pid = -1;
   std::optional<int> exitStatus;
 };

@@ -36,8 +36,8 @@ int Picture::CountOtherThan(unsigned long colour) const {
   return static_cast<int>(pixels.size()) - Count(colour);
 }
 
-RemoteScreen::RemoteScreen() {
-  display = XOpenDisplay(nullptr);
+RemoteScreen::RemoteScreen(const char* displayName) {
+  display = XOpenDisplay(displayName);
   previousHandler = XSetErrorHandler(IgnoreXErrors);
 }
 
@@ -332,4 +332,16 @@ void RemoteScreen::SendCloseRequest(Window window) const {
   event.xclient.data.l[1] = CurrentTime;
   XSendEvent(display, window, False, NoEventMask, &event);
   XSync(display, False);
+}
+
+bool RemoteScreen::SetFontPath(const std::vector<std::string>& folders) const {
+  std::vector<char*> names;
+  for (const std::string& folder : folders) names.push_back(const_cast<char*>(folder.c_str()));
+  XSetFontPath(display, names.data(), static_cast<int>(names.size()));
+  int count = 0;
+  char** path = XGetFontPath(display, &count);
+  // A folder the server refuses leaves the old path in place.
+  std::vector<std::string> now(path, path + (path != nullptr ? count : 0));
+  if (path != nullptr) XFreeFontPath(path);
+  return now == folders;
 }

@@ -48,7 +48,8 @@ struct WindowFacts {
 
 class RemoteScreen {
  public:
-  RemoteScreen();
+  // The server named by DISPLAY, or the one named here.
+  explicit RemoteScreen(const char* displayName = nullptr);
   ~RemoteScreen();
   RemoteScreen(const RemoteScreen&) = delete;
   RemoteScreen& operator=(const RemoteScreen&) = delete;
@@ -96,6 +97,9 @@ class RemoteScreen {
   void Focus(Window window) const;
   void Raise(Window window) const;
   void SendCloseRequest(Window window) const;
+
+  // What `xset fp` does: the server looks for core fonts only in these folders from now on.
+  bool SetFontPath(const std::vector<std::string>& folders) const;
 
  private:
   Atom Intern(const char* name) const;

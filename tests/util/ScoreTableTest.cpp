@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
 
+#include "support/ReadOnlyView.h"
 #include "support/TempDirectory.h"
 #include "util/FileUtils.h"
 
@@ -80,6 +83,40 @@ TEST_F(ScoreTableTest, AFailedFinalWriteIsReportedAndLeavesTheOldTable) {
   signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(added);
   EXPECT_TRUE(table.HasError());
+  EXPECT_EQ(FileText(kTableFile), before);
+  EXPECT_EQ(FolderEntries("Data/Gallery/Score"), (Lines{"Classifica.txt"}));
+}
+
+// A file named Data where the data folder must be: nothing can be read or written under it.
+TEST_F(ScoreTableTest, AFileNamedDataIsAnErrorAndStaysAsItWas) {
+  WriteFileText("Data", "not a folder");
+  EXPECT_TRUE(table.ReadScores().empty());
+  EXPECT_TRUE(table.HasError());
+  EXPECT_FALSE(table.AddScore(1, "Anna"));
+  EXPECT_TRUE(table.HasError());
+  EXPECT_EQ(FileText("Data"), "not a folder");
+}
+
+// The whole working directory read-only, for root too: the table still reads, refuses the
+// new result with an error, and keeps every line it had, with no sibling left behind. The
+// view exists only in a child, which answers through its exit status.
+TEST_F(ScoreTableTest, AReadOnlyFolderIsAnErrorAndKeepsTheTable) {
+  for (int i = 1; i <= 3; ++i) ASSERT_TRUE(table.AddScore(i, "player"));
+  const std::string before = FileText(kTableFile);
+  if (!ReadOnlyViewHolds(folder.Path())) GTEST_SKIP() << kNoReadOnlyView;
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (!EnterReadOnlyView(folder.Path().c_str()) || chdir(folder.Path().c_str()) != 0) _exit(2);
+    ScoreTable seen("Gallery");
+    const bool read = seen.ReadScores().size() == 3 && !seen.HasError();
+    const bool refused = !seen.AddScore(2, "newcomer") && seen.HasError();
+    _exit(read && refused ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "2: no view; 1: a wrong read or a write taken as done";
   EXPECT_EQ(FileText(kTableFile), before);
   EXPECT_EQ(FolderEntries("Data/Gallery/Score"), (Lines{"Classifica.txt"}));
 }

@@ -1,0 +1,47 @@
+// Where the game draws what the end-to-end tests look at and press: the colours it paints and
+// the areas of its main window, its message boxes and its About window, in window coordinates.
+// The tiles' places are BoardReader's. Header-only constants.
+#pragma once
+
+namespace game_layout {
+
+constexpr unsigned long kGreen = 0x00FF00;
+constexpr unsigned long kWhite = 0xFFFFFF;
+constexpr unsigned long kBlack = 0x000000;
+constexpr unsigned long kRed = 0xFF0000;
+constexpr unsigned long kCream = 0xFFFDE5;
+constexpr unsigned long kDarkGreen = 0x00AA00;
+constexpr unsigned long kLabelGrey = 0xB7B7B7;
+constexpr unsigned long kDialogGrey = 0xAAAAAA;
+constexpr unsigned long kLinkBlue = 0x0000FF;
+
+struct Area {
+  int x;
+  int y;
+  int width;
+  int height;
+  int CentreX() const { return x + width / 2; }
+  int CentreY() const { return y + height / 2; }
+};
+
+// The main window.
+constexpr Area kInfoButton{400, 155, 100, 28};
+constexpr Area kStartButton{400, 190, 100, 28};
+constexpr Area kExitButton{400, 225, 100, 28};
+constexpr Area kTitlePicture{400, 25, 328, 100};
+// A message box.
+constexpr Area kYesOrOkButton{130, 110, 110, 28};
+constexpr Area kNoButton{10, 110, 110, 28};
+constexpr Area kMessageLabel{10, 10, 230, 90};
+// The About window.
+constexpr Area kWebLink{209, 68, 200, 12};
+constexpr Area kMailLink{419, 68, 150, 12};
+constexpr Area kAboutOkButton{359, 173, 80, 28};
+
+// The inside of a button's caption, clear of its bevel and of the dashed focus frame, so it
+// changes only when the caption does.
+inline Area CaptionOf(const Area& button) {
+  return {button.x + 8, button.y + 5, button.width - 16, button.height - 10};
+}
+
+}  // namespace game_layout

@@ -1,0 +1,34 @@
+// A private Xvfb of a test's own, beside the one the suite runs on: for the tests that take a
+// server away from the game, or start one with a font path of their choosing. The object owns
+// the server process: it ends and reaps it when asked or when it goes, and never touches any
+// other server.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+class XvfbProcess {
+ public:
+  XvfbProcess() = default;
+  ~XvfbProcess();
+  XvfbProcess(const XvfbProcess&) = delete;
+  XvfbProcess& operator=(const XvfbProcess&) = delete;
+
+  // Starts Xvfb (24-bit, local connections only, never reset) with the extra arguments and
+  // waits until it takes connections; false, with the reason in Output(), when it does not.
+  bool Start(const std::vector<std::string>& extraArguments = {});
+  // ":N", the value of DISPLAY for a client of this server.
+  const std::string& DisplayName() const { return displayName; }
+  // Kills the server outright, as a crash would, and reaps it.
+  void Kill();
+  // Asks the server to end, so that it removes its lock and socket, and reaps it.
+  void Stop();
+  std::string Output() const;
+
+ private:
+  pid_t pid = -1;
+  std::string displayName;
+  std::string logPath;
+};
