@@ -49,7 +49,7 @@ void MyFont::Release() {
 }
 
 XFontStruct* MyFont::GetFontStruct(Display* forDisplay) {
-  if (font == nullptr) LoadFont(forDisplay);
+  if (font == nullptr && forDisplay != failedOn) LoadFont(forDisplay);
   return font;
 }
 
@@ -75,6 +75,7 @@ void MyFont::LoadFont(Display* forDisplay) {
     font = XLoadQueryFont(display, kFallbackFontName);
   }
   loaded = font != nullptr;
+  failedOn = loaded ? nullptr : display;
 }
 
 int MyFont::GetFontSize() const {

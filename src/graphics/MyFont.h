@@ -17,6 +17,8 @@ class MyFont {
   MyFont(const MyFont& other);
   MyFont& operator=(const MyFont& other);
 
+  // Loads the font on first use; a display on which neither the pattern nor "fixed" could be
+  // loaded is not asked again, or every paint would ask and log once more.
   XFontStruct* GetFontStruct(Display* display);
   void LoadFont(Display* display);
   std::string BuildFontName();
@@ -44,6 +46,7 @@ class MyFont {
 
   XFontStruct* font = nullptr;
   bool loaded = false;
+  Display* failedOn = nullptr;
   Display* display = nullptr;
   std::string family;
   int size = 14;
