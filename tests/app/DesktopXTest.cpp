@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "support/BoardReader.h"
-#include "support/GameProcess.h"
 #include "support/OpenboxProcess.h"
+#include "support/ProgramProcess.h"
 #include "support/RemoteScreen.h"
 #include "support/TempDirectory.h"
 #include "support/Waiting.h"
@@ -123,7 +123,7 @@ class Desktop : public ::testing::Test {
   }
 
   RemoteScreen screen;
-  std::unique_ptr<GameProcess> game;
+  std::unique_ptr<ProgramProcess> game;
   OpenboxProcess openbox;
 };
 
@@ -164,7 +164,7 @@ TEST_F(Desktop, LauncherMakesThePrivateStateFolderAndRenewsAStaleSoundLink) {
 TEST_F(Desktop, InstalledLauncherPlaysInTheStateFolderAndTheWindowTellsWhoItIs) {
   TempDirectory prefix, home, stateHome;
   ASSERT_TRUE(InstallInto(prefix));
-  game = std::make_unique<GameProcess>(
+  game = std::make_unique<ProgramProcess>(
       prefix.File("bin/tessarin"),
       std::vector<std::string>{"HOME=" + home.Path(), "XDG_STATE_HOME=" + stateHome.Path()});
   ASSERT_TRUE(game->Start());
@@ -211,7 +211,7 @@ TEST_F(Desktop, InstalledLauncherPlaysInTheStateFolderAndTheWindowTellsWhoItIs) 
 
 TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {
   ASSERT_TRUE(openbox.Start(screen));
-  game = std::make_unique<GameProcess>(TESSARIN_BINARY, TESSARIN_SOURCE_DIR);
+  game = std::make_unique<ProgramProcess>(TESSARIN_BINARY, TESSARIN_SOURCE_DIR);
   ASSERT_TRUE(game->Start());
   const auto main = WaitForMainWindow();
   ASSERT_TRUE(main.has_value()) << "no main window under openbox";

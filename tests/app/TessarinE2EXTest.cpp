@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "support/BoardReader.h"
-#include "support/GameProcess.h"
+#include "support/ProgramProcess.h"
 #include "support/PuzzleSolver.h"
 #include "support/RemoteScreen.h"
 #include "support/Waiting.h"
@@ -286,7 +286,7 @@ class TessarinE2E : public ::testing::Test {
   }
 
   RemoteScreen screen;
-  GameProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
+  ProgramProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
   std::set<Window> windowsBeforeStart;
   Window mainWindow = 0;
   std::optional<BoardReader> board;

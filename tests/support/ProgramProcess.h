@@ -1,8 +1,9 @@
-// The real tessarin binary, run the way a player runs it: in a scratch working directory that
-// holds Data/beep.wav, on the private X server. The programs it starts (aplay, firefox,
-// thunderbird) are replaced by stand-in scripts found first on PATH, which only write their
-// command line to a file, so a test can see every command line and nothing real is started.
-// Whatever still runs when the object goes away is killed and reaped.
+// One of our real programs (the game, the gallery), run the way a player runs it: in a scratch
+// working directory that holds the Data/ files it reads, on the private X server. The
+// programs it starts (aplay, firefox, thunderbird) are replaced by stand-in scripts found
+// first on PATH, which only write their command line to a file, so a test can see every
+// command line and nothing real is started. Whatever still runs when the object goes away is
+// killed and reaped.
 #pragma once
 
 #include <sys/types.h>
@@ -15,18 +16,20 @@
 #include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
 
-class GameProcess {
+class ProgramProcess {
  public:
-  // binary: the built game; sourceDir: the repository, whose Data/beep.wav is copied.
-  GameProcess(std::string binary, const std::string& sourceDir);
+  // binary: the built program; sourceDir: the repository, whose Data/beep.wav and the other
+  // named files of its Data/ are copied.
+  ProgramProcess(std::string binary, const std::string& sourceDir,
+                 const std::vector<std::string>& dataFiles = {});
   // binary started in an empty working directory, with environment entries ("NAME=value")
   // that replace the test's own: an installed launcher, which brings its own Data/.
-  GameProcess(std::string binary, std::vector<std::string> environment);
-  ~GameProcess();
-  GameProcess(const GameProcess&) = delete;
-  GameProcess& operator=(const GameProcess&) = delete;
+  ProgramProcess(std::string binary, std::vector<std::string> environment);
+  ~ProgramProcess();
+  ProgramProcess(const ProgramProcess&) = delete;
+  ProgramProcess& operator=(const ProgramProcess&) = delete;
 
-  // The game's working directory, before and after the run.
+  // The program's working directory, before and after the run.
   std::string WorkPath(const std::string& name) const { return workDir.File(name); }
   void WriteWorkFile(const std::string& name, const std::string& content) const;
   std::optional<std::string> ReadWorkFile(const std::string& name) const;
@@ -36,7 +39,7 @@ class GameProcess {
   bool Start();
   pid_t Pid() const { return pid; }
   bool IsRunning();
-  // The wait status once the game has ended on its own within the deadline.
+  // The wait status once the program has ended on its own within the deadline.
   std::optional<int> WaitForExit();
   void KillAndReap();
 
@@ -44,19 +47,19 @@ class GameProcess {
   std::vector<std::string> CallsOf(const std::string& program) const;
   bool WaitForCalls(const std::string& program, std::size_t count) const;
 
-  // Children the game has not reaped, and children still running.
+  // Children the program has not reaped, and children still running.
   std::vector<pid_t> ZombieChildren() const;
   std::vector<pid_t> LiveChildren() const;
-  // Every live process started on behalf of this run (the game and anything it started,
+  // Every live process started on behalf of this run (the program and anything it started,
   // found by a marker in their environment), the test process left out.
   std::vector<pid_t> LiveProcessesOfThisRun() const;
 
-  // The game's standard output and error, for failure messages.
+  // The program's standard output and error, for failure messages.
   std::string Output() const;
 
  private:
   void WriteStandIn(const std::string& program) const;
-  void CopyBeepFile(const std::string& sourceDir) const;
+  void CopyDataFiles(const std::string& sourceDir, const std::vector<std::string>& names) const;
   std::vector<std::string> ChildEnvironment() const;
   std::string Marker() const;
 
