@@ -8,6 +8,7 @@
 #include "gallery/RangeSection.h"
 #include "gallery/ScoreSection.h"
 #include "gallery/TextBoxSection.h"
+#include "util/Log.h"
 #include "widgets/CheckBox.h"
 
 FormGallery::FormGallery(Application* app) {
@@ -47,6 +48,7 @@ void FormGallery::LoadControls() {
 }
 
 void FormGallery::Paint() {
+  Log("paint");
   Form::Paint();
   if (pictures) pictures->PaintBitmaps();
 }

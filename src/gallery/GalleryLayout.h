@@ -23,8 +23,8 @@ constexpr int kColumnWidth = 485;
 constexpr int kLeftColumn = kMargin;
 constexpr int kRightColumn = kLeftColumn + kColumnWidth + kMargin;
 
-constexpr Rect kTextPanel{kLeftColumn, kMargin, kColumnWidth, 312};
-constexpr Rect kChoicePanel{kLeftColumn, kTextPanel.y + kTextPanel.h + kMargin, kColumnWidth, 200};
+constexpr Rect kTextPanel{kLeftColumn, kMargin, kColumnWidth, 318};
+constexpr Rect kChoicePanel{kLeftColumn, kTextPanel.y + kTextPanel.h + kMargin, kColumnWidth, 194};
 constexpr Rect kDialogPanel{kLeftColumn, kChoicePanel.y + kChoicePanel.h + kMargin, kColumnWidth,
                             74};
 constexpr Rect kRangePanel{kRightColumn, kMargin, kColumnWidth, 198};
@@ -58,7 +58,7 @@ constexpr int kShownWidth = 170;
 constexpr int kFirstRowTop = 40;
 constexpr int kRowGap = 6;
 constexpr int kSingleLineHeight = 24;
-constexpr int kMultiLineHeight = 54;  // three lines
+constexpr int kMultiLineHeight = 60;  // three lines of up to 18 pixels
 
 // The rows, one per kind of box, top to bottom.
 enum Row {
