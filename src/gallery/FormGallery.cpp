@@ -8,7 +8,7 @@
 #include "gallery/RangeSection.h"
 #include "gallery/ScoreSection.h"
 #include "gallery/TextBoxSection.h"
-#include "util/Log.h"
+#include "graphics/FlushBatch.h"
 #include "widgets/CheckBox.h"
 
 FormGallery::FormGallery(Application* app) {
@@ -48,9 +48,25 @@ void FormGallery::LoadControls() {
 }
 
 void FormGallery::Paint() {
-  Log("paint");
-  Form::Paint();
-  if (pictures) pictures->PaintBitmaps();
+  // Some hundred widgets: one flush for them all rather than one each.
+  FlushBatch batch(GetDisplay());
+  // The pictures first. A file drawn transparently is first read back from the window, a round
+  // trip that waits until the server has carried out every request sent before it: made early,
+  // it waits for few. Its section must lie beneath it, and no other section touches it.
+  if (pictures && pictures->IsCreated()) {
+    pictures->Paint();
+    pictures->PaintBitmaps();
+  }
+  // Every widget lives in a section, and a section paints its widgets after itself. Form::Paint
+  // would paint each widget once more after its section; painting the sections paints
+  // everything once.
+  for (GallerySection* section : Sections()) {
+    if (section != nullptr && section != pictures.get() && section->IsCreated()) section->Paint();
+  }
+}
+
+std::array<GallerySection*, 6> FormGallery::Sections() const {
+  return {texts.get(), choices.get(), dialogs.get(), ranges.get(), pictures.get(), scores.get()};
 }
 
 void FormGallery::OnDialogResult(std::uint32_t dialogId, int result) {

@@ -1,11 +1,12 @@
 // The gallery's one window: every widget of the toolkit at work, in six titled sections (text
 // boxes; sliders, progress bar and scroll bars; check and option boxes; pictures; names and
-// scores; dialogs). The form builds the sections in LoadControls, paints the BMP samples after
-// its children, keeps the GetText cells up to date after each key and click, and hands the
+// scores; dialogs). The form builds the sections in LoadControls, paints them and then the BMP
+// samples over them, keeps the GetText cells up to date after each key and click, and hands the
 // dialogs' answers to the dialog section. Closing the window ends the program. The program
 // entry owns the form; the form owns the sections, and each section its widgets.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -13,6 +14,7 @@
 
 class Application;
 class ChoiceSection;
+class GallerySection;
 class DialogSection;
 class PictureSection;
 class RangeSection;
@@ -34,6 +36,9 @@ class FormGallery : public HandlerForm {
   void CommandClicked(GUIElement* element) override;
 
  private:
+  // In the order they were made, which is the order of their ids.
+  std::array<GallerySection*, 6> Sections() const;
+
   std::unique_ptr<TextBoxSection> texts;
   std::unique_ptr<RangeSection> ranges;
   std::unique_ptr<ChoiceSection> choices;

@@ -98,8 +98,8 @@ class GalleryE2E : public ::testing::Test {
     gallery.KillAndReap();
   }
 
-  // Starts the gallery and waits for the last thing its first paint draws: the transparent
-  // 4-bit sample on its backdrop.
+  // Starts the gallery and waits for its first paint: the score lines, painted last, and the
+  // transparent 4-bit sample on its backdrop, the last of the pictures.
   ::testing::AssertionResult Start() {
     const std::vector<Window> before = screen.TopLevelWindows();
     const std::set<Window> earlier(before.begin(), before.end());
@@ -109,9 +109,11 @@ class GalleryE2E : public ::testing::Test {
     });
     if (!found) return ::testing::AssertionFailure() << "the gallery window never appeared";
     window = found->id;
-    const bool painted = WaitUntil([this] {
+    const Rect lines = Inside(In(g::kScorePanel, g::score::kLines));
+    const bool painted = WaitUntil([&] {
       const auto last = Grab(Sample(2, true));
-      return last && last->Count(kBackdrop) > 0 &&
+      const auto corner = screen.PixelAt(window, lines.x + lines.w - 1, lines.y + lines.h - 1);
+      return last && corner == g::kShownBack && last->Count(kBackdrop) > 0 &&
              last->CountOtherThan(kBackdrop) > last->Count(kPanel) + last->Count(g::kFormBack);
     });
     // The backdrop's fill leaves its last row in the section's colour: only colours that are
