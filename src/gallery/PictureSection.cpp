@@ -3,7 +3,6 @@
 #include "framework/Form.h"
 #include "framework/Timer.h"
 #include "gallery/GalleryLayout.h"
-#include "gallery/SpinnerStrip.h"
 #include "graphics/BitmapFile.h"
 #include "widgets/CellControl.h"
 #include "widgets/ImageFrame.h"
@@ -74,12 +73,15 @@ void PictureSection::BuildLabels() {
 }
 
 void PictureSection::BuildFrames() {
-  strip = MakeSpinnerStrip(kFrameSize, kFrameCount);
-  opaqueFrame = std::make_unique<ImageFrame>(this, strip.data(), false, kFrameSize * kFrameCount,
-                                             kFrameSize, 0, 0);
+  spinner = MakeSpinnerPictures(kFrameSize, kFrameCount);
+  opaqueFrame = std::make_unique<ImageFrame>(this, spinner.strip.data(), false,
+                                             kFrameSize * kFrameCount, kFrameSize, 0, 0);
   Place(*opaqueFrame, kOpaqueFrame);
-  transparentFrame = std::make_unique<ImageFrame>(backdrop.get(), strip.data(), false,
-                                                  kFrameSize * kFrameCount, kFrameSize, 0, 0);
+  // A list rather than a strip: a transparent cut-out of a strip sends the whole strip to the
+  // server at every paint, an entry of a list only itself.
+  for (const auto& frameData : spinner.frames) paletteFrames.push_back(frameData.data());
+  transparentFrame =
+      std::make_unique<ImageFrame>(backdrop.get(), paletteFrames.data(), kFrameCount, 0, 0);
   transparentFrame->SetTransparent(true);
   Place(*transparentFrame, kTransparentFrame);
   timer = std::make_unique<Timer>(this, kFrameIntervalMs);

@@ -1,11 +1,12 @@
-// Pictures: an image frame that a Timer animates through a strip of frames, once opaque and
-// once transparent, and the three sample BMP files of 24, 8 and 4 bits, drawn once with
+// Pictures: two image frames that a Timer animates through the same frames, one opaque and
+// cut from a strip, one transparent and taken from a list of palette images; and the three
+// sample BMP files of 24, 8 and 4 bits, drawn once with
 // DrawBitmapFile and once with DrawBitmapFileTransparent. The transparent ones stand on a
 // coloured panel inside this one, which their black pixels let through.
 //
 // The BMP files are painted by the gallery form after everything else (PaintBitmaps), since a
 // panel's paint covers what was drawn on it. The section owns its widgets, the timer and the
-// strip the frames are cut from.
+// picture data the frames are built from.
 #pragma once
 
 #include <array>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "gallery/GallerySection.h"
+#include "gallery/SpinnerStrip.h"
 
 class ImageFrame;
 class Timer;
@@ -47,7 +49,8 @@ class PictureSection : public GallerySection {
   std::unique_ptr<CellControl> opaqueLabel;
   std::unique_ptr<CellControl> transparentLabel;
   std::unique_ptr<PanelChildren> backdrop;
-  std::vector<unsigned char> strip;
+  SpinnerPictures spinner;
+  std::vector<const unsigned char*> paletteFrames;
   std::unique_ptr<ImageFrame> opaqueFrame;
   std::unique_ptr<ImageFrame> transparentFrame;
   std::unique_ptr<Timer> timer;

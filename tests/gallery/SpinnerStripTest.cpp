@@ -1,11 +1,14 @@
-// The picture strip of the gallery's image frames: its size, a black ground for the
-// transparent frame, and a running dot that moves on by one place per frame and comes round.
+// The pictures of the gallery's image frames: the strip's size, a black ground for the
+// transparent frame, a running dot that moves on by one place per frame and comes round, and
+// palette frames that decode to the strip's frames.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <vector>
 
 #include "gallery/SpinnerStrip.h"
+#include "graphics/PaletteImage.h"
+#include "graphics/XImageFactory.h"
 
 namespace {
 
@@ -13,7 +16,8 @@ constexpr int kSize = 48;
 constexpr int kFrames = 8;
 
 struct Strip {
-  std::vector<unsigned char> rgb = MakeSpinnerStrip(kSize, kFrames);
+  SpinnerPictures pictures = MakeSpinnerPictures(kSize, kFrames);
+  const std::vector<unsigned char>& rgb = pictures.strip;
 
   unsigned long At(int frame, int x, int y) const {
     const std::size_t at = (static_cast<std::size_t>(y) * kSize * kFrames + frame * kSize + x) * 3;
@@ -39,8 +43,8 @@ TEST(SpinnerStrip, FramesLieSideBySideOnBlackAndEachShowsTheRing) {
     // The ground, the dim dots and the running dot with its three-step trail.
     EXPECT_EQ(colours.size(), 6u) << frame;
   }
-  EXPECT_TRUE(MakeSpinnerStrip(0, kFrames).empty());
-  EXPECT_TRUE(MakeSpinnerStrip(kSize, 0).empty());
+  EXPECT_TRUE(MakeSpinnerPictures(0, kFrames).strip.empty());
+  EXPECT_TRUE(MakeSpinnerPictures(kSize, 0).frames.empty());
 }
 
 TEST(SpinnerStrip, TheRunningDotMovesOnEachFrameAndComesRound) {
@@ -54,6 +58,23 @@ TEST(SpinnerStrip, TheRunningDotMovesOnEachFrameAndComesRound) {
     EXPECT_GT(lit, 0) << "frame " << frame << " has its running dot";
   }
   EXPECT_NE(strip.At(1, kSize / 2, 8), running) << "the dot has moved on from the top";
+}
+
+TEST(SpinnerStrip, EachPaletteFrameDecodesToTheSameFrameOfTheStrip) {
+  const Strip strip;
+  const auto& frames = strip.pictures.frames;
+  ASSERT_EQ(frames.size(), static_cast<std::size_t>(kFrames));
+  for (int frame = 0; frame < kFrames; ++frame) {
+    ASSERT_EQ(frames[frame].size(), PaletteImageSize(kSize, kSize));
+    const auto rgb = DecodePaletteImage(kSize, kSize, frames[frame].data());
+    ASSERT_NE(rgb, nullptr);
+    std::vector<unsigned long> decoded;
+    for (int i = 0; i < kSize * kSize; ++i) {
+      decoded.push_back(static_cast<unsigned long>(rgb[3 * i]) << 16 | rgb[3 * i + 1] << 8 |
+                        rgb[3 * i + 2]);
+    }
+    EXPECT_EQ(decoded, strip.Frame(frame)) << frame;
+  }
 }
 
 }  // namespace
