@@ -1,9 +1,11 @@
 #include "gallery/PictureSection.h"
 
+#include "app/Application.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 #include "gallery/GalleryLayout.h"
 #include "graphics/BitmapFile.h"
+#include "graphics/FlushBatch.h"
 #include "widgets/CellControl.h"
 #include "widgets/ImageFrame.h"
 
@@ -101,8 +103,12 @@ void PictureSection::SetAnimating(bool on) {
 void PictureSection::NextFrame() {
   frame = (frame + 1) % kFrameCount;
   const auto column = static_cast<std::uint32_t>(frame);
-  if (opaqueFrame) opaqueFrame->SetFrame(column, 0);
+  // The transparent frame first: it reads its background back, a round trip that would
+  // otherwise come between the two. Both then reach the server in one flush, together.
+  Form* form = GetParentForm();
+  FlushBatch batch(form != nullptr ? form->GetApplication()->GetDisplay() : nullptr);
   if (transparentFrame) transparentFrame->SetFrame(column, 0);
+  if (opaqueFrame) opaqueFrame->SetFrame(column, 0);
 }
 
 void PictureSection::PaintBitmaps() {
