@@ -41,10 +41,7 @@ void FormGallery::LoadControls() {
   ranges = std::make_unique<RangeSection>(this);
   pictures = std::make_unique<PictureSection>(this);
   scores = std::make_unique<ScoreSection>(this);
-  for (GallerySection* section : std::initializer_list<GallerySection*>{
-           texts.get(), choices.get(), dialogs.get(), ranges.get(), pictures.get(), scores.get()}) {
-    section->Build();
-  }
+  for (GallerySection* section : Sections()) section->Build();
 }
 
 void FormGallery::Paint() {

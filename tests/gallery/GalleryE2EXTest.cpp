@@ -110,14 +110,14 @@ class GalleryE2E : public ::testing::Test {
     if (!found) return ::testing::AssertionFailure() << "the gallery window never appeared";
     window = found->id;
     const Rect lines = Inside(In(g::kScorePanel, g::score::kLines));
+    // The backdrop's fill leaves its last row in the section's colour: only colours that are
+    // neither count as the picture.
     const bool painted = WaitUntil([&] {
       const auto last = Grab(Sample(2, true));
       const auto corner = screen.PixelAt(window, lines.x + lines.w - 1, lines.y + lines.h - 1);
       return last && corner == g::kShownBack && last->Count(kBackdrop) > 0 &&
              last->CountOtherThan(kBackdrop) > last->Count(kPanel) + last->Count(g::kFormBack);
     });
-    // The backdrop's fill leaves its last row in the section's colour: only colours that are
-    // neither count as the picture.
     if (!painted) return ::testing::AssertionFailure() << "the gallery was never fully painted";
     screen.Focus(window);
     return ::testing::AssertionSuccess();
