@@ -36,6 +36,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -45,8 +46,10 @@
 #include <string>
 #include <vector>
 
+#include "gallery/GalleryLayout.h"
 #include "game/PuzzleRules.h"
 #include "game/images/TitleImages.h"
+#include "graphics/BitmapFile.h"
 
 namespace {
 
@@ -539,6 +542,52 @@ std::vector<Probe> FloorLandmarks() {
   };
 }
 
+// The gallery's sample pictures, copied into each of its working folders.
+const char* const kGallerySamples[] = {"gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"};
+
+std::string MakeWorkDir();
+
+// The commonest colour of the 4-bit sample other than its black, which a transparent drawing
+// leaves out. Read from a copy, since the reader writes its C export beside the file.
+std::uint32_t GalleryLandmarkColour(const std::string& samples) {
+  const std::string scratch = MakeWorkDir();
+  const std::string copy = scratch + "/gallery-4bit.bmp";
+  std::filesystem::copy_file(samples + "/gallery-4bit.bmp", copy);
+  RgbPicture picture = ReadBitmap(copy, 4);
+  std::filesystem::remove_all(scratch);
+  if (!picture) Fail("cannot read " + samples + "/gallery-4bit.bmp");
+  std::map<std::uint32_t, int> counts;
+  for (int i = 0; i < picture.width * picture.height; ++i) {
+    const unsigned char* rgb = picture.pixels.get() + 3 * i;
+    const auto colour = static_cast<std::uint32_t>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
+    if (colour != kBlack) ++counts[colour];
+  }
+  if (counts.empty()) Fail("the 4-bit sample is all black");
+  return std::max_element(counts.begin(), counts.end(),
+                          [](auto& a, auto& b) { return a.second < b.second; })
+      ->first;
+}
+
+std::vector<Probe> GalleryLandmarks(const std::string& samples) {
+  using namespace gallery;
+  const Rect lastSample =
+      InWindow(kPicturePanel, {picture::kColumnLeft + 2 * picture::kColumnPitch,
+                               picture::kBackdrop.y, picture::kColumnWidth, picture::kBackdrop.h});
+  const Rect bar = InWindow(kRangePanel, range::kProgress);
+  const Rect lines = InWindow(kScorePanel, score::kLines);
+  const Rect textPanel = kTextPanel;
+  return {
+      // The score lines are the last widget the gallery paints.
+      PixelIs(lines.x + lines.w - 3, lines.y + lines.h - 3, static_cast<std::uint32_t>(kShownBack)),
+      RegionHas(lastSample.x, lastSample.y, lastSample.w, lastSample.h,
+                GalleryLandmarkColour(samples)),
+      PixelIs(2, 2, static_cast<std::uint32_t>(kFormBack)),
+      PixelIs(textPanel.x + 3, textPanel.y + textPanel.h - 4,
+              static_cast<std::uint32_t>(kPanelBack)),
+      RegionHas(bar.x, bar.y, bar.w, bar.h, 0x0000FF),
+  };
+}
+
 // ---------------------------------------------------------------------------------------------
 // Statistics and the table.
 
@@ -570,6 +619,8 @@ struct ProgramFigures {
 
 struct Options {
   std::string game, floorProgram, repaintHelper;
+  // The gallery, started beside the game, and the folder that holds its sample pictures.
+  std::string gallery, samples;
   int runs = 9;
   int startupRuns = 30;
   int idleSeconds = 10;
@@ -587,9 +638,19 @@ std::string MakeWorkDir() {
 }
 
 void RemoveWorkDir(const std::string& dir) {
-  std::string log = dir + "/log.txt";
-  unlink(log.c_str());
-  rmdir(dir.c_str());
+  std::error_code ignored;
+  std::filesystem::remove_all(dir, ignored);
+}
+
+// A working folder for a program that reads the given files from its Data/.
+std::string MakeWorkDirWith(const std::string& source, const std::vector<std::string>& dataFiles) {
+  std::string dir = MakeWorkDir();
+  if (dataFiles.empty()) return dir;
+  std::filesystem::create_directory(dir + "/Data");
+  for (const std::string& name : dataFiles) {
+    std::filesystem::copy_file(source + "/" + name, dir + "/Data/" + name);
+  }
+  return dir;
 }
 
 void MeasureIdle(pid_t pid, int seconds, ProgramFigures& figures) {
@@ -734,9 +795,17 @@ void MeasureSettledProgram(pid_t pid, Window window, bool isGame, const Options&
 // startupOnly: the program is ended as soon as its window is complete. A start-up takes a few
 // milliseconds and varies by a fair part of that from one launch to the next, so start-up gets
 // many more samples than the figures that need ten seconds each.
+// A program's window size and the sample files it needs in Data/ (none for the game).
+struct Shape {
+  int width = 800;
+  int height = 600;
+  std::vector<std::string> dataFiles;
+};
+
 void RunOnce(const std::string& program, bool isGame, bool startupOnly, const Options& options,
-             const std::vector<Probe>& landmarks, ProgramFigures& figures) {
-  std::string workDir = MakeWorkDir();
+             const std::vector<Probe>& landmarks, ProgramFigures& figures,
+             const Shape& shape = {}) {
+  std::string workDir = MakeWorkDirWith(options.samples, shape.dataFiles);
   ForgetMappedWindows();
   double serverCpuBefore = OnCpuSeconds(serverPid);
   Launch launch = Spawn(program, workDir);
@@ -744,7 +813,7 @@ void RunOnce(const std::string& program, bool isGame, bool startupOnly, const Op
   auto shown = WaitUntil(
       [&] {
         if (!IsAlive(launch.pid)) Fail(program + " died during start-up");
-        if (window == 0) window = TakeMappedWindow(800, 600);
+        if (window == 0) window = TakeMappedWindow(shape.width, shape.height);
         return window != 0 && AllHold(window, landmarks);
       },
       10000);
@@ -835,10 +904,11 @@ struct Row {
   std::string figure, game, floorValue, ratio, target, verdict;
 };
 
-void PrintTable(const std::vector<Row>& rows) {
-  const char* headers[6] = {
-      "figure", "tessarin: median (min - max)", "floor: median (min - max)", "ratio", "target",
-      "met"};
+constexpr const char* kMainHeaders[6] = {
+    "figure", "tessarin: median (min - max)", "floor: median (min - max)", "ratio", "target",
+    "met"};
+
+void PrintTable(const std::vector<Row>& rows, const char* const (&headers)[6] = kMainHeaders) {
   std::size_t widths[6];
   for (int c = 0; c < 6; ++c) widths[c] = std::strlen(headers[c]);
   auto fields = [](const Row& row) {
@@ -875,6 +945,36 @@ std::string Verdict(const Stats& stats, bool met) {
   return met ? "yes" : "NO";
 }
 
+constexpr const char* kGalleryHeaders[6] = {"figure",
+                                            "tessarin-gallery: median (min - max)",
+                                            "tessarin: median (min - max)",
+                                            "ratio",
+                                            "target",
+                                            "met"};
+
+// The gallery's start-ups against the game's taken in turn with them (from index `from` of
+// the game's figures on).
+void PrintGalleryTable(const ProgramFigures& gallery, const ProgramFigures& game, std::size_t from,
+                       int runs) {
+  const auto beside = [from](const std::vector<double>& values) {
+    return Summarise(std::vector<double>(values.begin() + static_cast<long>(from), values.end()));
+  };
+  Stats start = Summarise(gallery.startupMs), gameStart = beside(game.startupMs);
+  Stats cpu = Summarise(gallery.startupCpuMs), gameCpu = beside(game.startupCpuMs);
+  Stats server = Summarise(gallery.startupServerCpuMs),
+        gameServer = beside(game.startupServerCpuMs);
+  std::vector<Row> rows;
+  rows.push_back({"start-up to fully painted (ms)", Cell(start, 2), Cell(gameStart, 2),
+                  Ratio(start, gameStart), "<= 1.5 x tessarin",
+                  Verdict(start, start.median <= 1.5 * gameStart.median)});
+  rows.push_back({"  start-up CPU of the program (ms)", Cell(cpu, 2), Cell(gameCpu, 2),
+                  Ratio(cpu, gameCpu), "-", "-"});
+  rows.push_back({"  start-up CPU of the X server (ms)", Cell(server, 2), Cell(gameServer, 2),
+                  Ratio(server, gameServer), "-", "-"});
+  std::printf("\nThe gallery beside the game: %d start-ups of each, taken in turn.\n\n", runs);
+  PrintTable(rows, kGalleryHeaders);
+}
+
 Options ParseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
@@ -889,6 +989,10 @@ Options ParseOptions(int argc, char** argv) {
       options.floorProgram = next();
     else if (arg == "--repaint")
       options.repaintHelper = next();
+    else if (arg == "--gallery")
+      options.gallery = next();
+    else if (arg == "--samples")
+      options.samples = next();
     else if (arg == "--runs")
       options.runs = std::stoi(next());
     else if (arg == "--idle-seconds")
@@ -908,9 +1012,12 @@ Options ParseOptions(int argc, char** argv) {
       (!options.floorOnly && (options.game.empty() || options.repaintHelper.empty()))) {
     Fail(
         "usage: tessarin_bench --game PATH --floor PATH --repaint PATH [--runs N] "
-        "[--idle-seconds S] [--moves M] [--startup-runs K] [--poll-us U] [--floor-only]");
+        "[--idle-seconds S] [--moves M] [--startup-runs K] [--poll-us U] [--floor-only] "
+        "[--gallery PATH --samples DIR]");
   }
-  for (std::string* path : {&options.game, &options.floorProgram, &options.repaintHelper}) {
+  if (!options.gallery.empty() && options.samples.empty()) Fail("--gallery needs --samples DIR");
+  for (std::string* path : {&options.game, &options.floorProgram, &options.repaintHelper,
+                            &options.gallery, &options.samples}) {
     if (path->empty()) continue;
     char resolved[PATH_MAX];
     if (realpath(path->c_str(), resolved) == nullptr) Fail("cannot find " + *path);
@@ -958,9 +1065,23 @@ int main(int argc, char** argv) {
     RunOnce(options.game, true, false, options, gameLandmarks, game);
   }
   std::fprintf(stderr, "%d more start-ups of each program\n", options.startupRuns);
+  const bool withGallery = !options.floorOnly && !options.gallery.empty();
+  ProgramFigures galleryFigures;
+  std::vector<Probe> galleryLandmarks;
+  Shape galleryShape{
+      gallery::kWindowWidth, gallery::kWindowHeight,
+      std::vector<std::string>(std::begin(kGallerySamples), std::end(kGallerySamples))};
+  if (withGallery) galleryLandmarks = GalleryLandmarks(options.samples);
+  // The game's start-ups from here on are the ones taken beside the gallery's.
+  const std::size_t firstStartupOnly = game.startupMs.size();
   for (int run = 0; run < options.startupRuns; ++run) {
     RunOnce(options.floorProgram, false, true, options, floorLandmarks, floorFigures);
     if (!options.floorOnly) RunOnce(options.game, true, true, options, gameLandmarks, game);
+    // Side by side with the game's, so that both meet the same machine.
+    if (withGallery) {
+      RunOnce(options.gallery, false, true, options, galleryLandmarks, galleryFigures,
+              galleryShape);
+    }
   }
   std::fprintf(stderr, "shuffle\n");
   ShuffleFigures shuffle = MeasureShuffle(options.shuffleRounds, options.shuffleCalls);
@@ -1028,6 +1149,7 @@ int main(int argc, char** argv) {
       options.runs, options.idleSeconds, options.movesPerRun, options.startupRuns,
       options.shuffleRounds, options.shuffleCalls, repaint.ms.size());
   PrintTable(rows);
+  if (withGallery) PrintGalleryTable(galleryFigures, game, firstStartupOnly, options.startupRuns);
   std::fflush(stdout);
 
   XCloseDisplay(display);

@@ -1,6 +1,6 @@
 # What `cmake --install` puts where, and the Debian package made from it (tools/make-deb.sh).
-# The game binary goes out of PATH, under libexec/; the launcher that PATH finds gives it a
-# working directory of its own (dist/tessarin.in).
+# The game and the gallery go out of PATH, under libexec/; the launchers that PATH finds give
+# each a working directory of its own (dist/tessarin.in, dist/tessarin-gallery.in).
 include(GNUInstallDirs)
 
 set(TESSARIN_LAUNCHER_DIR "${CMAKE_INSTALL_BINDIR}" CACHE STRING
@@ -9,8 +9,9 @@ set(TESSARIN_GAME_DIR "${CMAKE_INSTALL_LIBEXECDIR}/tessarin")
 set(TESSARIN_DATA_DIR "${CMAKE_INSTALL_DATADIR}/tessarin")
 set(TESSARIN_DIST_DIR "${CMAKE_CURRENT_SOURCE_DIR}/dist")
 
-install(TARGETS tessarin RUNTIME DESTINATION "${TESSARIN_GAME_DIR}")
-install(FILES Data/beep.wav DESTINATION "${TESSARIN_DATA_DIR}")
+install(TARGETS tessarin tessarin-gallery RUNTIME DESTINATION "${TESSARIN_GAME_DIR}")
+install(FILES Data/beep.wav Data/gallery-24bit.bmp Data/gallery-8bit.bmp Data/gallery-4bit.bmp
+        DESTINATION "${TESSARIN_DATA_DIR}")
 install(FILES "${TESSARIN_DIST_DIR}/tessarin.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${TESSARIN_DIST_DIR}/example.tessarin.Tessarin.metainfo.xml"
@@ -25,15 +26,20 @@ function(tessarin_gzip source output)
                      DEPENDS "${source}" VERBATIM)
 endfunction()
 set(TESSARIN_MAN_PAGE "${CMAKE_CURRENT_BINARY_DIR}/tessarin.6.gz")
+set(TESSARIN_GALLERY_MAN_PAGE "${CMAKE_CURRENT_BINARY_DIR}/tessarin-gallery.6.gz")
 set(TESSARIN_CHANGELOG "${CMAKE_CURRENT_BINARY_DIR}/changelog.gz")
 tessarin_gzip("${TESSARIN_DIST_DIR}/tessarin.6" "${TESSARIN_MAN_PAGE}")
+tessarin_gzip("${TESSARIN_DIST_DIR}/tessarin-gallery.6" "${TESSARIN_GALLERY_MAN_PAGE}")
 tessarin_gzip("${TESSARIN_DIST_DIR}/changelog" "${TESSARIN_CHANGELOG}")
-add_custom_target(tessarin_compressed_docs ALL DEPENDS "${TESSARIN_MAN_PAGE}" "${TESSARIN_CHANGELOG}")
-install(FILES "${TESSARIN_MAN_PAGE}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
+add_custom_target(tessarin_compressed_docs ALL DEPENDS "${TESSARIN_MAN_PAGE}"
+                  "${TESSARIN_GALLERY_MAN_PAGE}" "${TESSARIN_CHANGELOG}")
+install(FILES "${TESSARIN_MAN_PAGE}" "${TESSARIN_GALLERY_MAN_PAGE}"
+        DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
 install(FILES "${TESSARIN_CHANGELOG}" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/tessarin")
 
 install(CODE "
   set(TESSARIN_LAUNCHER_TEMPLATE \"${TESSARIN_DIST_DIR}/tessarin.in\")
+  set(TESSARIN_GALLERY_LAUNCHER_TEMPLATE \"${TESSARIN_DIST_DIR}/tessarin-gallery.in\")
   set(TESSARIN_LAUNCHER_OUTPUT \"${CMAKE_CURRENT_BINARY_DIR}/launcher\")
   set(TESSARIN_LAUNCHER_DIR \"${TESSARIN_LAUNCHER_DIR}\")
   set(TESSARIN_GAME_DIR \"${TESSARIN_GAME_DIR}\")
@@ -49,7 +55,10 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Tessarin is the sliding fifteen puzzle: fifteen numbered tiles and one
 empty cell on a four by four board. START shuffles the tiles; a press on
 a tile next to the empty cell slides it there; put the tiles back in
-order to win. One small fixed-size X11 window, no settings.")
+order to win. One small fixed-size X11 window, no settings.
+.
+tessarin-gallery shows every widget of the toolkit the game is written on
+at work in one window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

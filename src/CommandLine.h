@@ -1,13 +1,21 @@
-// The command line of the tessarin program: --help, --version, or nothing to play. Read by
-// the program entry before anything else happens, so that asking for help touches neither
-// the display nor the files of the working directory. Owns nothing.
+// The command line of the project's programs (the game and the gallery): --help, --version,
+// or nothing to open the window. Read by a program entry before anything else happens, so
+// that asking for help touches neither the display nor the files of the working directory.
+// Owns nothing; each program describes itself in a ProgramUsage of its own.
 #pragma once
 
 #include <cstdio>
 #include <optional>
 
+struct ProgramUsage {
+  // The command name, as the usage line and the messages show it.
+  const char* name;
+  // What the program does, between the usage line and the options.
+  const char* description;
+};
+
 // Prints what the arguments ask for and returns the exit status when the program should stop
 // there (0 for --help and --version, 2 for anything it does not know, with the usage on
-// errors); returns nothing when the game should start.
-std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::FILE* out,
-                                     std::FILE* errors);
+// errors); returns nothing when the program should start.
+std::optional<int> HandleCommandLine(const ProgramUsage& program, int argc, const char* const* argv,
+                                     std::FILE* out, std::FILE* errors);

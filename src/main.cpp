@@ -27,8 +27,17 @@
 #include "util/FileUtils.h"
 #include "util/Log.h"
 
+namespace {
+
+constexpr ProgramUsage kGameUsage{
+    "tessarin",
+    "The sliding fifteen puzzle for X11. Without an option it opens the game window on the\n"
+    "display named by DISPLAY, working in the current directory."};
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (auto status = HandleCommandLine(argc, argv, stdout, stderr)) return *status;
+  if (auto status = HandleCommandLine(kGameUsage, argc, argv, stdout, stderr)) return *status;
   InstallExitHandlers();
   if (FileExists("log.txt")) RemoveFile("log.txt");
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the game and the benchmarks in Release (build-bench/) and runs them on a private Xvfb:
-# start-up, input latency, idle cost and memory of tessarin beside the bare Xlib floor, the
-# shuffle and the full repaint. Prints the machine, then one table. Extra arguments go to the
-# benchmark, e.g. --runs 11 or --idle-seconds 10.
+# Builds the game, the gallery and the benchmarks in Release (build-bench/) and runs them on a
+# private Xvfb: start-up, input latency, idle cost and memory of tessarin beside the bare Xlib
+# floor, the shuffle and the full repaint, the gallery's start-up beside the game's; then each
+# widget's paint and the requests of one typed character. Prints the machine, then the tables.
+# Extra arguments go to the first benchmark, e.g. --runs 11 or --idle-seconds 10.
 #
 # The figures are honest only on a quiet machine: the script warns when the load is high.
 set -euo pipefail
@@ -12,8 +13,8 @@ build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTESSARIN_BENCH=ON \
   -DTESSARIN_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target tessarin tessarin_floor tessarin_repaint_bench tessarin_bench \
-  >/dev/null
+cmake --build "$build" -j2 --target tessarin tessarin-gallery tessarin_floor \
+  tessarin_repaint_bench tessarin_bench tessarin_widget_bench >/dev/null
 
 load=$(cut -d' ' -f1 /proc/loadavg)
 echo "Machine"
@@ -30,4 +31,7 @@ echo
 
 "$root/tools/run-with-xvfb.sh" "$build/bench/tessarin_bench" \
   --game "$build/tessarin" --floor "$build/bench/tessarin_floor" \
-  --repaint "$build/bench/tessarin_repaint_bench" "$@"
+  --repaint "$build/bench/tessarin_repaint_bench" \
+  --gallery "$build/tessarin-gallery" --samples "$root/Data" "$@"
+echo
+"$root/tools/run-with-xvfb.sh" "$build/bench/tessarin_widget_bench"

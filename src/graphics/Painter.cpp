@@ -1,5 +1,6 @@
 #include "graphics/Painter.h"
 
+#include "graphics/FlushBatch.h"
 #include "util/Log.h"
 
 namespace {
@@ -39,8 +40,9 @@ Painter::~Painter() {
   if (gc != nullptr) XFreeGC(display, gc);
   // One flush for the whole paint rather than one per primitive: each flush is a write() and
   // two reads in Xlib and wakes the server, and per primitive they made up most of the
-  // game's start-up CPU time. The element still reaches the screen the moment it is painted.
-  if (display != nullptr) XFlush(display);
+  // game's start-up CPU time. The element still reaches the screen the moment it is painted,
+  // unless a FlushBatch gathers the paints of many elements into one flush.
+  if (display != nullptr && !FlushBatch::IsOpen()) XFlush(display);
 }
 
 void Painter::Flush() {

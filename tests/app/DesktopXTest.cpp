@@ -1,6 +1,7 @@
 // The game as a desktop meets it: installed with cmake --install into a scratch prefix and
 // started through its launcher from another folder, and run under a real window manager
-// (Debian's openbox on the private X server), where its dialogs must stay with their owner.
+// (Debian's openbox on the private X server), where its dialogs must stay with their owner;
+// and the gallery installed beside it.
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
@@ -17,8 +18,8 @@
 #include <vector>
 
 #include "support/BoardReader.h"
-#include "support/GameProcess.h"
 #include "support/OpenboxProcess.h"
+#include "support/ProgramProcess.h"
 #include "support/RemoteScreen.h"
 #include "support/TempDirectory.h"
 #include "support/Waiting.h"
@@ -123,7 +124,7 @@ class Desktop : public ::testing::Test {
   }
 
   RemoteScreen screen;
-  std::unique_ptr<GameProcess> game;
+  std::unique_ptr<ProgramProcess> game;
   OpenboxProcess openbox;
 };
 
@@ -164,7 +165,7 @@ TEST_F(Desktop, LauncherMakesThePrivateStateFolderAndRenewsAStaleSoundLink) {
 TEST_F(Desktop, InstalledLauncherPlaysInTheStateFolderAndTheWindowTellsWhoItIs) {
   TempDirectory prefix, home, stateHome;
   ASSERT_TRUE(InstallInto(prefix));
-  game = std::make_unique<GameProcess>(
+  game = std::make_unique<ProgramProcess>(
       prefix.File("bin/tessarin"),
       std::vector<std::string>{"HOME=" + home.Path(), "XDG_STATE_HOME=" + stateHome.Path()});
   ASSERT_TRUE(game->Start());
@@ -211,7 +212,7 @@ TEST_F(Desktop, InstalledLauncherPlaysInTheStateFolderAndTheWindowTellsWhoItIs) 
 
 TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {
   ASSERT_TRUE(openbox.Start(screen));
-  game = std::make_unique<GameProcess>(TESSARIN_BINARY, TESSARIN_SOURCE_DIR);
+  game = std::make_unique<ProgramProcess>(TESSARIN_BINARY, TESSARIN_SOURCE_DIR);
   ASSERT_TRUE(game->Start());
   const auto main = WaitForMainWindow();
   ASSERT_TRUE(main.has_value()) << "no main window under openbox";
@@ -257,6 +258,38 @@ TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {
   ASSERT_TRUE(question.has_value()) << "EXIT asked no question";
   checkDialog(*question, 2);
   EXPECT_TRUE(AnswerYesAndEnd(question->id));
+}
+
+// The gallery installed beside the game: its launcher gives it a subfolder of the state
+// folder with the samples and the sound linked in, and there it shows its pictures and keeps
+// its score table.
+TEST_F(Desktop, InstalledGalleryWorksInItsOwnStateSubfolderWithTheSamplesLinkedIn) {
+  TempDirectory prefix, home, stateHome;
+  ASSERT_TRUE(InstallInto(prefix));
+  game = std::make_unique<ProgramProcess>(
+      prefix.File("bin/tessarin-gallery"),
+      std::vector<std::string>{"HOME=" + home.Path(), "XDG_STATE_HOME=" + stateHome.Path()});
+  ASSERT_TRUE(game->Start());
+  const auto gallery = screen.WaitForWindow(
+      [](const WindowFacts& facts) { return facts.name == "Tessarin gallery"; });
+  ASSERT_TRUE(gallery.has_value()) << "the installed gallery showed no window";
+
+  const std::string state = stateHome.File("tessarin/gallery");
+  EXPECT_EQ(FolderMode(stateHome.File("tessarin")), 0700u);
+  EXPECT_EQ(FolderMode(state), 0700u);
+  for (const char* name :
+       {"beep.wav", "gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"}) {
+    EXPECT_EQ(LinkTarget(state + "/Data/" + name), prefix.File("share/tessarin/") + name);
+  }
+  // Its first paint ends with the samples, the 4-bit one exported as C source beside its link.
+  EXPECT_TRUE(WaitUntil([&] { return FileText(state + "/Data/gallery-4bit.bmp.c").size() > 0; }));
+  EXPECT_TRUE(FolderEntries(game->WorkPath("")).empty()) << "the gallery wrote into its folder";
+  EXPECT_TRUE(FolderEntries(home.Path()).empty()) << "the gallery wrote into HOME";
+
+  screen.SendCloseRequest(gallery->id);
+  const auto status = game->WaitForExit();
+  ASSERT_TRUE(status.has_value()) << "closing the window did not end the gallery";
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status;
 }
 
 }  // namespace

@@ -24,7 +24,7 @@
 
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
-#include "support/GameProcess.h"
+#include "support/ProgramProcess.h"
 #include "support/ReadOnlyView.h"
 #include "support/RemoteScreen.h"
 #include "support/TempDirectory.h"
@@ -198,7 +198,7 @@ class OutsideFaults : public ::testing::Test {
 
   std::optional<XvfbProcess> server;
   std::optional<RemoteScreen> screen;
-  GameProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
+  ProgramProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
   Window mainWindow = 0;
 };
 

@@ -1,6 +1,7 @@
-// The program entry as seen from outside, where no X server is needed: it clears the last
-// run's log and, when no display can be opened, says so and stops with a failure status; it
-// answers --help and --version and refuses other arguments without touching its folder.
+// The program entries of the game and the gallery as seen from outside, where no X server is
+// needed: each clears the last run's log and, when no display can be opened, says so and
+// stops with a failure status; each answers --help and --version and refuses other arguments
+// without touching its folder.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -11,31 +12,39 @@
 
 #include "support/TempDirectory.h"
 
-#include "support/TempDirectory.h"
-
 namespace {
 
-TEST(ProgramEntry, WithoutADisplayItLogsTheFailureCreatesNoWindowAndExitsWithOne) {
-  TempDirectory folder;
-  const std::string dir = folder.Path();
-  WriteFileText(folder.File("log.txt"), "a line from an earlier run\n");
+struct Program {
+  const char* binary;
+  std::string name;
+};
 
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    if (chdir(dir.c_str()) != 0) _exit(90);
-    // A display number no server listens on.
-    setenv("DISPLAY", ":4097", 1);
-    if (std::freopen("stdout.txt", "w", stdout) == nullptr) _exit(92);
-    execl(TESSARIN_BINARY, "tessarin", static_cast<char*>(nullptr));
-    _exit(91);
+const Program kGame{TESSARIN_BINARY, "tessarin"};
+const Program kGallery{TESSARIN_GALLERY_BINARY, "tessarin-gallery"};
+
+TEST(ProgramEntry, WithoutADisplayItLogsTheFailureCreatesNoWindowAndExitsWithOne) {
+  for (const Program& program : {kGame, kGallery}) {
+    TempDirectory folder;
+    const std::string dir = folder.Path();
+    WriteFileText(folder.File("log.txt"), "a line from an earlier run\n");
+
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      if (chdir(dir.c_str()) != 0) _exit(90);
+      // A display number no server listens on.
+      setenv("DISPLAY", ":4097", 1);
+      if (std::freopen("stdout.txt", "w", stdout) == nullptr) _exit(92);
+      execl(program.binary, program.name.c_str(), static_cast<char*>(nullptr));
+      _exit(91);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << program.name;
+    EXPECT_EQ(FileText(folder.File("log.txt")), "XOpenDisplay(0) failed.\n") << program.name;
+    EXPECT_EQ(FileText(folder.File("stdout.txt")), "XOpenDisplay(0) failed.\n") << program.name;
   }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 1);
-  EXPECT_EQ(FileText(folder.File("log.txt")), "XOpenDisplay(0) failed.\n");
-  EXPECT_EQ(FileText(folder.File("stdout.txt")), "XOpenDisplay(0) failed.\n");
 }
 
 struct RunResult {
@@ -44,9 +53,10 @@ struct RunResult {
   std::string errors;
 };
 
-// Runs the game in dir with the arguments, on a display no server listens on.
-RunResult RunTessarin(const std::string& dir, const std::vector<std::string>& arguments) {
-  std::vector<char*> argv{const_cast<char*>("tessarin")};
+// Runs the program in dir with the arguments, on a display no server listens on.
+RunResult RunProgram(const Program& program, const std::string& dir,
+                     const std::vector<std::string>& arguments) {
+  std::vector<char*> argv{const_cast<char*>(program.name.c_str())};
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   const std::string outPath = dir + "/../out.txt", errPath = dir + "/../err.txt";
@@ -56,7 +66,7 @@ RunResult RunTessarin(const std::string& dir, const std::vector<std::string>& ar
     setenv("DISPLAY", ":4097", 1);
     if (std::freopen(outPath.c_str(), "w", stdout) == nullptr) _exit(92);
     if (std::freopen(errPath.c_str(), "w", stderr) == nullptr) _exit(92);
-    execv(TESSARIN_BINARY, argv.data());
+    execv(program.binary, argv.data());
     _exit(91);
   }
   RunResult run;
@@ -71,27 +81,36 @@ RunResult RunTessarin(const std::string& dir, const std::vector<std::string>& ar
 
 TEST(ProgramEntry, OptionsAnswerAndUnknownArgumentsAreRefusedWithoutTouchingTheFolder) {
   struct Case {
+    Program program;
     std::vector<std::string> arguments;
     int status;
     std::string outStart;
     std::string errorsStart;
   };
   const std::string usage = "Usage: tessarin [--help | --version]\n";
+  const std::string galleryUsage = "Usage: tessarin-gallery [--help | --version]\n";
   const std::vector<Case> cases = {
-      {{"--help"}, 0, usage, ""},
-      {{"--version"}, 0, "tessarin 1.0.0\n", ""},
-      {{"--bogus"}, 2, "", "tessarin: unexpected argument '--bogus'\n\n" + usage},
-      {{"-h"}, 2, "", "tessarin: unexpected argument '-h'\n\n" + usage},
-      {{"--version", "--help"}, 2, "", "tessarin: unexpected argument '--help'\n\n" + usage},
-      {{""}, 2, "", "tessarin: unexpected argument ''\n\n" + usage},
+      {kGame, {"--help"}, 0, usage, ""},
+      {kGame, {"--version"}, 0, "tessarin 1.0.0\n", ""},
+      {kGame, {"--bogus"}, 2, "", "tessarin: unexpected argument '--bogus'\n\n" + usage},
+      {kGame, {"-h"}, 2, "", "tessarin: unexpected argument '-h'\n\n" + usage},
+      {kGame, {"--version", "--help"}, 2, "", "tessarin: unexpected argument '--help'\n\n" + usage},
+      {kGame, {""}, 2, "", "tessarin: unexpected argument ''\n\n" + usage},
+      {kGallery, {"--help"}, 0, galleryUsage, ""},
+      {kGallery, {"--version"}, 0, "tessarin-gallery 1.0.0\n", ""},
+      {kGallery,
+       {"--help", "x"},
+       2,
+       "",
+       "tessarin-gallery: unexpected argument 'x'\n\n" + galleryUsage},
   };
   TempDirectory scratch;
   const std::string dir = scratch.File("work");
   ASSERT_EQ(mkdir(dir.c_str(), 0755), 0);
   WriteFileText(dir + "/log.txt", "a line from an earlier run\n");
   for (const Case& test : cases) {
-    const std::string name = test.arguments.front();
-    const RunResult run = RunTessarin(dir, test.arguments);
+    const std::string name = test.program.name + " " + test.arguments.front();
+    const RunResult run = RunProgram(test.program, dir, test.arguments);
     EXPECT_EQ(run.status, test.status) << name;
     EXPECT_EQ(run.out.rfind(test.outStart, 0), 0u) << name << ": " << run.out;
     EXPECT_EQ(run.errors.rfind(test.errorsStart, 0), 0u) << name << ": " << run.errors;

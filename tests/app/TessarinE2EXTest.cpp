@@ -18,7 +18,7 @@
 
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
-#include "support/GameProcess.h"
+#include "support/ProgramProcess.h"
 #include "support/PuzzleSolver.h"
 #include "support/RemoteScreen.h"
 #include "support/Waiting.h"
@@ -269,7 +269,7 @@ class TessarinE2E : public ::testing::Test {
   }
 
   RemoteScreen screen;
-  GameProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
+  ProgramProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
   std::set<Window> windowsBeforeStart;
   Window mainWindow = 0;
   std::optional<BoardReader> board;

@@ -55,6 +55,7 @@ TEST(Packaging, DesktopEntryMetainfoAndManualPagePassTheirValidators) {
            "/dist/example.tessarin.Tessarin.metainfo.xml'",
        {"E:", "W:"}},
       {"groff -man -ww -z '" + kSource + "/dist/tessarin.6'", {}},
+      {"groff -man -ww -z '" + kSource + "/dist/tessarin-gallery.6'", {}},
   };
   for (const Case& test : cases) {
     const CommandResult result = Shell(test.command);
@@ -65,7 +66,7 @@ TEST(Packaging, DesktopEntryMetainfoAndManualPagePassTheirValidators) {
   }
 }
 
-TEST(Packaging, DebianPackageHoldsTheGameItsLauncherAndItsDesktopFiles) {
+TEST(Packaging, DebianPackageHoldsTheGameTheGalleryTheirLaunchersAndTheDesktopFiles) {
   TempDirectory scratch;
   const CommandResult made = Shell("'" + kSource + "/tools/make-deb.sh' --build-dir '" +
                                    scratch.File("build") + "' --output '" + scratch.Path() + "'");
@@ -82,14 +83,23 @@ TEST(Packaging, DebianPackageHoldsTheGameItsLauncherAndItsDesktopFiles) {
         "./usr/share/man/man6/tessarin.6.gz", "./usr/share/doc/tessarin/copyright",
         "./usr/share/doc/tessarin/changelog.gz",
         "./usr/share/icons/hicolor/16x16/apps/tessarin.png",
-        "./usr/share/icons/hicolor/256x256/apps/tessarin.png"}) {
+        "./usr/share/icons/hicolor/256x256/apps/tessarin.png", "./usr/games/tessarin-gallery",
+        "./usr/libexec/tessarin/tessarin-gallery", "./usr/share/tessarin/gallery-24bit.bmp",
+        "./usr/share/tessarin/gallery-8bit.bmp", "./usr/share/tessarin/gallery-4bit.bmp",
+        "./usr/share/man/man6/tessarin-gallery.6.gz"}) {
     EXPECT_NE(listing.find(std::string(path) + "\n"), std::string::npos) << path << "\n" << listing;
   }
-  // The launcher names the game and the sound where the package puts them.
-  const std::string launcher =
-      Shell("dpkg-deb --fsys-tarfile '" + package + "' | tar -xO ./usr/games/tessarin").output;
-  EXPECT_NE(launcher.find("game='/usr/libexec/tessarin/tessarin'"), std::string::npos) << launcher;
-  EXPECT_NE(launcher.find("beep='/usr/share/tessarin/beep.wav'"), std::string::npos) << launcher;
+  // The launchers name the programs and their files where the package puts them.
+  const auto launcher = [&](const std::string& name) {
+    return Shell("dpkg-deb --fsys-tarfile '" + package + "' | tar -xO ./usr/games/" + name).output;
+  };
+  const std::string game = launcher("tessarin");
+  EXPECT_NE(game.find("game='/usr/libexec/tessarin/tessarin'"), std::string::npos) << game;
+  EXPECT_NE(game.find("beep='/usr/share/tessarin/beep.wav'"), std::string::npos) << game;
+  const std::string gallery = launcher("tessarin-gallery");
+  EXPECT_NE(gallery.find("gallery='/usr/libexec/tessarin/tessarin-gallery'"), std::string::npos)
+      << gallery;
+  EXPECT_NE(gallery.find("data='/usr/share/tessarin'"), std::string::npos) << gallery;
   EXPECT_EQ(Shell("dpkg-deb -f '" + package + "' Section").output, "games\n");
   const std::string depends = Shell("dpkg-deb -f '" + package + "' Depends").output;
   EXPECT_NE(depends.find("libx11-6"), std::string::npos) << depends;

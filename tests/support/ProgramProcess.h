@@ -1,8 +1,9 @@
-// The real tessarin binary, run the way a player runs it: in a scratch working directory that
-// holds Data/beep.wav, on the private X server. The programs it starts (aplay, firefox,
-// thunderbird) are replaced by stand-in scripts found first on PATH, which only write their
-// command line to a file, so a test can see every command line and nothing real is started.
-// Whatever still runs when the object goes away is killed and reaped.
+// One of our real programs (the game, the gallery), run the way a player runs it: in a scratch
+// working directory that holds the Data/ files it reads, on the private X server. The
+// programs it starts (aplay, firefox, thunderbird) are replaced by stand-in scripts found
+// first on PATH, which only write their command line to a file, so a test can see every
+// command line and nothing real is started. Whatever still runs when the object goes away is
+// killed and reaped.
 #pragma once
 
 #include <sys/types.h>
@@ -15,25 +16,27 @@
 #include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
 
-class GameProcess {
+class ProgramProcess {
  public:
-  // binary: the built game; sourceDir: the repository, whose Data/beep.wav is copied.
-  GameProcess(std::string binary, const std::string& sourceDir);
+  // binary: the built program; sourceDir: the repository, whose Data/beep.wav and the other
+  // named files of its Data/ are copied.
+  ProgramProcess(std::string binary, const std::string& sourceDir,
+                 const std::vector<std::string>& dataFiles = {});
   // binary started in an empty working directory, with environment entries ("NAME=value")
   // that replace the test's own: an installed launcher, which brings its own Data/.
-  GameProcess(std::string binary, std::vector<std::string> environment);
-  ~GameProcess();
-  GameProcess(const GameProcess&) = delete;
-  GameProcess& operator=(const GameProcess&) = delete;
+  ProgramProcess(std::string binary, std::vector<std::string> environment);
+  ~ProgramProcess();
+  ProgramProcess(const ProgramProcess&) = delete;
+  ProgramProcess& operator=(const ProgramProcess&) = delete;
 
-  // The game's working directory, before and after the run.
+  // The program's working directory, before and after the run.
   const std::string& WorkDir() const { return workDir.Path(); }
   std::string WorkPath(const std::string& name) const { return workDir.File(name); }
   void WriteWorkFile(const std::string& name, const std::string& content) const;
   std::optional<std::string> ReadWorkFile(const std::string& name) const;
   void RemoveBeepFile() const;
 
-  // Before Start: an environment entry ("NAME=value") for the game, replacing the test's own.
+  // Before Start: an environment entry ("NAME=value") for the program, replacing the test's own.
   void SetEnvironment(const std::string& entry);
   // Before Start: the stand-in records its call and then runs these shell lines ("exit 1",
   // "exec sleep 20").
@@ -41,14 +44,14 @@ class GameProcess {
   // Before Start: no such program anywhere: the stand-in goes, and PATH holds the stand-ins
   // alone, so that the system's own copy is not found either.
   void MakeProgramMissing(const std::string& program);
-  // Before Start: the game sees its working directory read-only, as root too (ReadOnlyView.h).
+  // Before Start: the program sees its working directory read-only, as root too (ReadOnlyView.h).
   void MakeWorkDirReadOnly() { readOnlyWorkDir = true; }
 
   // Starts the binary; false when it cannot be started at all.
   bool Start();
   pid_t Pid() const { return pid; }
   bool IsRunning();
-  // The wait status once the game has ended on its own within the deadline.
+  // The wait status once the program has ended on its own within the deadline.
   std::optional<int> WaitForExit();
   void KillAndReap();
 
@@ -56,21 +59,21 @@ class GameProcess {
   std::vector<std::string> CallsOf(const std::string& program) const;
   bool WaitForCalls(const std::string& program, std::size_t count) const;
 
-  // Children the game has not reaped, and children still running.
+  // Children the program has not reaped, and children still running.
   std::vector<pid_t> ZombieChildren() const;
   std::vector<pid_t> LiveChildren() const;
-  // Every live process started on behalf of this run (the game and anything it started,
+  // Every live process started on behalf of this run (the program and anything it started,
   // found by a marker in their environment), the test process left out.
   std::vector<pid_t> LiveProcessesOfThisRun() const;
 
-  // The game's standard output and error, for failure messages.
+  // The program's standard output and error, for failure messages.
   std::string Output() const;
   std::string StandardOutput() const;
   std::string ErrorOutput() const;
 
  private:
   void WriteStandIn(const std::string& program, const std::string& thenRun = "") const;
-  void CopyBeepFile(const std::string& sourceDir) const;
+  void CopyDataFiles(const std::string& sourceDir, const std::vector<std::string>& names) const;
   std::vector<std::string> ChildEnvironment() const;
   std::string Marker() const;
 

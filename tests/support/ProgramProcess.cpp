@@ -1,7 +1,7 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "support/GameProcess.h"
+#include "support/ProgramProcess.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -87,9 +87,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 // Runs in the forked child: only calls that are safe between fork and exec.
-[[noreturn]] void BecomeTheGame(const char* binary, const char* workDir, bool readOnly,
-                                const char* outPath, const char* errPath,
-                                char* const* environment) {
+[[noreturn]] void BecomeTheProgram(const char* binary, const char* name, const char* workDir,
+                                   bool readOnly, const char* outPath, const char* errPath,
+                                   char* const* environment) {
   setpgid(0, 0);
   if (readOnly && !EnterReadOnlyView(workDir)) _exit(125);
   if (chdir(workDir) != 0) _exit(126);
@@ -100,29 +100,32 @@ std::vector<std::string> SplitLines(const std::string& text) {
   dup2(input, STDIN_FILENO);
   dup2(output, STDOUT_FILENO);
   dup2(errors, STDERR_FILENO);
-  char* const arguments[] = {const_cast<char*>("tessarin"), nullptr};
+  char* const arguments[] = {const_cast<char*>(name), nullptr};
   execve(binary, arguments, environment);
   _exit(127);
 }
 
 }  // namespace
 
-GameProcess::GameProcess(std::string binary, const std::string& sourceDir)
+ProgramProcess::ProgramProcess(std::string binary, const std::string& sourceDir,
+                               const std::vector<std::string>& dataFiles)
     : binary(std::move(binary)) {
   for (const char* program : kStandIns) WriteStandIn(program);
-  CopyBeepFile(sourceDir);
+  std::vector<std::string> names{"beep.wav"};
+  names.insert(names.end(), dataFiles.begin(), dataFiles.end());
+  CopyDataFiles(sourceDir, names);
 }
 
-GameProcess::GameProcess(std::string binary, std::vector<std::string> environment)
+ProgramProcess::ProgramProcess(std::string binary, std::vector<std::string> environment)
     : binary(std::move(binary)), extraEnvironment(std::move(environment)) {
   for (const char* program : kStandIns) WriteStandIn(program);
 }
 
-GameProcess::~GameProcess() {
+ProgramProcess::~ProgramProcess() {
   KillAndReap();
 }
 
-void GameProcess::WriteStandIn(const std::string& program, const std::string& thenRun) const {
+void ProgramProcess::WriteStandIn(const std::string& program, const std::string& thenRun) const {
   const std::string path = toolDir.File(program);
   {
     std::ofstream script(path);
@@ -134,16 +137,16 @@ void GameProcess::WriteStandIn(const std::string& program, const std::string& th
   chmod(path.c_str(), 0755);
 }
 
-void GameProcess::ReplaceStandIn(const std::string& program, const std::string& thenRun) const {
+void ProgramProcess::ReplaceStandIn(const std::string& program, const std::string& thenRun) const {
   WriteStandIn(program, thenRun);
 }
 
-void GameProcess::MakeProgramMissing(const std::string& program) {
+void ProgramProcess::MakeProgramMissing(const std::string& program) {
   std::remove(toolDir.File(program).c_str());
   standInsOnlyOnPath = true;
 }
 
-void GameProcess::SetEnvironment(const std::string& entry) {
+void ProgramProcess::SetEnvironment(const std::string& entry) {
   const std::string name = entry.substr(0, entry.find('=') + 1);
   for (std::string& extra : extraEnvironment) {
     if (extra.rfind(name, 0) == 0) {
@@ -154,31 +157,34 @@ void GameProcess::SetEnvironment(const std::string& entry) {
   extraEnvironment.push_back(entry);
 }
 
-void GameProcess::CopyBeepFile(const std::string& sourceDir) const {
+void ProgramProcess::CopyDataFiles(const std::string& sourceDir,
+                                   const std::vector<std::string>& names) const {
   mkdir(workDir.File("Data").c_str(), 0755);
-  const auto sound = ReadIfPresent(sourceDir + "/Data/beep.wav");
-  // The stand-in player never reads the file; the game only asks whether it exists.
-  WriteWorkFile("Data/beep.wav", sound.value_or("a stand-in sound"));
+  for (const std::string& name : names) {
+    const auto content = ReadIfPresent(sourceDir + "/Data/" + name);
+    // The stand-in player never reads the sound; the programs only ask whether it exists.
+    WriteWorkFile("Data/" + name, content.value_or("a stand-in for " + name));
+  }
 }
 
-void GameProcess::RemoveBeepFile() const {
+void ProgramProcess::RemoveBeepFile() const {
   std::remove(WorkPath("Data/beep.wav").c_str());
 }
 
-void GameProcess::WriteWorkFile(const std::string& name, const std::string& content) const {
+void ProgramProcess::WriteWorkFile(const std::string& name, const std::string& content) const {
   std::ofstream file(WorkPath(name), std::ios::binary);
   file << content;
 }
 
-std::optional<std::string> GameProcess::ReadWorkFile(const std::string& name) const {
+std::optional<std::string> ProgramProcess::ReadWorkFile(const std::string& name) const {
   return ReadIfPresent(WorkPath(name));
 }
 
-std::string GameProcess::Marker() const {
+std::string ProgramProcess::Marker() const {
   return std::string(kMarkerName) + "=" + toolDir.Path();
 }
 
-std::vector<std::string> GameProcess::ChildEnvironment() const {
+std::vector<std::string> ProgramProcess::ChildEnvironment() const {
   std::vector<std::string> environment = extraEnvironment;
   std::string path = "/usr/local/bin:/usr/bin:/bin";
   const std::string markerPrefix = std::string(kMarkerName) + "=";
@@ -202,7 +208,7 @@ std::vector<std::string> GameProcess::ChildEnvironment() const {
   return environment;
 }
 
-bool GameProcess::Start() {
+bool ProgramProcess::Start() {
   if (pid > 0) return false;
   const std::vector<std::string> environment = ChildEnvironment();
   std::vector<char*> environmentPointers;
@@ -210,17 +216,18 @@ bool GameProcess::Start() {
     environmentPointers.push_back(const_cast<char*>(entry.c_str()));
   }
   environmentPointers.push_back(nullptr);
-  const std::string outPath = toolDir.File("game-stdout.txt");
-  const std::string errPath = toolDir.File("game-stderr.txt");
+  const std::string outPath = toolDir.File("program-stdout.txt");
+  const std::string errPath = toolDir.File("program-stderr.txt");
+  const std::string name = binary.substr(binary.rfind('/') + 1);
   pid = fork();
   if (pid == 0) {
-    BecomeTheGame(binary.c_str(), workDir.Path().c_str(), readOnlyWorkDir, outPath.c_str(),
-                  errPath.c_str(), environmentPointers.data());
+    BecomeTheProgram(binary.c_str(), name.c_str(), workDir.Path().c_str(), readOnlyWorkDir,
+                     outPath.c_str(), errPath.c_str(), environmentPointers.data());
   }
   return pid > 0;
 }
 
-bool GameProcess::IsRunning() {
+bool ProgramProcess::IsRunning() {
   if (pid <= 0 || exitStatus) return false;
   int status = 0;
   if (waitpid(pid, &status, WNOHANG) != pid) return true;
@@ -228,32 +235,32 @@ bool GameProcess::IsRunning() {
   return false;
 }
 
-std::optional<int> GameProcess::WaitForExit() {
+std::optional<int> ProgramProcess::WaitForExit() {
   waiting::WaitUntil([this] { return !IsRunning(); });
   return exitStatus;
 }
 
-void GameProcess::KillAndReap() {
+void ProgramProcess::KillAndReap() {
   if (pid <= 0) return;
   if (IsRunning()) {
     kill(pid, SIGKILL);
     int status = 0;
     if (waitpid(pid, &status, 0) == pid) exitStatus = status;
   }
-  // The game leads its own process group: this reaches only what it started.
+  // The program leads its own process group: this reaches only what it started.
   kill(-pid, SIGKILL);
 }
 
-std::vector<std::string> GameProcess::CallsOf(const std::string& program) const {
+std::vector<std::string> ProgramProcess::CallsOf(const std::string& program) const {
   const auto calls = ReadIfPresent(toolDir.File(program + ".calls"));
   return calls ? SplitLines(*calls) : std::vector<std::string>{};
 }
 
-bool GameProcess::WaitForCalls(const std::string& program, std::size_t count) const {
+bool ProgramProcess::WaitForCalls(const std::string& program, std::size_t count) const {
   return waiting::WaitUntil([&] { return CallsOf(program).size() >= count; });
 }
 
-std::vector<pid_t> GameProcess::ZombieChildren() const {
+std::vector<pid_t> ProgramProcess::ZombieChildren() const {
   std::vector<pid_t> zombies;
   for (const ProcessEntry& process : AllProcesses()) {
     if (process.parent == pid && process.state == 'Z') zombies.push_back(process.pid);
@@ -261,7 +268,7 @@ std::vector<pid_t> GameProcess::ZombieChildren() const {
   return zombies;
 }
 
-std::vector<pid_t> GameProcess::LiveChildren() const {
+std::vector<pid_t> ProgramProcess::LiveChildren() const {
   std::vector<pid_t> children;
   for (const ProcessEntry& process : AllProcesses()) {
     if (process.parent == pid && process.state != 'Z' && process.state != 'X') {
@@ -271,7 +278,7 @@ std::vector<pid_t> GameProcess::LiveChildren() const {
   return children;
 }
 
-std::vector<pid_t> GameProcess::LiveProcessesOfThisRun() const {
+std::vector<pid_t> ProgramProcess::LiveProcessesOfThisRun() const {
   std::vector<pid_t> found;
   const std::string marker = Marker();
   for (const ProcessEntry& process : AllProcesses()) {
@@ -281,14 +288,14 @@ std::vector<pid_t> GameProcess::LiveProcessesOfThisRun() const {
   return found;
 }
 
-std::string GameProcess::StandardOutput() const {
-  return ReadIfPresent(toolDir.File("game-stdout.txt")).value_or("");
+std::string ProgramProcess::StandardOutput() const {
+  return ReadIfPresent(toolDir.File("program-stdout.txt")).value_or("");
 }
 
-std::string GameProcess::ErrorOutput() const {
-  return ReadIfPresent(toolDir.File("game-stderr.txt")).value_or("");
+std::string ProgramProcess::ErrorOutput() const {
+  return ReadIfPresent(toolDir.File("program-stderr.txt")).value_or("");
 }
 
-std::string GameProcess::Output() const {
-  return "game stdout:\n" + StandardOutput() + "game stderr:\n" + ErrorOutput();
+std::string ProgramProcess::Output() const {
+  return "program stdout:\n" + StandardOutput() + "program stderr:\n" + ErrorOutput();
 }

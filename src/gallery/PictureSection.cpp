@@ -1,0 +1,139 @@
+#include "gallery/PictureSection.h"
+
+#include "app/Application.h"
+#include "framework/Form.h"
+#include "framework/Timer.h"
+#include "gallery/GalleryLayout.h"
+#include "graphics/BitmapFile.h"
+#include "graphics/FlushBatch.h"
+#include "widgets/CellControl.h"
+#include "widgets/ImageFrame.h"
+
+namespace {
+
+using namespace gallery::picture;
+
+struct SampleFile {
+  const char* path;
+  int depth;
+  const char* caption;
+};
+
+const SampleFile kSampleFiles[] = {
+    {"Data/gallery-24bit.bmp", 24, "24 bits"},
+    {"Data/gallery-8bit.bmp", 8, "8 bits"},
+    {"Data/gallery-4bit.bmp", 4, "4 bits"},
+};
+
+void AdvanceFrames(Timer* timer) {
+  if (auto* section = dynamic_cast<PictureSection*>(timer->GetParent())) section->NextFrame();
+}
+
+Rect Column(int index, const Rect& row) {
+  return {kColumnLeft + index * kColumnPitch, row.y, kColumnWidth, row.h};
+}
+
+}  // namespace
+
+PictureSection::PictureSection(GUIElement* container)
+    : GallerySection(container, "Pictures: ImageFrame and BMP files", gallery::kPicturePanel) {}
+
+PictureSection::~PictureSection() {
+  timer.reset();
+  transparentFrame.reset();
+  opaqueFrame.reset();
+}
+
+void PictureSection::Build() {
+  Create();
+  ReadSampleSizes();
+  BuildLabels();
+  backdrop = std::make_unique<PanelChildren>(this);
+  backdrop->SetBackColor(gallery::kBackdropBack);
+  Place(*backdrop, kBackdrop);
+  BuildFrames();
+}
+
+void PictureSection::ReadSampleSizes() {
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    int offset = 0;
+    if (!ReadBitmapHeader(kSampleFiles[i].path, samples[i].width, samples[i].height, offset)) {
+      samples[i] = Sample{};
+    }
+  }
+}
+
+void PictureSection::BuildLabels() {
+  const Rect headerRow{0, gallery::kHeaderTop, 0, gallery::kHeaderHeight};
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    headers[i] = MakeLabel(kSampleFiles[i].caption, Column(static_cast<int>(i), headerRow),
+                           TextAlign::Center);
+  }
+  headers[3] = MakeLabel("ImageFrame", kFrameHeader, TextAlign::Center);
+  opaqueLabel = MakeLabel("DrawBitmapFile", kOpaqueRow);
+  transparentLabel = MakeLabel("DrawBitmapFile\nTransparent", kTransparentLabel);
+}
+
+void PictureSection::BuildFrames() {
+  spinner = MakeSpinnerPictures(kFrameSize, kFrameCount);
+  opaqueFrame = std::make_unique<ImageFrame>(this, spinner.strip.data(), false,
+                                             kFrameSize * kFrameCount, kFrameSize, 0, 0);
+  Place(*opaqueFrame, kOpaqueFrame);
+  // A list rather than a strip: a transparent cut-out of a strip sends the whole strip to the
+  // server at every paint, an entry of a list only itself.
+  for (const auto& frameData : spinner.frames) paletteFrames.push_back(frameData.data());
+  transparentFrame =
+      std::make_unique<ImageFrame>(backdrop.get(), paletteFrames.data(), kFrameCount, 0, 0);
+  transparentFrame->SetTransparent(true);
+  Place(*transparentFrame, kTransparentFrame);
+  timer = std::make_unique<Timer>(this, kFrameIntervalMs);
+  timer->SetOnTick(AdvanceFrames);
+  timer->Start();
+}
+
+void PictureSection::SetAnimating(bool on) {
+  if (!timer) return;
+  if (on) {
+    timer->Start();
+  } else {
+    timer->Stop();
+  }
+}
+
+void PictureSection::NextFrame() {
+  frame = (frame + 1) % kFrameCount;
+  const auto column = static_cast<std::uint32_t>(frame);
+  // The transparent frame first: it reads its background back, a round trip that would
+  // otherwise come between the two. Both then reach the server in one flush, together.
+  Form* form = GetParentForm();
+  FlushBatch batch(form != nullptr ? form->GetApplication()->GetDisplay() : nullptr);
+  if (transparentFrame) transparentFrame->SetFrame(column, 0);
+  if (opaqueFrame) opaqueFrame->SetFrame(column, 0);
+}
+
+void PictureSection::PaintBitmaps() {
+  Form* form = GetParentForm();
+  if (form == nullptr || !IsCreated()) return;
+  Painter painter(PaintTargetOf(form));
+  if (!painter.IsValid()) return;
+  for (int i = 0; i < static_cast<int>(samples.size()); ++i) {
+    PaintSample(painter, i, Column(i, kOpaqueRow), false);
+    PaintSample(painter, i, Column(i, kBackdrop), true);
+  }
+}
+
+void PictureSection::PaintSample(Painter& painter, int index, const Rect& column,
+                                 bool transparent) {
+  const Sample& sample = samples[static_cast<std::size_t>(index)];
+  const SampleFile& file = kSampleFiles[index];
+  if (sample.width <= 0 || sample.height <= 0) return;
+  const Point panel = GetAbsolutePosition();
+  const Point at{panel.x + column.x + (column.w - sample.width) / 2,
+                 panel.y + column.y + (column.h - sample.height) / 2};
+  if (transparent) {
+    painter.DrawBitmapFileTransparent(at.x, at.y, sample.width, sample.height, file.depth,
+                                      file.path);
+  } else {
+    painter.DrawBitmapFile(at.x, at.y, sample.width, sample.height, file.depth, file.path);
+  }
+}

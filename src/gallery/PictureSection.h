@@ -1,0 +1,59 @@
+// Pictures: two image frames that a Timer animates through the same frames, one opaque and
+// cut from a strip, one transparent and taken from a list of palette images; and the three
+// sample BMP files of 24, 8 and 4 bits, drawn once with
+// DrawBitmapFile and once with DrawBitmapFileTransparent. The transparent ones stand on a
+// coloured panel inside this one, which their black pixels let through.
+//
+// The BMP files are painted by the gallery form after everything else (PaintBitmaps), since a
+// panel's paint covers what was drawn on it. The section owns its widgets, the timer and the
+// picture data the frames are built from.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "gallery/GallerySection.h"
+#include "gallery/SpinnerStrip.h"
+
+class ImageFrame;
+class Timer;
+
+class PictureSection : public GallerySection {
+ public:
+  explicit PictureSection(GUIElement* container);
+  ~PictureSection() override;
+
+  void Build() override;
+  // Draws the sample files; call after the form and its children have painted.
+  void PaintBitmaps();
+  void SetAnimating(bool on);
+  // Shows the next frame of the strip in both image frames.
+  void NextFrame();
+
+  int CurrentFrame() const { return frame; }
+
+ private:
+  // One sample file and the size its header gives (0 x 0 when it cannot be read).
+  struct Sample {
+    int width = 0;
+    int height = 0;
+  };
+
+  void BuildLabels();
+  void BuildFrames();
+  void ReadSampleSizes();
+  void PaintSample(Painter& painter, int index, const Rect& column, bool transparent);
+
+  std::array<std::unique_ptr<CellControl>, 4> headers;
+  std::unique_ptr<CellControl> opaqueLabel;
+  std::unique_ptr<CellControl> transparentLabel;
+  std::unique_ptr<PanelChildren> backdrop;
+  SpinnerPictures spinner;
+  std::vector<const unsigned char*> paletteFrames;
+  std::unique_ptr<ImageFrame> opaqueFrame;
+  std::unique_ptr<ImageFrame> transparentFrame;
+  std::unique_ptr<Timer> timer;
+  std::array<Sample, 3> samples;
+  int frame = 0;
+};

@@ -1,0 +1,38 @@
+// The text boxes in every mode, one row each: what the box is, the box, and a cell that
+// shows what the box's GetText returns. The gallery form asks the section to bring those
+// cells up to date after each key and click; a box that loses the focus does it too. The
+// section owns its rows.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "gallery/GalleryLayout.h"
+#include "gallery/GallerySection.h"
+
+class TextBoxCustom;
+
+class TextBoxSection : public GallerySection {
+ public:
+  explicit TextBoxSection(GUIElement* container);
+  ~TextBoxSection() override;
+
+  void Build() override;
+  // Shows in every row's cell what its box's GetText returns now.
+  void ShowTexts();
+
+  TextBoxCustom* Box(gallery::text::Row row) const { return rows[row].box.get(); }
+
+ private:
+  struct Row {
+    std::unique_ptr<CellControl> label;
+    std::unique_ptr<TextBoxCustom> box;
+    std::unique_ptr<CellControl> shown;
+  };
+
+  void BuildHeaders();
+  void BuildRow(int row);
+
+  std::array<std::unique_ptr<CellControl>, 3> headers;
+  std::array<Row, gallery::text::kRowCount> rows;
+};

@@ -1,0 +1,12 @@
+#include "graphics/FlushBatch.h"
+
+int FlushBatch::depth = 0;
+
+FlushBatch::FlushBatch(Display* batchDisplay) : display(batchDisplay) {
+  ++depth;
+}
+
+FlushBatch::~FlushBatch() {
+  --depth;
+  if (depth == 0 && display != nullptr) XFlush(display);
+}
