@@ -184,7 +184,7 @@ void OnButtonRelease(Form*, Form* form, XEvent& event) {
 void OnMotion(Form*, Form* form, XEvent& event) {
   GUIElement* focused = Focused();
   if (focused != nullptr) {
-    std::string focusedType = focused->GetType();
+    const std::string& focusedType = focused->GetType();
     if (focusedType == "slider" || focusedType == "scrollbar") {
       focused->MouseMove(event.xmotion.x, event.xmotion.y);
     }

@@ -33,7 +33,7 @@ class GUIElement {
   GUIElement(const GUIElement&) = delete;
   GUIElement& operator=(const GUIElement&) = delete;
 
-  std::string GetType() const { return type; }
+  const std::string& GetType() const { return type; }
   std::uint32_t GetId() const { return id; }
   void* GetContext() const { return context; }
   GUIElement* GetParent() const { return parent; }

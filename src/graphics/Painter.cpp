@@ -1,6 +1,7 @@
 #include "graphics/Painter.h"
 
 #include "graphics/FlushBatch.h"
+#include "graphics/SharedGC.h"
 #include "util/Log.h"
 
 namespace {
@@ -22,8 +23,7 @@ Painter::Painter(const PaintTarget& paintTarget) : target(paintTarget) {
   }
   display = target.display;
   drawable = target.drawable;
-  XGCValues values{};
-  gc = XCreateGC(display, drawable, GCCapStyle | GCJoinStyle, &values);
+  gc = SharedGC(display);
   if (gc == nullptr) {
     Log("Errore nella creazione del GC");
     return;
@@ -33,11 +33,11 @@ Painter::Painter(const PaintTarget& paintTarget) : target(paintTarget) {
   XSetBackground(display, gc, BlackPixel(display, screen));
   XSetFillStyle(display, gc, FillSolid);
   RestoreLineAttributes();
+  XSetArcMode(display, gc, ArcPieSlice);
   if (target.font != nullptr) XSetFont(display, gc, target.font->fid);
 }
 
 Painter::~Painter() {
-  if (gc != nullptr) XFreeGC(display, gc);
   // One flush for the whole paint rather than one per primitive: each flush is a write() and
   // two reads in Xlib and wakes the server, and per primitive they made up most of the
   // game's start-up CPU time. The element still reaches the screen the moment it is painted,
