@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
+# Usage: tools/run-fuzzers.sh [SECONDS [NAME...]]
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each for SECONDS (default 20)
 # on a copy of its seed corpus, tests/fuzz/<name>/, with build-fuzz/runs/<name>/ for its
 # scratch files. Fails when a target finds a crash, a sanitizer error, a leak, a hang or a
 # broken invariant; the input that did it stays in build-fuzz/findings/<name>/ and the end of
-# the target's log is printed.
+# the target's log is printed. Names (tests/fuzz/<name>/) pick some of the targets.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
@@ -12,8 +13,10 @@ seconds=${1:-20}
 build="$root/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DTESSARIN_FUZZ=ON -DTESSARIN_TESTS=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-targets=()
-for dir in "$root"/tests/fuzz/*/; do targets+=("$(basename "$dir")"); done
+targets=("${@:2}")
+if [ ${#targets[@]} -eq 0 ]; then
+  for dir in "$root"/tests/fuzz/*/; do targets+=("$(basename "$dir")"); done
+fi
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 # One line from libFuzzer's last status and final statistics.
