@@ -1,6 +1,6 @@
 // The score table over a fuzzed "Classifica.txt" and a fuzzed new result: read, add, write.
 // Every well-formed line (eight digits, a blank, a name without a line break) that ranks among
-// the ten best of the old lines and the new one is still in the table afterwards, the table
+// the ten best of the old entries and the new one is still in the table afterwards, the table
 // is sorted and holds at most ten lines, and a refused addition leaves the file as it was.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -25,6 +25,19 @@ bool WellFormed(const std::string& line) {
   if (!std::all_of(line.begin(), line.begin() + 8, [](char c) { return c >= '0' && c <= '9'; }))
     return false;
   return line.find_first_of("\r\n") == std::string::npos;
+}
+
+// The entries a file holds: a CRLF ending counts as LF, and a line that still holds a line
+// break is damaged and is no entry.
+Lines Entries(Lines lines) {
+  for (std::string& line : lines)
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+  lines.erase(std::remove_if(lines.begin(), lines.end(),
+                             [](const std::string& line) {
+                               return line.find_first_of("\r\n") != std::string::npos;
+                             }),
+              lines.end());
+  return lines;
 }
 
 // A score of more than eight digits keeps its last eight.
@@ -61,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   Require(after.size() <= 10 && std::is_sorted(after.begin(), after.end()),
           "the table is sorted and holds ten lines at most");
-  Lines ranked = before;
+  Lines ranked = Entries(before);
   ranked.push_back(newLine);
   std::sort(ranked.begin(), ranked.end());
   if (ranked.size() > 10) ranked.resize(10);
