@@ -163,8 +163,8 @@ void CheckSymbolName(const std::string& path) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzz::EnterScratchFolder();
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzz::EnterScratchFolder(argc, argv);
   return 0;
 }
 

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace fuzz {
 
@@ -34,10 +35,28 @@ inline void RemoveScratch() {
     nftw(ScratchPath().c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
 }
 
-// Enters a fresh folder under $TMPDIR (else /tmp) for the life of the process. The log file there
-// is a link to /dev/null and standard output goes there too: millions of runs would otherwise fill
-// the disk and the terminal with "not read" lines.
-inline void EnterScratchFolder() {
+// Turns the relative paths among the arguments (corpus folders, inputs to replay) into absolute
+// ones, as they are read only after the scratch folder below is entered.
+inline void MakePathsAbsolute(int* argc, char*** argv) {
+  static std::vector<std::string> kept;
+  kept.reserve(static_cast<std::size_t>(*argc));
+  for (int i = 1; i < *argc; ++i) {
+    const char* arg = (*argv)[i];
+    if (arg[0] == '-' || arg[0] == '/') continue;
+    char* full = realpath(arg, nullptr);
+    if (full == nullptr) continue;
+    kept.emplace_back(full);
+    std::free(full);
+    (*argv)[i] = kept.back().data();
+  }
+}
+
+// Enters a fresh folder under $TMPDIR (else /tmp) for the life of the process. The log file
+// there is a link to /dev/null and standard output goes there too: millions of runs would
+// otherwise fill the disk and the terminal with "not read" lines. Called from
+// LLVMFuzzerInitialize with its arguments.
+inline void EnterScratchFolder(int* argc, char*** argv) {
+  MakePathsAbsolute(argc, argv);
   const char* tmp = std::getenv("TMPDIR");
   std::string pattern =
       std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/tessarin-fuzz-XXXXXX";

@@ -48,8 +48,8 @@ std::string ScoreField(long score) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzz::EnterScratchFolder();
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzz::EnterScratchFolder(argc, argv);
   return 0;
 }
 

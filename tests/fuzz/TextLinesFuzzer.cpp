@@ -21,8 +21,8 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzz::EnterScratchFolder();
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzz::EnterScratchFolder(argc, argv);
   return 0;
 }
 
