@@ -17,6 +17,12 @@ bool HoldsLineBreak(const std::string& text) {
   return text.find_first_of("\r\n") != std::string::npos;
 }
 
+// A table saved with CRLF endings (edited on another system) keeps a CR at the end of every
+// line; dropped, the lines read as the same entries and can be written back.
+void DropCarriageReturnEnding(std::string& line) {
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+}
+
 std::string ScoreField(long score) {
   const std::string digits = IntToString(score, '0', kScoreDigits);
   return digits.substr(digits.size() - kScoreDigits);
@@ -45,6 +51,7 @@ std::vector<std::string> ScoreTable::ReadScores() {
   TextFile file(path);
   std::vector<std::string> lines = file.ReadLines();
   error = file.Failed() && !file.NotFound();
+  std::for_each(lines.begin(), lines.end(), DropCarriageReturnEnding);
   return lines;
 }
 
@@ -68,6 +75,9 @@ bool ScoreTable::AddScore(long score, const std::string& playerName) {
   if (HoldsLineBreak(playerName)) return false;
   std::vector<std::string> lines = ReadScores();
   if (error) return false;
+  // A line break still inside an old line comes from a damaged file; written back it would
+  // split into other lines, and refusing it would refuse every result from now on.
+  lines.erase(std::remove_if(lines.begin(), lines.end(), HoldsLineBreak), lines.end());
   lines.push_back(ScoreField(score) + " " + playerName);
   return WriteScores(std::move(lines));
 }

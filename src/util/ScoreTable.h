@@ -11,13 +11,14 @@ class ScoreTable {
  public:
   explicit ScoreTable(std::string name);
 
-  // Empty when the file does not exist yet (not an error).
+  // Empty when the file does not exist yet (not an error). The CR of a CRLF ending is dropped.
   std::vector<std::string> ReadScores();
   // Sorts, keeps the first ten and replaces the file in one step. Refuses lines that hold a
   // line feed or carriage return, which would break the file into other lines.
   bool WriteScores(std::vector<std::string> lines);
   // False when the name holds a line break (nothing is written), when the table cannot be
-  // read, or when the new table could not be written.
+  // read, or when the new table could not be written. Old lines that still hold a line break
+  // (a damaged file) are left out of the new table.
   bool AddScore(long score, const std::string& playerName);
   bool HasError() const { return error; }
   // The folder path ending in "/", the folders made when missing; empty when one cannot be.

@@ -57,6 +57,18 @@ TEST_F(ScoreTableTest, ALineBreakInANameIsRefusedAndNothingIsWritten) {
   EXPECT_EQ(FileText(kTableFile), "00000007 Anna\n");
 }
 
+// Found by the fuzzer: a CR left in the file used to make every later result fail.
+TEST_F(ScoreTableTest, ATableWithCrlfEndingsOrACrInALineStillTakesResults) {
+  ASSERT_FALSE(table.ScoreFolder().empty());
+  WriteFileText(kTableFile, "00000007 Anna\r\n00000009 Bob\r\n");
+  EXPECT_EQ(table.ReadScores(), (Lines{"00000007 Anna", "00000009 Bob"}));
+  EXPECT_TRUE(table.AddScore(8, "Eve"));
+  EXPECT_EQ(FileText(kTableFile), "00000007 Anna\n00000008 Eve\n00000009 Bob\n");
+  WriteFileText(kTableFile, "00000001 da\rmaged\n00000005 Cy\n");
+  EXPECT_TRUE(table.AddScore(3, "Dan"));
+  EXPECT_EQ(FileText(kTableFile), "00000003 Dan\n00000005 Cy\n");
+}
+
 // A file standing where a folder must be stops root as well as anyone else.
 TEST_F(ScoreTableTest, AFolderThatCannotBeMadeIsAnError) {
   ASSERT_TRUE(EnsureFolder("Data"));
