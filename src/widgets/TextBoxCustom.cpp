@@ -284,11 +284,15 @@ void TextBoxCustom::DrawCell(Painter& painter, const Rect& box, int cell, const 
   const CellOffset at = CellOrigin(model.Grid(), cell, cellWidth, lineHeight);
   const int x = box.x + at.x;
   const int y = box.y + at.y;
-  if (look.glyph == ' ') {
-    painter.FillRect(x, y, cellWidth + 1, lineHeight + 1, 0, 0, look.back);
-  } else {
+  // A cell that shows only the right background needs no fill: after a full paint's fill that
+  // is most of them, and the fills were most of the requests.
+  const CellLook& shown = shownCells[cell];
+  const bool blankAlready = shown.glyph == ' ' && shown.back == look.back;
+  if (look.glyph != ' ') {
     painter.DrawTextBox(x, y, cellWidth, lineHeight, std::string(1, look.glyph), look.fore,
-                        look.back, font, CellAlign());
+                        blankAlready ? kNoColor : look.back, font, CellAlign());
+  } else if (!blankAlready) {
+    painter.FillRect(x, y, cellWidth + 1, lineHeight + 1, 0, 0, look.back);
   }
   shownCells[cell] = look;
 }
