@@ -72,44 +72,60 @@ void TraverseFocus(Form* form) {
   if (candidate != nullptr) MoveFocusTo(candidate);
 }
 
+// An element's handler may destroy the very form the event came to: Return on a button that
+// reopens a dialog, typed into that dialog while the button holds the process-wide focus. The
+// form hears of the event only when it still exists.
+class FormGuard {
+ public:
+  explicit FormGuard(Form* form) : form(form), id(form->GetId()) {}
+  Form* Get() const { return form; }
+  Form* operator->() const { return form; }
+  bool Alive() const { return Application::IsAlive(form, id); }
+
+ private:
+  Form* form;
+  std::uint32_t id;
+};
+
 bool IsDirectChildHolding(GUIElement* element, Form* form, Point point) {
   return element != nullptr && element->Contains(point) && element->GetParent() == form;
 }
 
-void OnKeyPress(Form*, Form* form, XEvent& event) {
+void OnKeyPress(Form*, Form* target, XEvent& event) {
+  const FormGuard form(target);
   KeyInput key = LookupKey(event.xkey);
   if (GUIElement* focused = Focused()) focused->KeyDown(key.keysym);
   if (key.ch > 0) Application::SetKeyDown(key.ch, true);
-  form->KeyDown(key.keysym);
+  if (form.Alive()) form->KeyDown(key.keysym);
 }
 
-void OnKeyRelease(Form*, Form* form, XEvent& event) {
+void OnKeyRelease(Form*, Form* target, XEvent& event) {
+  const FormGuard form(target);
   KeyInput key = LookupKey(event.xkey);
   bool tabTraversal = key.keysym == XK_Tab && (Focused() == nullptr || Focused()->IsFocusable());
   if (tabTraversal) {
-    TraverseFocus(form);
+    TraverseFocus(form.Get());
   } else if (GUIElement* focused = Focused()) {
     if (key.ch > 0) focused->KeyChar(key.ch);
     if (GUIElement* still = Focused()) still->KeyUp(key.keysym);
   }
-  if (key.ch > 0) {
-    Application::SetKeyDown(key.ch, false);
-    form->KeyChar(key.ch);
-  }
-  form->KeyUp(key.keysym);
+  if (key.ch > 0) Application::SetKeyDown(key.ch, false);
+  if (!form.Alive()) return;
+  if (key.ch > 0) form->KeyChar(key.ch);
+  if (form.Alive()) form->KeyUp(key.keysym);
 }
 
-void PressOnElements(Form* form, Point point) {
+void PressOnElements(const FormGuard& form, Point point) {
   GUIElement* focused = Focused();
-  if (IsDirectChildHolding(focused, form, point)) {
+  if (IsDirectChildHolding(focused, form.Get(), point)) {
     focused->MouseDown(point);
-    form->MouseDown(point);
+    if (form.Alive()) form->MouseDown(point);
     return;
   }
   GUIElement* hit = Application::HitTest(form->GetId(), point);
   if (hit == nullptr) {
     DropFocus();
-    form->MouseDown(point);
+    if (form.Alive()) form->MouseDown(point);
     return;
   }
   if (focused == nullptr) {
@@ -122,7 +138,7 @@ void PressOnElements(Form* form, Point point) {
   hit->MouseDown(point);
   // The press handler may have destroyed the element; focus only what still exists.
   Application::SetFocusedElement(Application::FindElementById(hitId));
-  form->MouseDown(point);
+  if (form.Alive()) form->MouseDown(point);
 }
 
 void OnButtonPress(Form*, Form* form, XEvent& event) {
@@ -133,7 +149,7 @@ void OnButtonPress(Form*, Form* form, XEvent& event) {
   }
   switch (event.xbutton.button) {
     case Button1:
-      PressOnElements(form, point);
+      PressOnElements(FormGuard(form), point);
       break;
     case Button2:
     case Button3:
@@ -145,11 +161,11 @@ void OnButtonPress(Form*, Form* form, XEvent& event) {
   }
 }
 
-void ReleaseOnElements(Form* form, Point point) {
+void ReleaseOnElements(const FormGuard& form, Point point) {
   GUIElement* focused = Focused();
-  if (IsDirectChildHolding(focused, form, point)) {
+  if (IsDirectChildHolding(focused, form.Get(), point)) {
     focused->MouseUp(point);
-    form->MouseUp(point);
+    if (form.Alive()) form->MouseUp(point);
     return;
   }
   GUIElement* hit = Application::HitTest(form->GetId(), point);
@@ -158,7 +174,7 @@ void ReleaseOnElements(Form* form, Point point) {
   } else {
     DropFocus();
   }
-  form->MouseUp(point);
+  if (form.Alive()) form->MouseUp(point);
 }
 
 void OnButtonRelease(Form*, Form* form, XEvent& event) {
@@ -169,7 +185,7 @@ void OnButtonRelease(Form*, Form* form, XEvent& event) {
   }
   switch (event.xbutton.button) {
     case Button1:
-      ReleaseOnElements(form, point);
+      ReleaseOnElements(FormGuard(form), point);
       break;
     case Button2:
     case Button3:
@@ -181,7 +197,8 @@ void OnButtonRelease(Form*, Form* form, XEvent& event) {
   }
 }
 
-void OnMotion(Form*, Form* form, XEvent& event) {
+void OnMotion(Form*, Form* target, XEvent& event) {
+  const FormGuard form(target);
   GUIElement* focused = Focused();
   if (focused != nullptr) {
     const std::string& focusedType = focused->GetType();
@@ -189,7 +206,7 @@ void OnMotion(Form*, Form* form, XEvent& event) {
       focused->MouseMove(event.xmotion.x, event.xmotion.y);
     }
   }
-  form->MouseMove(event.xmotion.x, event.xmotion.y);
+  if (form.Alive()) form->MouseMove(event.xmotion.x, event.xmotion.y);
 }
 
 void OnEnter(Form*, Form* form, XEvent&) {

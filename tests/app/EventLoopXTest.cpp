@@ -212,6 +212,33 @@ TEST_F(EventLoopTest, ADisabledFormGetsOnlyItsOwnPressesAndReleases) {
   EXPECT_FALSE(Application::IsKeyDown('a'));
 }
 
+// The focus is one for the whole program: Return typed into a dialog reaches a button of
+// another window, whose command may close that very dialog (INFO reopening the About window).
+std::unique_ptr<RecordingForm>* formToClose = nullptr;
+
+TEST_F(EventLoopTest, AKeyWhoseElementClosesTheFormItCameToReachesThatFormNoMore) {
+  CallLog dialogLog;
+  auto dialog = std::make_unique<RecordingForm>(app.get(), &dialogLog, 400, 20, 100, 80, true);
+  dialog->Create();
+  WaitUntilMapped(dialog.get());
+  XSetInputFocus(display(), dialog->GetWindow(), RevertToParent, CurrentTime);
+  Settle();
+  dialogLog.clear();
+  formToClose = &dialog;
+  left->SetOnKeyChar([](GUIElement*, char) {
+    formToClose->reset();
+    return true;
+  });
+  Application::SetFocusedElement(left);
+  TypeKey(XK_Return);
+  Settle();
+  EXPECT_EQ(dialog, nullptr);
+  EXPECT_EQ(dialogLog, CallLog{"form.KeyDown"});
+  // Destroying a window clears the focus, so the element hears no KeyUp either.
+  CallLog expected{"left.KeyDown", "left.KeyChar:13"};
+  EXPECT_EQ(log, expected);
+}
+
 TEST_F(EventLoopTest, MotionReachesAFocusedSliderEvenOutsideIt) {
   left->SetType("slider");
   Application::SetFocusedElement(left);

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <dirent.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -34,6 +36,26 @@ inline char ProcessState(pid_t pid, pid_t* parent = nullptr) {
 inline bool ProcessIsAlive(pid_t pid) {
   const char state = ProcessState(pid);
   return state != 0 && state != 'Z' && state != 'X';
+}
+
+// The process's resident memory in kB, the VmRSS line of /proc/<pid>/status.
+inline std::optional<long> ResidentKilobytes(pid_t pid) {
+  std::istringstream status(FileText("/proc/" + std::to_string(pid) + "/status"));
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return std::nullopt;
+}
+
+// The process sleeps in select: for our programs, the event loop's idle wait on the X
+// connection with nothing left to handle (Xlib itself waits for replies with poll, never
+// with select). /proc/<pid>/syscall names the call a blocked process is in, and says
+// "running" of one that is not blocked.
+inline bool WaitsInSelect(pid_t pid) {
+  std::istringstream call(FileText("/proc/" + std::to_string(pid) + "/syscall"));
+  long number = -1;
+  if (!(call >> number)) return false;
+  return number == SYS_select || number == SYS_pselect6;
 }
 
 // The ancestor of pid that is a direct child of this process, or -1 when there is none.

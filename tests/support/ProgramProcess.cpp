@@ -17,7 +17,6 @@
 #include <utility>
 
 #include "support/ReadOnlyView.h"
-#include "support/Waiting.h"
 
 extern char** environ;
 
@@ -86,10 +85,22 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
+// The first folder of PATH that holds an executable named so; the name itself when none does.
+std::string FindOnPath(const std::string& name) {
+  if (name.find('/') != std::string::npos) return name;
+  const char* path = std::getenv("PATH");
+  std::istringstream folders(path != nullptr ? path : "/usr/bin:/bin");
+  for (std::string folder; std::getline(folders, folder, ':');) {
+    const std::string candidate = folder + "/" + name;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+  }
+  return name;
+}
+
 // Runs in the forked child: only calls that are safe between fork and exec.
-[[noreturn]] void BecomeTheProgram(const char* binary, const char* name, const char* workDir,
-                                   bool readOnly, const char* outPath, const char* errPath,
-                                   char* const* environment) {
+[[noreturn]] void BecomeTheProgram(const char* executable, char* const* arguments,
+                                   const char* workDir, bool readOnly, const char* outPath,
+                                   const char* errPath, char* const* environment) {
   setpgid(0, 0);
   if (readOnly && !EnterReadOnlyView(workDir)) _exit(125);
   if (chdir(workDir) != 0) _exit(126);
@@ -100,8 +111,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
   dup2(input, STDIN_FILENO);
   dup2(output, STDOUT_FILENO);
   dup2(errors, STDERR_FILENO);
-  char* const arguments[] = {const_cast<char*>(name), nullptr};
-  execve(binary, arguments, environment);
+  execve(executable, arguments, environment);
   _exit(127);
 }
 
@@ -208,21 +218,35 @@ std::vector<std::string> ProgramProcess::ChildEnvironment() const {
   return environment;
 }
 
+// The argument list as the wrapper, if any, and then the program see it; the program's own
+// name stands first when it runs alone.
+std::vector<std::string> ProgramProcess::CommandLine() const {
+  if (wrapper.empty()) return {binary.substr(binary.rfind('/') + 1)};
+  std::vector<std::string> words = wrapper;
+  words.front() = FindOnPath(words.front());
+  words.push_back(binary);
+  return words;
+}
+
 bool ProgramProcess::Start() {
   if (pid > 0) return false;
   const std::vector<std::string> environment = ChildEnvironment();
-  std::vector<char*> environmentPointers;
-  for (const std::string& entry : environment) {
-    environmentPointers.push_back(const_cast<char*>(entry.c_str()));
-  }
-  environmentPointers.push_back(nullptr);
+  const std::vector<std::string> arguments = CommandLine();
+  const auto pointersTo = [](const std::vector<std::string>& words) {
+    std::vector<char*> pointers;
+    for (const std::string& word : words) pointers.push_back(const_cast<char*>(word.c_str()));
+    pointers.push_back(nullptr);
+    return pointers;
+  };
+  const std::vector<char*> environmentPointers = pointersTo(environment);
+  const std::vector<char*> argumentPointers = pointersTo(arguments);
+  const std::string executable = wrapper.empty() ? binary : arguments.front();
   const std::string outPath = toolDir.File("program-stdout.txt");
   const std::string errPath = toolDir.File("program-stderr.txt");
-  const std::string name = binary.substr(binary.rfind('/') + 1);
   pid = fork();
   if (pid == 0) {
-    BecomeTheProgram(binary.c_str(), name.c_str(), workDir.Path().c_str(), readOnlyWorkDir,
-                     outPath.c_str(), errPath.c_str(), environmentPointers.data());
+    BecomeTheProgram(executable.c_str(), argumentPointers.data(), workDir.Path().c_str(),
+                     readOnlyWorkDir, outPath.c_str(), errPath.c_str(), environmentPointers.data());
   }
   return pid > 0;
 }
@@ -235,8 +259,8 @@ bool ProgramProcess::IsRunning() {
   return false;
 }
 
-std::optional<int> ProgramProcess::WaitForExit() {
-  waiting::WaitUntil([this] { return !IsRunning(); });
+std::optional<int> ProgramProcess::WaitForExit(std::chrono::milliseconds deadline) {
+  waiting::WaitUntil([this] { return !IsRunning(); }, deadline);
   return exitStatus;
 }
 

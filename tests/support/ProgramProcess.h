@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "support/TempDirectory.h"
+#include "support/Waiting.h"
 #include "support/XServerFixture.h"
 
 class ProgramProcess {
@@ -46,13 +47,17 @@ class ProgramProcess {
   void MakeProgramMissing(const std::string& program);
   // Before Start: the program sees its working directory read-only, as root too (ReadOnlyView.h).
   void MakeWorkDirReadOnly() { readOnlyWorkDir = true; }
+  // Before Start: the program runs under this command ("valgrind", "--quiet", ...), which must
+  // exec it in the same process, so that Pid() stays the program's. The first word is looked
+  // up on PATH when it holds no slash.
+  void RunUnder(std::vector<std::string> command) { wrapper = std::move(command); }
 
   // Starts the binary; false when it cannot be started at all.
   bool Start();
   pid_t Pid() const { return pid; }
   bool IsRunning();
   // The wait status once the program has ended on its own within the deadline.
-  std::optional<int> WaitForExit();
+  std::optional<int> WaitForExit(std::chrono::milliseconds deadline = waiting::kDeadline);
   void KillAndReap();
 
   // One entry per run of the stand-in: its arguments joined by blanks.
@@ -76,8 +81,10 @@ class ProgramProcess {
   void CopyDataFiles(const std::string& sourceDir, const std::vector<std::string>& names) const;
   std::vector<std::string> ChildEnvironment() const;
   std::string Marker() const;
+  std::vector<std::string> CommandLine() const;
 
   std::string binary;
+  std::vector<std::string> wrapper;
   std::vector<std::string> extraEnvironment;
   TempDirectory workDir;
   TempDirectory toolDir;

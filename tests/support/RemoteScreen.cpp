@@ -3,6 +3,7 @@
 
 #include "support/RemoteScreen.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/extensions/XTest.h>
 
@@ -44,6 +45,9 @@ RemoteScreen::RemoteScreen(const char* displayName) {
 RemoteScreen::~RemoteScreen() {
   if (display != nullptr) {
     ReleaseHeldButtons();
+    // The server outlives the test: give the borrowed key codes back their empty mapping.
+    KeySym none = NoSymbol;
+    for (KeyCode code : mappedSpareKeys) XChangeKeyboardMapping(display, code, 1, &none, 1);
     XCloseDisplay(display);
   }
   XSetErrorHandler(previousHandler);
@@ -344,4 +348,52 @@ bool RemoteScreen::SetFontPath(const std::vector<std::string>& folders) const {
   std::vector<std::string> now(path, path + (path != nullptr ? count : 0));
   if (path != nullptr) XFreeFontPath(path);
   return now == folders;
+}
+
+void RemoteScreen::MovePointerOnRoot(int x, int y) const {
+  XTestFakeMotionEvent(display, DefaultScreen(display), x, y, CurrentTime);
+  XFlush(display);
+}
+
+void RemoteScreen::Button(unsigned int button, bool down) const {
+  XTestFakeButtonEvent(display, button, down ? True : False, CurrentTime);
+  XFlush(display);
+}
+
+void RemoteScreen::Key(KeyCode code, bool down) const {
+  XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
+  XFlush(display);
+}
+
+KeyCode RemoteScreen::KeycodeFor(KeySym keysym, bool& shifted) const {
+  const KeyCode code = XKeysymToKeycode(display, keysym);
+  shifted = code != 0 && XkbKeycodeToKeysym(display, code, 0, 0) != keysym;
+  return code;
+}
+
+std::vector<KeyCode> RemoteScreen::MapSpareKeys(
+    const std::vector<std::pair<KeySym, KeySym>>& pairs) {
+  int first = 0, last = 0, perCode = 0;
+  XDisplayKeycodes(display, &first, &last);
+  KeySym* map =
+      XGetKeyboardMapping(display, static_cast<KeyCode>(first), last - first + 1, &perCode);
+  std::vector<KeyCode> codes;
+  if (map == nullptr) return codes;
+  for (int code = first; code <= last && codes.size() < pairs.size(); ++code) {
+    const KeySym* symbols = map + (code - first) * perCode;
+    if (std::any_of(symbols, symbols + perCode, [](KeySym symbol) { return symbol != NoSymbol; })) {
+      continue;
+    }
+    KeySym both[] = {pairs[codes.size()].first, pairs[codes.size()].second};
+    XChangeKeyboardMapping(display, code, 2, both, 1);
+    codes.push_back(static_cast<KeyCode>(code));
+  }
+  XFree(map);
+  mappedSpareKeys.insert(mappedSpareKeys.end(), codes.begin(), codes.end());
+  XSync(display, False);
+  return codes;
+}
+
+void RemoteScreen::Sync() const {
+  XSync(display, False);
 }

@@ -93,6 +93,20 @@ class RemoteScreen {
   void TypeKey(KeySym keysym) const;
   void ReleaseHeldButtons() const;
 
+  // Input one step at a time, as a random storm sends it: the pointer to a point of the root
+  // window, any button or key code pressed or released wherever the pointer is.
+  void MovePointerOnRoot(int x, int y) const;
+  void Button(unsigned int button, bool down) const;
+  void Key(KeyCode code, bool down) const;
+  // The key code that types keysym, and whether Shift must be held for it; 0 when none does.
+  KeyCode KeycodeFor(KeySym keysym, bool& shifted) const;
+  // Puts each pair of keysyms (plain, with Shift) on a key code that had none, until this
+  // object goes; the codes in the same order, fewer when the keyboard has no spare codes left.
+  // Programs started afterwards see the keys from the start.
+  std::vector<KeyCode> MapSpareKeys(const std::vector<std::pair<KeySym, KeySym>>& pairs);
+  // Returns once the server has handled every request sent before.
+  void Sync() const;
+
   // What a window manager does.
   void Focus(Window window) const;
   void Raise(Window window) const;
@@ -107,4 +121,5 @@ class RemoteScreen {
 
   Display* display = nullptr;
   XErrorHandler previousHandler = nullptr;
+  std::vector<KeyCode> mappedSpareKeys;
 };
