@@ -244,14 +244,21 @@ void InputStorm::Type(const Typed& key) const {
   if (key.shifted) screen.Key(shift, false);
 }
 
-void InputStorm::ClickAnywhere() {
+std::optional<XPoint> InputStorm::PointToGo() {
   const WindowFacts* window = PickWindow();
   const auto point = window != nullptr ? PickPoint(*window) : std::nullopt;
-  if (!point) return;
-  Note(Where(*point));
-  MoveTo(*point);
-  SetButton(1, true);
-  SetButton(1, false);
+  if (point) {
+    Note(Where(*point));
+    MoveTo(*point);
+  }
+  return point;
+}
+
+void InputStorm::ClickAnywhere() {
+  if (const auto point = PointToGo()) {
+    SetButton(1, true);
+    SetButton(1, false);
+  }
 }
 
 void InputStorm::ClickTarget() {
@@ -272,29 +279,15 @@ void InputStorm::ClickTarget() {
 }
 
 void InputStorm::PressAlone() {
-  const WindowFacts* window = PickWindow();
-  const auto point = window != nullptr ? PickPoint(*window) : std::nullopt;
-  if (!point) return;
-  Note(Where(*point));
-  MoveTo(*point);
-  SetButton(1, true);
+  if (PointToGo()) SetButton(1, true);
 }
 
 void InputStorm::ReleaseAlone() {
-  const WindowFacts* window = PickWindow();
-  const auto point = window != nullptr ? PickPoint(*window) : std::nullopt;
-  if (!point) return;
-  Note(Where(*point));
-  MoveTo(*point);
-  SetButton(1, false);
+  if (PointToGo()) SetButton(1, false);
 }
 
 void InputStorm::MoveAlone() {
-  const WindowFacts* window = PickWindow();
-  const auto point = window != nullptr ? PickPoint(*window) : std::nullopt;
-  if (!point) return;
-  Note(Where(*point));
-  MoveTo(*point);
+  PointToGo();
 }
 
 void InputStorm::Drag() {
@@ -321,14 +314,12 @@ void InputStorm::Drag() {
 }
 
 void InputStorm::ClickOtherButton() {
-  const WindowFacts* window = PickWindow();
-  const auto point = window != nullptr ? PickPoint(*window) : std::nullopt;
-  if (!point) return;
   const auto button = static_cast<unsigned int>(Uniform(2, 5));
-  Note(std::to_string(button) + " " + Where(*point));
-  MoveTo(*point);
-  SetButton(button, true);
-  SetButton(button, false);
+  Note(std::to_string(button));
+  if (PointToGo()) {
+    SetButton(button, true);
+    SetButton(button, false);
+  }
 }
 
 void InputStorm::TypeNamedKey() {

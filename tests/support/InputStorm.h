@@ -4,7 +4,9 @@
 // keys and typed text, focus, raise and close requests. The storm knows the program only
 // through its plan: the controls worth aiming at, and the ways of ending it that must wait
 // until the storm is over. After each input it waits until the program idles again, so that a
-// seed replays the same storm. The storm borrows the screen; it owns its random state.
+// seed replays the same storm until the program answers by the clock (two clicks close enough
+// in time make a double click; timers tick); from there a replay may part ways. The storm
+// borrows the screen; it owns its random state.
 #pragma once
 
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
@@ -102,6 +104,8 @@ class InputStorm {
   // A root point in, on the edge of or around the window, never over a kept-off area.
   std::optional<XPoint> PickPoint(const WindowFacts& window);
   bool KeptOff(int rootX, int rootY) const;
+  // The pointer moved to a point picked so, noted; none when no window offers one.
+  std::optional<XPoint> PointToGo();
   bool ReturnIsKept() const;
 
   // For the notes: a window by the start of its title, a point by the topmost window it is in.
