@@ -20,6 +20,10 @@ constexpr int kCellExtraHeight = 4;
 constexpr int kOneRowMargin = 6;
 // Below the element font's size plus this a box is too low for its text.
 constexpr int kFontHeightMargin = 10;
+// What a full paint sends besides one request per glyph: the fill, the bevel and their
+// colours; and what a changed cell sends: its fill and its glyph, each after its colour.
+constexpr int kFullPaintOverhead = 10;
+constexpr int kChangedCellCost = 3;
 
 bool CaretMoveFor(unsigned long keysym, CaretMove& move) {
   switch (keysym) {
@@ -271,10 +275,27 @@ void TextBoxCustom::RenderText(bool full, int /*from*/) {
   const Color fore = TextColorNow();
   const Color back = BackColorNow();
   const Rect box = FormBox();
+  const auto wantedLook = [&](int cell) {
+    return CellLook{layout.cells[cell].glyph, fore, cell == caretCell ? caretColor : back};
+  };
+  if (!full) {
+    // An edit that moves much of the text (a character typed in front of it) is cheaper
+    // painted whole: one fill for the box and a glyph per character.
+    int changed = 0;
+    int glyphs = 0;
+    for (int cell = 0; cell < layout.grid.capacity; ++cell) {
+      if (!(shownCells[cell] == wantedLook(cell))) ++changed;
+      if (layout.cells[cell].glyph != ' ') ++glyphs;
+    }
+    if (kChangedCellCost * changed > glyphs + kFullPaintOverhead) {
+      Paint();
+      return;
+    }
+  }
   Painter painter = FormPainter();
   if (!painter.IsValid()) return;
   for (int cell = 0; cell < layout.grid.capacity; ++cell) {
-    const CellLook wanted{layout.cells[cell].glyph, fore, cell == caretCell ? caretColor : back};
+    const CellLook wanted = wantedLook(cell);
     const bool redraw = full && cell < layout.usedCells;
     if (redraw || !(shownCells[cell] == wanted)) DrawCell(painter, box, cell, wanted);
   }

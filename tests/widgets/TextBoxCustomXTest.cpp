@@ -205,6 +205,23 @@ TEST_F(TextBoxCustomTest, TypingOneCharacterRepaintsOnlyTheCellsThatChanged) {
   EXPECT_EQ(CellPixels(longBox, 13).Count(kDefaultCaretColor), CellArea(longBox));
 }
 
+TEST_F(TextBoxCustomTest, TypingInFrontOfTheWholeTextSendsNoMoreThanAFullPaint) {
+  TextBoxCustom& box = AddBox(20, 20, 120, 60, "abcdefghijklmnopqrstuvw");
+  box.SetMultiLine(true);
+  box.Show();
+  box.SetFocus();
+  ClickCell(box, 0);
+  const unsigned long beforeTyping = XNextRequest(display());
+  box.KeyChar('x');
+  const unsigned long typing = XNextRequest(display()) - beforeTyping;
+  EXPECT_EQ(box.GetText(), "xabcdefghijklmnopqrstuvw");
+  EXPECT_GT(CellPixels(box, 0).Count(kBlack), 0);
+  EXPECT_GT(CellPixels(box, 23).Count(kBlack), 0);  // the "w", moved on by one
+  const unsigned long beforePaint = XNextRequest(display());
+  box.Paint();
+  EXPECT_LE(typing, XNextRequest(display()) - beforePaint);
+}
+
 TEST_F(TextBoxCustomTest, EachGlyphIsAlignedInItsOwnCell) {
   TextBoxCustom& left = AddBox(20, 100, 100, 30, "M");
   TextBoxCustom& right = AddBox(140, 100, 100, 30, "M");
