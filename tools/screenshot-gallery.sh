@@ -6,26 +6,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-if [ "${TESSARIN_SCREENSHOT_ON_XVFB:-}" != 1 ]; then
-  binary=${1:-$root/build/tessarin-gallery}
-  if [ ! -x "$binary" ]; then
-    echo "No gallery at $binary: build it first (cmake --build build --target tessarin-gallery)." >&2
-    exit 1
-  fi
-  missing=()
-  command -v Xvfb >/dev/null || missing+=(xvfb)
-  command -v xwd >/dev/null || missing+=(x11-apps)
-  command -v xwininfo >/dev/null || missing+=(x11-utils)
-  [ -x /usr/bin/convert ] || missing+=(imagemagick)
-  if [ ${#missing[@]} -gt 0 ]; then
-    as_root=()
-    [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-    "${as_root[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y "${missing[@]}"
-  fi
-  export TESSARIN_SCREENSHOT_ON_XVFB=1
-  exec "$root/tools/run-with-xvfb.sh" "$0" "$(realpath "$binary")"
-fi
+# shellcheck source=lib/screenshot-on-xvfb.sh
+. "$root/tools/lib/screenshot-on-xvfb.sh"
+reexec_on_private_xvfb "$0" "${1:-$root/build/tessarin-gallery}" tessarin-gallery
 
 binary=$1
 work=$(mktemp -d)
