@@ -308,9 +308,10 @@ bool WaitForConnectionUntil(Display* display, const timespec* deadline, timespec
 }
 
 // Idles until the connection becomes readable (true) or a wake-up has done something that the
-// loop must look at (false). Each wait lasts until the first running timer is due, or without
-// limit while none runs; the whole 10 ms steps that passed are applied when it ends, before any
-// input is read, so ticks and the idle counter come out as if the loop had woken at every step.
+// loop must look at (false). Each wait lasts until the first running punctual timer is due, or
+// without limit while none runs, deferrable ones being left to the next input; the whole 10 ms
+// steps that passed are applied when it ends, before any input is read, so ticks and the idle
+// counter come out as if the loop had woken at every step.
 // After a wake-up whose ticks sent no request and left no event in Xlib's queue, that queue is
 // known to be as empty as before and the next wait can follow without asking the server. The
 // NextRequest and QLength macros read those counters without the display lock, which this
@@ -318,7 +319,7 @@ bool WaitForConnectionUntil(Display* display, const timespec* deadline, timespec
 bool IdleUntilInput(Display* display) {
   for (;;) {
     const timespec start = MonotonicNow();
-    const std::optional<std::uint32_t> dueSteps = Timer::StepsUntilDue(kIdleStepMs);
+    const std::optional<std::uint32_t> dueSteps = Timer::StepsUntilPunctualDue(kIdleStepMs);
     const timespec due =
         MillisecondsAfter(start, std::uint64_t{dueSteps.value_or(0)} * kIdleStepMs);
     const bool readable = WaitForConnectionUntil(display, dueSteps ? &due : nullptr, start);

@@ -76,12 +76,20 @@ std::uint32_t Timer::StepsUntilFiring(std::uint32_t stepMs) const {
   return left / stepMs + (left % stepMs != 0 ? 1 : 0);
 }
 
-std::optional<std::uint32_t> Timer::StepsUntilDue(std::uint32_t stepMs) {
+std::optional<std::uint32_t> Timer::EarliestDue(std::uint32_t stepMs, bool punctualOnly) {
   std::optional<std::uint32_t> earliest;
   for (const Timer* timer : Application::Timers()) {
-    if (!timer->running) continue;
+    if (!timer->running || (punctualOnly && timer->deferrable)) continue;
     const std::uint32_t steps = timer->StepsUntilFiring(stepMs);
     if (!earliest || steps < *earliest) earliest = steps;
   }
   return earliest;
+}
+
+std::optional<std::uint32_t> Timer::StepsUntilDue(std::uint32_t stepMs) {
+  return EarliestDue(stepMs, false);
+}
+
+std::optional<std::uint32_t> Timer::StepsUntilPunctualDue(std::uint32_t stepMs) {
+  return EarliestDue(stepMs, true);
 }

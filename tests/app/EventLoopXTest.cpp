@@ -572,6 +572,76 @@ TEST_F(EventLoopTest, WithNoTimerRunningTheLoopSleepsAndStillCountsTheIdleSteps)
   EXPECT_LE(countAtMessage, waited);
 }
 
+int deferredTicks = 0;
+
+TEST_F(EventLoopTest, WhileOnlyADeferrableTimerRunsTheLoopBlocksAndCatchesUpBeforeTheEvent) {
+  deferredTicks = 0;
+  Timer quiet(form.get(), 20);
+  quiet.SetDeferrable(true);
+  quiet.SetOnTick([](Timer*) { ++deferredTicks; });
+  quiet.Start();
+  int ticksAtMessage = -1;
+  int countAtMessage = -1;
+  HookForm target(app.get(), [&](Form*) {
+    ticksAtMessage = deferredTicks;
+    countAtMessage = Application::IdleMilliseconds();
+    Application::RequestQuit();
+  });
+  target.Create();
+  WaitUntilMapped(&target);
+  const Window window = target.GetWindow();
+  std::thread sender([window] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    Display* other = XOpenDisplay(nullptr);
+    PostUserMessage(other, window);
+    XCloseDisplay(other);
+  });
+  const auto began = std::chrono::steady_clock::now();
+  const long wakeUpsBefore = WakeUps();
+
+  RunEventLoop(form.get());
+
+  const long waited = MillisecondsSince(began);
+  const long wakeUps = WakeUps() - wakeUpsBefore;
+  sender.join();
+  // A loop woken by its 20 ms timer would show fifteen wake-ups here.
+  EXPECT_LE(wakeUps, 3);
+  // Thirty whole steps passed before the message, less one for the start of the wait; the
+  // timer fired at every second of them before the handler ran.
+  EXPECT_GE(countAtMessage, 290);
+  EXPECT_LE(countAtMessage, waited);
+  EXPECT_EQ(ticksAtMessage, countAtMessage / 20);
+}
+
+TEST_F(EventLoopTest, APunctualTimerFiresOnTimeWhileADeferrableOneWaits) {
+  tickOrder.clear();
+  ticksToQuit = 1000;
+  Timer quiet(form.get(), 20);
+  quiet.SetName("deferrable");
+  quiet.SetDeferrable(true);
+  Timer punctual(form.get(), 30);
+  punctual.SetName("punctual");
+  Timer end(form.get(), 300);
+  for (Timer* timer : {&quiet, &punctual}) timer->SetOnTick(RecordTick);
+  end.SetOnTick(Quit);
+  for (Timer* timer : {&quiet, &punctual, &end}) timer->Start();
+  HangGuard guard(form->GetWindow());
+  const auto began = std::chrono::steady_clock::now();
+
+  RunEventLoop(form.get());
+
+  // No input came: only the punctual timers woke the loop, and the deferrable one rode along
+  // at its own steps, in registration order.
+  EXPECT_FALSE(guard.Stop()) << "the loop waited for input with a punctual timer running";
+  EXPECT_GE(MillisecondsSince(began), 300);
+  EXPECT_EQ(Application::IdleMilliseconds(), 300);
+  EXPECT_EQ(std::count(tickOrder.begin(), tickOrder.end(), "punctual"), 10);
+  EXPECT_EQ(std::count(tickOrder.begin(), tickOrder.end(), "deferrable"), 15);
+  const std::vector<std::string> firstSixSteps{"deferrable", "punctual", "deferrable", "deferrable",
+                                               "punctual"};
+  EXPECT_EQ(std::vector<std::string>(tickOrder.begin(), tickOrder.begin() + 5), firstSixSteps);
+}
+
 TEST_F(EventLoopTest, ShutdownDestroysEveryWindowAndTheMessageBoxThenClosesTheMainForm) {
   CallLog dialogLog;
   auto* box = new RecordingForm(app.get(), &dialogLog, 400, 20, 100, 80, true);
