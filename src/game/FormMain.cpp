@@ -10,6 +10,7 @@
 #include "game/GameInfo.h"
 #include "game/SoundPlayer.h"
 #include "game/images/TitleImages.h"
+#include "graphics/FlushBatch.h"
 #include "graphics/Painter.h"
 #include "util/CharacterCodes.h"
 #include "util/Log.h"
@@ -155,22 +156,33 @@ void FormMain::Paint() {
     Form::Paint();
     return;
   }
+  // Some twenty-five elements: one write to the server for them all rather than one each.
+  FlushBatch batch(GetDisplay());
   ConvertPicturesOnce();
   PaintFlag();
   Form::Paint();
 }
 
 void FormMain::ConvertPicturesOnce() {
-  if (aboutPixmap) return;
-  Display* display = GetDisplay();
-  logoPixmap = ConvertPicture(display, kTitleLarge, kTitleLargeWidth, kTitleLargeHeight);
+  if (picturesConverted) return;
+  picturesConverted = true;
+  logoPixmap = ConvertPicture(GetDisplay(), kTitleLarge, kTitleLargeWidth, kTitleLargeHeight);
+  if (!logoPixmap) Log("FormMain: title picture conversion failed");
   if (logoImage) {
-    logoImage->SetImage(logoPixmap.get());
+    // The children's paint that follows shows it: one upload of the picture, not two.
+    logoImage->SetImageUnpainted(logoPixmap.get());
     logoImage->Create();
   }
-  aboutPixmap = ConvertPicture(display, kTitleSmall, kTitleSmallWidth, kTitleSmallHeight);
-  if (!aboutPixmap) Log("FormMain: title picture conversion failed");
   if (tickTimer) tickTimer->Start();
+}
+
+XImage* FormMain::GetAboutPicture() {
+  // Converted when first wanted, when the About window opens: most games never show it.
+  if (!aboutPixmap && IsCreated()) {
+    aboutPixmap = ConvertPicture(GetDisplay(), kTitleSmall, kTitleSmallWidth, kTitleSmallHeight);
+    if (!aboutPixmap) Log("FormMain: about picture conversion failed");
+  }
+  return aboutPixmap.get();
 }
 
 void FormMain::PaintFlag() {
@@ -221,7 +233,7 @@ void FormMain::CommandClicked(GUIElement* element) {
 void FormMain::OpenAbout() {
   aboutForm.reset();
   aboutForm = std::make_unique<FormAbout>(this);
-  aboutForm->SetLogo(aboutPixmap.get(), kTitleSmallWidth, kTitleSmallHeight);
+  aboutForm->SetLogo(GetAboutPicture(), kTitleSmallWidth, kTitleSmallHeight);
   aboutForm->SetProductLine(kProductLine);
   aboutForm->SetAttribution(kAttribution);
   aboutForm->SetNotice(kNotice);

@@ -1,8 +1,8 @@
 // The game's one main window: the 4 x 4 board of tiles, the title picture, INFO, START/CANCEL
-// and EXIT, and the three-colour flag. FormMain owns every element it shows, the two pictures
-// converted at the first paint, the About window, the tick timer and the sound player, and it
-// carries the puzzle state. The program entry owns the FormMain; the first one constructed is
-// recorded as the main form.
+// and EXIT, and the three-colour flag. FormMain owns every element it shows, the title picture
+// converted at the first paint and the About window's converted when that window first opens,
+// the About window, the tick timer and the sound player, and it carries the puzzle state. The
+// program entry owns the FormMain; the first one constructed is recorded as the main form.
 #pragma once
 
 #include <array>
@@ -54,7 +54,8 @@ class FormMain : public HandlerForm {
   CellControl* GetCell(int index) const;
   FormAbout* GetAboutForm() const { return aboutForm.get(); }
   Timer* GetTickTimer() const { return tickTimer.get(); }
-  XImage* GetAboutPicture() const { return aboutPixmap.get(); }
+  // The About window's picture, converted at the first call.
+  XImage* GetAboutPicture();
 
   // Puts a chosen arrangement on the board as a running game. For tests.
   void SetBoardForTest(const Board& arrangement);
@@ -78,6 +79,7 @@ class FormMain : public HandlerForm {
 
   static FormMain* mainForm;
 
+  bool picturesConverted = false;
   bool gameActive = false;
   Board board{};
   std::unique_ptr<ButtonCustom> btnInfo;

@@ -57,10 +57,14 @@ void MyImage::Paint() {
 }
 
 void MyImage::SetImage(XImage* image) {
+  SetImageUnpainted(image);
+  if (created) Paint();
+}
+
+void MyImage::SetImageUnpainted(XImage* image) {
   ReleaseBuiltImage();
   imageData = nullptr;
   ximage = image;
-  if (created) Paint();
 }
 
 void MyImage::SetImageData(const unsigned char* data) {

@@ -18,6 +18,9 @@ class MyImage : public Widget {
 
   // An image given here stays its giver's; one built from data is released first.
   virtual void SetImage(XImage* image);
+  // The same without the paint, for an owner that paints the element next anyway: a picture
+  // is then sent to the server once.
+  void SetImageUnpainted(XImage* image);
   // Drops an image built from the old data so the next paint rebuilds it from the new.
   virtual void SetImageData(const unsigned char* data);
   // The sunken one-pixel frame drawn over the picture's outermost pixels.
