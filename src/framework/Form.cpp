@@ -124,21 +124,21 @@ void Form::ReleaseWindow() {
 }
 
 int Form::GetActualWidth() {
-  if (!created || window == 0 || GetDisplay() == nullptr) return width;
-  Window root;
-  int gx, gy;
-  unsigned int w, h, border, depth;
-  if (!XGetGeometry(GetDisplay(), window, &root, &gx, &gy, &w, &h, &border, &depth)) return width;
-  return static_cast<int>(w);
+  return GetActualSize().x;
 }
 
 int Form::GetActualHeight() {
-  if (!created || window == 0 || GetDisplay() == nullptr) return height;
+  return GetActualSize().y;
+}
+
+Point Form::GetActualSize() {
+  const Point stored{width, height};
+  if (!created || window == 0 || GetDisplay() == nullptr) return stored;
   Window root;
   int gx, gy;
   unsigned int w, h, border, depth;
-  if (!XGetGeometry(GetDisplay(), window, &root, &gx, &gy, &w, &h, &border, &depth)) return height;
-  return static_cast<int>(h);
+  if (!XGetGeometry(GetDisplay(), window, &root, &gx, &gy, &w, &h, &border, &depth)) return stored;
+  return Point{static_cast<int>(w), static_cast<int>(h)};
 }
 
 Point Form::GetPosition() {

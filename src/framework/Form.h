@@ -27,6 +27,8 @@ class Form : public GUIElement {
   // GUIElement operations a form gives its own meaning.
   int GetActualWidth() override;
   int GetActualHeight() override;
+  // Both in one question to the server, for a caller that wants both.
+  Point GetActualSize();
   Point GetPosition() override;
   void SetBackColor(std::int64_t color) override;
   void Show() override;

@@ -186,8 +186,9 @@ XImage* FormMain::GetAboutPicture() {
 }
 
 void FormMain::PaintFlag() {
-  const int w = GetActualWidth();
-  const int h = GetActualHeight();
+  const Point size = GetActualSize();
+  const int w = size.x;
+  const int h = size.y;
   const Color stripes[] = {kFlagGreen, kWhite, kRed};
   const int rightOffsets[] = {70, 50, 30};
   Painter painter(PaintTargetOf(this));
