@@ -4,8 +4,13 @@
 
 namespace {
 
-int IgnoreXError(Display*, XErrorEvent*) {
-  return 0;
+// The request whose error the fetch expects, and the handler every other error belongs to.
+unsigned long fetchRequest = 0;
+XErrorHandler earlierHandler = nullptr;
+
+int IgnoreFetchError(Display* display, XErrorEvent* error) {
+  if (error->serial == fetchRequest || earlierHandler == nullptr) return 0;
+  return earlierHandler(display, error);
 }
 
 }  // namespace
@@ -16,11 +21,13 @@ void FetchedImageDeleter::operator()(XImage* image) const {
 
 FetchedImage FetchImage(Display* display, Drawable drawable, int x, int y, int w, int h) {
   if (display == nullptr || drawable == 0 || w <= 0 || h <= 0) return nullptr;
-  // Errors of requests sent earlier must still reach the handler that was meant for them.
-  XSync(display, False);
-  XErrorHandler previous = XSetErrorHandler(IgnoreXError);
-  // XGetImage waits for its reply, and an error of the request comes back in its place, so
-  // no further round trip is needed before the handler can be put back.
+  // Only the fetch's own error is ignored: an error of a request sent earlier, which may come
+  // in while the fetch waits for its reply, goes on to the handler meant for it. So no round
+  // trip is needed beforehand to flush such errors out. XGetImage waits for its reply, and an
+  // error of the request comes back in its place, so none is needed afterwards either.
+  fetchRequest = NextRequest(display);
+  XErrorHandler previous = XSetErrorHandler(IgnoreFetchError);
+  earlierHandler = previous;
   XImage* image = XGetImage(display, drawable, x, y, static_cast<unsigned>(w),
                             static_cast<unsigned>(h), AllPlanes, ZPixmap);
   XSetErrorHandler(previous);
