@@ -11,6 +11,7 @@
 #include <X11/Xlib.h>
 
 #include <string>
+#include <vector>
 
 #include "graphics/Color.h"
 #include "graphics/PaintTarget.h"
@@ -78,6 +79,11 @@ class Painter {
                    TextAlign align);
   void DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
                    const MyFont& font, TextAlign align);
+  // Single characters along one row of w x h cells, each placed exactly as DrawTextBox places
+  // it alone in its cell at cellXs[i] on row y, without a background: one request for the
+  // row, where a DrawTextBox per cell sends one each.
+  void DrawGlyphCells(const std::vector<int>& cellXs, const std::string& glyphs, int y, int w,
+                      int h, Color fg, TextAlign align);
   // The target font's ascent + 1.
   int LineHeight();
   // Width of "M" in the target's font.

@@ -2,6 +2,7 @@
 // there is none (no form yet, or a server without fonts) no text is drawn or measured, but a
 // box still gets its background, which is all a tile or a caption shows of its state then.
 #include <string>
+#include <vector>
 
 #include "graphics/Painter.h"
 #include "graphics/TextLayout.h"
@@ -29,6 +30,37 @@ void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, C
     XDrawString(display, drawable, gc, line.x, line.y, line.text.data(),
                 static_cast<int>(line.text.size()));
   }
+}
+
+void Painter::DrawGlyphCells(const std::vector<int>& cellXs, const std::string& glyphs, int y,
+                             int w, int h, Color fg, TextAlign align) {
+  XFontStruct* font = target.font;
+  if (gc == nullptr || font == nullptr || !TextBoxHasRoom(h)) return;
+  auto measure = [font](const std::string& line) {
+    return XTextWidth(font, line.data(), static_cast<int>(line.size()));
+  };
+  const int lineHeight = TextLineHeight(font->ascent);
+  // Each item's delta moves the pen from the end of the glyph before to where this one stands.
+  std::vector<XTextItem> items;
+  int startX = 0;
+  int baseline = 0;
+  int pen = 0;
+  for (std::size_t i = 0; i < glyphs.size() && i < cellXs.size(); ++i) {
+    const TextBox cell{cellXs[i], y, w, h, align};
+    for (const PlacedLine& line : LayoutTextBox(cell, glyphs.substr(i, 1), lineHeight, measure)) {
+      if (line.text.empty()) continue;
+      if (items.empty()) {
+        startX = pen = line.x;
+        baseline = line.y;
+      }
+      XTextItem item{const_cast<char*>(&glyphs[i]), 1, line.x - pen, None};
+      items.push_back(item);
+      pen = line.x + measure(line.text);
+    }
+  }
+  if (items.empty()) return;
+  UseForeground(fg);
+  XDrawText(display, drawable, gc, startX, baseline, items.data(), static_cast<int>(items.size()));
 }
 
 void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,

@@ -294,11 +294,38 @@ void TextBoxCustom::RenderText(bool full, int /*from*/) {
   }
   Painter painter = FormPainter();
   if (!painter.IsValid()) return;
+  GlyphRun run;
   for (int cell = 0; cell < layout.grid.capacity; ++cell) {
     const CellLook wanted = wantedLook(cell);
     const bool redraw = full && cell < layout.usedCells;
-    if (redraw || !(shownCells[cell] == wanted)) DrawCell(painter, box, cell, wanted);
+    if (!redraw && shownCells[cell] == wanted) continue;
+    if (JoinRun(run, box, cell, wanted)) continue;
+    // What comes next is drawn after the run, in the order the cells were always drawn in.
+    DrawRun(painter, run);
+    if (!JoinRun(run, box, cell, wanted)) DrawCell(painter, box, cell, wanted);
   }
+  DrawRun(painter, run);
+}
+
+bool TextBoxCustom::JoinRun(GlyphRun& run, const Rect& box, int cell, const CellLook& look) {
+  const CellLook& shown = shownCells[cell];
+  if (look.glyph == ' ' || shown.glyph != ' ' || shown.back != look.back) return false;
+  const CellOffset at = CellOrigin(model.Grid(), cell, cellWidth, lineHeight);
+  const int y = box.y + at.y;
+  if (!run.xs.empty() && (y != run.y || look.fore != run.fore)) return false;
+  run.y = y;
+  run.fore = look.fore;
+  run.xs.push_back(box.x + at.x);
+  run.glyphs.push_back(look.glyph);
+  shownCells[cell] = look;
+  return true;
+}
+
+void TextBoxCustom::DrawRun(Painter& painter, GlyphRun& run) {
+  if (run.xs.empty()) return;
+  painter.DrawGlyphCells(run.xs, run.glyphs, run.y, cellWidth, lineHeight, run.fore, CellAlign());
+  run.xs.clear();
+  run.glyphs.clear();
 }
 
 void TextBoxCustom::DrawCell(Painter& painter, const Rect& box, int cell, const CellLook& look) {

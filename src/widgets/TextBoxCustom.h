@@ -95,6 +95,18 @@ class TextBoxCustom : public Widget {
   TextAlign CellAlign() const;
   void DrawCell(Painter& painter, const Rect& box, int cell, const CellLook& look);
 
+  // Glyphs for cells that already show their background, gathered along one row so that
+  // they go to the server in one request.
+  struct GlyphRun {
+    int y = 0;
+    Color fore = kNoColor;
+    std::vector<int> xs;
+    std::string glyphs;
+  };
+  // Adds the cell to the run when it needs only its glyph and fits the run's row and colour.
+  bool JoinRun(GlyphRun& run, const Rect& box, int cell, const CellLook& look);
+  void DrawRun(Painter& painter, GlyphRun& run);
+
   TextBoxModel model;
   Color foreColor = kBlack;
   Color caretColor = kDefaultCaretColor;
