@@ -88,11 +88,11 @@ void PictureSection::BuildFrames() {
   Place(*transparentFrame, kTransparentFrame);
   timer = std::make_unique<Timer>(this, kFrameIntervalMs);
   timer->SetOnTick(AdvanceFrames);
-  timer->Start();
 }
 
 void PictureSection::SetAnimating(bool on) {
-  if (!timer) return;
+  animating = on;
+  if (!timer || !painted) return;
   if (on) {
     timer->Start();
   } else {
@@ -120,6 +120,9 @@ void PictureSection::PaintBitmaps() {
     PaintSample(painter, i, Column(i, kOpaqueRow), false);
     PaintSample(painter, i, Column(i, kBackdrop), true);
   }
+  if (painted) return;
+  painted = true;
+  SetAnimating(animating);
 }
 
 void PictureSection::PaintSample(Painter& painter, int index, const Rect& column,

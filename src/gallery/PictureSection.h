@@ -56,4 +56,8 @@ class PictureSection : public GallerySection {
   std::unique_ptr<Timer> timer;
   std::array<Sample, 3> samples;
   int frame = 0;
+  // The animation starts with the first paint: frames drawn into a window the server has not
+  // yet shown would only be painted over, each with a read-back for the transparent one.
+  bool painted = false;
+  bool animating = true;
 };
