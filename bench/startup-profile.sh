@@ -3,8 +3,9 @@
 # the instructions its start-up executes and the round trips and writes it makes (callgrind),
 # then its wake-ups and CPU ticks while it sits idle (/proc). Run it on a private server:
 #
-#   tools/run-with-xvfb.sh bench/startup-profile.sh build/tessarin FormMain::Paint [idle-s] [data]
-#   tools/run-with-xvfb.sh bench/startup-profile.sh build/tessarin-gallery FormGallery::Paint 10 Data
+#   tools/run-with-xvfb.sh bench/startup-profile.sh PROGRAM PAINT-FUNCTION [idle-s] [data]
+#   tools/run-with-xvfb.sh bench/startup-profile.sh build/tessarin FormMain::Paint
+#   tools/run-with-xvfb.sh bench/startup-profile.sh build/tessarin-gallery FormGallery::Paint 5 Data
 #
 # The start-up ends when the window's paint function first returns, the paint of its first
 # Expose: callgrind dumps its counts then. Each run starts the program in a fresh scratch
@@ -20,7 +21,8 @@ if [ -n "${4:-}" ]; then cp -r "$4" "$scratch/Data"; fi
 
 # Sums the calls made to one function: the "calls=" line after each "cfn=" naming it.
 calls_to() {
-  { grep -A1 -x "cfn=$2" "$1" || true; } | awk -F'[= ]' '/^calls=/ { total += $2 } END { print total + 0 }'
+  { grep -A1 -x "cfn=$2" "$1" || true; } |
+    awk -F'[= ]' '/^calls=/ { total += $2 } END { print total + 0 }'
 }
 
 run_callgrind() {
