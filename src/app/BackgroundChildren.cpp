@@ -10,10 +10,9 @@
 #include <cerrno>
 
 #include "app/ExternalPrograms.h"
-#include "util/Log.h"
 
 namespace {
-constexpr int kMaxChildren = 64;
+constexpr int kMaxChildren = kMaxBackgroundChildren;
 static_assert(std::atomic<pid_t>::is_always_lock_free, "the signal handler needs lock-free pids");
 
 std::atomic<pid_t> trackedChildren[kMaxChildren];
@@ -90,6 +89,9 @@ int FreeSlot() {
   // The parent's children are not this process's to wait for, and what body starts it
   // waits for itself.
   signal(SIGCHLD, SIG_DFL);
+  // The program ignores SIGPIPE; the programs started here expect it at its default, which
+  // a shell and what it runs inherit.
+  signal(SIGPIPE, SIG_DFL);
   for (std::atomic<pid_t>& slot : trackedChildren) slot.store(0);
   sigprocmask(SIG_SETMASK, &signalMask, nullptr);
   body(arg);
@@ -104,10 +106,7 @@ pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& 
   ChildSignalBlock block;
   ReapTrackedChildren();
   const int slot = FreeSlot();
-  if (slot < 0) {
-    Log("Too many background processes: not starting another.");
-    return -1;
-  }
+  if (slot < 0) return -1;
   const pid_t pid = fork();
   if (pid < 0) return -1;
   if (pid == 0) RunChild(body, arg, ownProcessGroup, block.Previous());
@@ -116,14 +115,6 @@ pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& 
   outlivesProgram[slot].store(lifetime == ChildLifetime::OutlivesProgram);
   trackedChildren[slot].store(pid);
   return pid;
-}
-
-pid_t StartBackgroundOrRunHere(void (*body)(const std::string&), const std::string& arg,
-                               bool ownProcessGroup, ChildLifetime lifetime) {
-  const pid_t pid = StartBackgroundChild(body, arg, ownProcessGroup, lifetime);
-  if (pid > 0) return pid;
-  if (body != nullptr) body(arg);
-  return 0;
 }
 
 bool IsChildRunning(pid_t pid) {

@@ -261,9 +261,9 @@ TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {
 }
 
 // The gallery installed beside the game: its launcher gives it a subfolder of the state
-// folder with the samples and the sound linked in, and there it shows its pictures and keeps
-// its score table.
-TEST_F(Desktop, InstalledGalleryWorksInItsOwnStateSubfolderWithTheSamplesLinkedIn) {
+// folder with the samples copied in and the sound linked, and there it shows its pictures
+// and keeps its score table.
+TEST_F(Desktop, InstalledGalleryWorksInItsOwnStateSubfolderWithTheSamplesCopiedIn) {
   TempDirectory prefix, home, stateHome;
   ASSERT_TRUE(InstallInto(prefix));
   game = std::make_unique<ProgramProcess>(
@@ -277,11 +277,13 @@ TEST_F(Desktop, InstalledGalleryWorksInItsOwnStateSubfolderWithTheSamplesLinkedI
   const std::string state = stateHome.File("tessarin/gallery");
   EXPECT_EQ(FolderMode(stateHome.File("tessarin")), 0700u);
   EXPECT_EQ(FolderMode(state), 0700u);
-  for (const char* name :
-       {"beep.wav", "gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"}) {
-    EXPECT_EQ(LinkTarget(state + "/Data/" + name), prefix.File("share/tessarin/") + name);
+  EXPECT_EQ(LinkTarget(state + "/Data/beep.wav"), prefix.File("share/tessarin/beep.wav"));
+  // The samples are copies, as the gallery reads no picture through a link.
+  for (const char* name : {"gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"}) {
+    EXPECT_EQ(LinkTarget(state + "/Data/" + name), "") << name;
+    EXPECT_EQ(FileText(state + "/Data/" + name), FileText(prefix.File("share/tessarin/") + name));
   }
-  // Its first paint ends with the samples, the 4-bit one exported as C source beside its link.
+  // The 4-bit sample, read when the window is built, is exported as C source beside it.
   EXPECT_TRUE(WaitUntil([&] { return FileText(state + "/Data/gallery-4bit.bmp.c").size() > 0; }));
   EXPECT_TRUE(FolderEntries(game->WorkPath("")).empty()) << "the gallery wrote into its folder";
   EXPECT_TRUE(FolderEntries(home.Path()).empty()) << "the gallery wrote into HOME";

@@ -8,9 +8,11 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "dialogs/FormMsgBox.h"
 #include "game/GameInfo.h"
 #include "game/images/TitleImages.h"
 #include "graphics/XImageFactory.h"
+#include "support/FullChildTable.h"
 #include "support/StandInPrograms.h"
 #include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
@@ -178,6 +180,24 @@ TEST_F(FormAboutXTest, WebLinkStartsTheBrowserAndStaysOpen) {
   EXPECT_FALSE(owner->IsEnabled());
   ClickCentreOf(about->GetOkButton());
   EXPECT_FALSE(IsOpen());
+}
+
+// No room for another child: the browser is not run here, where the window would wait for it
+// to close; a message box over the About window says why.
+TEST_F(FormAboutXTest, WithTheChildTableFullALinkIsRefusedWithAMessage) {
+  OpenAbout();
+  {
+    FullChildTable full;
+    ASSERT_TRUE(full.IsFull());
+    ClickCentreOf(about->GetWebLink());
+  }
+  auto* box = dynamic_cast<FormMsgBox*>(Application::CurrentMessageBox());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->GetMessage(),
+            "The link cannot be opened now: too many programs started from here are still "
+            "running.");
+  EXPECT_FALSE(about->IsEnabled()) << "the box blocks the About window";
+  EXPECT_TRUE(programs.Recorded("firefox").empty());
 }
 
 TEST_F(FormAboutXTest, MailLinkStartsTheComposerForTheDerivedAddress) {

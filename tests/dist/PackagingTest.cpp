@@ -2,8 +2,10 @@
 // entry, the AppStream metadata and the manual page pass their validators, and the Debian
 // package builds, holds what it should and passes lintian without errors.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -63,6 +65,68 @@ TEST(Packaging, DesktopEntryMetainfoAndManualPagePassTheirValidators) {
     const std::string complaints =
         test.complaints.empty() ? result.output : LinesStartingWith(result.output, test.complaints);
     EXPECT_EQ(complaints, "") << test.command;
+  }
+}
+
+// Both launchers, filled in with a stand-in program that prints its working folder and its
+// arguments, run under odd environments.
+TEST(Packaging, LaunchersAnswerWithoutAFolderAndRefuseHomesThatAreNoAbsoluteFolder) {
+  TempDirectory scratch;
+  const std::string program = scratch.File("program");
+  WriteFileText(program, "#!/bin/sh\nprintf '%s|' \"$PWD\" \"$@\"\n");
+  ASSERT_EQ(chmod(program.c_str(), 0755), 0);
+  WriteFileText(scratch.File("file"), "");
+  const std::string fill = "s|@TESSARIN_GAME@|" + program + "|; s|@TESSARIN_GALLERY@|" + program +
+                           "|; s|@TESSARIN_BEEP@|/nowhere/beep.wav|; s|@TESSARIN_DATA@|" + kSource +
+                           "/Data|";
+  struct Case {
+    std::string environment;
+    std::string arguments;
+    int status;
+    std::string output;  // all the program printed; on failure, part of the launcher's line
+  };
+  const std::string work = scratch.File("work");
+  const std::string refused = "neither XDG_STATE_HOME nor HOME is an absolute path";
+  const std::vector<Case> cases = {
+      {"", "--version", 0, work + "|--version|"},
+      {"HOME=", "--help", 0, work + "|--help|"},
+      {"HOME=" + scratch.File("file"), "--version", 0, work + "|--version|"},
+      {"HOME=/proc", "--help", 0, work + "|--help|"},
+      {"", "", 1, refused},
+      {"HOME=relative XDG_STATE_HOME=also-relative", "", 1, refused},
+      {"HOME=-m0777", "", 1, refused},
+      {"HOME=" + scratch.File("file"), "", 1, "cannot make the folder " + scratch.File("file")},
+      {"HOME=/proc", "", 1, "cannot make the folder /proc/.local/state"},
+      {"HOME=" + scratch.File("home"), "", 0, ""},
+  };
+  for (const char* name : {"tessarin", "tessarin-gallery"}) {
+    const std::string launcher = scratch.File(name);
+    ASSERT_EQ(Shell("sed '" + fill + "' '" + kSource + "/dist/" + name + ".in' > '" + launcher +
+                    "' && chmod +x '" + launcher + "'")
+                  .status,
+              0);
+    for (const Case& test : cases) {
+      SCOPED_TRACE(std::string(name) + " " + test.environment + " " + test.arguments);
+      ASSERT_EQ(
+          Shell("rm -rf '" + work + "' '" + scratch.File("home") + "' && mkdir '" + work + "'")
+              .status,
+          0);
+      const CommandResult result =
+          Shell("cd '" + work + "' && env -i PATH=\"$PATH\" " + test.environment + " '" + launcher +
+                "' " + test.arguments);
+      EXPECT_EQ(result.status, test.status) << result.output;
+      if (test.status == 0) {
+        // Empty: the program ran in the state folder without arguments.
+        const std::string state = scratch.File("home/.local/state/tessarin") +
+                                  (std::string(name) == "tessarin" ? "" : "/gallery");
+        EXPECT_EQ(result.output, test.output.empty() ? state + "|" : test.output);
+      } else {
+        EXPECT_EQ(result.output.rfind(std::string(name) + ": ", 0), 0u) << result.output;
+        EXPECT_NE(result.output.find(test.output), std::string::npos) << result.output;
+        EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+      }
+      EXPECT_TRUE(FolderEntries(work).empty()) << "the launcher wrote into its folder";
+    }
   }
 }
 
