@@ -128,8 +128,9 @@ class Desktop : public ::testing::Test {
   OpenboxProcess openbox;
 };
 
-// The launcher alone, asked only for the version: where it makes the state folder and how it
-// keeps the sound link.
+// The launcher alone, on a display no server listens on, so that the game stops at once
+// after the launcher made its folder: where it makes the state folder and how it keeps the
+// sound link.
 TEST_F(Desktop, LauncherMakesThePrivateStateFolderAndRenewsAStaleSoundLink) {
   TempDirectory prefix, home, stateHome, work;
   ASSERT_TRUE(InstallInto(prefix));
@@ -151,11 +152,13 @@ TEST_F(Desktop, LauncherMakesThePrivateStateFolderAndRenewsAStaleSoundLink) {
       {"HOME='" + home.Path() + "' XDG_STATE_HOME=relative", home.File(".local/state/tessarin")},
   };
   for (const Case& test : cases) {
-    const std::string command = "cd '" + work.Path() + "' && env -u XDG_STATE_HOME " +
-                                test.environment + " '" + launcher + "' --version >'" +
+    const std::string command = "cd '" + work.Path() + "' && env -u XDG_STATE_HOME DISPLAY=:4097 " +
+                                test.environment + " '" + launcher + "' >'" +
                                 prefix.File("out.txt") + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    EXPECT_EQ(FileText(prefix.File("out.txt")), "tessarin 1.0.0\n");
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command;
+    EXPECT_EQ(FileText(prefix.File("out.txt")), "XOpenDisplay(0) failed.\n");
+    EXPECT_EQ(FileText(test.state + "/log.txt"), "XOpenDisplay(0) failed.\n");
     EXPECT_EQ(LinkTarget(test.state + "/Data/beep.wav"), sound) << test.state;
   }
   EXPECT_EQ(FolderMode(home.File(".local/state/tessarin")), 0700u);
