@@ -19,6 +19,7 @@ std::atomic<pid_t> trackedChildren[kMaxChildren];
 // Written before the pid of its slot, so whoever sees the pid sees the right flag.
 std::atomic<bool> outlivesProgram[kMaxChildren];
 bool handlerInstalled = false;
+int childLimit = kMaxChildren;
 
 // The signals whose handlers read the table: normal code that changes it blocks them all, so
 // no handler finds a pid that has just been reaped (and may already name another process)
@@ -75,7 +76,7 @@ class ChildSignalBlock {
 };
 
 int FreeSlot() {
-  for (int i = 0; i < kMaxChildren; ++i) {
+  for (int i = 0; i < childLimit; ++i) {
     if (trackedChildren[i].load() == 0) return i;
   }
   return -1;
@@ -115,6 +116,10 @@ pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& 
   outlivesProgram[slot].store(lifetime == ChildLifetime::OutlivesProgram);
   trackedChildren[slot].store(pid);
   return pid;
+}
+
+void LimitBackgroundChildren(int count) {
+  childLimit = count < 0 ? 0 : (count > kMaxChildren ? kMaxChildren : count);
 }
 
 bool IsChildRunning(pid_t pid) {

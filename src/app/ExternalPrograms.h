@@ -34,6 +34,9 @@ enum class ChildLifetime { EndsWithProgram, OutlivesProgram };
 
 // At most this many background children are alive at once.
 constexpr int kMaxBackgroundChildren = 64;
+// Lowers the limit (0 up to kMaxBackgroundChildren), so that a test fills the table with a
+// child or two; children already started keep their slots.
+void LimitBackgroundChildren(int count);
 
 // Forks a child that runs body(arg) and ends with _exit(0); with ownProcessGroup the child
 // leads a new process group, so signalling -pid reaches everything it started. Returns the

@@ -13,7 +13,6 @@
 #include <string>
 
 #include "app/ExternalPrograms.h"
-#include "support/FullChildTable.h"
 #include "support/ProcessProbe.h"
 #include "support/StandInPlayer.h"
 #include "support/TempDirectory.h"
@@ -118,21 +117,6 @@ TEST_F(BeepTest, ReturnsWhileThePlayerStillPlaysAndTwoBeepsPlayAtOnce) {
     EXPECT_EQ(errno, ECHILD);
     EXPECT_NE(ProcessState(child), 'Z');
   }
-}
-
-// With no room for a child the beep is not played in the caller, which would wait for it:
-// it is dropped with a log line, and the next beep after the children end plays again.
-TEST_F(BeepTest, WithTheChildTableFullTheBeepIsDroppedAndLogged) {
-  StandInPlayer player(false);
-  {
-    FullChildTable full;
-    ASSERT_TRUE(full.IsFull());
-    Beep();
-    EXPECT_EQ(FileText("log.txt"), "Beep dropped: no background process could be started.\n");
-  }
-  EXPECT_TRUE(player.Runs().empty());
-  Beep();
-  EXPECT_TRUE(Eventually([&] { return player.FinishedCount() == 1; }));
 }
 
 // Waits until the parent closes its end of the pipe given as "readFd writeFd".

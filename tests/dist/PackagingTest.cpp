@@ -2,10 +2,8 @@
 // entry, the AppStream metadata and the manual page pass their validators, and the Debian
 // package builds, holds what it should and passes lintian without errors.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -68,63 +66,44 @@ TEST(Packaging, DesktopEntryMetainfoAndManualPagePassTheirValidators) {
   }
 }
 
-// Both launchers, filled in with a stand-in program that prints its working folder and its
-// arguments, run under odd environments.
+// Both launchers, filled in with a stand-in program that prints its folder and arguments,
+// under odd environments. A refusal is one line that names the launcher.
 TEST(Packaging, LaunchersAnswerWithoutAFolderAndRefuseHomesThatAreNoAbsoluteFolder) {
   TempDirectory scratch;
-  const std::string program = scratch.File("program");
+  const std::string program = scratch.File("program"), file = scratch.File("file");
   WriteFileText(program, "#!/bin/sh\nprintf '%s|' \"$PWD\" \"$@\"\n");
-  ASSERT_EQ(chmod(program.c_str(), 0755), 0);
-  WriteFileText(scratch.File("file"), "");
-  const std::string fill = "s|@TESSARIN_GAME@|" + program + "|; s|@TESSARIN_GALLERY@|" + program +
-                           "|; s|@TESSARIN_BEEP@|/nowhere/beep.wav|; s|@TESSARIN_DATA@|" + kSource +
-                           "/Data|";
-  struct Case {
-    std::string environment;
-    std::string arguments;
-    int status;
-    std::string output;  // all the program printed; on failure, part of the launcher's line
+  WriteFileText(file, "");
+  const std::string work = scratch.File("work"), state = scratch.File("h/.local/state/tessarin");
+  const std::string relative = "neither XDG_STATE_HOME nor HOME is an absolute path";
+  const std::vector<std::vector<std::string>> cases = {
+      // environment, arguments, what is printed (a part of it on failure), status
+      {"", "--version", work + "|--version|", "0"},
+      {"HOME=" + file, "--help", work + "|--help|", "0"},
+      {"HOME=/proc", "--version", work + "|--version|", "0"},
+      {"HOME=rel XDG_STATE_HOME=rel", "", relative, "1"},
+      {"HOME=-m0777", "", relative, "1"},
+      {"HOME=" + file, "", "cannot make the folder " + file, "1"},
+      {"HOME=/proc", "", "cannot make the folder /proc/.local/state", "1"},
+      {"HOME=" + scratch.File("h"), "", state, "0"},
   };
-  const std::string work = scratch.File("work");
-  const std::string refused = "neither XDG_STATE_HOME nor HOME is an absolute path";
-  const std::vector<Case> cases = {
-      {"", "--version", 0, work + "|--version|"},
-      {"HOME=", "--help", 0, work + "|--help|"},
-      {"HOME=" + scratch.File("file"), "--version", 0, work + "|--version|"},
-      {"HOME=/proc", "--help", 0, work + "|--help|"},
-      {"", "", 1, refused},
-      {"HOME=relative XDG_STATE_HOME=also-relative", "", 1, refused},
-      {"HOME=-m0777", "", 1, refused},
-      {"HOME=" + scratch.File("file"), "", 1, "cannot make the folder " + scratch.File("file")},
-      {"HOME=/proc", "", 1, "cannot make the folder /proc/.local/state"},
-      {"HOME=" + scratch.File("home"), "", 0, ""},
-  };
-  for (const char* name : {"tessarin", "tessarin-gallery"}) {
+  for (const std::string name : {"tessarin", "tessarin-gallery"}) {
     const std::string launcher = scratch.File(name);
-    ASSERT_EQ(Shell("sed '" + fill + "' '" + kSource + "/dist/" + name + ".in' > '" + launcher +
-                    "' && chmod +x '" + launcher + "'")
+    ASSERT_EQ(Shell("sed 's#@TESSARIN_\\(GAME\\|GALLERY\\)@#" + program + "#; s#@TESSARIN_DATA@#" +
+                    kSource + "/Data#' '" + kSource + "/dist/" + name + ".in' >'" + launcher +
+                    "' && chmod +x '" + launcher + "' '" + program + "'")
                   .status,
               0);
-    for (const Case& test : cases) {
-      SCOPED_TRACE(std::string(name) + " " + test.environment + " " + test.arguments);
-      ASSERT_EQ(
-          Shell("rm -rf '" + work + "' '" + scratch.File("home") + "' && mkdir '" + work + "'")
-              .status,
-          0);
-      const CommandResult result =
-          Shell("cd '" + work + "' && env -i PATH=\"$PATH\" " + test.environment + " '" + launcher +
-                "' " + test.arguments);
-      EXPECT_EQ(result.status, test.status) << result.output;
-      if (test.status == 0) {
-        // Empty: the program ran in the state folder without arguments.
-        const std::string state = scratch.File("home/.local/state/tessarin") +
-                                  (std::string(name) == "tessarin" ? "" : "/gallery");
-        EXPECT_EQ(result.output, test.output.empty() ? state + "|" : test.output);
-      } else {
-        EXPECT_EQ(result.output.rfind(std::string(name) + ": ", 0), 0u) << result.output;
-        EXPECT_NE(result.output.find(test.output), std::string::npos) << result.output;
-        EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+    for (const auto& test : cases) {
+      SCOPED_TRACE(name + " " + test[0] + " " + test[1]);
+      Shell("rm -rf '" + work + "' '" + scratch.File("h") + "' && mkdir '" + work + "'");
+      const CommandResult result = Shell("cd '" + work + "' && env -i PATH=\"$PATH\" " + test[0] +
+                                         " '" + launcher + "' " + test[1]);
+      EXPECT_EQ(std::to_string(result.status), test[3]) << result.output;
+      if (test[3] == "1") {
+        EXPECT_EQ(result.output.rfind(name + ": ", 0), 0u) << result.output;
+        EXPECT_EQ(result.output.find('\n'), result.output.size() - 1) << result.output;
       }
+      EXPECT_NE(result.output.find(test[2]), std::string::npos) << result.output;
       EXPECT_TRUE(FolderEntries(work).empty()) << "the launcher wrote into its folder";
     }
   }
