@@ -24,7 +24,6 @@
 #include "app/ExitHandlers.h"
 #include "game/FormMain.h"
 #include "game/GameInfo.h"
-#include "util/FileUtils.h"
 #include "util/Log.h"
 
 namespace {
@@ -39,7 +38,8 @@ constexpr ProgramUsage kGameUsage{
 int main(int argc, char** argv) {
   if (auto status = HandleCommandLine(kGameUsage, argc, argv, stdout, stderr)) return *status;
   InstallExitHandlers();
-  if (FileExists("log.txt")) RemoveFile("log.txt");
+  IgnoreBrokenPipes();
+  ClearLog();
 
   const std::string title = WindowTitle();
   auto application = std::make_unique<Application>(title.c_str());

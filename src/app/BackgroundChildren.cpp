@@ -10,16 +10,16 @@
 #include <cerrno>
 
 #include "app/ExternalPrograms.h"
-#include "util/Log.h"
 
 namespace {
-constexpr int kMaxChildren = 64;
+constexpr int kMaxChildren = kMaxBackgroundChildren;
 static_assert(std::atomic<pid_t>::is_always_lock_free, "the signal handler needs lock-free pids");
 
 std::atomic<pid_t> trackedChildren[kMaxChildren];
 // Written before the pid of its slot, so whoever sees the pid sees the right flag.
 std::atomic<bool> outlivesProgram[kMaxChildren];
 bool handlerInstalled = false;
+int childLimit = kMaxChildren;
 
 // The signals whose handlers read the table: normal code that changes it blocks them all, so
 // no handler finds a pid that has just been reaped (and may already name another process)
@@ -76,7 +76,7 @@ class ChildSignalBlock {
 };
 
 int FreeSlot() {
-  for (int i = 0; i < kMaxChildren; ++i) {
+  for (int i = 0; i < childLimit; ++i) {
     if (trackedChildren[i].load() == 0) return i;
   }
   return -1;
@@ -90,6 +90,9 @@ int FreeSlot() {
   // The parent's children are not this process's to wait for, and what body starts it
   // waits for itself.
   signal(SIGCHLD, SIG_DFL);
+  // The program ignores SIGPIPE; the programs started here expect it at its default, which
+  // a shell and what it runs inherit.
+  signal(SIGPIPE, SIG_DFL);
   for (std::atomic<pid_t>& slot : trackedChildren) slot.store(0);
   sigprocmask(SIG_SETMASK, &signalMask, nullptr);
   body(arg);
@@ -104,10 +107,7 @@ pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& 
   ChildSignalBlock block;
   ReapTrackedChildren();
   const int slot = FreeSlot();
-  if (slot < 0) {
-    Log("Too many background processes: not starting another.");
-    return -1;
-  }
+  if (slot < 0) return -1;
   const pid_t pid = fork();
   if (pid < 0) return -1;
   if (pid == 0) RunChild(body, arg, ownProcessGroup, block.Previous());
@@ -118,12 +118,8 @@ pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& 
   return pid;
 }
 
-pid_t StartBackgroundOrRunHere(void (*body)(const std::string&), const std::string& arg,
-                               bool ownProcessGroup, ChildLifetime lifetime) {
-  const pid_t pid = StartBackgroundChild(body, arg, ownProcessGroup, lifetime);
-  if (pid > 0) return pid;
-  if (body != nullptr) body(arg);
-  return 0;
+void LimitBackgroundChildren(int count) {
+  childLimit = count < 0 ? 0 : (count > kMaxChildren ? kMaxChildren : count);
 }
 
 bool IsChildRunning(pid_t pid) {

@@ -51,3 +51,7 @@ void InstallExitHandlers() {
   for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) HandleUnlessIgnored(signalNumber);
   XSetIOErrorHandler(EndOnLostConnection);
 }
+
+void IgnoreBrokenPipes() {
+  signal(SIGPIPE, SIG_IGN);
+}

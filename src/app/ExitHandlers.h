@@ -7,3 +7,7 @@
 // Installs the handlers of the three termination signals (leaving alone a signal that was
 // ignored when the program started, as under nohup) and the X I/O error handler.
 void InstallExitHandlers();
+
+// A write to a pipe or socket whose reader has gone (standard output piped into a program
+// that ended) then fails with EPIPE instead of ending the program without its clean-up.
+void IgnoreBrokenPipes();

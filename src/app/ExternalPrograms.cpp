@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "util/FileUtils.h"
+#include "util/Log.h"
 
 namespace {
 constexpr const char* kBeepFile = "Data/beep.wav";
@@ -54,5 +55,6 @@ void Beep() {
   if (!FileExists(kBeepFile)) return;
   // In a group of its own, so that ending the beep when the program is stopped also ends the
   // shell and the player under it.
-  StartBackgroundOrRunHere(PlayBeep, kBeepFile, true);
+  if (StartBackgroundChild(PlayBeep, kBeepFile, true) < 0)
+    Log("Beep dropped: no background process could be started.");
 }

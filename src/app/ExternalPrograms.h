@@ -23,24 +23,28 @@ std::string BuildProgramCommand(const std::string& program, const std::string& a
 // Runs BuildProgramCommand(program, arguments) through the shell and waits; true on failure.
 bool RunProgram(const std::string& program, const std::string& arguments);
 
-// Plays "Data/beep.wav" in a background child; silent when the file is missing.
+// Plays "Data/beep.wav" in a background child; silent when the file is missing. When no child
+// can be started (the table is full, fork fails) the beep is dropped with a log line: the
+// program never plays it itself, which would stop its event loop for as long as the player
+// runs.
 void Beep();
 
 // Sounds end with the program; a browser or a mail composer the player opened lives on.
 enum class ChildLifetime { EndsWithProgram, OutlivesProgram };
 
+// At most this many background children are alive at once.
+constexpr int kMaxBackgroundChildren = 64;
+// Lowers the limit (0 up to kMaxBackgroundChildren), so that a test fills the table with a
+// child or two; children already started keep their slots.
+void LimitBackgroundChildren(int count);
+
 // Forks a child that runs body(arg) and ends with _exit(0); with ownProcessGroup the child
 // leads a new process group, so signalling -pid reaches everything it started. Returns the
-// child's pid, or -1 when no child could be started (the caller may then run body itself).
+// child's pid, or -1, logging nothing, when no child could be started: the table is full or
+// fork failed. Every child started is in the table until it is reaped.
 pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& arg,
                            bool ownProcessGroup,
                            ChildLifetime lifetime = ChildLifetime::EndsWithProgram);
-
-// Like StartBackgroundChild, but runs body(arg) in the caller, waiting, when no child could
-// be started. Returns the child's pid, or 0 when body ran here.
-pid_t StartBackgroundOrRunHere(void (*body)(const std::string&), const std::string& arg,
-                               bool ownProcessGroup,
-                               ChildLifetime lifetime = ChildLifetime::EndsWithProgram);
 
 // True while pid is a child started here that has not yet been reaped.
 bool IsChildRunning(pid_t pid);

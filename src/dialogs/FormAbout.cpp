@@ -1,6 +1,7 @@
 #include "dialogs/FormAbout.h"
 
 #include "app/ExternalPrograms.h"
+#include "dialogs/FormMsgBox.h"
 #include "util/CharacterCodes.h"
 #include "util/Log.h"
 #include "widgets/ButtonCustom.h"
@@ -16,6 +17,8 @@ constexpr Color kLinkBlue = 0x0000FF;
 constexpr int kLinkTop = 68;
 constexpr int kLinkHeight = 12;
 constexpr std::size_t kWebPrefixLength = 12;  // "https://www."
+constexpr const char* kLinkRefused =
+    "The link cannot be opened now: too many programs started from here are still running.";
 
 // Runs in the forked child: the shell line that starts the external program.
 void RunLinkCommand(const std::string& commandLine) {
@@ -147,9 +150,12 @@ void FormAbout::ChildMouseDown(GUIElement* element) {
   }
   // The external program lives on in its own process group, after the game too; this window
   // stays responsive.
+  // When no child can be had the link is refused: run here, the program would wait for the
+  // browser to close.
   const pid_t started =
-      StartBackgroundOrRunHere(RunLinkCommand, commandLine, true, ChildLifetime::OutlivesProgram);
+      StartBackgroundChild(RunLinkCommand, commandLine, true, ChildLifetime::OutlivesProgram);
   if (started < 0) {
     Log("FormAbout: cannot start " + commandLine);
+    ShowMessage(this, kLinkRefused, "Link");
   }
 }

@@ -6,6 +6,8 @@
 #include "gallery/GalleryLayout.h"
 #include "graphics/BitmapFile.h"
 #include "graphics/FlushBatch.h"
+#include "graphics/XImageFactory.h"
+#include "util/FileUtils.h"
 #include "widgets/CellControl.h"
 #include "widgets/ImageFrame.h"
 
@@ -46,7 +48,7 @@ PictureSection::~PictureSection() {
 
 void PictureSection::Build() {
   Create();
-  ReadSampleSizes();
+  ReadSamples();
   BuildLabels();
   backdrop = std::make_unique<PanelChildren>(this);
   backdrop->SetBackColor(gallery::kBackdropBack);
@@ -54,12 +56,11 @@ void PictureSection::Build() {
   BuildFrames();
 }
 
-void PictureSection::ReadSampleSizes() {
+void PictureSection::ReadSamples() {
   for (std::size_t i = 0; i < samples.size(); ++i) {
-    int offset = 0;
-    if (!ReadBitmapHeader(kSampleFiles[i].path, samples[i].width, samples[i].height, offset)) {
-      samples[i] = Sample{};
-    }
+    const SampleFile& file = kSampleFiles[i];
+    // A missing sample draws nothing and says nothing, as DrawBitmapFile would.
+    if (FileExists(file.path)) samples[i] = ReadBitmap(file.path, file.depth);
   }
 }
 
@@ -127,16 +128,19 @@ void PictureSection::PaintBitmaps() {
 
 void PictureSection::PaintSample(Painter& painter, int index, const Rect& column,
                                  bool transparent) {
-  const Sample& sample = samples[static_cast<std::size_t>(index)];
-  const SampleFile& file = kSampleFiles[index];
-  if (sample.width <= 0 || sample.height <= 0) return;
+  const RgbPicture& sample = samples[static_cast<std::size_t>(index)];
+  Form* form = GetParentForm();
+  if (!sample || form == nullptr) return;
+  // Made anew for each paint: the transparent blit changes the image it is given.
+  OwnedXImage image(MakeXImage(form->GetApplication()->GetDisplay(), sample.pixels.get(),
+                               sample.width, sample.height));
+  if (!image) return;
   const Point panel = GetAbsolutePosition();
   const Point at{panel.x + column.x + (column.w - sample.width) / 2,
                  panel.y + column.y + (column.h - sample.height) / 2};
   if (transparent) {
-    painter.DrawBitmapFileTransparent(at.x, at.y, sample.width, sample.height, file.depth,
-                                      file.path);
+    painter.PutImageTransparent(at.x, at.y, sample.width, sample.height, image.get());
   } else {
-    painter.DrawBitmapFile(at.x, at.y, sample.width, sample.height, file.depth, file.path);
+    painter.PutImage(at.x, at.y, sample.width, sample.height, image.get());
   }
 }

@@ -1,8 +1,9 @@
 // Pictures: two image frames that a Timer animates through the same frames, one opaque and
 // cut from a strip, one transparent and taken from a list of palette images; and the three
-// sample BMP files of 24, 8 and 4 bits, drawn once with
-// DrawBitmapFile and once with DrawBitmapFileTransparent. The transparent ones stand on a
-// coloured panel inside this one, which their black pixels let through.
+// sample BMP files of 24, 8 and 4 bits, read once when the section is built and drawn once
+// plainly and once with black transparent, as DrawBitmapFile and DrawBitmapFileTransparent
+// draw a file. The transparent ones stand on a coloured panel inside this one, which their
+// black pixels let through.
 //
 // The BMP files are painted by the gallery form after everything else (PaintBitmaps), since a
 // panel's paint covers what was drawn on it. The section owns its widgets, the timer and the
@@ -15,6 +16,7 @@
 
 #include "gallery/GallerySection.h"
 #include "gallery/SpinnerStrip.h"
+#include "graphics/BitmapFile.h"
 
 class ImageFrame;
 class Timer;
@@ -34,15 +36,10 @@ class PictureSection : public GallerySection {
   int CurrentFrame() const { return frame; }
 
  private:
-  // One sample file and the size its header gives (0 x 0 when it cannot be read).
-  struct Sample {
-    int width = 0;
-    int height = 0;
-  };
-
   void BuildLabels();
   void BuildFrames();
-  void ReadSampleSizes();
+  // Reading a file costs far more than drawing it, and the 4-bit reader rewrites its export.
+  void ReadSamples();
   void PaintSample(Painter& painter, int index, const Rect& column, bool transparent);
 
   std::array<std::unique_ptr<CellControl>, 4> headers;
@@ -54,7 +51,8 @@ class PictureSection : public GallerySection {
   std::unique_ptr<ImageFrame> opaqueFrame;
   std::unique_ptr<ImageFrame> transparentFrame;
   std::unique_ptr<Timer> timer;
-  std::array<Sample, 3> samples;
+  // Empty where a file is missing or cannot be used.
+  std::array<RgbPicture, 3> samples;
   int frame = 0;
   // The animation starts with the first paint: frames drawn into a window the server has not
   // yet shown would only be painted over, each with a read-back for the transparent one.

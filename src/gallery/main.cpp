@@ -10,9 +10,9 @@
 #include "CommandLine.h"
 #include "app/Application.h"
 #include "app/EventLoop.h"
+#include "app/ExitHandlers.h"
 #include "gallery/FormGallery.h"
 #include "gallery/GalleryLayout.h"
-#include "util/FileUtils.h"
 #include "util/Log.h"
 
 namespace {
@@ -27,7 +27,8 @@ constexpr ProgramUsage kGalleryUsage{
 
 int main(int argc, char** argv) {
   if (auto status = HandleCommandLine(kGalleryUsage, argc, argv, stdout, stderr)) return *status;
-  if (FileExists("log.txt")) RemoveFile("log.txt");
+  IgnoreBrokenPipes();
+  ClearLog();
 
   auto application = std::make_unique<Application>(gallery::kWindowTitle);
   if (application->GetDisplay() == nullptr) return 1;

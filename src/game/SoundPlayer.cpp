@@ -37,8 +37,8 @@ void SoundPlayer::PlayInBackground(const std::string& file, bool repeat) {
   const pid_t child =
       StartBackgroundChild(repeat ? PlayUntilStopped : PlayOnce, file, /*ownProcessGroup=*/true);
   if (child < 0) {
-    // Without a child the sound still plays, once, and the caller waits for it.
-    PlayOnce(file);
+    // Played here it would hold the caller, the event loop, for the whole sound.
+    Log(file + " not played: no background process could be started.");
     return;
   }
   pid = child;

@@ -16,7 +16,8 @@ class SoundPlayer {
   SoundPlayer& operator=(const SoundPlayer&) = delete;
 
   // Stops any sound already playing, then plays file in the background; with repeat it
-  // plays again each time the player ends, until stopped.
+  // plays again each time the player ends, until stopped. When no background child can be
+  // started the sound is not played, with a log line.
   void PlayInBackground(const std::string& file, bool repeat);
   // Stops any background sound, then plays file once and returns when it has ended.
   void PlayAndWait(const std::string& file);

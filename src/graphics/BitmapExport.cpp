@@ -57,7 +57,8 @@ std::string PaletteImageSource(const std::string& name, int w, int h, const unsi
 
 bool WriteBitmapExport(const std::string& bitmapPath, int w, int h, const unsigned char* image) {
   const std::string sourcePath = bitmapPath + ".c";
-  if (FileExists(sourcePath)) RemoveFile(sourcePath);
   const std::string text = PaletteImageSource(ExportSymbolName(bitmapPath), w, h, image);
+  // WriteLines removes what stands at the name (a link planted there, not its target) and
+  // makes a new file.
   return TextFile(sourcePath).WriteLines({text});
 }

@@ -14,6 +14,7 @@ std::string ExportSymbolName(const std::string& path);
 // one line, then one line per stored row. image holds PaletteImageSize(w, h) bytes.
 std::string PaletteImageSource(const std::string& name, int w, int h, const unsigned char* image);
 
-// Writes the source for the picture read from bitmapPath to bitmapPath + ".c", removing an
-// earlier file first. False when the file could not be written.
+// Writes the source for the picture read from bitmapPath to bitmapPath + ".c", removing what
+// stood at that name first (a link itself, never its target). False when the file could not
+// be written.
 bool WriteBitmapExport(const std::string& bitmapPath, int w, int h, const unsigned char* image);

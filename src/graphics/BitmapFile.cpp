@@ -12,6 +12,7 @@
 #include "graphics/BitmapExport.h"
 #include "graphics/PaletteImage.h"
 #include "util/Log.h"
+#include "util/SafeFile.h"
 
 namespace {
 
@@ -51,11 +52,6 @@ struct StoredBitmap {
   std::vector<unsigned char> rows;
 };
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using OpenFile = std::unique_ptr<std::FILE, FileCloser>;
-
 std::uint32_t Unsigned32(const unsigned char* bytes) {
   return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
@@ -87,10 +83,12 @@ std::size_t RowBytes(int width, int depth) {
 
 std::string SizeProblem(const BitmapHeader& header) {
   const std::int64_t rows = header.height < 0 ? -header.height : header.height;
-  if (header.width > 0 && header.width <= kMaxBitmapSide && rows > 0 && rows <= kMaxBitmapSide)
-    return "";
-  return "its size " + std::to_string(header.width) + " x " + std::to_string(header.height) +
-         " is not between 1 and " + std::to_string(kMaxBitmapSide);
+  const std::string size = std::to_string(header.width) + " x " + std::to_string(header.height);
+  if (header.width <= 0 || header.width > kMaxBitmapSide || rows <= 0 || rows > kMaxBitmapSide)
+    return "its size " + size + " is not between 1 and " + std::to_string(kMaxBitmapSide);
+  if (header.width * rows > kMaxBitmapArea)
+    return "its size " + size + " has more than " + std::to_string(kMaxBitmapArea) + " pixels";
+  return "";
 }
 
 // Empty when a file with this header can be read at the depth; else why not. The palette
@@ -234,9 +232,11 @@ std::vector<unsigned char> ToPaletteImage(const StoredBitmap& bitmap) {
 }
 
 RgbPicture ReadBitmapAt(const std::string& path, int depth) {
-  OpenFile file(std::fopen(path.c_str(), "rb"));
+  FileProblem refusal = FileProblem::None;
+  const FileStream file = OpenForReading(path, kMaxBitmapFileBytes, refusal);
   StoredBitmap bitmap;
-  const std::string problem = file ? ReadStored(file.get(), depth, bitmap) : "it cannot be opened";
+  const std::string problem =
+      file ? ReadStored(file.get(), depth, bitmap) : DescribeProblem(refusal);
   if (!problem.empty()) {
     Log("BMP " + path + " not read: " + problem);
     return {};
@@ -252,7 +252,8 @@ RgbPicture ReadBitmapAt(const std::string& path, int depth) {
 
 bool ReadBitmapHeader(const std::string& path, int& width, int& height, int& dataOffset) {
   width = height = dataOffset = 0;
-  OpenFile file(std::fopen(path.c_str(), "rb"));
+  FileProblem refusal = FileProblem::None;
+  const FileStream file = OpenForReading(path, kMaxBitmapFileBytes, refusal);
   BitmapHeader header;
   if (!file || !ReadHeader(file.get(), header).empty()) return false;
   const std::int64_t rows = header.height < 0 ? -header.height : header.height;

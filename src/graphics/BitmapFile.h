@@ -1,7 +1,9 @@
 // Readers for uncompressed Windows BMP files of 24, 8 and 4 bits per pixel. Each gives the
 // picture as packed RGB triples that the caller owns, or nothing when the file cannot be
-// used, with one log line saying why. The 4-bit reader also writes the picture beside the
-// file as C source (BitmapExport.h). Nothing here talks to the X server.
+// used, with one log line saying why. A file is read only when it is a regular file under its
+// own name, not through a symbolic link, and no longer than kMaxBitmapFileBytes. The 4-bit reader
+// also writes the picture beside the file as C source (BitmapExport.h). Nothing here talks to the X
+// server.
 #pragma once
 
 #include <memory>
@@ -16,8 +18,13 @@ struct RgbPicture {
   explicit operator bool() const { return pixels != nullptr; }
 };
 
-// The limit of either side; larger files are refused before anything is allocated.
+// The limits of one side and of the pixel area; larger files are refused, with a log line,
+// before anything is allocated. The area keeps the biggest picture read at 48 MB of triples.
 constexpr int kMaxBitmapSide = 16384;
+constexpr long long kMaxBitmapArea = 4096LL * 4096;
+// No usable file within the limits is longer: 4 bytes a pixel cover a 24-bit row with its
+// padding, and the rest the headers, the palette and whatever a writer leaves between.
+constexpr long long kMaxBitmapFileBytes = kMaxBitmapArea * 4 + (1 << 20);
 
 // Fills the picture's width, its height (a row count: positive also for top-down files) and
 // the offset of the pixel data. False, all three 0, when the file has no complete BMP header.

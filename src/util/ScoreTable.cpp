@@ -1,6 +1,7 @@
 #include "util/ScoreTable.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "util/FileUtils.h"
@@ -12,6 +13,8 @@ constexpr const char* kScoreFile = "Classifica.txt";
 constexpr const char* kScoreSubfolder = "Score";
 constexpr std::size_t kKeptLines = 10;
 constexpr std::size_t kScoreDigits = 8;
+// Ten lines of a score, a blank and a name: a table larger than this is not one of ours.
+constexpr std::int64_t kMaxTableBytes = 64 * 1024;
 
 bool HoldsLineBreak(const std::string& text) {
   return text.find_first_of("\r\n") != std::string::npos;
@@ -49,7 +52,7 @@ std::vector<std::string> ScoreTable::ReadScores() {
   const std::string path = folder + kScoreFile;
   if (!FileExists(path)) return {};
   TextFile file(path);
-  std::vector<std::string> lines = file.ReadLines();
+  std::vector<std::string> lines = file.ReadLines(kMaxTableBytes);
   error = file.Failed() && !file.NotFound();
   std::for_each(lines.begin(), lines.end(), DropCarriageReturnEnding);
   return lines;

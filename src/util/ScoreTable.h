@@ -12,6 +12,8 @@ class ScoreTable {
   explicit ScoreTable(std::string name);
 
   // Empty when the file does not exist yet (not an error). The CR of a CRLF ending is dropped.
+  // A symbolic link, a special file or a file over 64 KiB at the table's name is an error:
+  // nothing is read from it, and AddScore then writes nothing.
   std::vector<std::string> ReadScores();
   // Sorts, keeps the first ten and replaces the file in one step. Refuses lines that hold a
   // line feed or carriage return, which would break the file into other lines.

@@ -3,8 +3,11 @@
 // each call, never kept open.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+constexpr std::int64_t kAnyFileSize = -1;
 
 class TextFile {
  public:
@@ -13,13 +16,16 @@ class TextFile {
 
   // Every line without its newline, whatever its length; a CR before the newline stays, and
   // a last line without a newline still counts. Empty (with Failed and NotFound) when the
-  // file cannot be opened.
-  std::vector<std::string> ReadLines();
+  // file cannot be opened; empty with Failed alone when what stands at the path is refused:
+  // a symbolic link, not a regular file, or more than byteLimit bytes.
+  std::vector<std::string> ReadLines(std::int64_t byteLimit = kAnyFileSize);
   // The lines each followed by "\r\n"; empty when the read failed.
   std::string ReadAll();
   // Replaces the file with the lines, each ended by a newline; an empty list empties it.
+  // Whatever stood at the path (a link too, never its target) is removed and a new file made.
   bool WriteLines(const std::vector<std::string>& lines);
-  // Adds the lines at the end, creating the file when missing.
+  // Adds the lines at the end, creating the file when missing; a link or a special file at
+  // the path is refused (Failed alone).
   bool AppendLines(const std::vector<std::string>& lines);
   // Writes the same bytes as WriteLines to a new file in the same folder and renames it over
   // this one, so the path holds the old lines or all the new ones, never a part. On failure

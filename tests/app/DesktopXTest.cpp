@@ -128,8 +128,9 @@ class Desktop : public ::testing::Test {
   OpenboxProcess openbox;
 };
 
-// The launcher alone, asked only for the version: where it makes the state folder and how it
-// keeps the sound link.
+// The launcher alone, on a display no server listens on, so that the game stops at once
+// after the launcher made its folder: where it makes the state folder and how it keeps the
+// sound link.
 TEST_F(Desktop, LauncherMakesThePrivateStateFolderAndRenewsAStaleSoundLink) {
   TempDirectory prefix, home, stateHome, work;
   ASSERT_TRUE(InstallInto(prefix));
@@ -151,11 +152,13 @@ TEST_F(Desktop, LauncherMakesThePrivateStateFolderAndRenewsAStaleSoundLink) {
       {"HOME='" + home.Path() + "' XDG_STATE_HOME=relative", home.File(".local/state/tessarin")},
   };
   for (const Case& test : cases) {
-    const std::string command = "cd '" + work.Path() + "' && env -u XDG_STATE_HOME " +
-                                test.environment + " '" + launcher + "' --version >'" +
+    const std::string command = "cd '" + work.Path() + "' && env -u XDG_STATE_HOME DISPLAY=:4097 " +
+                                test.environment + " '" + launcher + "' >'" +
                                 prefix.File("out.txt") + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    EXPECT_EQ(FileText(prefix.File("out.txt")), "tessarin 1.0.0\n");
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command;
+    EXPECT_EQ(FileText(prefix.File("out.txt")), "XOpenDisplay(0) failed.\n");
+    EXPECT_EQ(FileText(test.state + "/log.txt"), "XOpenDisplay(0) failed.\n");
     EXPECT_EQ(LinkTarget(test.state + "/Data/beep.wav"), sound) << test.state;
   }
   EXPECT_EQ(FolderMode(home.File(".local/state/tessarin")), 0700u);
@@ -261,9 +264,9 @@ TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {
 }
 
 // The gallery installed beside the game: its launcher gives it a subfolder of the state
-// folder with the samples and the sound linked in, and there it shows its pictures and keeps
-// its score table.
-TEST_F(Desktop, InstalledGalleryWorksInItsOwnStateSubfolderWithTheSamplesLinkedIn) {
+// folder with the samples copied in and the sound linked, and there it shows its pictures
+// and keeps its score table.
+TEST_F(Desktop, InstalledGalleryWorksInItsOwnStateSubfolderWithTheSamplesCopiedIn) {
   TempDirectory prefix, home, stateHome;
   ASSERT_TRUE(InstallInto(prefix));
   game = std::make_unique<ProgramProcess>(
@@ -277,11 +280,13 @@ TEST_F(Desktop, InstalledGalleryWorksInItsOwnStateSubfolderWithTheSamplesLinkedI
   const std::string state = stateHome.File("tessarin/gallery");
   EXPECT_EQ(FolderMode(stateHome.File("tessarin")), 0700u);
   EXPECT_EQ(FolderMode(state), 0700u);
-  for (const char* name :
-       {"beep.wav", "gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"}) {
-    EXPECT_EQ(LinkTarget(state + "/Data/" + name), prefix.File("share/tessarin/") + name);
+  EXPECT_EQ(LinkTarget(state + "/Data/beep.wav"), prefix.File("share/tessarin/beep.wav"));
+  // The samples are copies, as the gallery reads no picture through a link.
+  for (const char* name : {"gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"}) {
+    EXPECT_EQ(LinkTarget(state + "/Data/" + name), "") << name;
+    EXPECT_EQ(FileText(state + "/Data/" + name), FileText(prefix.File("share/tessarin/") + name));
   }
-  // Its first paint ends with the samples, the 4-bit one exported as C source beside its link.
+  // The 4-bit sample, read when the window is built, is exported as C source beside it.
   EXPECT_TRUE(WaitUntil([&] { return FileText(state + "/Data/gallery-4bit.bmp.c").size() > 0; }));
   EXPECT_TRUE(FolderEntries(game->WorkPath("")).empty()) << "the gallery wrote into its folder";
   EXPECT_TRUE(FolderEntries(home.Path()).empty()) << "the gallery wrote into HOME";

@@ -22,28 +22,41 @@ struct Program {
 const Program kGame{TESSARIN_BINARY, "tessarin"};
 const Program kGallery{TESSARIN_GALLERY_BINARY, "tessarin-gallery"};
 
+// Standard output a file, and a pipe whose reader has gone: the line that no longer reaches
+// standard output ends nothing (no SIGPIPE) and still reaches the log.
 TEST(ProgramEntry, WithoutADisplayItLogsTheFailureCreatesNoWindowAndExitsWithOne) {
   for (const Program& program : {kGame, kGallery}) {
-    TempDirectory folder;
-    const std::string dir = folder.Path();
-    WriteFileText(folder.File("log.txt"), "a line from an earlier run\n");
+    for (const bool closedPipe : {false, true}) {
+      SCOPED_TRACE(program.name + (closedPipe ? ", output a closed pipe" : ", output a file"));
+      TempDirectory folder;
+      const std::string dir = folder.Path();
+      WriteFileText(folder.File("log.txt"), "a line from an earlier run\n");
+      int channel[2];
+      ASSERT_EQ(pipe(channel), 0);
+      close(channel[0]);
 
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      if (chdir(dir.c_str()) != 0) _exit(90);
-      // A display number no server listens on.
-      setenv("DISPLAY", ":4097", 1);
-      if (std::freopen("stdout.txt", "w", stdout) == nullptr) _exit(92);
-      execl(program.binary, program.name.c_str(), static_cast<char*>(nullptr));
-      _exit(91);
+      pid_t child = fork();
+      ASSERT_GE(child, 0);
+      if (child == 0) {
+        if (chdir(dir.c_str()) != 0) _exit(90);
+        // A display number no server listens on.
+        setenv("DISPLAY", ":4097", 1);
+        if (closedPipe ? dup2(channel[1], STDOUT_FILENO) < 0
+                       : std::freopen("stdout.txt", "w", stdout) == nullptr)
+          _exit(92);
+        execl(program.binary, program.name.c_str(), static_cast<char*>(nullptr));
+        _exit(91);
+      }
+      close(channel[1]);
+      int status = 0;
+      ASSERT_EQ(waitpid(child, &status, 0), child);
+      ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+      EXPECT_EQ(WEXITSTATUS(status), 1);
+      EXPECT_EQ(FileText(folder.File("log.txt")), "XOpenDisplay(0) failed.\n");
+      if (!closedPipe) {
+        EXPECT_EQ(FileText(folder.File("stdout.txt")), "XOpenDisplay(0) failed.\n");
+      }
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1) << program.name;
-    EXPECT_EQ(FileText(folder.File("log.txt")), "XOpenDisplay(0) failed.\n") << program.name;
-    EXPECT_EQ(FileText(folder.File("stdout.txt")), "XOpenDisplay(0) failed.\n") << program.name;
   }
 }
 

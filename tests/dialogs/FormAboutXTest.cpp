@@ -5,14 +5,21 @@
 
 #include <X11/keysym.h>
 
+#include <unistd.h>
+
 #include <memory>
 
 #include "app/Application.h"
+#include "app/ExternalPrograms.h"
+#include "dialogs/FormMsgBox.h"
 #include "game/GameInfo.h"
 #include "game/images/TitleImages.h"
 #include "graphics/XImageFactory.h"
+#include "support/ProcessProbe.h"
 #include "support/StandInPrograms.h"
+#include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
+#include "util/FileUtils.h"
 #include "widgets/ButtonCustom.h"
 #include "widgets/CellControl.h"
 #include "widgets/MyImage.h"
@@ -178,6 +185,34 @@ TEST_F(FormAboutXTest, WebLinkStartsTheBrowserAndStaysOpen) {
   EXPECT_FALSE(owner->IsEnabled());
   ClickCentreOf(about->GetOkButton());
   EXPECT_FALSE(IsOpen());
+}
+
+// A table of one child, taken by a child that waits to be ended: nothing runs here, where the
+// loop would wait for it. The link is refused with a box over the About window, the beep
+// dropped with a log line.
+TEST_F(FormAboutXTest, WithTheChildTableFullALinkIsRefusedAndABeepDropped) {
+  LogCapture log;
+  ASSERT_TRUE(EnsureFolder("Data"));
+  WriteFileText("Data/beep.wav", "RIFF");
+  programs.Add("aplay");
+  OpenAbout();
+  LimitBackgroundChildren(1);
+  const pid_t holder = StartBackgroundChild([](const std::string&) { pause(); }, "", false);
+  ClickCentreOf(about->GetWebLink());
+  Beep();
+  EndBackgroundChildren();
+  LimitBackgroundChildren(kMaxBackgroundChildren);
+  ASSERT_GT(holder, 0);
+  auto* box = dynamic_cast<FormMsgBox*>(Application::CurrentMessageBox());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->GetMessage(),
+            "The link cannot be opened now: too many programs started from here are still "
+            "running.");
+  EXPECT_FALSE(about->IsEnabled()) << "the box blocks the About window";
+  EXPECT_NE(log.Text().find("Beep dropped: no background process could be started.\n"),
+            std::string::npos);
+  EXPECT_EQ(programs.Recorded("firefox") + programs.Recorded("aplay"), "");
+  EXPECT_TRUE(Eventually([&] { return !IsChildRunning(holder); }));
 }
 
 TEST_F(FormAboutXTest, MailLinkStartsTheComposerForTheDerivedAddress) {

@@ -66,6 +66,49 @@ TEST(Packaging, DesktopEntryMetainfoAndManualPagePassTheirValidators) {
   }
 }
 
+// Both launchers, filled in with a stand-in program that prints its folder and arguments,
+// under odd environments. A refusal is one line that names the launcher.
+TEST(Packaging, LaunchersAnswerWithoutAFolderAndRefuseHomesThatAreNoAbsoluteFolder) {
+  TempDirectory scratch;
+  const std::string program = scratch.File("program"), file = scratch.File("file");
+  WriteFileText(program, "#!/bin/sh\nprintf '%s|' \"$PWD\" \"$@\"\n");
+  WriteFileText(file, "");
+  const std::string work = scratch.File("work"), state = scratch.File("h/.local/state/tessarin");
+  const std::string relative = "neither XDG_STATE_HOME nor HOME is an absolute path";
+  const std::vector<std::vector<std::string>> cases = {
+      // environment, arguments, what is printed (a part of it on failure), status
+      {"", "--version", work + "|--version|", "0"},
+      {"HOME=" + file, "--help", work + "|--help|", "0"},
+      {"HOME=/proc", "--version", work + "|--version|", "0"},
+      {"HOME=rel XDG_STATE_HOME=rel", "", relative, "1"},
+      {"HOME=-m0777", "", relative, "1"},
+      {"HOME=" + file, "", "cannot make the folder " + file, "1"},
+      {"HOME=/proc", "", "cannot make the folder /proc/.local/state", "1"},
+      {"HOME=" + scratch.File("h"), "", state, "0"},
+  };
+  for (const std::string name : {"tessarin", "tessarin-gallery"}) {
+    const std::string launcher = scratch.File(name);
+    ASSERT_EQ(Shell("sed 's#@TESSARIN_\\(GAME\\|GALLERY\\)@#" + program + "#; s#@TESSARIN_DATA@#" +
+                    kSource + "/Data#' '" + kSource + "/dist/" + name + ".in' >'" + launcher +
+                    "' && chmod +x '" + launcher + "' '" + program + "'")
+                  .status,
+              0);
+    for (const auto& test : cases) {
+      SCOPED_TRACE(name + " " + test[0] + " " + test[1]);
+      Shell("rm -rf '" + work + "' '" + scratch.File("h") + "' && mkdir '" + work + "'");
+      const CommandResult result = Shell("cd '" + work + "' && env -i PATH=\"$PATH\" " + test[0] +
+                                         " '" + launcher + "' " + test[1]);
+      EXPECT_EQ(std::to_string(result.status), test[3]) << result.output;
+      if (test[3] == "1") {
+        EXPECT_EQ(result.output.rfind(name + ": ", 0), 0u) << result.output;
+        EXPECT_EQ(result.output.find('\n'), result.output.size() - 1) << result.output;
+      }
+      EXPECT_NE(result.output.find(test[2]), std::string::npos) << result.output;
+      EXPECT_TRUE(FolderEntries(work).empty()) << "the launcher wrote into its folder";
+    }
+  }
+}
+
 TEST(Packaging, DebianPackageHoldsTheGameTheGalleryTheirLaunchersAndTheDesktopFiles) {
   TempDirectory scratch;
   const CommandResult made = Shell("'" + kSource + "/tools/make-deb.sh' --build-dir '" +

@@ -192,6 +192,7 @@ TEST_F(BitmapFileTest, UnusableFilesGiveNoPictureAndOneLogLine) {
       {"height -16385", 8, [] { return Patched(Good8(), 22, static_cast<std::uint32_t>(-16385)); }},
       {"height INT_MIN", 8, [] { return Patched(Good8(), 22, 0x80000000u); }},
       {"huge and short", 8, [] { return Patched(Patched(Good8(), 18, 16384), 22, 16384); }},
+      {"area over 4096 x 4096", 8, [] { return Patched(Patched(Good8(), 18, 4097), 22, 4096); }},
       {"257 entries", 8, [] { return Bmp(8, 1, 1, 257, {{0}}); }},
       {"entry 3 of 3", 8,
        [] {

@@ -1,0 +1,44 @@
+// The one way the programs open the files of their working folder, a folder that someone else
+// may be able to write into. A file is never opened through a symbolic link at its own name,
+// and only a regular file is used: a link planted there cannot send a write to a file of the
+// player's or a read to a device, and a FIFO cannot hang the program. A file being created is
+// made new (O_EXCL), so nothing already at its name is written through; a file being read has
+// a size limit, checked before anything is read. A link in the folders above the file is
+// followed as usual: those folders are the player's choice.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+struct StreamCloser {
+  void operator()(std::FILE* stream) const { std::fclose(stream); }
+};
+using FileStream = std::unique_ptr<std::FILE, StreamCloser>;
+
+enum class FileProblem { None, Missing, Link, NotRegular, TooLarge, Unusable };
+
+// Why a file was refused, as the end of a log line: "it is a symbolic link" and so on.
+std::string DescribeProblem(FileProblem problem);
+
+// A read-only stream on the regular file at path of at most byteLimit bytes, or null with
+// the reason in problem.
+FileStream OpenForReading(const std::string& path, std::int64_t byteLimit, FileProblem& problem);
+
+enum class WriteMode {
+  // Whatever stands at the path (a file, a link, a FIFO; not a folder) is removed, never what
+  // a link points to, and a new file is made in its place.
+  Replace,
+  // Appends to the regular file at path, which must have no other name (a hard link could
+  // carry the lines into a file of the player's); made new when missing.
+  Append
+};
+
+// A write-only stream, or null with the reason in problem. A new file gets mode 0666 less the
+// umask, as fopen would give it.
+FileStream OpenForWriting(const std::string& path, WriteMode mode, FileProblem& problem);
+
+// Removes the directory entry at path itself (a link, not its target); false when nothing was
+// removed. A folder is left alone.
+bool RemoveEntry(const std::string& path);

@@ -1,0 +1,127 @@
+// What someone who can write into the working folder may put at the names of the files the
+// programs write and read: nothing is written or read through a link or a special file, a
+// file too large to be ours is not read, and no case hangs.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "graphics/BitmapFile.h"
+#include "support/TempDirectory.h"
+#include "util/FileUtils.h"
+#include "util/Log.h"
+#include "util/ScoreTable.h"
+
+namespace {
+
+enum Hazard { kLinkToFile, kDanglingLink, kFifo, kLinkToDevice, kOversize };
+constexpr char kPlayers[] = "00000001 the player's own line\n";
+constexpr char kTable[] = "Data/t/Score/Classifica.txt";
+
+// A 3 x 2 picture of 4 bits: the header, 16 black palette entries, two rows of index 0.
+std::string Good4Bit() {
+  std::string bytes(54 + 64 + 8, '\0');
+  bytes[0] = 'B', bytes[1] = 'M', bytes[10] = 54 + 64, bytes[14] = 40, bytes[18] = 3;
+  bytes[22] = 2, bytes[26] = 1, bytes[28] = 4;
+  return bytes;
+}
+
+// Puts the hazard at path; "usable" is what a link to a file points to, or the start of an
+// oversize file.
+void Plant(Hazard hazard, const std::string& path, const std::string& target,
+           const std::string& usable, long long limit) {
+  if (hazard == kLinkToFile) WriteFileText(target, usable);
+  if (hazard == kOversize) WriteFileText(path, usable);
+  const std::string pointsTo = hazard == kLinkToDevice ? "/dev/zero" : target;
+  const bool planted = hazard == kFifo       ? mkfifo(path.c_str(), 0600) == 0
+                       : hazard == kOversize ? truncate(path.c_str(), limit + 1) == 0
+                                             : symlink(pointsTo.c_str(), path.c_str()) == 0;
+  ASSERT_TRUE(planted) << path;
+}
+
+bool IsRegularFile(const std::string& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+class WorkingFolderFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(inside.Entered() && EnsureFolder("Data") && EnsureFolder("Data/t") &&
+                EnsureFolder("Data/t/Score"));
+    WriteFileText("pic.bmp", Good4Bit());
+    testing::internal::CaptureStdout();
+  }
+  // The echoes of log lines, and with them any failure message, go to standard error.
+  void TearDown() override { std::fputs(testing::internal::GetCapturedStdout().c_str(), stderr); }
+
+  TempDirectory elsewhere;
+  const std::string target = elsewhere.File("target");
+  TempDirectory folder;
+  WorkingDirectoryScope inside{folder.Path()};
+};
+
+TEST_F(WorkingFolderFiles, WritesNeverGoThroughALinkOrIntoASpecialFile) {
+  struct {
+    std::string path;
+    std::function<void()> write;
+    std::string startsWith;  // of the new regular file; empty: the write is dropped
+  } const files[] = {
+      {"log.txt", [] { Log("line"); }, ""},
+      {"log.txt", [] { ClearLog(), Log("line"); }, "line\n"},
+      {kTable, [] { ScoreTable("t").WriteScores({"00000002 Anna"}); }, "00000002 Anna\n"},
+      {"pic.bmp.c", [] { ReadBitmap4("pic.bmp"); }, "int wPIC = 3;\n"},
+  };
+  for (const auto& file : files) {
+    for (Hazard hazard : {kLinkToFile, kDanglingLink, kFifo}) {
+      SCOPED_TRACE(file.path + " " + file.startsWith + ", hazard " + std::to_string(hazard));
+      Plant(hazard, file.path, target, kPlayers, 0);
+      file.write();
+      EXPECT_EQ(FileText(target), hazard == kLinkToFile ? kPlayers : "");
+      EXPECT_EQ(FileExists(target), hazard == kLinkToFile);
+      // Not read unless regular: opening the FIFO would wait here.
+      const bool regular = IsRegularFile(file.path);
+      EXPECT_EQ(regular, !file.startsWith.empty());
+      const std::string text = regular ? FileText(file.path) : "";
+      EXPECT_EQ(text.substr(0, file.startsWith.size()), file.startsWith);
+      RemoveFile(file.path), RemoveFile(target);
+    }
+  }
+}
+
+TEST_F(WorkingFolderFiles, ReadsTakeOnlyRegularFilesWithinTheirSize) {
+  struct {
+    std::string path;
+    std::string usable;
+    long long limit;
+    std::function<bool()> read;  // true when the read gave something
+  } const files[] = {
+      {kTable, kPlayers, 64 * 1024,
+       [] {
+         ScoreTable table("t");
+         const bool gotLines = !table.ReadScores().empty() || !table.HasError();
+         return table.AddScore(3, "Bea") || gotLines;  // a refused table is not written either
+       }},
+      {"pic.bmp", Good4Bit(), kMaxBitmapFileBytes,
+       [] { return ReadBitmap4("pic.bmp") || FileExists("pic.bmp.c"); }},
+  };
+  for (const auto& file : files) {
+    for (Hazard hazard : {kLinkToFile, kFifo, kLinkToDevice, kOversize}) {
+      SCOPED_TRACE(file.path + ", hazard " + std::to_string(hazard));
+      RemoveFile(file.path), RemoveFile("pic.bmp.c");
+      Plant(hazard, file.path, target, file.usable, file.limit);
+      EXPECT_FALSE(file.read());
+      EXPECT_EQ(FileText(target), hazard == kLinkToFile ? file.usable : "");
+      RemoveFile(target);
+    }
+    // The same bytes in a plain file are read: the refusals came from the hazards.
+    RemoveFile(file.path);
+    WriteFileText(file.path, file.usable);
+    EXPECT_TRUE(file.read()) << file.path;
+  }
+}
+
+}  // namespace
