@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kGroupCount = 3;
+constexpr int kGroupCount = 3;  // as Search's sums spell out
 // Tiles grouped by where they belong: the left two columns but 2, the right two columns but 3
 // and 4, and the top row's 2, 3, 4. Mirrored, the first group becomes 1..4, 6, 7, so the two
 // readings of a board differ and their maximum is worth taking.
@@ -107,14 +107,9 @@ class Search {
   }
 
  private:
-  int Estimate() const {
-    int direct = 0, mirrored = 0;
-    for (int g = 0; g < kGroupCount; ++g) {
-      direct += direct_[g];
-      mirrored += mirrored_[g];
-    }
-    return std::max(direct, mirrored);
-  }
+  int DirectSum() const { return direct_[0] + direct_[1] + direct_[2]; }
+
+  int Estimate() const { return std::max(DirectSum(), mirrored_[0] + mirrored_[1] + mirrored_[2]); }
 
   int DirectCost(int group) const {
     const PatternDatabase& table = *tables_.groups[group];
@@ -156,6 +151,7 @@ class Search {
     return smallest;
   }
 
+  // The direct reading alone often settles the move, and then the mirrored one is not read.
   int TryMove(int from, int depth, int bound) {
     const int empty = cellOf_[kEmptyCell];
     const int tile = tileAt_[from];
@@ -164,13 +160,16 @@ class Search {
     const int savedDirect = direct_[group], savedMirrored = mirrored_[mirrorGroup];
     Slide(tile, from, empty);
     direct_[group] = DirectCost(group);
-    mirrored_[mirrorGroup] = MirroredCost(mirrorGroup);
-    path_.push_back(from);
-    const int result = Deepen(depth + 1, bound, empty);
-    if (result == 0) return 0;
-    path_.pop_back();
+    int result = depth + 1 + DirectSum();
+    if (result <= bound) {
+      mirrored_[mirrorGroup] = MirroredCost(mirrorGroup);
+      path_.push_back(from);
+      result = Deepen(depth + 1, bound, empty);
+      if (result == 0) return 0;
+      path_.pop_back();
+      mirrored_[mirrorGroup] = savedMirrored;
+    }
     direct_[group] = savedDirect;
-    mirrored_[mirrorGroup] = savedMirrored;
     Slide(tile, empty, from);
     return result;
   }
