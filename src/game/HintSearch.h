@@ -5,6 +5,8 @@
 // on the worker thread. The callback must not touch X or the forms: it only wakes the loop
 // (a user message sent on a connection of its own, a byte written to a pipe). The loop then
 // calls TakeResultFor with the board it shows; an answer for any other board is dropped.
+// Start and Cancel belong to the loop's thread: called from the callback, they would wait
+// for the very thread that runs it.
 #pragma once
 
 #include <atomic>
