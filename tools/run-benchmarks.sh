@@ -2,7 +2,9 @@
 # Builds the game, the gallery and the benchmarks in Release (build-bench/) and runs them on a
 # private Xvfb: start-up, input latency, idle cost and memory of tessarin beside the bare Xlib
 # floor, the shuffle and the full repaint, the gallery's start-up beside the game's; then each
-# widget's paint and the requests of one typed character. Prints the machine, then the tables.
+# widget's paint and the requests of one typed character; last the shortest-solution search on
+# seeded random boards (SOLVER_BOARDS of them, 1000 by default). Prints the machine, then the
+# tables.
 # Extra arguments go to the first benchmark, e.g. --runs 11 or --idle-seconds 10.
 #
 # The figures are honest only on a quiet machine: the script warns when the load is high.
@@ -14,7 +16,7 @@ build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTESSARIN_BENCH=ON \
   -DTESSARIN_TESTS=OFF >/dev/null
 cmake --build "$build" -j2 --target tessarin tessarin-gallery tessarin_floor \
-  tessarin_repaint_bench tessarin_bench tessarin_widget_bench >/dev/null
+  tessarin_repaint_bench tessarin_bench tessarin_widget_bench tessarin_solver_bench >/dev/null
 
 load=$(cut -d' ' -f1 /proc/loadavg)
 echo "Machine"
@@ -35,3 +37,5 @@ echo
   --gallery "$build/tessarin-gallery" --samples "$root/Data" "$@"
 echo
 "$root/tools/run-with-xvfb.sh" "$build/bench/tessarin_widget_bench"
+echo
+"$build/bench/tessarin_solver_bench" "${SOLVER_BOARDS:-1000}" 2>/dev/null
