@@ -18,7 +18,7 @@
 #include <memory>
 #include <string>
 
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 #include "app/Application.h"
 #include "app/EventLoop.h"
 #include "app/ExitHandlers.h"

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 #include "app/Application.h"
 #include "app/EventLoop.h"
 #include "gallery/FormGallery.h"
