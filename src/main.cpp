@@ -1,30 +1,25 @@
 // Tessarin: the sliding fifteen puzzle.
 //
-// Start here. The entry point clears the last run's log, opens the display through the
-// Application (app/), builds the main window FormMain (game/), and runs the one event loop
-// (app/EventLoop) until the player confirms leaving.
+// Start here. The entry point names the game, its window title and its main window FormMain
+// (game/); the toolkit's runner (app/MainFormRunner) does the rest: it answers --help, clears
+// the last run's log, opens the display and runs the one event loop until the player confirms
+// leaving.
 //
-// The layers read bottom-up, each a folder that includes only the ones below it:
-//   util/       text, date, file helpers and the log; no X
-//   graphics/   the Painter, the only code that draws, on any display and drawable it is given
-//   app/, framework/   the Application with its registries and event loop; the elements:
-//               GUIElement, Child, Form, Timer
-//   widgets/    what draws itself in a form: Widget and the buttons, cells, pictures, panels
-//   dialogs/    windows that block their owner: ModalDialog, the message box, the About window
-//   game/       the puzzle rules, the main window, the sound player and the pictures
+// The layers read bottom-up, each a folder and a library that sees only the ones below it:
+//   util/       tessarin_util: text, date, file helpers, the log and the score table; no X
+//   graphics/   tessarin_graphics: the Painter, the only code that draws, fonts and pictures
+//   framework/  tessarin_core: the elements (GUIElement, Child, Form, Timer) and their registry
+//   app/        tessarin_core: the Application's X connection, the event loop, child programs
+//   widgets/    tessarin_widgets: Widget and the buttons, cells, pictures, panels, text boxes
+//   dialogs/    tessarin_dialogs: windows that block their owner, the message box, About
+//   game/       tessarin_game: the puzzle rules, the main window, the sound player, pictures
 //   main.cpp    this file
-#include <cassert>
-#include <cstdio>
 #include <memory>
 #include <string>
 
-#include "CommandLine.h"
-#include "app/Application.h"
-#include "app/EventLoop.h"
-#include "app/ExitHandlers.h"
+#include "app/MainFormRunner.h"
 #include "game/FormMain.h"
 #include "game/GameInfo.h"
-#include "util/Log.h"
 
 namespace {
 
@@ -36,22 +31,10 @@ constexpr ProgramUsage kGameUsage{
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (auto status = HandleCommandLine(kGameUsage, argc, argv, stdout, stderr)) return *status;
-  InstallExitHandlers();
-  IgnoreBrokenPipes();
-  ClearLog();
-
-  const std::string title = WindowTitle();
-  auto application = std::make_unique<Application>(title.c_str());
-  if (application->GetDisplay() == nullptr) return 1;
-
-  auto mainForm = std::make_unique<FormMain>(application.get(), title);
-  RunEventLoop(mainForm.get());
-  mainForm.reset();
-  // Every element unregisters itself when destroyed; anything left here was leaked.
-  assert(Application::Elements().empty() && Application::Forms().empty() &&
-         Application::Timers().empty());
-
-  if (!application->Close()) Log("Chiusura screen non riuscita");
-  return 0;
+  return RunMainForm(
+      kGameUsage, WindowTitle(),
+      [](Application* application, const std::string& title) {
+        return std::make_unique<FormMain>(application, title);
+      },
+      argc, argv);
 }

@@ -1,11 +1,10 @@
 // The X connection and the process-wide state of the toolkit.
 //
-// An Application owns the display connection and the facts about the default screen. The
-// class-wide part holds what every element shares: the registries of elements, forms and
-// timers (plain pointers, owning nothing: each element registers in its constructor and
-// unregisters in its destructor), the focused element, the key-state table, the idle
-// millisecond counter, the quit and loading flags and the open message box. The event loop
-// (EventLoop.h) reads and changes that state; ResetProcessState() returns it to a fresh start.
+// An Application opens and owns the display connection and reads the facts about the default
+// screen; the forms read them through its DisplayHost part. The program's quit flag is its own.
+// What every element shares (registries, focus, key states, ids, deferred deletion) belongs to
+// the element layer, framework/ElementRegistry.h; the class-wide operations below keep their
+// names and reach it. ResetProcessState() returns all of it to a fresh start.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -14,6 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "framework/DisplayHost.h"
+#include "framework/ElementRegistry.h"
 #include "framework/Point.h"
 #include "util/IdleClock.h"
 
@@ -21,7 +22,7 @@ class GUIElement;
 class Form;
 class Timer;
 
-class Application {
+class Application : public DisplayHost {
  public:
   explicit Application(const char* name);
   ~Application();
@@ -31,10 +32,6 @@ class Application {
   void Open();
   bool Close();
 
-  Display* GetDisplay() const { return display; }
-  int GetScreen() const { return screen; }
-  int GetScreenWidth() const { return screenWidth; }
-  int GetScreenHeight() const { return screenHeight; }
   int GetDepth() const { return depth; }
   XVisualInfo* GetVisualInfo() const { return visualList; }
   Visual* GetVisual() const;
@@ -45,87 +42,75 @@ class Application {
   static int DefaultScreenWidth();
   static int DefaultScreenHeight();
 
-  // Registries.
-  static void RegisterElement(GUIElement* element);
-  static void RegisterForm(GUIElement* element);
-  static void RegisterTimer(GUIElement* element);
-  static void RemoveWinForm(GUIElement* element);
-  static void RemoveWindow(GUIElement* form);
-  static void RemoveTimer(GUIElement* timer);
-  static const std::vector<GUIElement*>& Elements() { return elements; }
-  static const std::vector<Form*>& Forms() { return forms; }
-  static const std::vector<Timer*>& Timers() { return timers; }
-  static Form* FirstForm() { return forms.empty() ? nullptr : forms.front(); }
+  // The element registries and the state they share live in the element layer
+  // (framework/ElementRegistry.h); these class-wide operations reach them under their
+  // usual names.
+  static void RegisterElement(GUIElement* element) { ElementRegistry::RegisterElement(element); }
+  static void RegisterForm(GUIElement* element) { ElementRegistry::RegisterForm(element); }
+  static void RegisterTimer(GUIElement* element) { ElementRegistry::RegisterTimer(element); }
+  static void RemoveWinForm(GUIElement* element) { ElementRegistry::RemoveWinForm(element); }
+  static void RemoveWindow(GUIElement* form) { ElementRegistry::RemoveWindow(form); }
+  static void RemoveTimer(GUIElement* timer) { ElementRegistry::RemoveTimer(timer); }
+  static const std::vector<GUIElement*>& Elements() { return ElementRegistry::Elements(); }
+  static const std::vector<Form*>& Forms() { return ElementRegistry::Forms(); }
+  static const std::vector<Timer*>& Timers() { return ElementRegistry::Timers(); }
+  static Form* FirstForm() { return ElementRegistry::FirstForm(); }
 
-  static Form* FindForm(Window window);
-  static GUIElement* HitTest(std::uint32_t containerId, Point point);
-  static std::vector<GUIElement*> CollectChildren(std::uint32_t containerId);
-  static void DestroyAllWindows();
+  static Form* FindForm(Window window) { return ElementRegistry::FindForm(window); }
+  static GUIElement* HitTest(std::uint32_t containerId, Point point) {
+    return ElementRegistry::HitTest(containerId, point);
+  }
+  static std::vector<GUIElement*> CollectChildren(std::uint32_t containerId) {
+    return ElementRegistry::CollectChildren(containerId);
+  }
+  static void DestroyAllWindows() { ElementRegistry::DestroyAllWindows(); }
 
-  // Keyboard focus: one element for the whole process.
-  static GUIElement* FocusedElement() { return focusedElement; }
-  static void SetFocusedElement(GUIElement* element) { focusedElement = element; }
-  static void ClearFocus() { focusedElement = nullptr; }
+  static GUIElement* FocusedElement() { return ElementRegistry::FocusedElement(); }
+  static void SetFocusedElement(GUIElement* element) {
+    ElementRegistry::SetFocusedElement(element);
+  }
+  static void ClearFocus() { ElementRegistry::ClearFocus(); }
 
-  // Key-state table, one entry per character code 0..255.
-  static bool IsKeyDown(int ch);
-  static void SetKeyDown(int ch, bool down);
-  static void ClearKeyStates();
+  static bool IsKeyDown(int ch) { return ElementRegistry::IsKeyDown(ch); }
+  static void SetKeyDown(int ch, bool down) { ElementRegistry::SetKeyDown(ch, down); }
+  static void ClearKeyStates() { ElementRegistry::ClearKeyStates(); }
 
   // Milliseconds of idle waiting, 0..990 in steps of 10 (util/IdleClock.h).
   static int IdleMilliseconds() { return ::IdleMilliseconds(); }
   static void AdvanceIdleMilliseconds(int ms) { ::AdvanceIdleMilliseconds(ms); }
 
+  // Set when the program is to end; the event loop stops at its next turn.
   static bool QuitRequested() { return quitFlag; }
   static void RequestQuit() { quitFlag = true; }
 
-  // Set while a form's OnLoad builds its children; drawing children do not paint meanwhile.
-  static bool IsLoading() { return loadingFlag; }
-  static void SetLoading(bool loading) { loadingFlag = loading; }
+  static bool IsLoading() { return ElementRegistry::IsLoading(); }
+  static void SetLoading(bool loading) { ElementRegistry::SetLoading(loading); }
 
-  // The one message box that may exist; it goes when the next box replaces it or the loop ends.
-  static Form* CurrentMessageBox() { return currentMessageBox; }
-  static void SetCurrentMessageBox(Form* box) { currentMessageBox = box; }
-  // Forgets the current message box and destroys it now.
-  static void DeleteMessageBox();
+  static Form* CurrentMessageBox() { return ElementRegistry::CurrentMessageBox(); }
+  static void SetCurrentMessageBox(Form* box) { ElementRegistry::SetCurrentMessageBox(box); }
+  static void DeleteMessageBox() { ElementRegistry::DeleteMessageBox(); }
 
-  // The registered element with this id, or null when it is gone. Callbacks may destroy their
-  // sender, so code that goes on after a callback looks the element up again by id.
-  static GUIElement* FindElementById(std::uint32_t id);
-  // True when element, which had idBefore when a callback started, is still registered. Ids
-  // are never reused, so the same address under the same id is the same element.
-  static bool IsAlive(const GUIElement* element, std::uint32_t idBefore);
+  static GUIElement* FindElementById(std::uint32_t id) {
+    return ElementRegistry::FindElementById(id);
+  }
+  static bool IsAlive(const GUIElement* element, std::uint32_t idBefore) {
+    return ElementRegistry::IsAlive(element, idBefore);
+  }
 
-  // Destroys an element once the current event has been handled, so that a callback may
-  // replace the object whose handler is still running.
-  static void DeleteLater(GUIElement* element);
-  static void DeletePending();
+  static void DeleteLater(GUIElement* element) { ElementRegistry::DeleteLater(element); }
+  static void DeletePending() { ElementRegistry::DeletePending(); }
 
-  // Element ids: 1, 2, 3... never reused.
-  static std::uint32_t NextElementId() { return ++lastElementId; }
+  static std::uint32_t NextElementId() { return ElementRegistry::NextElementId(); }
 
   // Forgets all process-wide state (registries, focus, flags, counters). For tests.
   static void ResetProcessState();
 
  private:
-  int screen = 0;
-  Display* display = nullptr;
   XVisualInfo* visualList = nullptr;
   const char* name;
   std::uint32_t openFailed = 0;
-  int screenWidth = 800;
-  int screenHeight = 600;
   int depth = 8;
 
   static Application* defaultApplication;
-  static std::vector<GUIElement*> elements;
-  static std::vector<Form*> forms;
-  static std::vector<Timer*> timers;
-  static GUIElement* focusedElement;
-  static unsigned char keyStates[256];
   static bool quitFlag;
-  static bool loadingFlag;
-  static Form* currentMessageBox;
-  static std::uint32_t lastElementId;
-  static std::vector<GUIElement*> pendingDeletes;
 };

@@ -13,6 +13,8 @@ namespace {
 constexpr int kLostConnectionStatus = 1;
 constexpr int kSignalStatusBase = 128;
 
+const char* programName = "";
+
 // The handler ends the program itself rather than raising a flag for the event loop: the
 // loop may be blocked inside Xlib, which resumes its own waits after a signal, and a flag
 // set between the loop's last look and its next wait would be seen only at the next event.
@@ -29,7 +31,7 @@ void EndOnSignal(int signalNumber) {
 // and leave. Destructors are not run, as every one of them would talk to the dead server.
 int EndOnLostConnection(Display* display) {
   EndBackgroundChildren();
-  std::fprintf(stderr, "tessarin: lost the connection to the X server %s\n",
+  std::fprintf(stderr, "%s: lost the connection to the X server %s\n", programName,
                DisplayString(display));
   std::fflush(nullptr);
   _exit(kLostConnectionStatus);
@@ -47,7 +49,8 @@ void HandleUnlessIgnored(int signalNumber) {
 
 }  // namespace
 
-void InstallExitHandlers() {
+void InstallExitHandlers(const char* name) {
+  programName = name;
   for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) HandleUnlessIgnored(signalNumber);
   XSetIOErrorHandler(EndOnLostConnection);
 }

@@ -32,7 +32,7 @@ void OpenBox(std::uint32_t id, bool isQuestion, Form* owner, const std::string& 
              const std::string& title) {
   if (owner == nullptr) owner = Application::FirstForm();
   RetireCurrentBox(owner);
-  Application* app = owner != nullptr ? owner->GetApplication() : Application::Default();
+  DisplayHost* app = owner != nullptr ? owner->GetApplication() : Application::Default();
   if (app == nullptr) {
     Log("FormMsgBox: no display for \"" + title + "\"");
     return;
@@ -41,7 +41,7 @@ void OpenBox(std::uint32_t id, bool isQuestion, Form* owner, const std::string& 
 }
 }  // namespace
 
-FormMsgBox::FormMsgBox(std::uint32_t id, bool isQuestion, Application* app, Form* owner,
+FormMsgBox::FormMsgBox(std::uint32_t id, bool isQuestion, DisplayHost* app, Form* owner,
                        const std::string& title, const std::string& message)
     : ModalDialog(owner, app), message(message), isQuestion(isQuestion), dialogId(id) {
   SetSize(kBoxWidth, kBoxHeight);

@@ -13,7 +13,6 @@
 
 #include "dialogs/ModalDialog.h"
 
-class Application;
 class ButtonCustom;
 class CellControl;
 
@@ -24,7 +23,7 @@ constexpr int kDialogNo = 4;
 
 class FormMsgBox : public ModalDialog {
  public:
-  FormMsgBox(std::uint32_t id, bool isQuestion, Application* app, Form* owner,
+  FormMsgBox(std::uint32_t id, bool isQuestion, DisplayHost* app, Form* owner,
              const std::string& title, const std::string& message);
   ~FormMsgBox() override;
 

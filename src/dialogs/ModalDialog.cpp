@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 
-ModalDialog::ModalDialog(Form* owner, Application* app) : HandlerForm(true) {
+ModalDialog::ModalDialog(Form* owner, DisplayHost* app) : HandlerForm(true) {
   if (app == nullptr) app = owner != nullptr ? owner->GetApplication() : Application::Default();
   SetApplication(app);
   parent = owner;

@@ -9,8 +9,6 @@
 
 #include "framework/HandlerForm.h"
 
-class Application;
-
 class ModalDialog : public HandlerForm {
  public:
   ~ModalDialog() override;
@@ -26,7 +24,7 @@ class ModalDialog : public HandlerForm {
  protected:
   // A dialog of app, or of the owner's application when app is null, that blocks owner (which
   // may be null).
-  ModalDialog(Form* owner, Application* app = nullptr);
+  ModalDialog(Form* owner, DisplayHost* app = nullptr);
 
   // Moves the dialog so that its current size is centred on the owner, or on the screen when
   // there is no owner.

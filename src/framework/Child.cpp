@@ -1,6 +1,6 @@
 #include "framework/Child.h"
 
-#include "app/Application.h"
+#include "framework/ElementRegistry.h"
 #include "framework/Form.h"
 
 Child::Child() {
@@ -8,12 +8,12 @@ Child::Child() {
 }
 
 Child::~Child() {
-  Application::RemoveWinForm(this);
+  ElementRegistry::RemoveWinForm(this);
 }
 
 Form* FindForm(GUIElement* element) {
   // A chain longer than the registry would be a cycle; stop rather than spin.
-  std::size_t steps = Application::Elements().size() + 1;
+  std::size_t steps = ElementRegistry::Elements().size() + 1;
   for (GUIElement* e = element; e != nullptr && steps-- > 0; e = e->GetParent()) {
     if (e->GetType() == "form") return static_cast<Form*>(e);
   }
@@ -25,7 +25,7 @@ Form* Child::GetParentForm() const {
 }
 
 Point Child::GetAbsolutePosition(int px, int py) const {
-  std::size_t steps = Application::Elements().size() + 1;
+  std::size_t steps = ElementRegistry::Elements().size() + 1;
   for (GUIElement* container = parent; container != nullptr && steps-- > 0;
        container = container->GetParent()) {
     if (container->GetType() == "form") break;

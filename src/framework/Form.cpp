@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/Application.h"
+#include "framework/ElementRegistry.h"
 #include "graphics/Color.h"
 #include "util/Log.h"
 #include "util/TextUtils.h"
@@ -92,19 +92,19 @@ struct TextProperty {
 Form::Form(void* context, bool isDialog) : GUIElement(context), isDialog(isDialog) {
   type = "form";
   backColor = -1;
-  Application::RegisterForm(this);
+  ElementRegistry::RegisterForm(this);
 }
 
 Form::~Form() {
-  Application::RemoveWinForm(this);
+  ElementRegistry::RemoveWinForm(this);
   created = false;
   ReleaseWindow();
   // No form may keep a blocked pointer to this one, nor the loop a stale message box.
-  for (Form* form : Application::Forms()) {
+  for (Form* form : ElementRegistry::Forms()) {
     if (form->modalChild == this) form->modalChild = nullptr;
     if (form->transientOwner == this) form->transientOwner = nullptr;
   }
-  if (Application::CurrentMessageBox() == this) Application::SetCurrentMessageBox(nullptr);
+  if (ElementRegistry::CurrentMessageBox() == this) ElementRegistry::SetCurrentMessageBox(nullptr);
 }
 
 Display* Form::GetDisplay() const {
@@ -113,7 +113,7 @@ Display* Form::GetDisplay() const {
 
 void Form::ReleaseWindow() {
   if (window == 0) return;
-  Application::ClearFocus();
+  ElementRegistry::ClearFocus();
   Display* display = GetDisplay();
   if (display != nullptr) {
     XUnmapWindow(display, window);
@@ -182,7 +182,7 @@ void Form::SetFocus() {
 }
 
 void Form::Paint() {
-  for (GUIElement* child : Application::CollectChildren(id)) {
+  for (GUIElement* child : ElementRegistry::CollectChildren(id)) {
     if (child->IsDrawable() && child->IsCreated()) child->Paint();
   }
 }
@@ -210,9 +210,9 @@ void Form::Create() {
     return;
   }
   AssignId();
-  Application::SetLoading(true);
+  ElementRegistry::SetLoading(true);
   Load(tag == 0 ? id : tag);
-  Application::SetLoading(false);
+  ElementRegistry::SetLoading(false);
   created = true;
   UpdateBackColor();
   AfterCreate();
@@ -428,18 +428,18 @@ void Form::SetBounds(int newX, int newY, int w, int h) {
   height = h;
 }
 
-void Form::SetApplication(Application* app) {
+void Form::SetApplication(DisplayHost* app) {
   application = app;
 }
-Application* Form::GetApplication() {
+DisplayHost* Form::GetApplication() {
   return application;
 }
 
 void Form::CenterOnScreen() {
-  int screenW =
-      application != nullptr ? application->GetScreenWidth() : Application::DefaultScreenWidth();
-  int screenH =
-      application != nullptr ? application->GetScreenHeight() : Application::DefaultScreenHeight();
+  // A form without a host centres on the default host's screen; 0 x 0 when there is none.
+  const DisplayHost* host = application != nullptr ? application : DisplayHost::Default();
+  int screenW = host != nullptr ? host->GetScreenWidth() : 0;
+  int screenH = host != nullptr ? host->GetScreenHeight() : 0;
   MoveTo((screenW - width) / 2, (screenH - height) / 2);
 }
 
@@ -464,7 +464,7 @@ void Form::ClearFlagBIfCreated() {
 }
 
 XFontStruct* SharedFont() {
-  Form* first = Application::FirstForm();
+  Form* first = ElementRegistry::FirstForm();
   if (first == nullptr || first->GetApplication() == nullptr) return nullptr;
   Display* display = first->GetApplication()->GetDisplay();
   if (display == nullptr) return nullptr;
@@ -472,8 +472,8 @@ XFontStruct* SharedFont() {
 }
 
 PaintTarget PaintTargetOf(Form* form) {
-  if (form == nullptr) form = Application::FirstForm();
-  Application* app = form != nullptr ? form->GetApplication() : nullptr;
+  if (form == nullptr) form = ElementRegistry::FirstForm();
+  DisplayHost* app = form != nullptr ? form->GetApplication() : nullptr;
   if (app == nullptr || app->GetDisplay() == nullptr) return {};
   return {app->GetDisplay(), form->GetWindow(), SharedFont()};
 }

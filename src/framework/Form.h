@@ -13,11 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/DisplayHost.h"
 #include "framework/GUIElement.h"
 #include "framework/WindowIcon.h"
 #include "graphics/PaintTarget.h"
-
-class Application;
 
 class Form : public GUIElement {
  public:
@@ -69,8 +68,9 @@ class Form : public GUIElement {
   virtual void SetStyleFlag5(bool on);
   virtual void SetModalChild(Form* form);
   virtual void SetBounds(int newX, int newY, int w, int h);
-  virtual void SetApplication(Application* app);
-  virtual Application* GetApplication();
+  // The connection the form's window lives on (an Application); forms own none of their own.
+  virtual void SetApplication(DisplayHost* app);
+  virtual DisplayHost* GetApplication();
   virtual void CenterOnScreen();
   virtual void Open();
   virtual void OpenAgain();
@@ -101,7 +101,7 @@ class Form : public GUIElement {
   Form* modalChild = nullptr;
   Atom wmDeleteWindow = 0;
   Pixmap iconPixmap = 0;
-  Application* application = nullptr;
+  DisplayHost* application = nullptr;
   Window window = 0;
   bool styleFlag5 = true;
   bool styleFlag1 = true;

@@ -1,18 +1,18 @@
 #include "framework/GUIElement.h"
 
-#include "app/Application.h"
+#include "framework/ElementRegistry.h"
 
 namespace {
 constexpr std::int64_t kDoubleClickMs = 999;
 }
 
 GUIElement::GUIElement(void* context) : context(context), lastClickTime(DateTime::Now()) {
-  Application::RegisterElement(this);
+  ElementRegistry::RegisterElement(this);
 }
 
 GUIElement::~GUIElement() {
   // Nothing may keep pointing at a destroyed element.
-  if (Application::FocusedElement() == this) Application::ClearFocus();
+  if (ElementRegistry::FocusedElement() == this) ElementRegistry::ClearFocus();
 }
 
 void GUIElement::AssignId() {
@@ -22,7 +22,7 @@ void GUIElement::AssignId() {
 
 void GUIElement::AssignIdIfMissing() {
   if (id != 0) return;
-  id = Application::NextElementId();
+  id = ElementRegistry::NextElementId();
   tag = id;
 }
 

@@ -3,7 +3,7 @@
 // An element holds its geometry, colours, texts, font and state flags, and a table of callback
 // slots through which a form reacts to its elements without subclassing them. The 74 virtual
 // operations below keep a fixed order; subclasses append theirs after them. Every element
-// registers itself with the Application registries when constructed and leaves them when
+// registers itself with the element registries (ElementRegistry.h) when constructed and leaves them when
 // destroyed; its creator owns it.
 #pragma once
 

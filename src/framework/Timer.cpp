@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Application.h"
+#include "framework/ElementRegistry.h"
 
 Timer::Timer(GUIElement* container, std::uint32_t intervalMs) : interval(intervalMs) {
   type = "timer";
@@ -12,7 +12,7 @@ Timer::Timer(GUIElement* container, std::uint32_t intervalMs) : interval(interva
   width = 0;
   height = 0;
   parent = container;
-  Application::RegisterTimer(this);
+  ElementRegistry::RegisterTimer(this);
 }
 
 Timer::~Timer() {
@@ -21,7 +21,7 @@ Timer::~Timer() {
 
 void Timer::Create() {
   if (created) return;
-  if (id == 0) id = Application::NextElementId();
+  if (id == 0) id = ElementRegistry::NextElementId();
   created = true;
 }
 
@@ -61,9 +61,9 @@ void Timer::TickTimers(std::uint32_t ms) {
   static std::vector<Timer*> kept;
   std::vector<Timer*> snapshot;
   snapshot.swap(kept);
-  snapshot.assign(Application::Timers().begin(), Application::Timers().end());
+  snapshot.assign(ElementRegistry::Timers().begin(), ElementRegistry::Timers().end());
   for (Timer* timer : snapshot) {
-    const auto& live = Application::Timers();
+    const auto& live = ElementRegistry::Timers();
     if (std::find(live.begin(), live.end(), timer) != live.end()) timer->Advance(ms);
   }
   snapshot.clear();
@@ -78,7 +78,7 @@ std::uint32_t Timer::StepsUntilFiring(std::uint32_t stepMs) const {
 
 std::optional<std::uint32_t> Timer::EarliestDue(std::uint32_t stepMs, bool punctualOnly) {
   std::optional<std::uint32_t> earliest;
-  for (const Timer* timer : Application::Timers()) {
+  for (const Timer* timer : ElementRegistry::Timers()) {
     if (!timer->running || (punctualOnly && timer->deferrable)) continue;
     const std::uint32_t steps = timer->StepsUntilFiring(stepMs);
     if (!earliest || steps < *earliest) earliest = steps;

@@ -89,7 +89,7 @@ void DialogSection::OpenAbout() {
 XImage* DialogSection::AboutPicture() {
   if (aboutPicture) return aboutPicture.get();
   Form* form = GetParentForm();
-  Application* app = form != nullptr ? form->GetApplication() : nullptr;
+  DisplayHost* app = form != nullptr ? form->GetApplication() : nullptr;
   if (app == nullptr) return nullptr;
   const RgbPicture picture = ReadBitmap(kAboutPictureFile, kAboutPictureDepth);
   if (!picture) return nullptr;

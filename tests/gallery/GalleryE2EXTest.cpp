@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <X11/keysym.h>
+#include <signal.h>
 #include <sys/wait.h>
 
 #include <iostream>
@@ -197,6 +198,23 @@ TEST_F(GalleryE2E, StartsFixedSizeShowsThePicturesAnimatesAndEndsWhenClosed) {
   const auto status = gallery.WaitForExit();
   ASSERT_TRUE(status.has_value()) << "closing the window did not end the gallery";
   EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status;
+}
+
+// Ended from outside like the game: a refused key's beep player goes with the gallery.
+TEST_F(GalleryE2E, SigtermEndsTheBeepAndTheGalleryWithStatus128PlusTheSignal) {
+  gallery.ReplaceStandIn("aplay", "exec sleep 20");
+  ASSERT_TRUE(Start());
+  const Rect numeric = TextBox(g::text::kNumeric);
+  screen.Click(window, numeric.x + numeric.w - 10, numeric.y + 10);
+  Type({XK_x});
+  ASSERT_TRUE(gallery.WaitForCalls("aplay", 1));
+  ASSERT_EQ(kill(gallery.Pid(), SIGTERM), 0);
+  const auto status = gallery.WaitForExit();
+  ASSERT_TRUE(status.has_value()) << "the gallery did not end";
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
+  EXPECT_EQ(WEXITSTATUS(*status), 128 + SIGTERM);
+  EXPECT_TRUE(WaitUntil([&] { return gallery.LiveProcessesOfThisRun().empty(); }))
+      << "the beep outlived the gallery";
 }
 
 TEST_F(GalleryE2E, TypingChangesWhatGetTextShowsAndTakingItBackRestoresIt) {

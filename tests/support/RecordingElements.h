@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Application.h"
 #include "framework/Child.h"
 #include "framework/Form.h"
 

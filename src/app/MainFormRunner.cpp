@@ -1,0 +1,41 @@
+#include "app/MainFormRunner.h"
+
+#include <cassert>
+#include <cstdio>
+
+#include "app/Application.h"
+#include "app/EventLoop.h"
+#include "app/ExitHandlers.h"
+#include "framework/Form.h"
+#include "util/Log.h"
+
+namespace {
+
+constexpr int kNoDisplayStatus = 1;
+
+}  // namespace
+
+void PrepareProcess(const ProgramUsage& usage) {
+  InstallExitHandlers(usage.name);
+  IgnoreBrokenPipes();
+}
+
+int RunMainForm(const ProgramUsage& usage, const std::string& title,
+                const MainFormFactory& makeMainForm, int argc, const char* const* argv) {
+  if (auto status = HandleCommandLine(usage, argc, argv, stdout, stderr)) return *status;
+  PrepareProcess(usage);
+  ClearLog();
+
+  auto application = std::make_unique<Application>(title.c_str());
+  if (application->GetDisplay() == nullptr) return kNoDisplayStatus;
+
+  std::unique_ptr<Form> mainForm = makeMainForm(application.get(), title);
+  RunEventLoop(mainForm.get());
+  mainForm.reset();
+  // Every element unregisters itself when destroyed; anything left here was leaked.
+  assert(Application::Elements().empty() && Application::Forms().empty() &&
+         Application::Timers().empty());
+
+  if (!application->Close()) Log("Chiusura screen non riuscita");
+  return 0;
+}
