@@ -93,6 +93,7 @@ void FormAbout::LoadControls() {
   okButton->MoveTo(textLeft + textWidth / 2 - okButton->GetWidth() / 2, h - 37);
   okButton->SetCommand(ForwardCommand);
   okButton->Create();
+  TakeKeyboard(okButton.get());
 }
 
 void FormAbout::BuildPicture() {
