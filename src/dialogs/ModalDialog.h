@@ -29,6 +29,11 @@ class ModalDialog : public HandlerForm {
   // The id of the element the owner had focused when this dialog blocked it; 0 for none.
   std::uint32_t OwnerFocusId() const { return ownerFocusId; }
 
+  // Takes the X input focus once the window shows, then paints.
+  void Paint() override;
+  // Destroys the window and gives the owner, when free again, its focused element back.
+  void DestroyWindow() override;
+
  protected:
   // A dialog of app, or of the owner's application when app is null, that blocks owner (which
   // may be null).
@@ -45,10 +50,6 @@ class ModalDialog : public HandlerForm {
   // Makes element, a child of this dialog, the focused element, and asks for the X input
   // focus at the next paint, when the window manager has shown the window.
   void TakeKeyboard(GUIElement* element);
-
- public:
-  void Paint() override;
-  void DestroyWindow() override;
 
  private:
   void RestoreOwnerFocus();
