@@ -37,7 +37,7 @@ constexpr ProgramUsage kGameUsage{
     "                      into it: Left moves the tile right of the gap to the left\n"
     "  W A S D             the same as Up, Left, Down and Right\n"
     "  Tab                 move the focus to the next button\n"
-    "  Return, Space       press the focused button; Return answers a message box\n"
+    "  Return              press the focused button; in a message box, answer\n"
     "  Escape, Delete      close the About window, as Return does\n"};
 
 }  // namespace
