@@ -26,7 +26,13 @@ namespace {
 constexpr ProgramUsage kGameUsage{
     "tessarin",
     "The sliding fifteen puzzle for X11. Without an option it opens the game window on the\n"
-    "display named by DISPLAY, working in the current directory."};
+    "display named by DISPLAY, working in the current directory.",
+    "  Left Right Up Down  during a game, slide the tile on the far side of the gap\n"
+    "                      into it: Left moves the tile right of the gap to the left\n"
+    "  W A S D             the same as Up, Left, Down and Right\n"
+    "  Tab                 move the focus to the next button\n"
+    "  Return              press the focused button; in a message box, answer\n"
+    "  Escape, Delete      close the About window, as Return does\n"};
 
 }  // namespace
 

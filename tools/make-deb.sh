@@ -19,7 +19,7 @@ while [ $# -gt 0 ]; do
 done
 for tool in dpkg-shlibdeps dpkg-buildflags cpack; do
   if ! command -v "$tool" >/dev/null; then
-    echo "make-deb.sh needs $tool: run tools/install-deps.sh first." >&2
+    echo "make-deb.sh needs $tool: run tools/install-deps.sh deb first." >&2
     exit 1
   fi
 done

@@ -4,7 +4,7 @@
 # there too, both ignored by git).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/tools/install-deps.sh"
+"$root/tools/install-deps.sh" build
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DTESSARIN_TESTS=OFF >/dev/null
 cmake --build "$root/build" --target tessarin-gallery -j"$(nproc)"
 if [ -z "${DISPLAY:-}" ]; then

@@ -17,6 +17,7 @@ bool Is(const char* argument, const char* option) {
 void PrintUsage(const ProgramUsage& program, std::FILE* stream) {
   std::fprintf(stream, "Usage: %s [--help | --version]\n\n%s\n\n%s", program.name,
                program.description, kOptions);
+  if (program.keys != nullptr) std::fprintf(stream, "\nKeys:\n%s", program.keys);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@ struct ProgramUsage {
   const char* name;
   // What the program does, between the usage line and the options.
   const char* description;
+  // The keys of the program's window, printed after the options; null for none.
+  const char* keys = nullptr;
 };
 
 // Prints what the arguments ask for and returns the exit status when the program should stop

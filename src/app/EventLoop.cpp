@@ -13,6 +13,7 @@
 #include "app/Application.h"
 #include "app/IdleSteps.h"
 #include "app/IdleWait.h"
+#include "framework/Child.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 
@@ -32,8 +33,38 @@ KeyInput LookupKey(XKeyEvent& event) {
   return input;
 }
 
+// The character each held key produced when it went down, by keycode. The modifiers may
+// change before the release (Shift let go first, as fast typists and xdotool do), so the
+// release delivers what the press typed, not what the key would type now.
+struct PressedCharacter {
+  bool pressed = false;
+  char ch = 0;
+};
+PressedCharacter pressedCharacters[256];
+
+void RecordPress(const XKeyEvent& event, char ch) {
+  pressedCharacters[event.keycode & 0xFF] = {true, ch};
+}
+
+// The character the key's press produced; a release without a recorded press (the press
+// went to another window) falls back on the release's own lookup.
+char TakeTypedCharacter(const XKeyEvent& event, char releaseCh) {
+  PressedCharacter& entry = pressedCharacters[event.keycode & 0xFF];
+  const char ch = entry.pressed ? entry.ch : releaseCh;
+  entry = {};
+  return ch;
+}
+
 GUIElement* Focused() {
   return Application::FocusedElement();
+}
+
+// The focused element when it lies on form: keys typed into a dialog never reach an element
+// of the window the dialog blocks, nor of any other window.
+GUIElement* FocusedOn(Form* form) {
+  GUIElement* focused = Focused();
+  if (focused == nullptr || FindForm(focused) != form) return nullptr;
+  return focused;
 }
 
 void MoveFocusTo(GUIElement* element) {
@@ -56,9 +87,12 @@ bool CanTakeFocus(GUIElement* element) {
 }
 
 // Tab: the next focusable child by id, wrapping round to the first.
+// An element that does not take the focus itself (a tile, a picture) counts as no focus, so
+// Tab leads from it to the first element that does.
 void TraverseFocus(Form* form) {
   std::vector<GUIElement*> children = Application::CollectChildren(form->GetId());
-  GUIElement* current = Focused();
+  GUIElement* current = FocusedOn(form);
+  if (current != nullptr && !current->IsFocusable()) current = nullptr;
   GUIElement* candidate = nullptr;
   for (GUIElement* child : children) {
     if (CanTakeFocus(child) && (current == nullptr || child->GetId() > current->GetId())) {
@@ -94,7 +128,8 @@ bool IsDirectChildHolding(GUIElement* element, Form* form, Point point) {
 void OnKeyPress(Form*, Form* target, XEvent& event) {
   const FormGuard form(target);
   KeyInput key = LookupKey(event.xkey);
-  if (GUIElement* focused = Focused()) focused->KeyDown(key.keysym);
+  RecordPress(event.xkey, key.ch);
+  if (GUIElement* focused = FocusedOn(target)) focused->KeyDown(key.keysym);
   if (key.ch > 0) Application::SetKeyDown(key.ch, true);
   if (form.Alive()) form->KeyDown(key.keysym);
 }
@@ -102,12 +137,12 @@ void OnKeyPress(Form*, Form* target, XEvent& event) {
 void OnKeyRelease(Form*, Form* target, XEvent& event) {
   const FormGuard form(target);
   KeyInput key = LookupKey(event.xkey);
-  bool tabTraversal = key.keysym == XK_Tab && (Focused() == nullptr || Focused()->IsFocusable());
-  if (tabTraversal) {
+  key.ch = TakeTypedCharacter(event.xkey, key.ch);
+  if (key.keysym == XK_Tab) {
     TraverseFocus(form.Get());
-  } else if (GUIElement* focused = Focused()) {
+  } else if (GUIElement* focused = FocusedOn(target)) {
     if (key.ch > 0) focused->KeyChar(key.ch);
-    if (GUIElement* still = Focused()) still->KeyUp(key.keysym);
+    if (GUIElement* still = FocusedOn(target)) still->KeyUp(key.keysym);
   }
   if (key.ch > 0) Application::SetKeyDown(key.ch, false);
   if (!form.Alive()) return;
@@ -136,8 +171,13 @@ void PressOnElements(const FormGuard& form, Point point) {
   }
   std::uint32_t hitId = hit->GetId();
   hit->MouseDown(point);
-  // The press handler may have destroyed the element; focus only what still exists.
-  Application::SetFocusedElement(Application::FindElementById(hitId));
+  // A dialog that the press opened (the message after a winning move) has taken the keyboard;
+  // the press must not take it back. The handler may also have destroyed the element; focus
+  // only what still exists.
+  GUIElement* now = Focused();
+  if (now == nullptr || now == focused || FindForm(now) == form.Get()) {
+    Application::SetFocusedElement(Application::FindElementById(hitId));
+  }
   if (form.Alive()) form->MouseDown(point);
 }
 
@@ -361,6 +401,7 @@ void DispatchEvent(Form* mainForm, XEvent& event) {
 
 void RunEventLoop(Form* mainForm) {
   Application::ClearKeyStates();
+  for (PressedCharacter& entry : pressedCharacters) entry = {};
   Display* display = mainForm->GetApplication()->GetDisplay();
   while (!Application::QuitRequested()) {
     if (!Application::Timers().empty() && XPending(display) == 0) {

@@ -1,9 +1,11 @@
 #include "app/ExternalPrograms.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <sstream>
 
 #include "util/FileUtils.h"
 #include "util/Log.h"
@@ -49,6 +51,27 @@ std::string BuildProgramCommand(const std::string& program, const std::string& a
 
 bool RunProgram(const std::string& program, const std::string& arguments) {
   return RunCommand(BuildProgramCommand(program, arguments));
+}
+
+bool IsOnPath(const std::string& program) {
+  if (program.empty() || program.find('/') != std::string::npos) return false;
+  const char* path = std::getenv("PATH");
+  std::istringstream folders(path != nullptr ? path : "");
+  std::string folder;
+  while (std::getline(folders, folder, ':')) {
+    // An empty entry is the working folder, as the shell reads it.
+    const std::string candidate = (folder.empty() ? "." : folder) + "/" + program;
+    struct stat info {};
+    if (stat(candidate.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+    if (access(candidate.c_str(), X_OK) == 0) return true;
+  }
+  return false;
+}
+
+std::string ChooseOpener(const std::string& preferred, const std::string& fallback) {
+  if (IsOnPath(preferred)) return preferred;
+  if (IsOnPath(fallback)) return fallback;
+  return "";
 }
 
 void Beep() {

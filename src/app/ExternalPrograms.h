@@ -23,6 +23,13 @@ std::string BuildProgramCommand(const std::string& program, const std::string& a
 // Runs BuildProgramCommand(program, arguments) through the shell and waits; true on failure.
 bool RunProgram(const std::string& program, const std::string& arguments);
 
+// True when a folder of PATH holds an executable file of that name.
+bool IsOnPath(const std::string& program);
+
+// The program that opens something: preferred when PATH holds it, else fallback when PATH
+// holds that, else "" (nothing can open it).
+std::string ChooseOpener(const std::string& preferred, const std::string& fallback);
+
 // Plays "Data/beep.wav" in a background child; silent when the file is missing. When no child
 // can be started (the table is full, fork fails) the beep is dropped with a log line: the
 // program never plays it itself, which would stop its event loop for as long as the player

@@ -48,6 +48,20 @@ std::string MailComposerCommand(const std::string& mailAddress) {
   return "thunderbird -compose to=" + word;
 }
 
+std::string WebLinkCommand(const std::string& webAddress) {
+  const std::string program = ChooseOpener("firefox", "xdg-open");
+  if (program.empty()) return "";
+  if (program == "firefox") return BrowserCommand(webAddress);
+  return BuildProgramCommand(program, webAddress);
+}
+
+std::string MailLinkCommand(const std::string& mailAddress) {
+  const std::string program = ChooseOpener("thunderbird", "xdg-email");
+  if (program.empty()) return "";
+  if (program == "thunderbird") return MailComposerCommand(mailAddress);
+  return BuildProgramCommand(program, mailAddress);
+}
+
 FormAbout::FormAbout(Form* owner) : ModalDialog(owner) {
   SetTitle("Info...");
   SetSize(kWindowWidth, kWindowHeight);
@@ -96,6 +110,7 @@ void FormAbout::LoadControls() {
   okButton->MoveTo(textLeft + textWidth / 2 - okButton->GetWidth() / 2, h - 37);
   okButton->SetCommand(ForwardCommand);
   okButton->Create();
+  TakeKeyboard(okButton.get());
 }
 
 void FormAbout::BuildPicture() {
@@ -142,16 +157,19 @@ void FormAbout::ChildMouseDown(GUIElement* element) {
   if (element == nullptr) return;
   std::string commandLine;
   if (IsSameElement(element, webLink)) {
-    commandLine = BrowserCommand(webAddress);
+    commandLine = WebLinkCommand(webAddress);
   } else if (IsSameElement(element, mailLink)) {
-    commandLine = MailComposerCommand(mailLink->GetText());
+    commandLine = MailLinkCommand(mailLink->GetText());
   } else {
     return;
   }
+  if (commandLine.empty()) {
+    Log("FormAbout: no program to open " + element->GetText());
+    return;
+  }
   // The external program lives on in its own process group, after the game too; this window
-  // stays responsive.
-  // When no child can be had the link is refused: run here, the program would wait for the
-  // browser to close.
+  // stays responsive. When no child can be had the link is refused: run here, the program
+  // would wait for the browser to close.
   const pid_t started =
       StartBackgroundChild(RunLinkCommand, commandLine, true, ChildLifetime::OutlivesProgram);
   if (started < 0) {

@@ -76,3 +76,8 @@ std::string MailAddressFor(const std::string& mailbox, const std::string& webAdd
 // The shell command lines the two links run.
 std::string BrowserCommand(const std::string& webAddress);
 std::string MailComposerCommand(const std::string& mailAddress);
+
+// What the links run: the lines above while firefox and thunderbird are on PATH, else the
+// desktop's own opener (xdg-open, xdg-email) for the address; "" when neither is there.
+std::string WebLinkCommand(const std::string& webAddress);
+std::string MailLinkCommand(const std::string& mailAddress);

@@ -82,6 +82,8 @@ void FormMsgBox::LoadControls() {
   secondButton = MakeButton("NO", kMargin, buttonTop);
   // An OK box shows a single button, at the right.
   if (!isQuestion) secondButton->Hide();
+  // Return answers with the first button, as a click on it does.
+  TakeKeyboard(firstButton);
 }
 
 ButtonCustom* FormMsgBox::MakeButton(const std::string& caption, int left, int top) {

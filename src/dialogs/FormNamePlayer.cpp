@@ -60,6 +60,7 @@ void FormNamePlayer::LoadControls() {
   okButton->Create();
 
   nameBox->SetFocus();
+  TakeKeyboard(nameBox.get());
 }
 
 bool FormNamePlayer::FormKeyChar(char ch) {

@@ -1,6 +1,28 @@
 #include "dialogs/ModalDialog.h"
 
 #include "app/Application.h"
+#include "framework/Child.h"
+
+namespace {
+// The owner's focused element, or the one a dialog that blocks it now took from it: a
+// message box that replaces another finds the focus already moved into the first one.
+std::uint32_t FocusIdOfOwner(Form* owner) {
+  if (auto* blocker = dynamic_cast<ModalDialog*>(owner->GetModalChild())) {
+    return blocker->OwnerFocusId();
+  }
+  GUIElement* focused = Application::FocusedElement();
+  if (focused == nullptr || FindForm(focused) != owner) return 0;
+  return focused->GetId();
+}
+
+// Asking for the focus of a window that is not viewable is an X error that ends the program.
+bool IsShownOnScreen(Display* display, Window window) {
+  XWindowAttributes attributes;
+  if (display == nullptr || window == 0) return false;
+  if (!XGetWindowAttributes(display, window, &attributes)) return false;
+  return attributes.map_state == IsViewable;
+}
+}  // namespace
 
 ModalDialog::ModalDialog(Form* owner, DisplayHost* app) : HandlerForm(true) {
   if (app == nullptr) app = owner != nullptr ? owner->GetApplication() : Application::Default();
@@ -10,6 +32,7 @@ ModalDialog::ModalDialog(Form* owner, DisplayHost* app) : HandlerForm(true) {
   SetTransientOwner(owner);
   if (owner == nullptr) return;
   ownerId = owner->GetId();
+  ownerFocusId = FocusIdOfOwner(owner);
   owner->SetEnabled(false);
   owner->SetModalChild(this);
 }
@@ -55,7 +78,42 @@ void ModalDialog::CenterOnOwner() {
 }
 
 void ModalDialog::CloseDialog() {
+  if (!created) return;
   if (!ConfirmClose()) return;
   DestroyWindow();
   Close();
+}
+
+void ModalDialog::TakeKeyboard(GUIElement* element) {
+  if (element == nullptr) return;
+  if (Application::FocusedElement() != element) {
+    Application::SetFocusedElement(element);
+    element->GotFocus();
+  }
+  wantsInputFocus = true;
+}
+
+// The focus is asked for before anything is drawn, so that whoever sees the dialog drawn can
+// type into it.
+void ModalDialog::Paint() {
+  if (wantsInputFocus && created && IsShownOnScreen(GetDisplay(), GetWindow())) {
+    wantsInputFocus = false;
+    XSetInputFocus(GetDisplay(), GetWindow(), RevertToParent, CurrentTime);
+  }
+  HandlerForm::Paint();
+}
+
+void ModalDialog::DestroyWindow() {
+  const bool hadWindow = created;
+  HandlerForm::DestroyWindow();
+  wantsInputFocus = false;
+  if (hadWindow) RestoreOwnerFocus();
+}
+
+// Called once the window is gone: its going cleared the focus.
+void ModalDialog::RestoreOwnerFocus() {
+  Form* owner = GetOwner();
+  if (owner == nullptr || !owner->IsEnabled() || owner->GetModalChild() != nullptr) return;
+  GUIElement* element = Application::FindElementById(ownerFocusId);
+  if (element != nullptr && FindForm(element) == owner) Application::SetFocusedElement(element);
 }

@@ -3,6 +3,10 @@
 // the owner is let go again when the dialog is confirmed closed or destroyed, unless another
 // dialog has blocked it since. The owner is the dialog's parent and is looked up again by id,
 // so a dialog may outlive it. The creator owns the dialog; the owner is never owned.
+//
+// A dialog also takes the keyboard: once its window shows it asks for the X input focus, and
+// the element it names becomes the focused element. The owner's focused element comes back
+// when the dialog's window goes and the owner is free again.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +24,13 @@ class ModalDialog : public HandlerForm {
   Form* GetOwner() const;
   // Enables the owner again and clears its modal child, if no other dialog blocks it now.
   void ReleaseOwner();
+  // The id of the element the owner had focused when this dialog blocked it; 0 for none.
+  std::uint32_t OwnerFocusId() const { return ownerFocusId; }
+
+  // Takes the X input focus once the window shows, then paints.
+  void Paint() override;
+  // Destroys the window and gives the owner, when free again, its focused element back.
+  void DestroyWindow() override;
 
  protected:
   // A dialog of app, or of the owner's application when app is null, that blocks owner (which
@@ -30,8 +41,18 @@ class ModalDialog : public HandlerForm {
   // there is no owner.
   void CenterOnOwner();
   // Ends the dialog as an answer does: lets the owner go, destroys the window and runs Close.
+  // Once the window is gone a second answer (Return reaching the button and then the window)
+  // finds nothing left to close.
   void CloseDialog();
 
+  // Makes element, a child of this dialog, the focused element, and asks for the X input
+  // focus at the next paint, when the window manager has shown the window.
+  void TakeKeyboard(GUIElement* element);
+
  private:
+  void RestoreOwnerFocus();
+
   std::uint32_t ownerId = 0;
+  std::uint32_t ownerFocusId = 0;
+  bool wantsInputFocus = false;
 };

@@ -77,7 +77,10 @@ void DialogSection::ShowAnswer(std::uint32_t dialogId, int result) {
 void DialogSection::OpenAbout() {
   about.reset();
   about = std::make_unique<FormAbout>(GetParentForm());
-  about->SetLogo(AboutPicture(), aboutPictureWidth, aboutPictureHeight);
+  // The picture first: reading it sets the size, and the order in which the arguments of one
+  // call are worked out is not fixed.
+  XImage* picture = AboutPicture();
+  about->SetLogo(picture, aboutPictureWidth, aboutPictureHeight);
   about->SetProductLine("Tessarin gallery " TESSARIN_VERSION);
   about->SetAttribution("Every widget of the Tessarin toolkit, in one window.");
   about->SetNotice("Freeware - free to use, to study and to share.");

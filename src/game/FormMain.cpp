@@ -1,5 +1,7 @@
 #include "game/FormMain.h"
 
+#include <X11/keysym.h>
+
 #include "app/Application.h"
 #include "app/ExternalPrograms.h"
 #include "dialogs/FormAbout.h"
@@ -45,6 +47,48 @@ constexpr int kFlagSquareHeight = 15;
 constexpr std::uint32_t kExitQuestionId = 1000;
 constexpr char kExitQuestion[] = "Do you really want to go exit?";
 constexpr char kWinMessage[] = "Well done! You have completed the game!";
+
+// The main window's keys: one entry per key, so that a new key is one more line. Keys whose
+// meaning lies in their symbol (arrows, function keys) act on the press; keys that type a
+// character act on it when it reaches the window, at the release.
+template <typename Key>
+struct KeyAction {
+  Key key;
+  void (*action)(FormMain& form);
+};
+
+const KeyAction<unsigned long> kSymbolKeys[] = {
+    {XK_Up, [](FormMain& form) { form.SlideFromKeyboard(Slide::Up); }},
+    {XK_Down, [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
+    {XK_Left, [](FormMain& form) { form.SlideFromKeyboard(Slide::Left); }},
+    {XK_Right, [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
+    {XK_KP_Up, [](FormMain& form) { form.SlideFromKeyboard(Slide::Up); }},
+    {XK_KP_Down, [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
+    {XK_KP_Left, [](FormMain& form) { form.SlideFromKeyboard(Slide::Left); }},
+    {XK_KP_Right, [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
+};
+
+const KeyAction<char> kCharacterKeys[] = {
+    {'w', [](FormMain& form) { form.SlideFromKeyboard(Slide::Up); }},
+    {'W', [](FormMain& form) { form.SlideFromKeyboard(Slide::Up); }},
+    {'a', [](FormMain& form) { form.SlideFromKeyboard(Slide::Left); }},
+    {'A', [](FormMain& form) { form.SlideFromKeyboard(Slide::Left); }},
+    {'s', [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
+    {'S', [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
+    {'d', [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
+    {'D', [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
+};
+
+// Runs the entry for key; false when the table has none.
+template <typename Key, std::size_t N>
+bool RunKeyAction(const KeyAction<Key> (&table)[N], Key key, FormMain& form) {
+  for (const KeyAction<Key>& entry : table) {
+    if (entry.key != key) continue;
+    entry.action(form);
+    return true;
+  }
+  return false;
+}
 
 // The ticks only poke the form; nothing the player sees depends on them.
 void TickToOwnerForm(Timer* timer) {
@@ -261,10 +305,29 @@ void FormMain::StartOrCancel() {
 void FormMain::ChildMouseDown(GUIElement* element) {
   if (element == nullptr || element->GetType() != "cellcontrol" || !gameActive) return;
   const int k = IndexOfCell(element);
-  if (k < 0 || !MoveTile(board, k)) return;
-  if (!SyncCells()) return;
+  if (k >= 0) PlayMove(k);
+}
+
+bool FormMain::PlayMove(int k) {
+  if (!MoveTile(board, k)) return false;
+  if (!SyncCells()) return true;
   ShowMessage(this, kWinMessage, "Game");
   StartOrCancel();
+  return true;
+}
+
+bool FormMain::FormKeyChar(char ch) {
+  return !RunKeyAction(kCharacterKeys, ch, *this);
+}
+
+void FormMain::FormKeyDown(unsigned long keysym) {
+  RunKeyAction(kSymbolKeys, keysym, *this);
+}
+
+void FormMain::SlideFromKeyboard(Slide slide) {
+  if (!gameActive) return;
+  const int k = CellToSlide(board, slide);
+  if (k < 0 || !PlayMove(k)) Beep();
 }
 
 int FormMain::IndexOfCell(const GUIElement* element) const {

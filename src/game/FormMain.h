@@ -39,6 +39,12 @@ class FormMain : public HandlerForm {
   // A press on the window while a dialog blocks it.
   void FormMouseDown() override;
   void CommandClicked(GUIElement* element) override;
+  // The keys of the board; the tables in FormMain.cpp say which key does what.
+  bool FormKeyChar(char ch) override;
+  void FormKeyDown(unsigned long keysym) override;
+  // A slide asked for from the keyboard: moves the tile into the gap during a game, beeps
+  // when no tile lies on that side of it; nothing while the board is idle.
+  void SlideFromKeyboard(Slide slide);
 
   virtual bool AcceptsKey(int code);
 
@@ -76,6 +82,9 @@ class FormMain : public HandlerForm {
   void ResetCells();
   void ShowOnCell(int index, int value, bool alwaysRepaint);
   int IndexOfCell(const GUIElement* element) const;
+  // Moves the tile at k into the gap and, when that ends the game, congratulates and goes
+  // back to idle; false when the tile cannot move.
+  bool PlayMove(int k);
 
   static FormMain* mainForm;
 

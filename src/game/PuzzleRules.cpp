@@ -91,3 +91,24 @@ bool MoveTile(Board& board, int k) {
   board[k] = kEmptyCell;
   return true;
 }
+
+int CellToSlide(const Board& board, Slide slide) {
+  int gap = -1;
+  for (int i = 0; i < kCellCount && gap < 0; ++i) {
+    if (board[i] == kEmptyCell) gap = i;
+  }
+  if (gap < 0) return -1;
+  const int row = gap / kBoardSide;
+  const int column = gap % kBoardSide;
+  switch (slide) {
+    case Slide::Up:
+      return row < kBoardSide - 1 ? gap + kBoardSide : -1;
+    case Slide::Down:
+      return row > 0 ? gap - kBoardSide : -1;
+    case Slide::Left:
+      return column < kBoardSide - 1 ? gap + 1 : -1;
+    case Slide::Right:
+      return column > 0 ? gap - 1 : -1;
+  }
+  return -1;
+}

@@ -33,5 +33,13 @@ int EmptyNeighbour(const Board& board, int k);
 // Slides the tile at k into the empty neighbour; false when it has none.
 bool MoveTile(Board& board, int k);
 
+// A slide asked for from the keyboard: the direction in which a tile moves into the gap.
+enum class Slide { Up, Down, Left, Right };
+
+// The cell whose tile moves into the empty cell for that slide: the neighbour on the
+// opposite side of the gap (Left takes the tile right of the gap), or -1 when the gap lies on
+// that edge or the board has no empty cell.
+int CellToSlide(const Board& board, Slide slide);
+
 // Forgets that the generator was seeded, so the next draw seeds it again. For tests.
 void ResetRandomSeed();

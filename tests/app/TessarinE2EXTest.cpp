@@ -62,6 +62,14 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
   return text.rfind(prefix, 0) == 0;
 }
 
+// The arrow that slides the tile at cell into the empty cell beside it: the direction the
+// tile travels.
+KeySym ArrowMoving(int cell, int empty) {
+  if (empty == cell - 1) return XK_Left;
+  if (empty == cell + 1) return XK_Right;
+  return empty < cell ? XK_Up : XK_Down;
+}
+
 std::string Join(const std::vector<pid_t>& pids) {
   std::string text;
   for (pid_t pid : pids) text += std::to_string(pid) + " ";
@@ -150,14 +158,19 @@ class TessarinE2E : public ::testing::Test {
            << (seen ? DescribeBoard(*seen) : std::string("cells that match no tile"));
   }
 
-  // Presses the cell and waits until the tile has slid into the empty cell.
-  ::testing::AssertionResult Slide(Board& model, int cell) const {
+  // Presses the cell, or types the arrow that moves its tile, and waits until the tile has
+  // slid into the empty cell.
+  ::testing::AssertionResult Slide(Board& model, int cell, bool byArrow = false) const {
     Board expected = model;
     if (!fifteen::Slide(expected, cell)) {
       return ::testing::AssertionFailure() << "cell " << cell << " cannot slide";
     }
     const int formerEmpty = fifteen::EmptyCell(model);
-    PressCell(cell);
+    if (byArrow) {
+      screen.TypeKey(ArrowMoving(cell, formerEmpty));
+    } else {
+      PressCell(cell);
+    }
     const bool slid = WaitUntil([&] {
       return board->Shows(cell, fifteen::kEmpty) && board->Shows(formerEmpty, model[cell]);
     });
@@ -369,13 +382,18 @@ TEST_F(TessarinE2E, IdleWindowShowsTheOrderedBoardTheButtonsThePictureAndTheFlag
   EXPECT_EQ(screen.PixelAt(mainWindow, 790, 586), kGreen);
 }
 
-TEST_F(TessarinE2E, PressingTilesBeforeTheFirstStartMovesNothing) {
+TEST_F(TessarinE2E, PressingTilesBeforeTheFirstStartMovesNothingAndTabLeadsOnToAButton) {
   ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
   PressCell(14);
   PressCell(11);
-  // The About window opens only after the presses before it were handled.
-  const auto about = OpenAbout();
-  ASSERT_TRUE(about.has_value());
+  // Tab leads from the tile pressed last to INFO, which Return presses: the About window opens
+  // only after the presses before it were handled.
+  screen.TypeKey(XK_Tab);
+  screen.TypeKey(XK_Return);
+  const auto about = WaitForDialog("Info...");
+  ASSERT_TRUE(about.has_value()) << "Tab after a tile reached no button";
+  ASSERT_TRUE(WaitUntilAboutDrawn(about->id));
   const std::vector<bool> clear = CellsClearOf(*about);
   ASSERT_TRUE(clear[14] && clear[15]);
   EXPECT_EQ(board->ReadSome(clear), OnlyCells(fifteen::OrderedBoard(), clear));
@@ -440,6 +458,7 @@ TEST_F(TessarinE2E, APressSlidesOnlyATileNextToTheEmptyCell) {
 
 TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
   ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
   Board model{};
   ASSERT_TRUE(DealABoard(model));
   const auto presses = fifteen::Solve(model);
@@ -470,12 +489,33 @@ TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
   const std::vector<bool> clear = CellsClearOf(*message);
   EXPECT_EQ(board->ReadSome(clear), OnlyCells(fifteen::OrderedBoard(), clear));
 
-  ClickAt(message->id, kYesOrOkButton);
-  ASSERT_TRUE(screen.WaitUntilGone(message->id));
+  screen.TypeKey(XK_Return);
+  ASSERT_TRUE(screen.WaitUntilGone(message->id)) << "Return did not close the message";
   EXPECT_TRUE(WaitForBoard(fifteen::OrderedBoard()));
   Board next{};
   ASSERT_TRUE(DealABoard(next)) << "the main window no longer answers after the message";
   EXPECT_TRUE(fifteen::IsSolvable(next));
+}
+
+TEST_F(TessarinE2E, TheArrowKeysAloneSolveTheDealtBoardAndBeepWhereNoTileCanMove) {
+  ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
+  Board model{};
+  ASSERT_TRUE(DealABoard(model));
+  ASSERT_EQ(fifteen::EmptyCell(model), 15);
+  // Nothing lies right of or below the empty corner.
+  screen.TypeKey(XK_Left);
+  screen.TypeKey(XK_w);
+  ASSERT_TRUE(game.WaitForCalls("aplay", 2)) << "a key with no tile to move did not beep";
+  const auto moves = fifteen::Solve(model);
+  ASSERT_TRUE(moves.has_value() && !moves->empty()) << DescribeBoard(model);
+  for (std::size_t i = 0; i + 1 < moves->size(); ++i) {
+    ASSERT_TRUE(Slide(model, (*moves)[i], true)) << "move " << i;
+  }
+  EXPECT_EQ(game.CallsOf("aplay").size(), 2u);
+  screen.TypeKey(ArrowMoving(moves->back(), fifteen::EmptyCell(model)));
+  ASSERT_TRUE(WaitForDialog("Game").has_value()) << "no message after the last key";
+  EXPECT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
 }
 
 TEST_F(TessarinE2E, ExitAnsweredNoOrClosedLeavesTheGameAsItWas) {
@@ -523,8 +563,9 @@ TEST_F(TessarinE2E, ExitAnsweredYesEndsTheProgramWithStatusZero) {
   EXPECT_TRUE(screen.WaitUntilGone(mainWindow));
 }
 
-TEST_F(TessarinE2E, ClosingTheMainWindowAsksTheSameQuestionFirst) {
+TEST_F(TessarinE2E, ClosingTheMainWindowAsksTheSameQuestionFirstAndReturnAnswersYes) {
   ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
   screen.SendCloseRequest(mainWindow);
   const auto question = WaitForDialog("Exit");
   ASSERT_TRUE(question.has_value()) << "closing the window asked nothing";
@@ -532,7 +573,7 @@ TEST_F(TessarinE2E, ClosingTheMainWindowAsksTheSameQuestionFirst) {
   EXPECT_TRUE(game.IsRunning());
   EXPECT_TRUE(screen.Describe(mainWindow).value_or(WindowFacts{}).viewable);
 
-  ClickAt(question->id, kYesOrOkButton);
+  screen.TypeKey(XK_Return);
   EXPECT_TRUE(EndsWithStatusZero());
 }
 
@@ -579,10 +620,11 @@ TEST_F(TessarinE2E, AboutWindowLinksStartTheBrowserAndTheMailComposer) {
 
 TEST_F(TessarinE2E, AboutWindowClosesWithOkEnterEscapeAndDeleteButNoOtherKey) {
   ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
   const auto first = OpenAbout();
   ASSERT_TRUE(first.has_value());
-  screen.Focus(first->id);
-  screen.MovePointer(first->id, 20, 195);
+  // The window takes the keyboard itself; the pointer rests outside it.
+  screen.MovePointer(mainWindow, 5, 5);
   screen.TypeKey(XK_a);
   screen.TypeKey(XK_space);
   // The link is pressed after the keys were handled: the window must still be there.
@@ -591,6 +633,12 @@ TEST_F(TessarinE2E, AboutWindowClosesWithOkEnterEscapeAndDeleteButNoOtherKey) {
   EXPECT_TRUE(screen.Describe(first->id).value_or(WindowFacts{}).viewable);
   screen.TypeKey(XK_Return);
   EXPECT_TRUE(screen.WaitUntilGone(first->id)) << "Enter did not close the About window";
+  // No other About window came in its place to block the main window: START still deals.
+  Board dealt{};
+  ASSERT_TRUE(DealABoard(dealt)) << "Return left the main window blocked";
+  ClickAt(mainWindow, kStartButton);
+  ASSERT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
+  EXPECT_EQ(CountViewable("Info..."), 0);
 
   for (KeySym key : {XK_Escape, XK_Delete}) {
     const auto about = OpenAbout();
@@ -606,7 +654,6 @@ TEST_F(TessarinE2E, AboutWindowClosesWithOkEnterEscapeAndDeleteButNoOtherKey) {
   ClickAt(last->id, kAboutOkButton);
   EXPECT_TRUE(screen.WaitUntilGone(last->id)) << "OK did not close the About window";
   EXPECT_EQ(CountViewable("Info..."), 0);
-  Board dealt{};
   EXPECT_TRUE(DealABoard(dealt)) << "the main window no longer answers";
 }
 

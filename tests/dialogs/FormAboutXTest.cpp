@@ -225,6 +225,28 @@ TEST_F(FormAboutXTest, MailLinkStartsTheComposerForTheDerivedAddress) {
   EXPECT_TRUE(programs.Recorded("firefox").empty());
 }
 
+TEST_F(FormAboutXTest, WithoutFirefoxAndThunderbirdTheLinksUseTheDesktopsOpeners) {
+  StandInPrograms openers;
+  openers.Add("xdg-open");
+  openers.Add("xdg-email");
+  const std::string record = openers.RecordOf("xdg-open");
+  const std::string onlyOpeners = record.substr(0, record.rfind('/'));
+  setenv("PATH", onlyOpeners.c_str(), 1);
+  OpenAbout();
+  ClickCentreOf(about->GetWebLink());
+  ClickCentreOf(about->GetMailLink());
+  ASSERT_TRUE(PumpUntil(owner.get(), [&] { return CountChildren() == 0; }));
+  EXPECT_EQ(openers.Recorded("xdg-open"), std::string(kTestAddress) + "\n");
+  EXPECT_EQ(openers.Recorded("xdg-email"), std::string(kTestMail) + "\n");
+
+  // With nothing to open it, a press leaves one line in the log and the window open.
+  setenv("PATH", (onlyOpeners + "/none").c_str(), 1);
+  ClickCentreOf(about->GetWebLink());
+  EXPECT_NE(FileText("log.txt").find(std::string("no program to open ") + kTestAddress),
+            std::string::npos);
+  EXPECT_TRUE(IsOpen());
+}
+
 TEST_F(FormAboutXTest, PressesBesideTheLinksStartNothing) {
   OpenAbout();
   ClickCentreOf(about->GetNoticeLabel());

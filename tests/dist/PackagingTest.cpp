@@ -147,7 +147,8 @@ TEST(Packaging, DebianPackageHoldsTheGameTheGalleryTheirLaunchersAndTheDesktopFi
   const std::string depends = Shell("dpkg-deb -f '" + package + "' Depends").output;
   EXPECT_NE(depends.find("libx11-6"), std::string::npos) << depends;
   EXPECT_NE(depends.find("libc6"), std::string::npos) << depends;
-  EXPECT_EQ(Shell("dpkg-deb -f '" + package + "' Recommends").output, "alsa-utils, xfonts-base\n");
+  EXPECT_EQ(Shell("dpkg-deb -f '" + package + "' Recommends").output,
+            "alsa-utils, xfonts-base, xdg-utils\n");
 
   const CommandResult lint = Shell("lintian --fail-on error '" + package + "'");
   EXPECT_EQ(lint.status, 0) << lint.output;

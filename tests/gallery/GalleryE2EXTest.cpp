@@ -250,6 +250,29 @@ TEST_F(GalleryE2E, TypingChangesWhatGetTextShowsAndTakingItBackRestoresIt) {
     EXPECT_TRUE(ShowsAgain(ShownText(test.row), shown));
     EXPECT_EQ(Beeps(), beepsBefore + test.beeps);
   }
+  // A capital is the one the press typed, even when Shift goes up before the letter does, as
+  // fast typists and xdotool let go: both ways of typing "Abc" read alike.
+  const auto plain = Grab(ShownText(kSingleLine));
+  const Rect box = TextBox(kSingleLine);
+  screen.Click(window, box.x + box.w - 10, box.y + 10);
+  bool shifted = false;
+  const KeyCode shift = screen.KeycodeFor(XK_Shift_L, shifted),
+                a = screen.KeycodeFor(XK_a, shifted);
+  const auto typeAbc = [&](KeyCode firstUp) {
+    screen.Key(shift, true);
+    screen.Key(a, true);
+    screen.Key(firstUp, false);
+    screen.Key(firstUp == a ? shift : a, false);
+    Type({XK_b, XK_c});
+    const bool typed = Changes(ShownText(kSingleLine), plain);
+    const auto shown = Grab(ShownText(kSingleLine));
+    Type({XK_BackSpace, XK_BackSpace, XK_BackSpace});
+    return typed && ShowsAgain(ShownText(kSingleLine), plain) ? shown : std::nullopt;
+  };
+  const auto shiftUpFirst = typeAbc(shift);
+  ASSERT_TRUE(shiftUpFirst.has_value());
+  EXPECT_EQ(shiftUpFirst, typeAbc(a)) << "Shift let go first lost the capital";
+
   // Neither the read-only nor the disabled box takes a key, and their texts stay.
   const auto readOnly = Grab(ShownText(kReadOnly));
   const auto disabled = Grab(ShownText(kDisabled));
@@ -453,8 +476,11 @@ TEST_F(GalleryE2E, TheDialogsOpenBlockTheGalleryCloseAndReportTheirAnswers) {
     const auto picture = Grab(kAboutPicture, about->id);
     return picture && picture->CountOtherThan(0xAAAAAA) > kAboutPicture.w * kAboutPicture.h / 2;
   }));
-  screen.Focus(about->id);
-  Type({XK_Escape});
+  // The texts stand right of the picture, so the notice's left frame lies right of it too.
+  EXPECT_EQ(screen.PixelAt(about->id, kAboutPicture.w + 45, 150), kBlack)
+      << "the first About window took the picture's width before reading the picture";
+  // It took the keyboard when it opened: Return reaches its OK.
+  Type({XK_Return});
   EXPECT_TRUE(screen.WaitUntilGone(about->id));
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -85,6 +86,25 @@ TEST(PuzzleRules, NeighboursAreTriedLeftRightAboveBelow) {
   EXPECT_EQ(EmptyNeighbour(board, 5), 1);
   board[1] = 2;
   EXPECT_EQ(EmptyNeighbour(board, 5), 9);
+}
+
+TEST(PuzzleRules, AKeySlidesTheTileOnTheFarSideOfTheGapAndNothingOverAnEdge) {
+  // For each gap, the cell that Up, Down, Left and Right move; -1 where the gap lies on that
+  // edge (the ends of two rows touch in memory, not on the board).
+  const std::array<int, 5> cases[] = {{5, 9, 1, 6, 4},   {15, -1, 11, -1, 14}, {0, 4, -1, 1, -1},
+                                      {3, 7, -1, -1, 2}, {4, 8, 0, 5, -1},     {12, -1, 8, 13, -1}};
+  const Slide slides[] = {Slide::Up, Slide::Down, Slide::Left, Slide::Right};
+  for (const auto& test : cases) {
+    const Board board = EmptyAt(test[0]);
+    for (int i = 0; i < 4; ++i) {
+      const int cell = CellToSlide(board, slides[i]);
+      EXPECT_EQ(cell, test[i + 1]) << "gap " << test[0] << ", slide " << i;
+      // The key and the mouse agree: the cell found is one a press would move.
+      if (cell >= 0) {
+        EXPECT_EQ(EmptyNeighbour(board, cell), test[0]);
+      }
+    }
+  }
 }
 
 TEST(PuzzleRules, EveryShuffleIsASolvablePermutationWithTheEmptyCellLast) {

@@ -10,17 +10,7 @@ reexec_on_private_xvfb() {
     echo "No $target at $binary: build it first (cmake --build build --target $target)." >&2
     exit 1
   fi
-  local missing=()
-  command -v Xvfb >/dev/null || missing+=(xvfb)
-  command -v xwd >/dev/null || missing+=(x11-apps)
-  command -v xwininfo >/dev/null || missing+=(x11-utils)
-  [ -x /usr/bin/convert ] || missing+=(imagemagick)
-  if [ ${#missing[@]} -gt 0 ]; then
-    local as_root=()
-    [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-    "${as_root[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y "${missing[@]}"
-  fi
+  "$root/tools/install-deps.sh" capture
   export TESSARIN_SCREENSHOT_ON_XVFB=1
   exec "$root/tools/run-with-xvfb.sh" "$script" "$(realpath "$binary")"
 }
