@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/EventLoop.h"
 #include "app/ExitHandlers.h"
+#include "app/ExternalPrograms.h"
 #include "framework/Form.h"
 #include "util/Log.h"
 
@@ -32,6 +33,8 @@ int RunMainForm(const ProgramUsage& usage, const std::string& title,
   std::unique_ptr<Form> mainForm = makeMainForm(application.get(), title);
   RunEventLoop(mainForm.get());
   mainForm.reset();
+  // A beep still playing ends with the program, as it does on a termination signal.
+  EndBackgroundChildren();
   // Every element unregisters itself when destroyed; anything left here was leaked.
   assert(Application::Elements().empty() && Application::Forms().empty() &&
          Application::Timers().empty());
