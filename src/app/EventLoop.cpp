@@ -13,6 +13,7 @@
 #include "app/Application.h"
 #include "app/IdleSteps.h"
 #include "app/IdleWait.h"
+#include "framework/ElementWatch.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 
@@ -75,57 +76,46 @@ void TraverseFocus(Form* form) {
 // An element's handler may destroy the very form the event came to: Return on a button that
 // reopens a dialog, typed into that dialog while the button holds the process-wide focus. The
 // form hears of the event only when it still exists.
-class FormGuard {
- public:
-  explicit FormGuard(Form* form) : form(form), id(form->GetId()) {}
-  Form* Get() const { return form; }
-  Form* operator->() const { return form; }
-  bool Alive() const { return Application::IsAlive(form, id); }
-
- private:
-  Form* form;
-  std::uint32_t id;
-};
-
 bool IsDirectChildHolding(GUIElement* element, Form* form, Point point) {
   return element != nullptr && element->Contains(point) && element->GetParent() == form;
 }
 
-void OnKeyPress(Form*, Form* target, XEvent& event) {
-  const FormGuard form(target);
+void OnKeyPress(Form*, Form* form, XEvent& event) {
+  const ElementWatch formAlive(form);
   KeyInput key = LookupKey(event.xkey);
   if (GUIElement* focused = Focused()) focused->KeyDown(key.keysym);
   if (key.ch > 0) Application::SetKeyDown(key.ch, true);
-  if (form.Alive()) form->KeyDown(key.keysym);
+  if (formAlive) form->KeyDown(key.keysym);
 }
 
-void OnKeyRelease(Form*, Form* target, XEvent& event) {
-  const FormGuard form(target);
+void OnKeyRelease(Form*, Form* form, XEvent& event) {
+  const ElementWatch formAlive(form);
   KeyInput key = LookupKey(event.xkey);
   bool tabTraversal = key.keysym == XK_Tab && (Focused() == nullptr || Focused()->IsFocusable());
   if (tabTraversal) {
-    TraverseFocus(form.Get());
+    TraverseFocus(form);
   } else if (GUIElement* focused = Focused()) {
     if (key.ch > 0) focused->KeyChar(key.ch);
     if (GUIElement* still = Focused()) still->KeyUp(key.keysym);
   }
   if (key.ch > 0) Application::SetKeyDown(key.ch, false);
-  if (!form.Alive()) return;
+  if (!formAlive) return;
   if (key.ch > 0) form->KeyChar(key.ch);
-  if (form.Alive()) form->KeyUp(key.keysym);
+  if (formAlive) form->KeyUp(key.keysym);
 }
 
-void PressOnElements(const FormGuard& form, Point point) {
+void PressOnElements(Form* form, Point point) {
+  const ElementWatch formAlive(form);
   GUIElement* focused = Focused();
-  if (IsDirectChildHolding(focused, form.Get(), point)) {
+  if (IsDirectChildHolding(focused, form, point)) {
     focused->MouseDown(point);
-    if (form.Alive()) form->MouseDown(point);
+    if (formAlive) form->MouseDown(point);
     return;
   }
   GUIElement* hit = Application::HitTest(form->GetId(), point);
   if (hit == nullptr) {
     DropFocus();
-    if (form.Alive()) form->MouseDown(point);
+    if (formAlive) form->MouseDown(point);
     return;
   }
   if (focused == nullptr) {
@@ -138,7 +128,7 @@ void PressOnElements(const FormGuard& form, Point point) {
   hit->MouseDown(point);
   // The press handler may have destroyed the element; focus only what still exists.
   Application::SetFocusedElement(Application::FindElementById(hitId));
-  if (form.Alive()) form->MouseDown(point);
+  if (formAlive) form->MouseDown(point);
 }
 
 void OnButtonPress(Form*, Form* form, XEvent& event) {
@@ -149,7 +139,7 @@ void OnButtonPress(Form*, Form* form, XEvent& event) {
   }
   switch (event.xbutton.button) {
     case Button1:
-      PressOnElements(FormGuard(form), point);
+      PressOnElements(form, point);
       break;
     case Button2:
     case Button3:
@@ -161,11 +151,12 @@ void OnButtonPress(Form*, Form* form, XEvent& event) {
   }
 }
 
-void ReleaseOnElements(const FormGuard& form, Point point) {
+void ReleaseOnElements(Form* form, Point point) {
+  const ElementWatch formAlive(form);
   GUIElement* focused = Focused();
-  if (IsDirectChildHolding(focused, form.Get(), point)) {
+  if (IsDirectChildHolding(focused, form, point)) {
     focused->MouseUp(point);
-    if (form.Alive()) form->MouseUp(point);
+    if (formAlive) form->MouseUp(point);
     return;
   }
   GUIElement* hit = Application::HitTest(form->GetId(), point);
@@ -174,7 +165,7 @@ void ReleaseOnElements(const FormGuard& form, Point point) {
   } else {
     DropFocus();
   }
-  if (form.Alive()) form->MouseUp(point);
+  if (formAlive) form->MouseUp(point);
 }
 
 void OnButtonRelease(Form*, Form* form, XEvent& event) {
@@ -185,7 +176,7 @@ void OnButtonRelease(Form*, Form* form, XEvent& event) {
   }
   switch (event.xbutton.button) {
     case Button1:
-      ReleaseOnElements(FormGuard(form), point);
+      ReleaseOnElements(form, point);
       break;
     case Button2:
     case Button3:
@@ -197,8 +188,8 @@ void OnButtonRelease(Form*, Form* form, XEvent& event) {
   }
 }
 
-void OnMotion(Form*, Form* target, XEvent& event) {
-  const FormGuard form(target);
+void OnMotion(Form*, Form* form, XEvent& event) {
+  const ElementWatch formAlive(form);
   GUIElement* focused = Focused();
   if (focused != nullptr) {
     const std::string& focusedType = focused->GetType();
@@ -206,7 +197,7 @@ void OnMotion(Form*, Form* target, XEvent& event) {
       focused->MouseMove(event.xmotion.x, event.xmotion.y);
     }
   }
-  if (form.Alive()) form->MouseMove(event.xmotion.x, event.xmotion.y);
+  if (formAlive) form->MouseMove(event.xmotion.x, event.xmotion.y);
 }
 
 void OnEnter(Form*, Form* form, XEvent&) {

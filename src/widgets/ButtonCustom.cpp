@@ -3,6 +3,7 @@
 #include <X11/keysym.h>
 
 #include "app/Application.h"
+#include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
 #include "widgets/FocusRectangle.h"
 
@@ -68,7 +69,9 @@ void ButtonCustom::SetText(const std::string& newText) {
 void ButtonCustom::MouseUp(Point point) {
   if (!enabled) return;
   SetPressedAndShow(false);
-  if (ExecuteCommandSenderSurvives(this)) Child::MouseUp(point);
+  const ElementWatch watch(this);
+  ExecuteCommand(this);
+  if (watch) Child::MouseUp(point);
 }
 
 void ButtonCustom::MouseDown(Point point) {
@@ -87,7 +90,9 @@ bool ButtonCustom::KeyChar(char ch) {
   if (!enabled) return false;
   if (focused && ch == kReturnChar) {
     SetPressedAndShow(false);
-    if (!ExecuteCommandSenderSurvives(this)) return true;
+    const ElementWatch watch(this);
+    ExecuteCommand(this);
+    if (!watch) return true;
   }
   return Child::KeyChar(ch);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
 #include "widgets/FocusRectangle.h"
 
@@ -72,7 +73,9 @@ bool CheckBox::ToggleByUser() {
   // Paint flushes the display when its Painter goes, so the new look is on screen before the
   // command runs.
   Paint();
-  return ExecuteCommandSenderSurvives(this);
+  const ElementWatch watch(this);
+  ExecuteCommand(this);
+  return static_cast<bool>(watch);
 }
 
 void CheckBox::Paint() {

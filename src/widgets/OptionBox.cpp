@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
 #include "widgets/FocusRectangle.h"
 #include "widgets/OptionRows.h"
@@ -74,7 +75,9 @@ bool OptionBox::SelectByUser(int row) {
   // Paint flushes the display when its Painter goes, so the new look is on screen before the
   // command runs.
   Paint();
-  return ExecuteCommandSenderSurvives(this);
+  const ElementWatch watch(this);
+  ExecuteCommand(this);
+  return static_cast<bool>(watch);
 }
 
 int OptionBox::GetSelectedIndex() {

@@ -2,7 +2,7 @@
 
 #include <X11/keysym.h>
 
-#include "app/Application.h"
+#include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
 #include "widgets/TrackParts.h"
 
@@ -39,7 +39,7 @@ void ScrollBar::MouseUp(Point point) {
 void ScrollBar::MouseDown(Point point) {
   // Before the first paint there are no stops to map the press through: Nothing.
   if (enabled) {
-    const std::uint32_t idBefore = id;
+    const ElementWatch watch(this);
     switch (ClassifyScrollBarPress(paintedTrack, stops, vertical, point)) {
       case ScrollBarPress::StepBack:
         KeyDown(vertical ? XK_Up : XK_Left);
@@ -56,7 +56,7 @@ void ScrollBar::MouseDown(Point point) {
       case ScrollBarPress::Nothing:
         break;
     }
-    if (!Application::IsAlive(this, idBefore)) return;
+    if (!watch) return;
   }
   Widget::MouseDown(point);
 }
@@ -78,9 +78,9 @@ void ScrollBar::KeyDown(unsigned long keysym) {
 
 bool ScrollBar::KeyChar(char ch) {
   if (enabled && focused && ch == kSpaceChar) {
-    const std::uint32_t idBefore = id;
+    const ElementWatch watch(this);
     KeyDown(XK_Down);
-    if (!Application::IsAlive(this, idBefore)) return true;
+    if (!watch) return true;
   }
   return Widget::KeyChar(ch);
 }
@@ -91,16 +91,16 @@ void ScrollBar::SetFocus() {
 }
 
 void ScrollBar::GotFocus() {
-  const std::uint32_t idBefore = id;
+  const ElementWatch watch(this);
   Widget::GotFocus();
-  if (Application::IsAlive(this, idBefore)) Paint();
+  if (watch) Paint();
 }
 
 void ScrollBar::LostFocus() {
   dragging = false;
-  const std::uint32_t idBefore = id;
+  const ElementWatch watch(this);
   Widget::LostFocus();
-  if (Application::IsAlive(this, idBefore)) Paint();
+  if (watch) Paint();
 }
 
 void ScrollBar::Enable(bool on) {
@@ -158,9 +158,9 @@ bool ScrollBar::ChangeValue(int newValue) {
   value = newValue;
   // Shown before it is reported: the report may destroy the bar.
   Paint();
-  const std::uint32_t idBefore = id;
+  const ElementWatch watch(this);
   NotifyScroll(value);
-  return Application::IsAlive(this, idBefore);
+  return static_cast<bool>(watch);
 }
 
 void ScrollBar::Paint() {

@@ -2,7 +2,7 @@
 
 #include <X11/keysym.h>
 
-#include "app/Application.h"
+#include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
 #include "util/TextUtils.h"
 #include "widgets/FocusRectangle.h"
@@ -64,9 +64,9 @@ void Slider::KeyDown(unsigned long keysym) {
 
 bool Slider::KeyChar(char ch) {
   if (enabled && focused && ch == kSpaceChar) {
-    const std::uint32_t idBefore = id;
+    const ElementWatch watch(this);
     KeyDown(XK_Down);
-    if (!Application::IsAlive(this, idBefore)) return true;
+    if (!watch) return true;
   }
   return Widget::KeyChar(ch);
 }
@@ -77,16 +77,16 @@ void Slider::SetFocus() {
 }
 
 void Slider::GotFocus() {
-  const std::uint32_t idBefore = id;
+  const ElementWatch watch(this);
   Widget::GotFocus();
-  if (Application::IsAlive(this, idBefore)) Paint();
+  if (watch) Paint();
 }
 
 void Slider::LostFocus() {
   dragging = false;
-  const std::uint32_t idBefore = id;
+  const ElementWatch watch(this);
   Widget::LostFocus();
-  if (Application::IsAlive(this, idBefore)) Paint();
+  if (watch) Paint();
 }
 
 void Slider::Enable(bool on) {
@@ -105,9 +105,9 @@ void Slider::SetShowLabels(bool on) {
 }
 
 void Slider::NotifyValueChanged() {
-  const std::uint32_t idBefore = id;
+  const ElementWatch watch(this);
   if (onValueChanged != nullptr) onValueChanged(this, value);
-  if (Application::IsAlive(this, idBefore) && onChange != nullptr) onChange(this);
+  if (watch && onChange != nullptr) onChange(this);
 }
 
 void Slider::SetValue(int newValue) {
@@ -127,9 +127,9 @@ bool Slider::ChangeValue(int newValue) {
   value = newValue;
   // Shown before it is reported: the report may destroy the slider.
   Paint();
-  const std::uint32_t idBefore = id;
+  const ElementWatch watch(this);
   NotifyValueChanged();
-  return Application::IsAlive(this, idBefore);
+  return static_cast<bool>(watch);
 }
 
 void Slider::Paint() {

@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/ExternalPrograms.h"
+#include "framework/ElementWatch.h"
 #include "framework/Form.h"
 #include "util/TextUtils.h"
 
@@ -120,9 +121,9 @@ std::string TextBoxCustom::GetText() {
 }
 
 void TextBoxCustom::MouseUp(Point point) {
-  const std::uint32_t myId = id;
+  const ElementWatch watch(this);
   Child::MouseUp(point);
-  if (!Application::IsAlive(this, myId) || !created) return;
+  if (!watch || !created) return;
   const Rect box = FormBox();
   model.PlaceCaretAtCell(
       CellAt(model.Grid(), point.x - box.x, point.y - box.y, cellWidth, lineHeight));
@@ -130,9 +131,9 @@ void TextBoxCustom::MouseUp(Point point) {
 }
 
 void TextBoxCustom::KeyDown(unsigned long keysym) {
-  const std::uint32_t myId = id;
+  const ElementWatch watch(this);
   Child::KeyDown(keysym);
-  if (!Application::IsAlive(this, myId)) return;
+  if (!watch) return;
   // The caret moves in a read-only or disabled box too.
   CaretMove move;
   if (CaretMoveFor(keysym, move)) ApplyEdit(model.MoveCaret(move));
@@ -141,9 +142,9 @@ void TextBoxCustom::KeyDown(unsigned long keysym) {
 bool TextBoxCustom::KeyChar(char ch) {
   if (!enabled || readOnly) return false;
   if (onKeyChar != nullptr) {
-    const std::uint32_t myId = id;
+    const ElementWatch watch(this);
     if (!onKeyChar(this, ch)) return false;
-    if (!Application::IsAlive(this, myId)) return true;
+    if (!watch) return true;
   }
   ApplyEdit(model.Type(ch));
   return true;
@@ -169,9 +170,9 @@ void TextBoxCustom::GotFocus() {
 }
 
 void TextBoxCustom::LostFocus() {
-  const std::uint32_t myId = id;
+  const ElementWatch watch(this);
   Child::LostFocus();
-  if (Application::IsAlive(this, myId)) Refresh(false);
+  if (watch) Refresh(false);
 }
 
 void TextBoxCustom::Enable(bool on) {
