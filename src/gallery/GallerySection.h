@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/Rect.h"
+#include "graphics/Rect.h"
 #include "graphics/TextLayout.h"
 #include "widgets/PanelChildren.h"
 

@@ -87,7 +87,7 @@ void CheckBox::Paint() {
   const Rect box = FormBox();
   const Color back = BackColorFrom(Backdrop::Own);
 
-  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, back);
+  painter.FillBox(box, back);
   painter.PutImage(box.x + kGlyphInset, box.y + kGlyphInset, kGlyphSize, kGlyphSize,
                    glyphs.Pick(checked, enabled));
   painter.DrawTextBox(box.x + kCaptionLeft, box.y + 1, box.w - kCaptionRightMargin, box.h, text,

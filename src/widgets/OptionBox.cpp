@@ -170,7 +170,7 @@ void OptionBox::Paint() {
   // filled with. Drawn on that background instead, the marks are blitted whole, with no
   // read-back of the window: that made a paint cost two round trips a row.
   glyphs.BuildIfMissing(painter.GetTarget().display, back);
-  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, back);
+  painter.FillBox(box, back);
   for (int row = 0; row < RowCount(); ++row) PaintRow(painter, row, back);
 }
 

@@ -36,11 +36,11 @@ void ProgressBar::Paint() {
   const Rect box = FormBox();
   // The whole box, last column and row included: without a border nothing else would cover
   // them, and a frame drawn before would stay.
-  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, ColorOrGrey(backColor));
+  painter.FillBox(box, ColorOrGrey(backColor));
   if (bordered) painter.DrawBevel(box.x, box.y, box.w, box.h, kSunkenBevel);
   const int filled = FilledWidth(box.w - 2, value, minimum, maximum);
   // FillRect covers one column and one row less than it is given.
   if (filled > 0 && box.h > 2) {
-    painter.FillRect(box.x + 1, box.y + 1, filled + 1, box.h - 1, 0, 0, kBarBlue);
+    painter.FillBox({box.x + 1, box.y + 1, filled, box.h - 2}, kBarBlue);
   }
 }

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "framework/Point.h"
-#include "framework/Rect.h"
+#include "graphics/Rect.h"
 #include "widgets/TrackStops.h"
 
 // The room an arrow takes at each end of the track.

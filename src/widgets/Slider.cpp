@@ -143,7 +143,7 @@ void Slider::Paint() {
   const Color back = BackColorFrom(Backdrop::Own);
   const Color fg = enabled ? foreColor : kDisabledText;
 
-  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, back);
+  painter.FillBox(box, back);
   const SliderTrack track = LayOutSliderTrack(vertical, box, range.Steps());
   stops = track.stops;
   if (showLabels) PaintLabels(painter, box, fg, back);

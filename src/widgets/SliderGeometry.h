@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "framework/Point.h"
-#include "framework/Rect.h"
+#include "graphics/Rect.h"
 #include "widgets/TrackStops.h"
 
 // The values a slider offers: minimum to Top(). A range given the wrong way round (maximum

@@ -254,8 +254,7 @@ void TextBoxCustom::Paint() {
     Painter painter = FormPainter();
     if (!painter.IsValid()) return;
     const Rect box = FormBox();
-    // FillRect leaves out its last column and row; one more of each covers the whole box.
-    painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, BackColorNow());
+    painter.FillBox(box, BackColorNow());
     if (bordered) {
       painter.DrawBevel(box.x, box.y, box.w, box.h, kRaisedBevel);
       painter.DrawBevel(box.x + 1, box.y + 1, box.w - 2, box.h - 2, kSunkenBevel);
@@ -314,7 +313,7 @@ void TextBoxCustom::DrawCell(Painter& painter, const Rect& box, int cell, const 
     painter.DrawTextBox(x, y, cellWidth, lineHeight, std::string(1, look.glyph), look.fore,
                         blankAlready ? kNoColor : look.back, font, CellAlign());
   } else if (!blankAlready) {
-    painter.FillRect(x, y, cellWidth + 1, lineHeight + 1, 0, 0, look.back);
+    painter.FillBox({x, y, cellWidth, lineHeight}, look.back);
   }
   shownCells[cell] = look;
 }

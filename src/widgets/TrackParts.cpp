@@ -23,10 +23,9 @@ int ArrowKeyStep(unsigned long keysym) {
 }
 
 void EraseColumnPastBox(Painter& painter, const Rect& box, Color color) {
-  // FillRect leaves out its last column and row: 2 x (h + 2) covers 1 x (h + 1).
-  painter.FillRect(box.x + box.w, box.y, 2, box.h + 2, 0, 0, color);
+  painter.FillBox({box.x + box.w, box.y, 1, box.h + 1}, color);
 }
 
 void EraseRowPastBox(Painter& painter, const Rect& box, Color color) {
-  painter.FillRect(box.x, box.y + box.h, box.w + 2, 2, 0, 0, color);
+  painter.FillBox({box.x, box.y + box.h, box.w + 1, 1}, color);
 }

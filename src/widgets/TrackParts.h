@@ -4,8 +4,8 @@
 #pragma once
 
 #include "framework/Point.h"
-#include "framework/Rect.h"
 #include "graphics/Painter.h"
+#include "graphics/Rect.h"
 
 constexpr Color kTrackLight = 0xDDDDDD;
 

@@ -57,9 +57,8 @@ void Widget::Erase() {
   if (GetParentForm() == nullptr) return;
   Painter painter = FormPainter();
   Rect box = FormBox();
-  // FillRect leaves out its last column and row; one more of each covers the whole box, so a
-  // moved or hidden widget leaves none of its edges behind.
-  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, EraseColor());
+  // The whole box, so that a moved or hidden widget leaves none of its edges behind.
+  painter.FillBox(box, EraseColor());
 }
 
 Color Widget::EraseColor() const {

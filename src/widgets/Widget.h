@@ -9,8 +9,8 @@
 #pragma once
 
 #include "framework/Child.h"
-#include "framework/Rect.h"
 #include "graphics/Painter.h"
+#include "graphics/Rect.h"
 
 class Widget : public Child {
  public:

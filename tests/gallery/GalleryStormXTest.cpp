@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "framework/Rect.h"
 #include "gallery/GalleryLayout.h"
+#include "graphics/Rect.h"
 #include "support/StormTest.h"
 
 namespace {
