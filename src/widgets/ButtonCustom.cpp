@@ -51,15 +51,8 @@ void FlushDisplay() {
 
 }  // namespace
 
-ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption) {
-  type = "ButtonCustom";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  text = caption;
-  width = 80;
-  height = 30;
-}
+ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption)
+    : Widget(container, {"ButtonCustom", TabStop::Yes, 80, 30}, caption) {}
 
 void ButtonCustom::SetText(const std::string& newText) {
   text = newText;
@@ -97,23 +90,12 @@ bool ButtonCustom::KeyChar(char ch) {
   return Child::KeyChar(ch);
 }
 
-void ButtonCustom::GotFocus() {
-  Child::GotFocus();
-  Paint();
-}
-
-void ButtonCustom::LostFocus() {
-  Child::LostFocus();
+void ButtonCustom::ReleaseFocusHold() {
   pressed = false;
-  Paint();
-}
-
-void ButtonCustom::Enable(bool on) {
-  enabled = on;
-  RepaintIfCreated();
 }
 
 void ButtonCustom::SetForeColor(Color color) {
+  // Shown from the next paint: a form sets it before it shows the button.
   foreColor = color;
 }
 

@@ -14,15 +14,8 @@ constexpr int kCaptionLeft = kGlyphInset + kGlyphSize + 5;
 constexpr int kCaptionRightMargin = kGlyphSize + 10;
 }  // namespace
 
-CheckBox::CheckBox(GUIElement* container, const std::string& caption) {
-  type = "checkbox";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  text = caption;
-  width = 80;
-  height = 30;
-}
+CheckBox::CheckBox(GUIElement* container, const std::string& caption)
+    : Widget(container, {"checkbox", TabStop::Yes, 80, 30}, caption) {}
 
 void CheckBox::SetText(const std::string& newText) {
   text = newText;
@@ -41,26 +34,6 @@ void CheckBox::KeyDown(unsigned long) {}
 bool CheckBox::KeyChar(char ch) {
   if (enabled && focused && ch == kSpaceChar && !ToggleByUser()) return true;
   return Child::KeyChar(ch);
-}
-
-void CheckBox::GotFocus() {
-  Child::GotFocus();
-  Paint();
-}
-
-void CheckBox::LostFocus() {
-  Child::LostFocus();
-  Paint();
-}
-
-void CheckBox::Enable(bool on) {
-  enabled = on;
-  Paint();
-}
-
-void CheckBox::SetForeColor(Color color) {
-  foreColor = color;
-  Paint();
 }
 
 void CheckBox::SetChecked(bool on) {

@@ -1,11 +1,7 @@
 #include "widgets/ImageFrame.h"
 
-ImageFrame::ImageFrame(GUIElement* container, FrameCoordinates start) : frame(start) {
-  type = "imageframe";
-  focusable = false;
-  drawable = true;
-  parent = container;
-}
+ImageFrame::ImageFrame(GUIElement* container, FrameCoordinates start)
+    : Widget(container, {"imageframe", TabStop::No}), frame(start) {}
 
 ImageFrame::ImageFrame(GUIElement* container, XImage* sourceSheet, std::uint32_t frameX,
                        std::uint32_t frameY)

@@ -30,14 +30,8 @@ std::string ReadRow(const std::vector<std::string>& list, int index) {
 }
 }  // namespace
 
-OptionBox::OptionBox(GUIElement* container) {
-  type = "optionbox";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  width = 80;
-  height = 30;
-}
+OptionBox::OptionBox(GUIElement* container)
+    : Widget(container, {"optionbox", TabStop::Yes, 80, 30}) {}
 
 void OptionBox::MouseUp(Point point) {
   if (enabled && !SelectByUser(OptionRowAt(point.y - FormBox().y, RowCount()))) return;
@@ -58,16 +52,6 @@ bool OptionBox::KeyChar(char ch) {
     return true;
   }
   return Child::KeyChar(ch);
-}
-
-void OptionBox::GotFocus() {
-  Child::GotFocus();
-  Paint();
-}
-
-void OptionBox::LostFocus() {
-  Child::LostFocus();
-  Paint();
 }
 
 bool OptionBox::SelectByUser(int row) {
@@ -146,16 +130,6 @@ bool OptionBox::Clear() {
 void OptionBox::SelectFirst() {
   if (captions.empty()) return;
   selected = 0;
-  Paint();
-}
-
-void OptionBox::Enable(bool on) {
-  enabled = on;
-  Paint();
-}
-
-void OptionBox::SetForeColor(Color color) {
-  foreColor = color;
   Paint();
 }
 

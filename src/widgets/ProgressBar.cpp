@@ -9,14 +9,10 @@ constexpr Color kBarBlue = 0x0000FF;
 }
 
 ProgressBar::ProgressBar(GUIElement* container, int low, int high)
-    : minimum(low), maximum(std::max(low, high)), value(low) {
-  type = "progressbar";
-  focusable = false;
-  drawable = true;
-  parent = container;
-  width = 190;
-  height = 25;
-}
+    : Widget(container, {"progressbar", TabStop::No, 190, 25}),
+      minimum(low),
+      maximum(std::max(low, high)),
+      value(low) {}
 
 void ProgressBar::SetValue(int v) {
   const int held = ClampToRange(v, minimum, maximum);

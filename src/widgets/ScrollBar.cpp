@@ -3,22 +3,14 @@
 #include <X11/keysym.h>
 
 #include "framework/ElementWatch.h"
-#include "util/CharacterCodes.h"
-#include "widgets/TrackParts.h"
 
 namespace {
 constexpr int kArrowInset = 2;  // from the frame to an arrow's tip and to its base's ends
 constexpr int kArrowBase = 19;  // from the bar's end to an arrow's base
 }  // namespace
 
-ScrollBar::ScrollBar(GUIElement* container, int low, int high) : minimum(low), maximum(high) {
-  type = "scrollbar";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  width = 80;
-  height = 13;
-}
+ScrollBar::ScrollBar(GUIElement* container, int low, int high)
+    : TrackControl(container, {"scrollbar", TabStop::Yes, 80, 13}), minimum(low), maximum(high) {}
 
 void ScrollBar::Hide() {
   // The frame's right and bottom lines lie one pixel past the box, which Widget::Hide leaves.
@@ -29,11 +21,6 @@ void ScrollBar::Hide() {
     EraseRowPastBox(painter, box, EraseColor());
   }
   Widget::Hide();
-}
-
-void ScrollBar::MouseUp(Point point) {
-  dragging = false;
-  Widget::MouseUp(point);
 }
 
 void ScrollBar::MouseDown(Point point) {
@@ -58,12 +45,7 @@ void ScrollBar::MouseDown(Point point) {
     }
     if (!watch) return;
   }
-  Widget::MouseDown(point);
-}
-
-void ScrollBar::MouseMove(int px, int py) {
-  if (dragging && !PickAt({px, py})) return;
-  Widget::MouseMove(px, py);
+  TrackControl::MouseDown(point);
 }
 
 void ScrollBar::KeyDown(unsigned long keysym) {
@@ -74,38 +56,6 @@ void ScrollBar::KeyDown(unsigned long keysym) {
   const int page = ScrollBarSteppedPage(track, ScrollBarPageOf(track, minimum, value), step);
   const int newValue = ScrollBarPageValue(track, minimum, page);
   if (newValue != value) ChangeValue(newValue);
-}
-
-bool ScrollBar::KeyChar(char ch) {
-  if (enabled && focused && ch == kSpaceChar) {
-    const ElementWatch watch(this);
-    KeyDown(XK_Down);
-    if (!watch) return true;
-  }
-  return Widget::KeyChar(ch);
-}
-
-void ScrollBar::SetFocus() {
-  Widget::SetFocus();
-  Paint();
-}
-
-void ScrollBar::GotFocus() {
-  const ElementWatch watch(this);
-  Widget::GotFocus();
-  if (watch) Paint();
-}
-
-void ScrollBar::LostFocus() {
-  dragging = false;
-  const ElementWatch watch(this);
-  Widget::LostFocus();
-  if (watch) Paint();
-}
-
-void ScrollBar::Enable(bool on) {
-  enabled = on;
-  Paint();
 }
 
 void ScrollBar::NotifyScroll(int v) {

@@ -12,26 +12,18 @@
 #pragma once
 
 #include "widgets/ScrollBarGeometry.h"
-#include "widgets/Widget.h"
+#include "widgets/TrackControl.h"
 
-class ScrollBar : public Widget {
+class ScrollBar : public TrackControl {
  public:
   using ScrollCallback = void (*)(ScrollBar* bar, long tenTimesValue);
 
   ScrollBar(GUIElement* parent, int minimum, int maximum);
 
   void Hide() override;
-  void MouseUp(Point point) override;
   void MouseDown(Point point) override;
   void KeyDown(unsigned long keysym) override;
-  bool KeyChar(char ch) override;
-  void MouseMove(int px, int py) override;
-  void SetFocus() override;
   void Paint() override;
-  void GotFocus() override;
-  void LostFocus() override;
-
-  virtual void Enable(bool on);
 
   void SetScrollCallback(ScrollCallback callback) { onScroll = callback; }
   // onScroll with ten times v.
@@ -48,15 +40,12 @@ class ScrollBar : public Widget {
   int GetMaximum() const { return maximum; }
   bool IsHorizontal() const { return horizontal; }
   bool IsVertical() const { return vertical; }
-  bool IsDragging() const { return dragging; }
-  // Where the last paint drew the start of each page, the first page's first.
-  const TrackStops& GetStops() const { return stops; }
 
  private:
   // The track at the current size, range and orientation, painted or not.
   ScrollBarTrack CurrentTrack() const;
-  // Takes the page under the pointer; false when the bar did not outlive the report.
-  bool PickAt(Point pointer);
+  // Takes the page under the pointer, whose stop is the page's start.
+  bool PickAt(Point pointer) override;
   // Shows and reports a new value; false when the bar did not outlive the report.
   bool ChangeValue(int newValue);
   void Redraw();
@@ -69,8 +58,6 @@ class ScrollBar : public Widget {
   int value = 0;
   bool horizontal = true;
   bool vertical = false;
-  bool dragging = false;
-  TrackStops stops;
   // The track the stops were laid out on.
   ScrollBarTrack paintedTrack;
 };

@@ -1,12 +1,8 @@
 #include "widgets/Slider.h"
 
-#include <X11/keysym.h>
-
 #include "framework/ElementWatch.h"
-#include "util/CharacterCodes.h"
 #include "util/TextUtils.h"
 #include "widgets/FocusRectangle.h"
-#include "widgets/TrackParts.h"
 
 namespace {
 constexpr int kSolid = 0;
@@ -19,12 +15,10 @@ constexpr int kThumbHalfBase = 10;
 }  // namespace
 
 Slider::Slider(GUIElement* container, bool isVertical, int minimum, int maximum)
-    : range{minimum, maximum}, value(minimum), vertical(isVertical) {
-  type = "slider";
-  focusable = true;
-  drawable = true;
-  parent = container;
-}
+    : TrackControl(container, {"slider", TabStop::Yes}),
+      range{minimum, maximum},
+      value(minimum),
+      vertical(isVertical) {}
 
 void Slider::Hide() {
   // The right label's box reaches one column past the box, which Widget::Hide leaves.
@@ -35,22 +29,12 @@ void Slider::Hide() {
   Widget::Hide();
 }
 
-void Slider::MouseUp(Point point) {
-  dragging = false;
-  Widget::MouseUp(point);
-}
-
 void Slider::MouseDown(Point point) {
   if (enabled) {
     dragging = true;
     if (!PickAt(point)) return;
   }
-  Widget::MouseDown(point);
-}
-
-void Slider::MouseMove(int px, int py) {
-  if (dragging && !PickAt({px, py})) return;
-  Widget::MouseMove(px, py);
+  TrackControl::MouseDown(point);
 }
 
 void Slider::KeyDown(unsigned long keysym) {
@@ -60,43 +44,6 @@ void Slider::KeyDown(unsigned long keysym) {
   value = range.Step(value, step);
   Paint();
   if (value != previous) NotifyValueChanged();
-}
-
-bool Slider::KeyChar(char ch) {
-  if (enabled && focused && ch == kSpaceChar) {
-    const ElementWatch watch(this);
-    KeyDown(XK_Down);
-    if (!watch) return true;
-  }
-  return Widget::KeyChar(ch);
-}
-
-void Slider::SetFocus() {
-  Widget::SetFocus();
-  Paint();
-}
-
-void Slider::GotFocus() {
-  const ElementWatch watch(this);
-  Widget::GotFocus();
-  if (watch) Paint();
-}
-
-void Slider::LostFocus() {
-  dragging = false;
-  const ElementWatch watch(this);
-  Widget::LostFocus();
-  if (watch) Paint();
-}
-
-void Slider::Enable(bool on) {
-  enabled = on;
-  Paint();
-}
-
-void Slider::SetForeColor(Color color) {
-  foreColor = color;
-  Paint();
 }
 
 void Slider::SetShowLabels(bool on) {

@@ -52,15 +52,10 @@ bool TextBoxCustom::CellLook::operator==(const CellLook& other) const {
   return glyph == other.glyph && back == other.back && (glyph == ' ' || fore == other.fore);
 }
 
-TextBoxCustom::TextBoxCustom(GUIElement* container, const std::string& initialText) {
-  type = "TextBoxCustom";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  width = kDefaultWidth;
-  height = kDefaultHeight;
+TextBoxCustom::TextBoxCustom(GUIElement* container, const std::string& initialText)
+    : Widget(container, {"TextBoxCustom", TabStop::Yes, kDefaultWidth, kDefaultHeight},
+             TrimRight(initialText)) {
   backColor = kWhite;
-  text = TrimRight(initialText);
   MeasureCells();
 }
 
@@ -173,11 +168,6 @@ void TextBoxCustom::LostFocus() {
   const ElementWatch watch(this);
   Child::LostFocus();
   if (watch) Refresh(false);
-}
-
-void TextBoxCustom::Enable(bool on) {
-  enabled = on;
-  RepaintIfCreated();
 }
 
 void TextBoxCustom::SetMultiLine(bool on) {

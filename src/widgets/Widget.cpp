@@ -1,7 +1,18 @@
 #include "widgets/Widget.h"
 
 #include "app/Application.h"
+#include "framework/ElementWatch.h"
 #include "framework/Form.h"
+
+Widget::Widget(GUIElement* container, const WidgetKind& kind, const std::string& caption) {
+  type = kind.type;
+  focusable = kind.tabStop == TabStop::Yes;
+  drawable = true;
+  parent = container;
+  text = caption;
+  width = kind.width;
+  height = kind.height;
+}
 
 void Widget::SetSize(int w, int h) {
   ReplaceBox(x, y, w, h);
@@ -32,6 +43,30 @@ void Widget::Create() {
   AssignIdIfMissing();
   created = true;
   visible = true;
+}
+
+void Widget::GotFocus() {
+  const ElementWatch watch(this);
+  Child::GotFocus();
+  if (watch && focusable) Paint();
+}
+
+void Widget::LostFocus() {
+  const ElementWatch watch(this);
+  Child::LostFocus();
+  if (!watch || !focusable) return;
+  ReleaseFocusHold();
+  Paint();
+}
+
+void Widget::Enable(bool on) {
+  enabled = on;
+  RepaintIfCreated();
+}
+
+void Widget::SetForeColor(Color color) {
+  foreColor = color;
+  RepaintIfCreated();
 }
 
 bool Widget::CanPaint() {

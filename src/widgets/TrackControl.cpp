@@ -1,6 +1,33 @@
-#include "widgets/TrackParts.h"
+#include "widgets/TrackControl.h"
 
 #include <X11/keysym.h>
+
+#include "framework/ElementWatch.h"
+#include "util/CharacterCodes.h"
+
+void TrackControl::MouseUp(Point point) {
+  dragging = false;
+  Widget::MouseUp(point);
+}
+
+bool TrackControl::KeyChar(char ch) {
+  if (enabled && focused && ch == kSpaceChar) {
+    const ElementWatch watch(this);
+    KeyDown(XK_Down);
+    if (!watch) return true;
+  }
+  return Widget::KeyChar(ch);
+}
+
+void TrackControl::MouseMove(int px, int py) {
+  if (dragging && !PickAt({px, py})) return;
+  Widget::MouseMove(px, py);
+}
+
+void TrackControl::SetFocus() {
+  Widget::SetFocus();
+  Paint();
+}
 
 void FillTriangle(Painter& painter, Point a, Point b, Point c, Color fill) {
   XPoint corners[] = {{static_cast<short>(a.x), static_cast<short>(a.y)},
