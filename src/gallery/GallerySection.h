@@ -8,7 +8,7 @@
 #include <string>
 
 #include "graphics/Rect.h"
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 #include "widgets/PanelChildren.h"
 
 class ButtonCustom;

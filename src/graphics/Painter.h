@@ -15,7 +15,7 @@
 #include "graphics/Color.h"
 #include "graphics/PaintTarget.h"
 #include "graphics/Rect.h"
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 
 class MyFont;
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "graphics/Painter.h"
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 
 void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
                           TextAlign align) {

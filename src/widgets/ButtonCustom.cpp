@@ -5,7 +5,6 @@
 #include "app/Application.h"
 #include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
-#include "widgets/FocusRectangle.h"
 
 namespace {
 constexpr int kCaptionInsetX = 6;

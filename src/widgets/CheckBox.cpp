@@ -4,7 +4,6 @@
 
 #include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
-#include "widgets/FocusRectangle.h"
 
 namespace {
 constexpr int kMinimumHeight = 22;

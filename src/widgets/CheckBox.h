@@ -9,7 +9,7 @@
 
 #include "graphics/Color.h"
 #include "widgets/CommandElement.h"
-#include "widgets/GlyphSet.h"
+#include "widgets/GlyphArt.h"
 #include "widgets/Widget.h"
 
 class CheckBox : public Widget, public CommandElement {

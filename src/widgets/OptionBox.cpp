@@ -6,7 +6,6 @@
 
 #include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
-#include "widgets/FocusRectangle.h"
 #include "widgets/OptionRows.h"
 
 namespace {

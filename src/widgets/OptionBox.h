@@ -12,7 +12,7 @@
 
 #include "graphics/Color.h"
 #include "widgets/CommandElement.h"
-#include "widgets/GlyphSet.h"
+#include "widgets/GlyphArt.h"
 #include "widgets/Widget.h"
 
 class OptionBox : public Widget, public CommandElement {

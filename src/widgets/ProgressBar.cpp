@@ -1,8 +1,7 @@
 #include "widgets/ProgressBar.h"
 
 #include <algorithm>
-
-#include "widgets/ProgressFill.h"
+#include <cstdint>
 
 namespace {
 constexpr Color kBarBlue = 0x0000FF;
@@ -39,4 +38,19 @@ void ProgressBar::Paint() {
   if (filled > 0 && box.h > 2) {
     painter.FillBox({box.x + 1, box.y + 1, filled, box.h - 2}, kBarBlue);
   }
+}
+
+int ClampToRange(int v, int minimum, int maximum) {
+  if (v < minimum) return minimum;
+  if (v > maximum) return maximum;
+  return v;
+}
+
+int FilledWidth(int innerWidth, int value, int minimum, int maximum) {
+  if (innerWidth <= 0 || maximum <= minimum) return 0;
+  // In 64 bits the span of any two ints fits, and so does its product with a width below
+  // 2^31, so the share is exact: no rounding can push a full bar one column short or over.
+  const std::int64_t span = std::int64_t{maximum} - minimum;
+  const std::int64_t reached = std::int64_t{ClampToRange(value, minimum, maximum)} - minimum;
+  return static_cast<int>(std::uint64_t(innerWidth) * std::uint64_t(reached) / std::uint64_t(span));
 }

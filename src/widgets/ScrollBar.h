@@ -11,8 +11,8 @@
 // it.
 #pragma once
 
-#include "widgets/ScrollBarGeometry.h"
 #include "widgets/TrackControl.h"
+#include "widgets/TrackGeometry.h"
 
 class ScrollBar : public TrackControl {
  public:

@@ -2,7 +2,6 @@
 
 #include "framework/ElementWatch.h"
 #include "util/TextUtils.h"
-#include "widgets/FocusRectangle.h"
 
 namespace {
 constexpr int kSolid = 0;

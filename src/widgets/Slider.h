@@ -9,8 +9,8 @@
 #pragma once
 
 #include "graphics/Color.h"
-#include "widgets/SliderGeometry.h"
 #include "widgets/TrackControl.h"
+#include "widgets/TrackGeometry.h"
 
 class Slider : public TrackControl {
  public:

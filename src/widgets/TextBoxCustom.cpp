@@ -260,7 +260,7 @@ void TextBoxCustom::Refresh(bool full) {
 void TextBoxCustom::RenderText(bool full, int /*from*/) {
   // Every cell is compared with what it shows, so where the change began needs no tracking.
   if (!CanPaint() || model.Grid().capacity == 0) return;
-  const TextLayout layout = model.Layout();
+  const CellLayout layout = model.Layout();
   const int caretCell = ShowsCaret() ? layout.CellOf(model.Caret()) : -1;
   const Color fore = TextColorNow();
   const Color back = BackColorNow();

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "graphics/Color.h"
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 #include "widgets/TextBoxModel.h"
 #include "widgets/Widget.h"
 

@@ -10,7 +10,7 @@
 #include "framework/Point.h"
 #include "graphics/Painter.h"
 #include "graphics/Rect.h"
-#include "widgets/TrackStops.h"
+#include "widgets/TrackGeometry.h"
 #include "widgets/Widget.h"
 
 constexpr Color kTrackLight = 0xDDDDDD;

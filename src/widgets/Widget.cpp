@@ -99,3 +99,11 @@ void Widget::Erase() {
 Color Widget::EraseColor() const {
   return BackColorFrom(Backdrop::Container);
 }
+
+void DrawFocusRectangle(Painter& painter, int left, int top, int right, int bottom, Color color) {
+  constexpr int kOnOffDash = 1;
+  painter.DrawLine(left, top, right, top, kOnOffDash, 1, color);
+  painter.DrawLine(left, bottom, left, top - 1, kOnOffDash, 1, color);
+  painter.DrawLine(right, top, right, bottom + 1, kOnOffDash, 1, color);
+  painter.DrawLine(left, bottom, right, bottom, kOnOffDash, 1, color);
+}

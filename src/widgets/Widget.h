@@ -65,3 +65,9 @@ class Widget : public Child {
   // The colour of the widget's text and lines while it is enabled.
   Color foreColor = kBlack;
 };
+
+// The dashed rectangle a widget draws around its caption while it has the focus. Buttons, check
+// boxes, option boxes and sliders draw the same shape at their own insets: the left line starts
+// one pixel above the top line and the right one ends one pixel below the bottom. left, top,
+// right and bottom are the columns and rows of the four lines, in form coordinates.
+void DrawFocusRectangle(Painter& painter, int left, int top, int right, int bottom, Color color);
