@@ -10,7 +10,9 @@ constexpr int kArrowBase = 19;  // from the bar's end to an arrow's base
 }  // namespace
 
 ScrollBar::ScrollBar(GUIElement* container, int low, int high)
-    : TrackControl(container, {"scrollbar", TabStop::Yes, 80, 13}), minimum(low), maximum(high) {}
+    : TrackControl(container, {"scrollbar", TabStop::Yes, 80, 13}, 0),
+      minimum(low),
+      maximum(high) {}
 
 void ScrollBar::Hide() {
   // The frame's right and bottom lines lie one pixel past the box, which Widget::Hide leaves.
@@ -96,21 +98,10 @@ ScrollBarTrack ScrollBar::CurrentTrack() const {
                                maximum);
 }
 
-bool ScrollBar::PickAt(Point pointer) {
+std::optional<int> ScrollBar::ValueAt(Point pointer) const {
   const int page = PickScrollBarPage(paintedTrack, stops, vertical, pointer);
-  if (page < 0) return true;
-  const int newValue = ScrollBarPageValue(paintedTrack, minimum, page);
-  if (newValue == value) return true;
-  return ChangeValue(newValue);
-}
-
-bool ScrollBar::ChangeValue(int newValue) {
-  value = newValue;
-  // Shown before it is reported: the report may destroy the bar.
-  Paint();
-  const ElementWatch watch(this);
-  NotifyScroll(value);
-  return static_cast<bool>(watch);
+  if (page < 0) return std::nullopt;
+  return ScrollBarPageValue(paintedTrack, minimum, page);
 }
 
 void ScrollBar::Paint() {

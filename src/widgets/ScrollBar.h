@@ -31,7 +31,6 @@ class ScrollBar : public TrackControl {
   void SetRange(int newMinimum, int newMaximum);
   // Kept as given, even outside the range: the thumb then shows the nearest page.
   void SetValue(int newValue);
-  int GetCurrentValue() const { return value; }
   // Setting one orientation clears the other; a created bar is drawn again the new way.
   void SetHorizontal(bool on);
   void SetVertical(bool on);
@@ -45,9 +44,8 @@ class ScrollBar : public TrackControl {
   // The track at the current size, range and orientation, painted or not.
   ScrollBarTrack CurrentTrack() const;
   // Takes the page under the pointer, whose stop is the page's start.
-  bool PickAt(Point pointer) override;
-  // Shows and reports a new value; false when the bar did not outlive the report.
-  bool ChangeValue(int newValue);
+  std::optional<int> ValueAt(Point pointer) const override;
+  void ReportValue() override { NotifyScroll(value); }
   void Redraw();
   void PaintFrame(Painter& painter, const Rect& box, Color fg);
   void PaintArrows(Painter& painter, const Rect& box, Color fg);
@@ -55,7 +53,6 @@ class ScrollBar : public TrackControl {
   ScrollCallback onScroll = nullptr;
   int minimum;
   int maximum;
-  int value = 0;
   bool horizontal = true;
   bool vertical = false;
   // The track the stops were laid out on.

@@ -14,9 +14,8 @@ constexpr int kThumbHalfBase = 10;
 }  // namespace
 
 Slider::Slider(GUIElement* container, bool isVertical, int minimum, int maximum)
-    : TrackControl(container, {"slider", TabStop::Yes}),
+    : TrackControl(container, {"slider", TabStop::Yes}, minimum),
       range{minimum, maximum},
-      value(minimum),
       vertical(isVertical) {}
 
 void Slider::Hide() {
@@ -61,21 +60,10 @@ void Slider::SetValue(int newValue) {
   Paint();
 }
 
-bool Slider::PickAt(Point pointer) {
+std::optional<int> Slider::ValueAt(Point pointer) const {
   const int k = PickSliderStop(stops, vertical, pointer);
-  if (k < 0) return true;
-  const int picked = static_cast<int>(range.minimum + SliderOffsetOf(stops, range.Steps(), k));
-  if (picked == value) return true;
-  return ChangeValue(picked);
-}
-
-bool Slider::ChangeValue(int newValue) {
-  value = newValue;
-  // Shown before it is reported: the report may destroy the slider.
-  Paint();
-  const ElementWatch watch(this);
-  NotifyValueChanged();
-  return static_cast<bool>(watch);
+  if (k < 0) return std::nullopt;
+  return static_cast<int>(range.minimum + SliderOffsetOf(stops, range.Steps(), k));
 }
 
 void Slider::Paint() {

@@ -29,7 +29,6 @@ class Slider : public TrackControl {
   void NotifyValueChanged();
   // Clamped into the range; reports nothing.
   void SetValue(int newValue);
-  int GetCurrentValue() const { return value; }
 
   int GetMinimum() const { return range.minimum; }
   int GetMaximum() const { return range.maximum; }
@@ -37,9 +36,8 @@ class Slider : public TrackControl {
   bool AreLabelsShown() const { return showLabels; }
 
  private:
-  bool PickAt(Point pointer) override;
-  // Shows and reports a new value; false when the slider did not outlive the report.
-  bool ChangeValue(int newValue);
+  std::optional<int> ValueAt(Point pointer) const override;
+  void ReportValue() override { NotifyValueChanged(); }
   void PaintLabels(Painter& painter, const Rect& box, Color fg, Color back);
   void PaintTrack(Painter& painter, const SliderTrack& track, Color fg);
   void PaintThumb(Painter& painter, Point stop, Color fg);
@@ -47,7 +45,6 @@ class Slider : public TrackControl {
 
   bool showLabels = true;
   SliderRange range;
-  int value;
   bool vertical;
   ValueChangedCallback onValueChanged = nullptr;
 };

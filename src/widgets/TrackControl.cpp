@@ -29,6 +29,21 @@ void TrackControl::SetFocus() {
   Paint();
 }
 
+bool TrackControl::PickAt(Point pointer) {
+  const std::optional<int> picked = ValueAt(pointer);
+  if (!picked || *picked == value) return true;
+  return ChangeValue(*picked);
+}
+
+bool TrackControl::ChangeValue(int newValue) {
+  value = newValue;
+  // Shown before it is reported: the report may destroy the control.
+  Paint();
+  const ElementWatch watch(this);
+  ReportValue();
+  return static_cast<bool>(watch);
+}
+
 void FillTriangle(Painter& painter, Point a, Point b, Point c, Color fill) {
   XPoint corners[] = {{static_cast<short>(a.x), static_cast<short>(a.y)},
                       {static_cast<short>(b.x), static_cast<short>(b.y)},

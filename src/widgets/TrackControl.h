@@ -7,6 +7,8 @@
 // mouse is mapped through those stops.
 #pragma once
 
+#include <optional>
+
 #include "framework/Point.h"
 #include "graphics/Painter.h"
 #include "graphics/Rect.h"
@@ -22,18 +24,27 @@ class TrackControl : public Widget {
   void MouseMove(int px, int py) override;
   void SetFocus() override;
 
+  int GetCurrentValue() const { return value; }
   bool IsDragging() const { return dragging; }
   // Where the last paint drew each stop, the first's first.
   const TrackStops& GetStops() const { return stops; }
 
  protected:
-  TrackControl(GUIElement* container, const WidgetKind& kind) : Widget(container, kind) {}
+  TrackControl(GUIElement* container, const WidgetKind& kind, int initialValue)
+      : Widget(container, kind), value(initialValue) {}
 
+  // The value of the stop under the pointer; none where no stop is.
+  virtual std::optional<int> ValueAt(Point pointer) const = 0;
+  // Tells the control's callbacks of the value it now holds.
+  virtual void ReportValue() = 0;
   // Takes the value of the stop under the pointer; false when the control did not outlive the
   // report of a change.
-  virtual bool PickAt(Point pointer) = 0;
+  bool PickAt(Point pointer);
+  // Shows and reports a new value; false when the control did not outlive the report.
+  bool ChangeValue(int newValue);
   void ReleaseFocusHold() override { dragging = false; }
 
+  int value;
   bool dragging = false;
   TrackStops stops;
 };
