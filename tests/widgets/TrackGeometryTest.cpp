@@ -73,10 +73,6 @@ TEST(SliderGeometry, KeysStepAndWrapAndAReversedRangeHoldsItsMinimum) {
   EXPECT_EQ((SliderRange{0, 4}).Clamp(-1), 0);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(ScrollBarGeometry, APageIsOneTrackLengthOfValues) {
   struct Case {
     int width, minimum, maximum;
