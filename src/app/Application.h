@@ -93,8 +93,8 @@ class Application : public DisplayHost {
   static GUIElement* FindElementById(std::uint32_t id) {
     return ElementRegistry::FindElementById(id);
   }
-  static bool IsAlive(const GUIElement* element, std::uint32_t idBefore) {
-    return ElementRegistry::IsAlive(element, idBefore);
+  static bool IsAlive(const GUIElement* element, std::uint32_t idWhenWatched) {
+    return ElementRegistry::IsAlive(element, idWhenWatched);
   }
 
   static void DeleteLater(GUIElement* element) { ElementRegistry::DeleteLater(element); }

@@ -14,6 +14,7 @@
 #include "app/IdleSteps.h"
 #include "app/IdleWait.h"
 #include "framework/Child.h"
+#include "framework/ElementWatch.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 
@@ -109,58 +110,47 @@ void TraverseFocus(Form* form) {
 // An element's handler may destroy the very form the event came to: Return on a button that
 // reopens a dialog, typed into that dialog while the button holds the process-wide focus. The
 // form hears of the event only when it still exists.
-class FormGuard {
- public:
-  explicit FormGuard(Form* form) : form(form), id(form->GetId()) {}
-  Form* Get() const { return form; }
-  Form* operator->() const { return form; }
-  bool Alive() const { return Application::IsAlive(form, id); }
-
- private:
-  Form* form;
-  std::uint32_t id;
-};
-
 bool IsDirectChildHolding(GUIElement* element, Form* form, Point point) {
   return element != nullptr && element->Contains(point) && element->GetParent() == form;
 }
 
-void OnKeyPress(Form*, Form* target, XEvent& event) {
-  const FormGuard form(target);
+void OnKeyPress(Form*, Form* form, XEvent& event) {
+  const ElementWatch formAlive(form);
   KeyInput key = LookupKey(event.xkey);
   RecordPress(event.xkey, key.ch);
-  if (GUIElement* focused = FocusedOn(target)) focused->KeyDown(key.keysym);
+  if (GUIElement* focused = FocusedOn(form)) focused->KeyDown(key.keysym);
   if (key.ch > 0) Application::SetKeyDown(key.ch, true);
-  if (form.Alive()) form->KeyDown(key.keysym);
+  if (formAlive) form->KeyDown(key.keysym);
 }
 
-void OnKeyRelease(Form*, Form* target, XEvent& event) {
-  const FormGuard form(target);
+void OnKeyRelease(Form*, Form* form, XEvent& event) {
+  const ElementWatch formAlive(form);
   KeyInput key = LookupKey(event.xkey);
   key.ch = TakeTypedCharacter(event.xkey, key.ch);
   if (key.keysym == XK_Tab) {
-    TraverseFocus(form.Get());
-  } else if (GUIElement* focused = FocusedOn(target)) {
+    TraverseFocus(form);
+  } else if (GUIElement* focused = FocusedOn(form)) {
     if (key.ch > 0) focused->KeyChar(key.ch);
-    if (GUIElement* still = FocusedOn(target)) still->KeyUp(key.keysym);
+    if (GUIElement* still = FocusedOn(form)) still->KeyUp(key.keysym);
   }
   if (key.ch > 0) Application::SetKeyDown(key.ch, false);
-  if (!form.Alive()) return;
+  if (!formAlive) return;
   if (key.ch > 0) form->KeyChar(key.ch);
-  if (form.Alive()) form->KeyUp(key.keysym);
+  if (formAlive) form->KeyUp(key.keysym);
 }
 
-void PressOnElements(const FormGuard& form, Point point) {
+void PressOnElements(Form* form, Point point) {
+  const ElementWatch formAlive(form);
   GUIElement* focused = Focused();
-  if (IsDirectChildHolding(focused, form.Get(), point)) {
+  if (IsDirectChildHolding(focused, form, point)) {
     focused->MouseDown(point);
-    if (form.Alive()) form->MouseDown(point);
+    if (formAlive) form->MouseDown(point);
     return;
   }
   GUIElement* hit = Application::HitTest(form->GetId(), point);
   if (hit == nullptr) {
     DropFocus();
-    if (form.Alive()) form->MouseDown(point);
+    if (formAlive) form->MouseDown(point);
     return;
   }
   if (focused == nullptr) {
@@ -175,10 +165,10 @@ void PressOnElements(const FormGuard& form, Point point) {
   // the press must not take it back. The handler may also have destroyed the element; focus
   // only what still exists.
   GUIElement* now = Focused();
-  if (now == nullptr || now == focused || FindForm(now) == form.Get()) {
+  if (now == nullptr || now == focused || FindForm(now) == form) {
     Application::SetFocusedElement(Application::FindElementById(hitId));
   }
-  if (form.Alive()) form->MouseDown(point);
+  if (formAlive) form->MouseDown(point);
 }
 
 void OnButtonPress(Form*, Form* form, XEvent& event) {
@@ -189,7 +179,7 @@ void OnButtonPress(Form*, Form* form, XEvent& event) {
   }
   switch (event.xbutton.button) {
     case Button1:
-      PressOnElements(FormGuard(form), point);
+      PressOnElements(form, point);
       break;
     case Button2:
     case Button3:
@@ -201,11 +191,12 @@ void OnButtonPress(Form*, Form* form, XEvent& event) {
   }
 }
 
-void ReleaseOnElements(const FormGuard& form, Point point) {
+void ReleaseOnElements(Form* form, Point point) {
+  const ElementWatch formAlive(form);
   GUIElement* focused = Focused();
-  if (IsDirectChildHolding(focused, form.Get(), point)) {
+  if (IsDirectChildHolding(focused, form, point)) {
     focused->MouseUp(point);
-    if (form.Alive()) form->MouseUp(point);
+    if (formAlive) form->MouseUp(point);
     return;
   }
   GUIElement* hit = Application::HitTest(form->GetId(), point);
@@ -214,7 +205,7 @@ void ReleaseOnElements(const FormGuard& form, Point point) {
   } else {
     DropFocus();
   }
-  if (form.Alive()) form->MouseUp(point);
+  if (formAlive) form->MouseUp(point);
 }
 
 void OnButtonRelease(Form*, Form* form, XEvent& event) {
@@ -225,7 +216,7 @@ void OnButtonRelease(Form*, Form* form, XEvent& event) {
   }
   switch (event.xbutton.button) {
     case Button1:
-      ReleaseOnElements(FormGuard(form), point);
+      ReleaseOnElements(form, point);
       break;
     case Button2:
     case Button3:
@@ -237,8 +228,8 @@ void OnButtonRelease(Form*, Form* form, XEvent& event) {
   }
 }
 
-void OnMotion(Form*, Form* target, XEvent& event) {
-  const FormGuard form(target);
+void OnMotion(Form*, Form* form, XEvent& event) {
+  const ElementWatch formAlive(form);
   GUIElement* focused = Focused();
   if (focused != nullptr) {
     const std::string& focusedType = focused->GetType();
@@ -246,7 +237,7 @@ void OnMotion(Form*, Form* target, XEvent& event) {
       focused->MouseMove(event.xmotion.x, event.xmotion.y);
     }
   }
-  if (form.Alive()) form->MouseMove(event.xmotion.x, event.xmotion.y);
+  if (formAlive) form->MouseMove(event.xmotion.x, event.xmotion.y);
 }
 
 void OnEnter(Form*, Form* form, XEvent&) {

@@ -130,8 +130,8 @@ GUIElement* ElementRegistry::FindElementById(std::uint32_t id) {
   return nullptr;
 }
 
-bool ElementRegistry::IsAlive(const GUIElement* element, std::uint32_t idBefore) {
-  if (idBefore != 0) return FindElementById(idBefore) == element;
+bool ElementRegistry::IsAlive(const GUIElement* element, std::uint32_t idWhenWatched) {
+  if (idWhenWatched != 0) return FindElementById(idWhenWatched) == element;
   return std::find(elements.begin(), elements.end(), element) != elements.end();
 }
 

@@ -63,9 +63,9 @@ class ElementRegistry {
   // The registered element with this id, or null when it is gone. Callbacks may destroy their
   // sender, so code that goes on after a callback looks the element up again by id.
   static GUIElement* FindElementById(std::uint32_t id);
-  // True when element, which had idBefore when a callback started, is still registered. Ids
+  // True when element, which had idWhenWatched when a callback started, is still registered. Ids
   // are never reused, so the same address under the same id is the same element.
-  static bool IsAlive(const GUIElement* element, std::uint32_t idBefore);
+  static bool IsAlive(const GUIElement* element, std::uint32_t idWhenWatched);
 
   // Destroys an element once the current event has been handled, so that a callback may
   // replace the object whose handler is still running.

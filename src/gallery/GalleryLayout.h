@@ -4,8 +4,8 @@
 // constants; nothing here is owned.
 #pragma once
 
-#include "framework/Rect.h"
 #include "graphics/Color.h"
+#include "graphics/Rect.h"
 
 namespace gallery {
 

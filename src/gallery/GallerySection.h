@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "framework/Rect.h"
-#include "graphics/TextLayout.h"
+#include "graphics/Rect.h"
+#include "graphics/TextPlacement.h"
 #include "widgets/PanelChildren.h"
 
 class ButtonCustom;

@@ -117,6 +117,11 @@ void Painter::FillRect(int x, int y, int w, int h, int borderWidth, Color border
   if (borderWidth > 0) DrawRect(x, y, w - 1, h - 1, borderWidth, border);
 }
 
+void Painter::FillBox(const Rect& box, Color fill) {
+  // FillRect leaves out its last column and row; one more of each covers the whole box.
+  FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, fill);
+}
+
 void Painter::DrawEllipse(int x, int y, int w, int h, int, Color color) {
   if (gc == nullptr || w < 0 || h < 0) return;
   UseForeground(color);

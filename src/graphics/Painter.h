@@ -15,7 +15,8 @@
 
 #include "graphics/Color.h"
 #include "graphics/PaintTarget.h"
-#include "graphics/TextLayout.h"
+#include "graphics/Rect.h"
+#include "graphics/TextPlacement.h"
 
 class MyFont;
 
@@ -49,8 +50,10 @@ class Painter {
   void FillPolygon(XPoint* points, int count, int borderWidth, Color border, Color fill);
   // Outline covering exactly w x h pixels.
   void DrawRect(int x, int y, int w, int h, int lineWidth, Color color);
-  // Fill covering (w - 1) x (h - 1) pixels; pass w + 1, h + 1 to cover w x h.
+  // Fill covering (w - 1) x (h - 1) pixels: DrawRect's box without its last column and row.
   void FillRect(int x, int y, int w, int h, int borderWidth, Color border, Color fill);
+  // Fill covering exactly the box's w x h pixels; an empty box covers none.
+  void FillBox(const Rect& box, Color fill);
   void DrawEllipse(int x, int y, int w, int h, int width, Color color);
   void FillEllipse(int x, int y, int w, int h, int borderWidth, Color border, Color fill);
   // The outermost pixels of the w x h box as a frame: top and left in one colour, right and

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "graphics/Painter.h"
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 
 void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
                           TextAlign align) {
@@ -15,8 +15,7 @@ void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, C
     XSetBackground(display, gc, static_cast<unsigned long>(static_cast<long>(bg)));
   if (!TextBoxHasRoom(h)) return;
   if (w > 0 && bg != kNoColor) {
-    // FillRect leaves out its last column and row; one more of each covers the whole box.
-    FillRect(x, y, w + 1, h + 1, 0, 0, bg);
+    FillBox({x, y, w, h}, bg);
     UseForeground(fg);
   }
   XFontStruct* font = target.font;

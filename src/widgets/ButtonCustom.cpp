@@ -3,8 +3,8 @@
 #include <X11/keysym.h>
 
 #include "app/Application.h"
+#include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
-#include "widgets/FocusRectangle.h"
 
 namespace {
 constexpr int kCaptionInsetX = 6;
@@ -50,15 +50,8 @@ void FlushDisplay() {
 
 }  // namespace
 
-ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption) {
-  type = "ButtonCustom";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  text = caption;
-  width = 80;
-  height = 30;
-}
+ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption)
+    : Widget(container, {"ButtonCustom", TabStop::Yes, 80, 30}, caption) {}
 
 void ButtonCustom::SetText(const std::string& newText) {
   text = newText;
@@ -68,7 +61,9 @@ void ButtonCustom::SetText(const std::string& newText) {
 void ButtonCustom::MouseUp(Point point) {
   if (!enabled) return;
   SetPressedAndShow(false);
-  if (ExecuteCommandSenderSurvives(this)) Child::MouseUp(point);
+  const ElementWatch watch(this);
+  ExecuteCommand(this);
+  if (watch) Child::MouseUp(point);
 }
 
 void ButtonCustom::MouseDown(Point point) {
@@ -87,28 +82,19 @@ bool ButtonCustom::KeyChar(char ch) {
   if (!enabled) return false;
   if (focused && ch == kReturnChar) {
     SetPressedAndShow(false);
-    if (!ExecuteCommandSenderSurvives(this)) return true;
+    const ElementWatch watch(this);
+    ExecuteCommand(this);
+    if (!watch) return true;
   }
   return Child::KeyChar(ch);
 }
 
-void ButtonCustom::GotFocus() {
-  Child::GotFocus();
-  Paint();
-}
-
-void ButtonCustom::LostFocus() {
-  Child::LostFocus();
+void ButtonCustom::ReleaseFocusHold() {
   pressed = false;
-  Paint();
-}
-
-void ButtonCustom::Enable(bool on) {
-  enabled = on;
-  RepaintIfCreated();
 }
 
 void ButtonCustom::SetForeColor(Color color) {
+  // Shown from the next paint: a form sets it before it shows the button.
   foreColor = color;
 }
 

@@ -23,26 +23,21 @@ class ButtonCustom : public Widget, public CommandElement {
   void KeyDown(unsigned long keysym) override;
   bool KeyChar(char ch) override;
   void Paint() override;
-  void GotFocus() override;
-  void LostFocus() override;
-
-  virtual void Enable(bool on);
-  virtual void SetForeColor(Color color);
+  void SetForeColor(Color color) override;
 
   void SetCaptionHidden(bool hidden);
   void SetImage(XImage* picture);
   void SetDisabledImage(XImage* picture);
 
   bool IsPressed() const { return pressed; }
-  Color GetForeColor() const { return foreColor; }
   bool IsCaptionHidden() const { return captionHidden; }
   XImage* GetImage() const { return image; }
   XImage* GetDisabledImage() const { return disabledImage; }
 
  private:
   void SetPressedAndShow(bool down);
+  void ReleaseFocusHold() override;
 
-  Color foreColor = kBlack;
   bool pressed = false;
   bool captionHidden = false;
   XImage* image = nullptr;

@@ -1,11 +1,6 @@
 #include "widgets/CellControl.h"
 
-CellControl::CellControl(GUIElement* container) {
-  type = "cellcontrol";
-  focusable = false;
-  drawable = true;
-  parent = container;
-}
+CellControl::CellControl(GUIElement* container) : Widget(container, {"cellcontrol", TabStop::No}) {}
 
 void CellControl::SetText(const std::string& newText) {
   if (newText == text) return;

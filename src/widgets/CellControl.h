@@ -6,7 +6,7 @@
 #pragma once
 
 #include "graphics/Color.h"
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 #include "widgets/Widget.h"
 
 class CellControl : public Widget {

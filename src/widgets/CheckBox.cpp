@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
-#include "widgets/FocusRectangle.h"
 
 namespace {
 constexpr int kMinimumHeight = 22;
@@ -13,15 +13,8 @@ constexpr int kCaptionLeft = kGlyphInset + kGlyphSize + 5;
 constexpr int kCaptionRightMargin = kGlyphSize + 10;
 }  // namespace
 
-CheckBox::CheckBox(GUIElement* container, const std::string& caption) {
-  type = "checkbox";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  text = caption;
-  width = 80;
-  height = 30;
-}
+CheckBox::CheckBox(GUIElement* container, const std::string& caption)
+    : Widget(container, {"checkbox", TabStop::Yes, 80, 30}, caption) {}
 
 void CheckBox::SetText(const std::string& newText) {
   text = newText;
@@ -42,26 +35,6 @@ bool CheckBox::KeyChar(char ch) {
   return Child::KeyChar(ch);
 }
 
-void CheckBox::GotFocus() {
-  Child::GotFocus();
-  Paint();
-}
-
-void CheckBox::LostFocus() {
-  Child::LostFocus();
-  Paint();
-}
-
-void CheckBox::Enable(bool on) {
-  enabled = on;
-  Paint();
-}
-
-void CheckBox::SetForeColor(Color color) {
-  foreColor = color;
-  Paint();
-}
-
 void CheckBox::SetChecked(bool on) {
   checked = on;
   Paint();
@@ -72,7 +45,9 @@ bool CheckBox::ToggleByUser() {
   // Paint flushes the display when its Painter goes, so the new look is on screen before the
   // command runs.
   Paint();
-  return ExecuteCommandSenderSurvives(this);
+  const ElementWatch watch(this);
+  ExecuteCommand(this);
+  return static_cast<bool>(watch);
 }
 
 void CheckBox::Paint() {
@@ -84,7 +59,7 @@ void CheckBox::Paint() {
   const Rect box = FormBox();
   const Color back = BackColorFrom(Backdrop::Own);
 
-  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, back);
+  painter.FillBox(box, back);
   painter.PutImage(box.x + kGlyphInset, box.y + kGlyphInset, kGlyphSize, kGlyphSize,
                    glyphs.Pick(checked, enabled));
   painter.DrawTextBox(box.x + kCaptionLeft, box.y + 1, box.w - kCaptionRightMargin, box.h, text,

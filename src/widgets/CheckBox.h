@@ -9,7 +9,7 @@
 
 #include "graphics/Color.h"
 #include "widgets/CommandElement.h"
-#include "widgets/GlyphSet.h"
+#include "widgets/GlyphArt.h"
 #include "widgets/Widget.h"
 
 class CheckBox : public Widget, public CommandElement {
@@ -24,15 +24,9 @@ class CheckBox : public Widget, public CommandElement {
   void KeyDown(unsigned long keysym) override;
   bool KeyChar(char ch) override;
   void Paint() override;
-  void GotFocus() override;
-  void LostFocus() override;
-
-  virtual void Enable(bool on);
-  virtual void SetForeColor(Color color);
 
   void SetChecked(bool on);
   bool IsChecked() const { return checked; }
-  Color GetForeColor() const { return foreColor; }
 
  private:
   // False when the command destroyed the box.
@@ -40,5 +34,4 @@ class CheckBox : public Widget, public CommandElement {
 
   bool checked = false;
   GlyphSet glyphs{GlyphShape::CheckSquare};
-  Color foreColor = kBlack;
 };

@@ -1,13 +1,16 @@
 // The pictures beside the captions of check and option boxes, drawn here in code as 20 x 20
 // palette images, the format every compiled-in picture of the toolkit has, so they go through
-// the same conversion as the others. Nothing here needs a server: a widget converts what it
-// gets at its first paint and owns the XImages it makes.
+// the same conversion as the others. Drawing them needs no server; a box's GlyphSet converts
+// them at its first paint and owns the XImages it makes.
 #pragma once
+
+#include <X11/Xlib.h>
 
 #include <array>
 
 #include "graphics/Color.h"
 #include "graphics/PaletteImage.h"
+#include "graphics/XImageFactory.h"
 
 constexpr int kGlyphSize = 20;
 
@@ -34,3 +37,23 @@ constexpr Color kGlyphOuterShadow = 0x808080;
 constexpr Color kGlyphInnerShadow = 0x404040;
 constexpr Color kGlyphInnerLight = 0xD4D0C8;
 constexpr Color kGlyphOuterLight = kWhite;
+
+// The four pictures one check or option box shows (marked or not, enabled or not), converted
+// for the server the first time the box paints and owned by the box until it goes.
+class GlyphSet {
+ public:
+  explicit GlyphSet(GlyphShape glyphShape) : shape(glyphShape) {}
+
+  // Converts the pictures still missing, on the given ground; pictures built on another ground
+  // are built again.
+  void BuildIfMissing(Display* display, Color ground = kGlyphGround);
+  // Null while not built.
+  XImage* Pick(bool marked, bool enabled) const;
+
+ private:
+  static int Slot(bool marked, bool enabled) { return (marked ? 2 : 0) + (enabled ? 1 : 0); }
+
+  GlyphShape shape;
+  Color builtGround = kGlyphGround;
+  OwnedXImage pictures[4];
+};

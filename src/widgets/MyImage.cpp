@@ -2,12 +2,8 @@
 
 #include "graphics/XImageFactory.h"
 
-MyImage::MyImage(GUIElement* container, XImage* image) : ximage(image) {
-  parent = container;
-  type = "image";
-  focusable = false;
-  drawable = true;
-}
+MyImage::MyImage(GUIElement* container, XImage* image)
+    : Widget(container, {"image", TabStop::No}), ximage(image) {}
 
 MyImage::MyImage(GUIElement* container, const unsigned char* data, int w, int h)
     : MyImage(container, data, false, w, h) {}

@@ -25,7 +25,8 @@ class MyImage : public Widget {
   virtual void SetImageData(const unsigned char* data);
   // The sunken one-pixel frame drawn over the picture's outermost pixels.
   virtual void SetBorder(bool on);
-  virtual void Enable(bool on);
+  // A picture looks the same enabled or not: nothing is repainted.
+  void Enable(bool on) override;
 
   XImage* GetImage() const { return ximage; }
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "framework/ElementWatch.h"
 #include "util/CharacterCodes.h"
-#include "widgets/FocusRectangle.h"
 #include "widgets/OptionRows.h"
 
 namespace {
@@ -29,14 +29,8 @@ std::string ReadRow(const std::vector<std::string>& list, int index) {
 }
 }  // namespace
 
-OptionBox::OptionBox(GUIElement* container) {
-  type = "optionbox";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  width = 80;
-  height = 30;
-}
+OptionBox::OptionBox(GUIElement* container)
+    : Widget(container, {"optionbox", TabStop::Yes, 80, 30}) {}
 
 void OptionBox::MouseUp(Point point) {
   if (enabled && !SelectByUser(OptionRowAt(point.y - FormBox().y, RowCount()))) return;
@@ -59,22 +53,14 @@ bool OptionBox::KeyChar(char ch) {
   return Child::KeyChar(ch);
 }
 
-void OptionBox::GotFocus() {
-  Child::GotFocus();
-  Paint();
-}
-
-void OptionBox::LostFocus() {
-  Child::LostFocus();
-  Paint();
-}
-
 bool OptionBox::SelectByUser(int row) {
   selected = row;
   // Paint flushes the display when its Painter goes, so the new look is on screen before the
   // command runs.
   Paint();
-  return ExecuteCommandSenderSurvives(this);
+  const ElementWatch watch(this);
+  ExecuteCommand(this);
+  return static_cast<bool>(watch);
 }
 
 int OptionBox::GetSelectedIndex() {
@@ -146,16 +132,6 @@ void OptionBox::SelectFirst() {
   Paint();
 }
 
-void OptionBox::Enable(bool on) {
-  enabled = on;
-  Paint();
-}
-
-void OptionBox::SetForeColor(Color color) {
-  foreColor = color;
-  Paint();
-}
-
 void OptionBox::Paint() {
   if (!CanPaint()) return;
   height = std::max(height, OptionRowsHeight(RowCount()));
@@ -167,7 +143,7 @@ void OptionBox::Paint() {
   // filled with. Drawn on that background instead, the marks are blitted whole, with no
   // read-back of the window: that made a paint cost two round trips a row.
   glyphs.BuildIfMissing(painter.GetTarget().display, back);
-  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, back);
+  painter.FillBox(box, back);
   for (int row = 0; row < RowCount(); ++row) PaintRow(painter, row, back);
 }
 

@@ -12,7 +12,7 @@
 
 #include "graphics/Color.h"
 #include "widgets/CommandElement.h"
-#include "widgets/GlyphSet.h"
+#include "widgets/GlyphArt.h"
 #include "widgets/Widget.h"
 
 class OptionBox : public Widget, public CommandElement {
@@ -26,8 +26,6 @@ class OptionBox : public Widget, public CommandElement {
   void KeyDown(unsigned long keysym) override;
   bool KeyChar(char ch) override;
   void Paint() override;
-  void GotFocus() override;
-  void LostFocus() override;
 
   // -1 when no row is selected.
   virtual int GetSelectedIndex();
@@ -48,10 +46,6 @@ class OptionBox : public Widget, public CommandElement {
   virtual bool Clear();
   // Selects the first row when there is one.
   virtual void SelectFirst();
-  virtual void Enable(bool on);
-  virtual void SetForeColor(Color color);
-
-  Color GetForeColor() const { return foreColor; }
 
  private:
   // The selection the user chose: shown, then announced. False when the command destroyed the
@@ -63,6 +57,5 @@ class OptionBox : public Widget, public CommandElement {
   std::vector<std::string> captions;
   std::vector<std::string> values;
   int selected = -1;
-  Color foreColor = kBlack;
   GlyphSet glyphs{GlyphShape::OptionCircle};
 };

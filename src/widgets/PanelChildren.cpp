@@ -8,12 +8,7 @@ constexpr int kTitleInsetY = 2;
 constexpr int kTitleHeight = 10;
 }  // namespace
 
-PanelChildren::PanelChildren(GUIElement* container) {
-  type = "panel";
-  focusable = false;
-  drawable = true;
-  parent = container;
-}
+PanelChildren::PanelChildren(GUIElement* container) : Widget(container, {"panel", TabStop::No}) {}
 
 void PanelChildren::Show() {
   if (!created) Create();

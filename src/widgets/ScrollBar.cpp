@@ -2,23 +2,17 @@
 
 #include <X11/keysym.h>
 
-#include "app/Application.h"
-#include "util/CharacterCodes.h"
-#include "widgets/TrackParts.h"
+#include "framework/ElementWatch.h"
 
 namespace {
 constexpr int kArrowInset = 2;  // from the frame to an arrow's tip and to its base's ends
 constexpr int kArrowBase = 19;  // from the bar's end to an arrow's base
 }  // namespace
 
-ScrollBar::ScrollBar(GUIElement* container, int low, int high) : minimum(low), maximum(high) {
-  type = "scrollbar";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  width = 80;
-  height = 13;
-}
+ScrollBar::ScrollBar(GUIElement* container, int low, int high)
+    : TrackControl(container, {"scrollbar", TabStop::Yes, 80, 13}, 0),
+      minimum(low),
+      maximum(high) {}
 
 void ScrollBar::Hide() {
   // The frame's right and bottom lines lie one pixel past the box, which Widget::Hide leaves.
@@ -31,15 +25,10 @@ void ScrollBar::Hide() {
   Widget::Hide();
 }
 
-void ScrollBar::MouseUp(Point point) {
-  dragging = false;
-  Widget::MouseUp(point);
-}
-
 void ScrollBar::MouseDown(Point point) {
   // Before the first paint there are no stops to map the press through: Nothing.
   if (enabled) {
-    const std::uint32_t idBefore = id;
+    const ElementWatch watch(this);
     switch (ClassifyScrollBarPress(paintedTrack, stops, vertical, point)) {
       case ScrollBarPress::StepBack:
         KeyDown(vertical ? XK_Up : XK_Left);
@@ -56,14 +45,9 @@ void ScrollBar::MouseDown(Point point) {
       case ScrollBarPress::Nothing:
         break;
     }
-    if (!Application::IsAlive(this, idBefore)) return;
+    if (!watch) return;
   }
-  Widget::MouseDown(point);
-}
-
-void ScrollBar::MouseMove(int px, int py) {
-  if (dragging && !PickAt({px, py})) return;
-  Widget::MouseMove(px, py);
+  TrackControl::MouseDown(point);
 }
 
 void ScrollBar::KeyDown(unsigned long keysym) {
@@ -74,38 +58,6 @@ void ScrollBar::KeyDown(unsigned long keysym) {
   const int page = ScrollBarSteppedPage(track, ScrollBarPageOf(track, minimum, value), step);
   const int newValue = ScrollBarPageValue(track, minimum, page);
   if (newValue != value) ChangeValue(newValue);
-}
-
-bool ScrollBar::KeyChar(char ch) {
-  if (enabled && focused && ch == kSpaceChar) {
-    const std::uint32_t idBefore = id;
-    KeyDown(XK_Down);
-    if (!Application::IsAlive(this, idBefore)) return true;
-  }
-  return Widget::KeyChar(ch);
-}
-
-void ScrollBar::SetFocus() {
-  Widget::SetFocus();
-  Paint();
-}
-
-void ScrollBar::GotFocus() {
-  const std::uint32_t idBefore = id;
-  Widget::GotFocus();
-  if (Application::IsAlive(this, idBefore)) Paint();
-}
-
-void ScrollBar::LostFocus() {
-  dragging = false;
-  const std::uint32_t idBefore = id;
-  Widget::LostFocus();
-  if (Application::IsAlive(this, idBefore)) Paint();
-}
-
-void ScrollBar::Enable(bool on) {
-  enabled = on;
-  Paint();
 }
 
 void ScrollBar::NotifyScroll(int v) {
@@ -146,21 +98,10 @@ ScrollBarTrack ScrollBar::CurrentTrack() const {
                                maximum);
 }
 
-bool ScrollBar::PickAt(Point pointer) {
+std::optional<int> ScrollBar::ValueAt(Point pointer) const {
   const int page = PickScrollBarPage(paintedTrack, stops, vertical, pointer);
-  if (page < 0) return true;
-  const int newValue = ScrollBarPageValue(paintedTrack, minimum, page);
-  if (newValue == value) return true;
-  return ChangeValue(newValue);
-}
-
-bool ScrollBar::ChangeValue(int newValue) {
-  value = newValue;
-  // Shown before it is reported: the report may destroy the bar.
-  Paint();
-  const std::uint32_t idBefore = id;
-  NotifyScroll(value);
-  return Application::IsAlive(this, idBefore);
+  if (page < 0) return std::nullopt;
+  return ScrollBarPageValue(paintedTrack, minimum, page);
 }
 
 void ScrollBar::Paint() {

@@ -11,27 +11,19 @@
 // it.
 #pragma once
 
-#include "widgets/ScrollBarGeometry.h"
-#include "widgets/Widget.h"
+#include "widgets/TrackControl.h"
+#include "widgets/TrackGeometry.h"
 
-class ScrollBar : public Widget {
+class ScrollBar : public TrackControl {
  public:
   using ScrollCallback = void (*)(ScrollBar* bar, long tenTimesValue);
 
   ScrollBar(GUIElement* parent, int minimum, int maximum);
 
   void Hide() override;
-  void MouseUp(Point point) override;
   void MouseDown(Point point) override;
   void KeyDown(unsigned long keysym) override;
-  bool KeyChar(char ch) override;
-  void MouseMove(int px, int py) override;
-  void SetFocus() override;
   void Paint() override;
-  void GotFocus() override;
-  void LostFocus() override;
-
-  virtual void Enable(bool on);
 
   void SetScrollCallback(ScrollCallback callback) { onScroll = callback; }
   // onScroll with ten times v.
@@ -39,7 +31,6 @@ class ScrollBar : public Widget {
   void SetRange(int newMinimum, int newMaximum);
   // Kept as given, even outside the range: the thumb then shows the nearest page.
   void SetValue(int newValue);
-  int GetCurrentValue() const { return value; }
   // Setting one orientation clears the other; a created bar is drawn again the new way.
   void SetHorizontal(bool on);
   void SetVertical(bool on);
@@ -48,17 +39,13 @@ class ScrollBar : public Widget {
   int GetMaximum() const { return maximum; }
   bool IsHorizontal() const { return horizontal; }
   bool IsVertical() const { return vertical; }
-  bool IsDragging() const { return dragging; }
-  // Where the last paint drew the start of each page, the first page's first.
-  const TrackStops& GetStops() const { return stops; }
 
  private:
   // The track at the current size, range and orientation, painted or not.
   ScrollBarTrack CurrentTrack() const;
-  // Takes the page under the pointer; false when the bar did not outlive the report.
-  bool PickAt(Point pointer);
-  // Shows and reports a new value; false when the bar did not outlive the report.
-  bool ChangeValue(int newValue);
+  // Takes the page under the pointer, whose stop is the page's start.
+  std::optional<int> ValueAt(Point pointer) const override;
+  void ReportValue() override { NotifyScroll(value); }
   void Redraw();
   void PaintFrame(Painter& painter, const Rect& box, Color fg);
   void PaintArrows(Painter& painter, const Rect& box, Color fg);
@@ -66,11 +53,8 @@ class ScrollBar : public Widget {
   ScrollCallback onScroll = nullptr;
   int minimum;
   int maximum;
-  int value = 0;
   bool horizontal = true;
   bool vertical = false;
-  bool dragging = false;
-  TrackStops stops;
   // The track the stops were laid out on.
   ScrollBarTrack paintedTrack;
 };

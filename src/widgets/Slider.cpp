@@ -1,12 +1,7 @@
 #include "widgets/Slider.h"
 
-#include <X11/keysym.h>
-
-#include "app/Application.h"
-#include "util/CharacterCodes.h"
+#include "framework/ElementWatch.h"
 #include "util/TextUtils.h"
-#include "widgets/FocusRectangle.h"
-#include "widgets/TrackParts.h"
 
 namespace {
 constexpr int kSolid = 0;
@@ -19,12 +14,9 @@ constexpr int kThumbHalfBase = 10;
 }  // namespace
 
 Slider::Slider(GUIElement* container, bool isVertical, int minimum, int maximum)
-    : range{minimum, maximum}, value(minimum), vertical(isVertical) {
-  type = "slider";
-  focusable = true;
-  drawable = true;
-  parent = container;
-}
+    : TrackControl(container, {"slider", TabStop::Yes}, minimum),
+      range{minimum, maximum},
+      vertical(isVertical) {}
 
 void Slider::Hide() {
   // The right label's box reaches one column past the box, which Widget::Hide leaves.
@@ -35,22 +27,12 @@ void Slider::Hide() {
   Widget::Hide();
 }
 
-void Slider::MouseUp(Point point) {
-  dragging = false;
-  Widget::MouseUp(point);
-}
-
 void Slider::MouseDown(Point point) {
   if (enabled) {
     dragging = true;
     if (!PickAt(point)) return;
   }
-  Widget::MouseDown(point);
-}
-
-void Slider::MouseMove(int px, int py) {
-  if (dragging && !PickAt({px, py})) return;
-  Widget::MouseMove(px, py);
+  TrackControl::MouseDown(point);
 }
 
 void Slider::KeyDown(unsigned long keysym) {
@@ -62,52 +44,15 @@ void Slider::KeyDown(unsigned long keysym) {
   if (value != previous) NotifyValueChanged();
 }
 
-bool Slider::KeyChar(char ch) {
-  if (enabled && focused && ch == kSpaceChar) {
-    const std::uint32_t idBefore = id;
-    KeyDown(XK_Down);
-    if (!Application::IsAlive(this, idBefore)) return true;
-  }
-  return Widget::KeyChar(ch);
-}
-
-void Slider::SetFocus() {
-  Widget::SetFocus();
-  Paint();
-}
-
-void Slider::GotFocus() {
-  const std::uint32_t idBefore = id;
-  Widget::GotFocus();
-  if (Application::IsAlive(this, idBefore)) Paint();
-}
-
-void Slider::LostFocus() {
-  dragging = false;
-  const std::uint32_t idBefore = id;
-  Widget::LostFocus();
-  if (Application::IsAlive(this, idBefore)) Paint();
-}
-
-void Slider::Enable(bool on) {
-  enabled = on;
-  Paint();
-}
-
-void Slider::SetForeColor(Color color) {
-  foreColor = color;
-  Paint();
-}
-
 void Slider::SetShowLabels(bool on) {
   showLabels = on;
   RepaintIfCreated();
 }
 
 void Slider::NotifyValueChanged() {
-  const std::uint32_t idBefore = id;
+  const ElementWatch watch(this);
   if (onValueChanged != nullptr) onValueChanged(this, value);
-  if (Application::IsAlive(this, idBefore) && onChange != nullptr) onChange(this);
+  if (watch && onChange != nullptr) onChange(this);
 }
 
 void Slider::SetValue(int newValue) {
@@ -115,21 +60,10 @@ void Slider::SetValue(int newValue) {
   Paint();
 }
 
-bool Slider::PickAt(Point pointer) {
+std::optional<int> Slider::ValueAt(Point pointer) const {
   const int k = PickSliderStop(stops, vertical, pointer);
-  if (k < 0) return true;
-  const int picked = static_cast<int>(range.minimum + SliderOffsetOf(stops, range.Steps(), k));
-  if (picked == value) return true;
-  return ChangeValue(picked);
-}
-
-bool Slider::ChangeValue(int newValue) {
-  value = newValue;
-  // Shown before it is reported: the report may destroy the slider.
-  Paint();
-  const std::uint32_t idBefore = id;
-  NotifyValueChanged();
-  return Application::IsAlive(this, idBefore);
+  if (k < 0) return std::nullopt;
+  return static_cast<int>(range.minimum + SliderOffsetOf(stops, range.Steps(), k));
 }
 
 void Slider::Paint() {
@@ -143,7 +77,7 @@ void Slider::Paint() {
   const Color back = BackColorFrom(Backdrop::Own);
   const Color fg = enabled ? foreColor : kDisabledText;
 
-  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, back);
+  painter.FillBox(box, back);
   const SliderTrack track = LayOutSliderTrack(vertical, box, range.Steps());
   stops = track.stops;
   if (showLabels) PaintLabels(painter, box, fg, back);

@@ -9,63 +9,42 @@
 #pragma once
 
 #include "graphics/Color.h"
-#include "widgets/SliderGeometry.h"
-#include "widgets/Widget.h"
+#include "widgets/TrackControl.h"
+#include "widgets/TrackGeometry.h"
 
-class Slider : public Widget {
+class Slider : public TrackControl {
  public:
   using ValueChangedCallback = void (*)(Slider* slider, int value);
 
   Slider(GUIElement* parent, bool vertical, int minimum, int maximum);
 
   void Hide() override;
-  void MouseUp(Point point) override;
   void MouseDown(Point point) override;
   void KeyDown(unsigned long keysym) override;
-  bool KeyChar(char ch) override;
-  void MouseMove(int px, int py) override;
-  void SetFocus() override;
   void Paint() override;
-  void GotFocus() override;
-  void LostFocus() override;
 
-  virtual void Enable(bool on);
-
-  void SetForeColor(Color color);
   void SetShowLabels(bool on);
   void SetValueChangedCallback(ValueChangedCallback callback) { onValueChanged = callback; }
   // onValueChanged with the value, then the element's OnChange.
   void NotifyValueChanged();
   // Clamped into the range; reports nothing.
   void SetValue(int newValue);
-  int GetCurrentValue() const { return value; }
 
   int GetMinimum() const { return range.minimum; }
   int GetMaximum() const { return range.maximum; }
   bool IsVertical() const { return vertical; }
-  bool IsDragging() const { return dragging; }
   bool AreLabelsShown() const { return showLabels; }
-  Color GetForeColor() const { return foreColor; }
-  // Where the last paint drew each value's stop, the minimum's first.
-  const TrackStops& GetStops() const { return stops; }
 
  private:
-  // Takes the value of the stop under the pointer; false when the slider did not outlive the
-  // report of a change.
-  bool PickAt(Point pointer);
-  // Shows and reports a new value; false when the slider did not outlive the report.
-  bool ChangeValue(int newValue);
+  std::optional<int> ValueAt(Point pointer) const override;
+  void ReportValue() override { NotifyValueChanged(); }
   void PaintLabels(Painter& painter, const Rect& box, Color fg, Color back);
   void PaintTrack(Painter& painter, const SliderTrack& track, Color fg);
   void PaintThumb(Painter& painter, Point stop, Color fg);
   void PaintFocus(Painter& painter, const Rect& box, Color fg);
 
   bool showLabels = true;
-  bool dragging = false;
   SliderRange range;
-  int value;
-  Color foreColor = kBlack;
   bool vertical;
-  TrackStops stops;
   ValueChangedCallback onValueChanged = nullptr;
 };

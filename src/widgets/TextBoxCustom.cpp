@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/ExternalPrograms.h"
+#include "framework/ElementWatch.h"
 #include "framework/Form.h"
 #include "util/TextUtils.h"
 
@@ -51,15 +52,10 @@ bool TextBoxCustom::CellLook::operator==(const CellLook& other) const {
   return glyph == other.glyph && back == other.back && (glyph == ' ' || fore == other.fore);
 }
 
-TextBoxCustom::TextBoxCustom(GUIElement* container, const std::string& initialText) {
-  type = "TextBoxCustom";
-  focusable = true;
-  drawable = true;
-  parent = container;
-  width = kDefaultWidth;
-  height = kDefaultHeight;
+TextBoxCustom::TextBoxCustom(GUIElement* container, const std::string& initialText)
+    : Widget(container, {"TextBoxCustom", TabStop::Yes, kDefaultWidth, kDefaultHeight},
+             TrimRight(initialText)) {
   backColor = kWhite;
-  text = TrimRight(initialText);
   MeasureCells();
 }
 
@@ -120,9 +116,9 @@ std::string TextBoxCustom::GetText() {
 }
 
 void TextBoxCustom::MouseUp(Point point) {
-  const std::uint32_t myId = id;
+  const ElementWatch watch(this);
   Child::MouseUp(point);
-  if (!Application::IsAlive(this, myId) || !created) return;
+  if (!watch || !created) return;
   const Rect box = FormBox();
   model.PlaceCaretAtCell(
       CellAt(model.Grid(), point.x - box.x, point.y - box.y, cellWidth, lineHeight));
@@ -130,9 +126,9 @@ void TextBoxCustom::MouseUp(Point point) {
 }
 
 void TextBoxCustom::KeyDown(unsigned long keysym) {
-  const std::uint32_t myId = id;
+  const ElementWatch watch(this);
   Child::KeyDown(keysym);
-  if (!Application::IsAlive(this, myId)) return;
+  if (!watch) return;
   // The caret moves in a read-only or disabled box too.
   CaretMove move;
   if (CaretMoveFor(keysym, move)) ApplyEdit(model.MoveCaret(move));
@@ -141,9 +137,9 @@ void TextBoxCustom::KeyDown(unsigned long keysym) {
 bool TextBoxCustom::KeyChar(char ch) {
   if (!enabled || readOnly) return false;
   if (onKeyChar != nullptr) {
-    const std::uint32_t myId = id;
+    const ElementWatch watch(this);
     if (!onKeyChar(this, ch)) return false;
-    if (!Application::IsAlive(this, myId)) return true;
+    if (!watch) return true;
   }
   ApplyEdit(model.Type(ch));
   return true;
@@ -169,14 +165,9 @@ void TextBoxCustom::GotFocus() {
 }
 
 void TextBoxCustom::LostFocus() {
-  const std::uint32_t myId = id;
+  const ElementWatch watch(this);
   Child::LostFocus();
-  if (Application::IsAlive(this, myId)) Refresh(false);
-}
-
-void TextBoxCustom::Enable(bool on) {
-  enabled = on;
-  RepaintIfCreated();
+  if (watch) Refresh(false);
 }
 
 void TextBoxCustom::SetMultiLine(bool on) {
@@ -253,8 +244,7 @@ void TextBoxCustom::Paint() {
     Painter painter = FormPainter();
     if (!painter.IsValid()) return;
     const Rect box = FormBox();
-    // FillRect leaves out its last column and row; one more of each covers the whole box.
-    painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, BackColorNow());
+    painter.FillBox(box, BackColorNow());
     if (bordered) {
       painter.DrawBevel(box.x, box.y, box.w, box.h, kRaisedBevel);
       painter.DrawBevel(box.x + 1, box.y + 1, box.w - 2, box.h - 2, kSunkenBevel);
@@ -270,7 +260,7 @@ void TextBoxCustom::Refresh(bool full) {
 void TextBoxCustom::RenderText(bool full, int /*from*/) {
   // Every cell is compared with what it shows, so where the change began needs no tracking.
   if (!CanPaint() || model.Grid().capacity == 0) return;
-  const TextLayout layout = model.Layout();
+  const CellLayout layout = model.Layout();
   const int caretCell = ShowsCaret() ? layout.CellOf(model.Caret()) : -1;
   const Color fore = TextColorNow();
   const Color back = BackColorNow();
@@ -340,7 +330,7 @@ void TextBoxCustom::DrawCell(Painter& painter, const Rect& box, int cell, const 
     painter.DrawTextBox(x, y, cellWidth, lineHeight, std::string(1, look.glyph), look.fore,
                         blankAlready ? kNoColor : look.back, font, CellAlign());
   } else if (!blankAlready) {
-    painter.FillRect(x, y, cellWidth + 1, lineHeight + 1, 0, 0, look.back);
+    painter.FillBox({x, y, cellWidth, lineHeight}, look.back);
   }
   shownCells[cell] = look;
 }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "graphics/Color.h"
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 #include "widgets/TextBoxModel.h"
 #include "widgets/Widget.h"
 
@@ -43,9 +43,9 @@ class TextBoxCustom : public Widget {
   virtual void Refresh(bool full);
   // Draws the cells that differ from what they show (every cell the text reaches when full).
   virtual void RenderText(bool full, int from);
-  virtual void Enable(bool on);
 
-  void SetForeColor(Color color) { foreColor = color; }
+  // Shown from the next edit or paint.
+  void SetForeColor(Color color) override { foreColor = color; }
   void SetCaretColor(Color color) { caretColor = color; }
   void SetBordered(bool on) { bordered = on; }
   // Before the first Create only.
@@ -62,7 +62,6 @@ class TextBoxCustom : public Widget {
   void SetAlignLeft(bool on);
   void Repaint() { RepaintIfCreated(); }
 
-  Color GetForeColor() const { return foreColor; }
   Color GetCaretColor() const { return caretColor; }
   bool IsBordered() const { return bordered; }
   bool IsReadOnly() const { return readOnly; }
@@ -108,7 +107,6 @@ class TextBoxCustom : public Widget {
   void DrawRun(Painter& painter, GlyphRun& run);
 
   TextBoxModel model;
-  Color foreColor = kBlack;
   Color caretColor = kDefaultCaretColor;
   bool readOnly = false;
   bool alignRight = false;

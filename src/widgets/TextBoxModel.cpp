@@ -74,7 +74,7 @@ std::string TextBoxModel::WorkingText() const {
   return buffer.substr(0, static_cast<std::size_t>(textLength));
 }
 
-TextLayout TextBoxModel::Layout() const {
+CellLayout TextBoxModel::Layout() const {
   return LayOutText(buffer, grid, password);
 }
 
@@ -210,7 +210,7 @@ EditOutcome TextBoxModel::MoveCaret(CaretMove move) {
 }
 
 EditOutcome TextBoxModel::MoveVertically(int rowStep) {
-  const TextLayout layout = Layout();
+  const CellLayout layout = Layout();
   const int cell = layout.CellOf(caret);
   if (cell < 0) return EditOutcome::Refused;
   const int target = cell + rowStep * grid.columns;
@@ -225,7 +225,7 @@ EditOutcome TextBoxModel::MoveVertically(int rowStep) {
 
 void TextBoxModel::PlaceCaretAtCell(int cell) {
   if (!allocated || cell < 0 || cell >= grid.capacity) return;
-  const TextLayout layout = Layout();
+  const CellLayout layout = Layout();
   caret = std::min(layout.cells[cell].index, textLength);
   if (dateMode && IsSlashPlace(caret)) --caret;
 }

@@ -39,7 +39,7 @@ class TextBoxModel {
 
   void SetGrid(const GridSize& size) { grid = size; }
   const GridSize& Grid() const { return grid; }
-  TextLayout Layout() const;
+  CellLayout Layout() const;
 
   // Date mode accepts digits only and adds the "/" of a date; it limits the text to 10
   // characters (no more than the buffer holds, once allocated) and turns deleteClosesGap off.

@@ -47,7 +47,7 @@ int CellAt(const GridSize& grid, int dx, int dy, int cellWidth, int lineHeight) 
   return cell < grid.capacity ? cell : -1;
 }
 
-int TextLayout::CellOf(int index) const {
+int CellLayout::CellOf(int index) const {
   if (!Fits(index)) return -1;
   for (std::size_t cell = 0; cell < cells.size(); ++cell) {
     if (cells[cell].index == index) return static_cast<int>(cell);
@@ -55,8 +55,8 @@ int TextLayout::CellOf(int index) const {
   return -1;
 }
 
-TextLayout LayOutText(const std::string& content, const GridSize& grid, bool hidden) {
-  TextLayout layout;
+CellLayout LayOutText(const std::string& content, const GridSize& grid, bool hidden) {
+  CellLayout layout;
   layout.grid = grid;
   const int end = static_cast<int>(content.size());
   layout.cells.assign(static_cast<std::size_t>(grid.capacity), LaidCell{' ', end});

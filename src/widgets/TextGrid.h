@@ -40,7 +40,7 @@ struct LaidCell {
   int index = 0;
 };
 
-struct TextLayout {
+struct CellLayout {
   GridSize grid;
   // One entry per cell of the grid, row by row.
   std::vector<LaidCell> cells;
@@ -58,4 +58,4 @@ struct TextLayout {
 // character stands). Every index takes a cell; a character that finds the row full wraps to
 // the next; a carriage return takes its cell and the rest of its row, unless hidden, when it
 // shows as "*" like every character that is not a blank.
-TextLayout LayOutText(const std::string& content, const GridSize& grid, bool hidden);
+CellLayout LayOutText(const std::string& content, const GridSize& grid, bool hidden);

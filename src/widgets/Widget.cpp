@@ -1,7 +1,18 @@
 #include "widgets/Widget.h"
 
 #include "app/Application.h"
+#include "framework/ElementWatch.h"
 #include "framework/Form.h"
+
+Widget::Widget(GUIElement* container, const WidgetKind& kind, const std::string& caption) {
+  type = kind.type;
+  focusable = kind.tabStop == TabStop::Yes;
+  drawable = true;
+  parent = container;
+  text = caption;
+  width = kind.width;
+  height = kind.height;
+}
 
 void Widget::SetSize(int w, int h) {
   ReplaceBox(x, y, w, h);
@@ -34,6 +45,30 @@ void Widget::Create() {
   visible = true;
 }
 
+void Widget::GotFocus() {
+  const ElementWatch watch(this);
+  Child::GotFocus();
+  if (watch && focusable) Paint();
+}
+
+void Widget::LostFocus() {
+  const ElementWatch watch(this);
+  Child::LostFocus();
+  if (!watch || !focusable) return;
+  ReleaseFocusHold();
+  Paint();
+}
+
+void Widget::Enable(bool on) {
+  enabled = on;
+  RepaintIfCreated();
+}
+
+void Widget::SetForeColor(Color color) {
+  foreColor = color;
+  RepaintIfCreated();
+}
+
 bool Widget::CanPaint() {
   if (Application::IsLoading() || !created) return false;
   return GetParentForm() != nullptr;
@@ -57,11 +92,18 @@ void Widget::Erase() {
   if (GetParentForm() == nullptr) return;
   Painter painter = FormPainter();
   Rect box = FormBox();
-  // FillRect leaves out its last column and row; one more of each covers the whole box, so a
-  // moved or hidden widget leaves none of its edges behind.
-  painter.FillRect(box.x, box.y, box.w + 1, box.h + 1, 0, 0, EraseColor());
+  // The whole box, so that a moved or hidden widget leaves none of its edges behind.
+  painter.FillBox(box, EraseColor());
 }
 
 Color Widget::EraseColor() const {
   return BackColorFrom(Backdrop::Container);
+}
+
+void DrawFocusRectangle(Painter& painter, int left, int top, int right, int bottom, Color color) {
+  constexpr int kOnOffDash = 1;
+  painter.DrawLine(left, top, right, top, kOnOffDash, 1, color);
+  painter.DrawLine(left, bottom, left, top - 1, kOnOffDash, 1, color);
+  painter.DrawLine(right, top, right, bottom + 1, kOnOffDash, 1, color);
+  painter.DrawLine(left, bottom, right, bottom, kOnOffDash, 1, color);
 }

@@ -12,7 +12,7 @@
 
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
-#include "support/StormTest.h"
+#include "support/StormFixture.h"
 
 namespace {
 
@@ -40,9 +40,9 @@ StormPlan GamePlan() {
   return plan;
 }
 
-class GameStorm : public StormTest {
+class GameStorm : public StormFixture {
  protected:
-  GameStorm() : StormTest(TESSARIN_BINARY, TESSARIN_SOURCE_DIR, {}, GamePlan()) {}
+  GameStorm() : StormFixture(TESSARIN_BINARY, TESSARIN_SOURCE_DIR, {}, GamePlan()) {}
 
   // Started once the ordered board and the START caption are drawn, both learnt for later.
   ::testing::AssertionResult StartGame() {

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "app/Application.h"
+#include "framework/ElementWatch.h"
 #include "support/RecordingElements.h"
 
 namespace {
@@ -189,6 +190,18 @@ TEST_F(ElementTest, KeyStateOutsideTheTableIsNeverDown) {
   Application::SetKeyDown(300, true);
   Application::ClearKeyStates();
   EXPECT_FALSE(Application::IsKeyDown('a'));
+}
+
+TEST_F(ElementTest, AWatchSeesItsElementUntilItIsDestroyed) {
+  auto* element = new RecordingChild(nullptr, "e", nullptr);
+  const ElementWatch beforeCreation(element);
+  element->Create();
+  const ElementWatch watch(element);
+  EXPECT_TRUE(beforeCreation);
+  EXPECT_TRUE(watch);
+  delete element;
+  EXPECT_FALSE(beforeCreation);
+  EXPECT_FALSE(watch);
 }
 
 }  // namespace

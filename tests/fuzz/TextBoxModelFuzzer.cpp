@@ -38,7 +38,7 @@ void CheckInvariants(const TextBoxModel& model) {
   Require(0 <= model.Caret() && model.Caret() <= model.TextLength() &&
               model.TextLength() <= model.MaxLength(),
           "0 <= caret <= textLength <= maxLength");
-  const TextLayout layout = model.Layout();
+  const CellLayout layout = model.Layout();
   const GridSize& grid = model.Grid();
   Require(int(layout.cells.size()) == std::max(grid.capacity, 0), "one entry per cell");
   Require(layout.usedCells <= int(layout.cells.size()), "used cells inside the grid");

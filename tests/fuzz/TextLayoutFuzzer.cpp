@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "framework/Rect.h"
 #include "gallery/GalleryLayout.h"
-#include "support/StormTest.h"
+#include "graphics/Rect.h"
+#include "support/StormFixture.h"
 
 namespace {
 
@@ -69,11 +69,12 @@ StormPlan GalleryPlan() {
   return plan;
 }
 
-class GalleryStorm : public StormTest {
+class GalleryStorm : public StormFixture {
  protected:
   GalleryStorm()
-      : StormTest(TESSARIN_GALLERY_BINARY, TESSARIN_SOURCE_DIR,
-                  {"gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"}, GalleryPlan()) {}
+      : StormFixture(TESSARIN_GALLERY_BINARY, TESSARIN_SOURCE_DIR,
+                     {"gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"}, GalleryPlan()) {
+  }
 
   // The score lines are painted last.
   ::testing::AssertionResult StartGallery() {

@@ -37,6 +37,15 @@ TEST_F(PainterTest, FillRectOfWidthOrHeightOneFillsNothing) {
   EXPECT_EQ(Area(28, 8, 24, 12).CountOf(kRed), 0);
 }
 
+TEST_F(PainterTest, FillBoxCoversExactlyItsBoxAndAnEmptyBoxNothing) {
+  Painter painter(PaintTargetOf(form.get()));
+  painter.FillBox({10, 10, 5, 3}, kRed);
+  painter.FillBox({30, 10, 0, 4}, kRed);
+  EXPECT_EQ(Area(9, 9, 7, 5).CountOf(kRed), 15);
+  EXPECT_EQ(Area(10, 10, 5, 3).CountOf(kRed), 15);
+  EXPECT_EQ(Area(28, 8, 6, 8).CountOf(kRed), 0);
+}
+
 TEST_F(PainterTest, FillRectWithABorderOutlinesTheFilledArea) {
   Painter painter(PaintTargetOf(form.get()));
   painter.FillRect(10, 10, 6, 6, 1, kGreen, kRed);

@@ -1,9 +1,10 @@
 // The option box's mark stands on a see-through ground, which the box fills with its own
 // background: decoded as any palette picture, the ground must lie only outside the circle,
 // and the dot must sit in its middle.
-#include "widgets/GlyphArt.h"
-
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
+
+#include "widgets/GlyphArt.h"
 
 #include <algorithm>
 #include <cmath>

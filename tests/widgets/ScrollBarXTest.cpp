@@ -15,7 +15,7 @@
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
 #include "widgets/ScrollBar.h"
-#include "widgets/TrackParts.h"
+#include "widgets/TrackControl.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
 #include "widgets/Slider.h"
-#include "widgets/TrackParts.h"
+#include "widgets/TrackControl.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-std::string Glyphs(const TextLayout& layout) {
+std::string Glyphs(const CellLayout& layout) {
   std::string glyphs;
   for (const LaidCell& cell : layout.cells) glyphs += cell.glyph;
   return glyphs;
@@ -25,7 +25,7 @@ TEST(TextGrid, MeasuresCellsInsideTheMarginsAndNeverMoreThanTheCap) {
   EXPECT_EQ(huge.capacity, kMaxTextCells);
   EXPECT_LE(huge.columns, kMaxTextCells);
   EXPECT_LE(huge.rows, kMaxTextCells);
-  TextLayout full = LayOutText(std::string(2000, 'a'), huge, false);
+  CellLayout full = LayOutText(std::string(2000, 'a'), huge, false);
   EXPECT_EQ(full.cells.size(), static_cast<std::size_t>(kMaxTextCells));
   EXPECT_EQ(full.laidCount, kMaxTextCells);
 
@@ -50,7 +50,7 @@ TEST(TextGrid, FindsTheCellOfAPointAndWhereACellStarts) {
 TEST(TextGrid, LaysTextOutRowByRowWithLineBreaks) {
   // "abcd" fills the first row; its line break wraps and takes the second; "e" starts the
   // third, and the end cell follows it.
-  TextLayout layout = LayOutText("abcd\re", {4, 3, 12}, false);
+  CellLayout layout = LayOutText("abcd\re", {4, 3, 12}, false);
   EXPECT_EQ(Glyphs(layout), "abcd    e   ");
   EXPECT_EQ(layout.CellOf(4), 4);
   EXPECT_EQ(layout.cells[7].index, 4);
@@ -62,7 +62,7 @@ TEST(TextGrid, LaysTextOutRowByRowWithLineBreaks) {
 }
 
 TEST(TextGrid, StopsAtTheFirstCharacterThatFindsNoCell) {
-  TextLayout layout = LayOutText("abcdefg", {3, 2, 6}, false);
+  CellLayout layout = LayOutText("abcdefg", {3, 2, 6}, false);
   EXPECT_EQ(Glyphs(layout), "abcdef");
   EXPECT_EQ(layout.laidCount, 6);
   EXPECT_TRUE(layout.Fits(5));

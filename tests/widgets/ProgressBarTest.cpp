@@ -1,9 +1,10 @@
 // The progress bar's fill without a window: the share of the range reached, for ranges that
 // start at 0 and elsewhere, empty and inverted ranges, values outside the range and the widest
 // ranges an int allows.
-#include "widgets/ProgressFill.h"
-
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
+
+#include "widgets/ProgressBar.h"
 
 #include <climits>
 

@@ -1,8 +1,9 @@
 // Which part of its source an image frame shows, without a window: cells of a sheet and
 // entries of a list, and coordinates that lead outside either, however large.
-#include "widgets/FramePicking.h"
-
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
+
+#include "widgets/ImageFrame.h"
 
 namespace {
 

@@ -38,11 +38,11 @@ struct StormSettings {
   std::chrono::milliseconds Patience() const;
 };
 
-class StormTest : public ::testing::Test {
+class StormFixture : public ::testing::Test {
  protected:
   // binary run in a scratch folder that holds sourceDir's Data/beep.wav and dataFiles.
-  StormTest(const std::string& binary, const std::string& sourceDir,
-            const std::vector<std::string>& dataFiles, StormPlan plan);
+  StormFixture(const std::string& binary, const std::string& sourceDir,
+               const std::vector<std::string>& dataFiles, StormPlan plan);
 
   void SetUp() override;
   void TearDown() override;

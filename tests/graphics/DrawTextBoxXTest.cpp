@@ -11,7 +11,7 @@ constexpr Color kBack = 0x202020;
 constexpr Color kInk = 0xFFFFFF;
 constexpr Color kPaper = 0x000080;
 
-class TextBoxTest : public CanvasFixture {
+class DrawTextBoxTest : public CanvasFixture {
  protected:
   void SetUp() override {
     XServerFixture::SetUp();
@@ -32,14 +32,14 @@ class TextBoxTest : public CanvasFixture {
   int line = 0;
 };
 
-TEST_F(TextBoxTest, TheSharedFontIsTheFormsDefaultPattern) {
+TEST_F(DrawTextBoxTest, TheSharedFontIsTheFormsDefaultPattern) {
   EXPECT_EQ(form->GetFont().GetName(), "-*-*-Medium-R-Normal--14-*");
   Painter painter(PaintTargetOf(form.get()));
   EXPECT_EQ(painter.LineHeight(), font->ascent + 1);
   EXPECT_EQ(painter.CharWidth(), Width("M"));
 }
 
-TEST_F(TextBoxTest, ASingleLineSitsOnTheCentredBaseline) {
+TEST_F(DrawTextBoxTest, ASingleLineSitsOnTheCentredBaseline) {
   Painter painter(PaintTargetOf(form.get()));
   painter.DrawTextBox(10, 10, 100, 25, "H", kInk, kNoColor, TextAlign::Left);
   int direction, ascent, descent;
@@ -59,7 +59,7 @@ TEST_F(TextBoxTest, ASingleLineSitsOnTheCentredBaseline) {
   EXPECT_EQ(leftmost, 10 + ink.lbearing);
 }
 
-TEST_F(TextBoxTest, HelloWorldWrapsIntoTwoLeftAlignedLines) {
+TEST_F(DrawTextBoxTest, HelloWorldWrapsIntoTwoLeftAlignedLines) {
   int w = (Width("Hello") + Width("Hello world")) / 2;
   Painter painter(PaintTargetOf(form.get()));
   painter.DrawTextBox(10, 10, w, 3 * line, "Hello world", kInk, kNoColor, TextAlign::Center);
@@ -71,7 +71,7 @@ TEST_F(TextBoxTest, HelloWorldWrapsIntoTwoLeftAlignedLines) {
   EXPECT_EQ(boxed.Pixels(), expected.Pixels());
 }
 
-TEST_F(TextBoxTest, EmptyLinesVanish) {
+TEST_F(DrawTextBoxTest, EmptyLinesVanish) {
   Painter painter(PaintTargetOf(form.get()));
   painter.DrawTextBox(10, 10, 100, 3 * line, "A\n\nB", kInk, kNoColor, TextAlign::Left);
   DrawReference(painter, 150, 10, "A");
@@ -79,7 +79,7 @@ TEST_F(TextBoxTest, EmptyLinesVanish) {
   EXPECT_EQ(Area(10, 10, 100, 3 * line).Pixels(), Area(150, 10, 100, 3 * line).Pixels());
 }
 
-TEST_F(TextBoxTest, AWordWiderThanTheBoxIsBrokenInside) {
+TEST_F(DrawTextBoxTest, AWordWiderThanTheBoxIsBrokenInside) {
   int w = Width("MMM") + Width("M") / 2;
   Painter painter(PaintTargetOf(form.get()));
   painter.DrawTextBox(10, 10, w, 3 * line, "MMMMM", kInk, kNoColor, TextAlign::Left);
@@ -88,14 +88,14 @@ TEST_F(TextBoxTest, AWordWiderThanTheBoxIsBrokenInside) {
   EXPECT_EQ(Area(10, 10, 60, 3 * line).Pixels(), Area(150, 10, 60, 3 * line).Pixels());
 }
 
-TEST_F(TextBoxTest, BoxesOfNineOrFewerPixelsDrawNothing) {
+TEST_F(DrawTextBoxTest, BoxesOfNineOrFewerPixelsDrawNothing) {
   Painter painter(PaintTargetOf(form.get()));
   painter.DrawTextBox(10, 10, 100, 9, "Hidden", kInk, kPaper, TextAlign::Left);
   painter.DrawTextBox(10, 30, 0, 9, "Hidden", kInk, kPaper, TextAlign::Left);
   EXPECT_EQ(Area(0, 0, 130, 50).CountOf(kBack), 130 * 50);
 }
 
-TEST_F(TextBoxTest, WithoutAWidthCentringStartsAtX) {
+TEST_F(DrawTextBoxTest, WithoutAWidthCentringStartsAtX) {
   Painter painter(PaintTargetOf(form.get()));
   painter.DrawTextBox(10, 10, 0, line, "Abc", kInk, kPaper, TextAlign::Center);
   DrawReference(painter, 150, 10, "Abc");
@@ -103,7 +103,7 @@ TEST_F(TextBoxTest, WithoutAWidthCentringStartsAtX) {
   EXPECT_EQ(Area(0, 0, 140, 40).CountOf(kPaper), 0);  // and no background without a width
 }
 
-TEST_F(TextBoxTest, TheBackgroundCoversTheWholeBox) {
+TEST_F(DrawTextBoxTest, TheBackgroundCoversTheWholeBox) {
   Painter painter(PaintTargetOf(form.get()));
   painter.DrawTextBox(10, 10, 40, 30, "", kInk, kPaper, TextAlign::Left);
   ScreenArea area = Area(9, 9, 42, 32);

@@ -1,7 +1,7 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "support/StormTest.h"
+#include "support/StormFixture.h"
 
 #include <sys/wait.h>
 
@@ -80,11 +80,11 @@ std::chrono::milliseconds StormSettings::Patience() const {
   return wrapper.empty() ? kPatience : kPatienceUnderWrapper;
 }
 
-StormTest::StormTest(const std::string& binary, const std::string& sourceDir,
-                     const std::vector<std::string>& dataFiles, StormPlan plan)
+StormFixture::StormFixture(const std::string& binary, const std::string& sourceDir,
+                           const std::vector<std::string>& dataFiles, StormPlan plan)
     : program(binary, sourceDir, dataFiles), plan(std::move(plan)) {}
 
-void StormTest::SetUp() {
+void StormFixture::SetUp() {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr)
       << "X tests need the private server: run them through tools/run-with-xvfb.sh";
   ASSERT_TRUE(screen.IsOpen()) << "cannot open the test X server";
@@ -96,17 +96,17 @@ void StormTest::SetUp() {
   if (!settings.wrapper.empty()) program.RunUnder(settings.wrapper);
 }
 
-void StormTest::TearDown() {
+void StormFixture::TearDown() {
   if (HasFailure()) std::cout << program.Output();
   program.KillAndReap();
 }
 
-bool StormTest::WaitUntil(const std::function<bool()>& condition) const {
+bool StormFixture::WaitUntil(const std::function<bool()>& condition) const {
   return waiting::WaitUntil(condition, settings.Patience());
 }
 
-::testing::AssertionResult StormTest::Start(const std::string& mainTitle,
-                                            const std::function<bool()>& drawn) {
+::testing::AssertionResult StormFixture::Start(const std::string& mainTitle,
+                                               const std::function<bool()>& drawn) {
   if (!program.Start()) return ::testing::AssertionFailure() << "cannot start the program";
   const bool shown = WaitUntil([&] {
     for (const WindowFacts& window : WindowsOf(screen, program.Pid())) {
@@ -119,7 +119,7 @@ bool StormTest::WaitUntil(const std::function<bool()>& condition) const {
   return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult StormTest::RunStorm() {
+::testing::AssertionResult StormFixture::RunStorm() {
   const int checkpoint = std::min(kMemoryCheckpoint, settings.inputs / 2);
   long atCheckpoint = 0;
   const auto start = std::chrono::steady_clock::now();
@@ -159,7 +159,7 @@ bool StormTest::WaitUntil(const std::function<bool()>& condition) const {
   return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult StormTest::NoChildLeft() {
+::testing::AssertionResult StormFixture::NoChildLeft() {
   if (WaitUntil(
           [this] { return program.ZombieChildren().empty() && program.LiveChildren().empty(); })) {
     return ::testing::AssertionSuccess();
@@ -169,7 +169,7 @@ bool StormTest::WaitUntil(const std::function<bool()>& condition) const {
          << "; still running: " << Join(program.LiveChildren());
 }
 
-::testing::AssertionResult StormTest::CloseDialogs() {
+::testing::AssertionResult StormFixture::CloseDialogs() {
   const auto dialogs = [this] {
     std::vector<Window> found;
     for (const WindowFacts& window : WindowsOf(screen, program.Pid())) {
@@ -188,7 +188,7 @@ bool StormTest::WaitUntil(const std::function<bool()>& condition) const {
   return ::testing::AssertionFailure() << dialogs().size() << " windows would not close";
 }
 
-std::optional<WindowFacts> StormTest::WaitForDialog(const std::string& title) const {
+std::optional<WindowFacts> StormFixture::WaitForDialog(const std::string& title) const {
   std::optional<WindowFacts> found;
   WaitUntil([&] {
     for (const WindowFacts& window : WindowsOf(screen, program.Pid())) {
@@ -199,7 +199,7 @@ std::optional<WindowFacts> StormTest::WaitForDialog(const std::string& title) co
   return found;
 }
 
-::testing::AssertionResult StormTest::EndsCleanly() {
+::testing::AssertionResult StormFixture::EndsCleanly() {
   const auto status = program.WaitForExit(settings.Patience());
   if (!status) return ::testing::AssertionFailure() << "the program did not end";
   if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {

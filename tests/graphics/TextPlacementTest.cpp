@@ -1,5 +1,5 @@
 // Line breaking and placement of text boxes, measured with a font of 7 pixels per character.
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 
 #include <gtest/gtest.h>
 

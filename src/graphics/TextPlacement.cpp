@@ -1,4 +1,4 @@
-#include "graphics/TextLayout.h"
+#include "graphics/TextPlacement.h"
 
 #include <cctype>
 
