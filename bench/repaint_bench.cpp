@@ -18,6 +18,7 @@
 #include "app/Application.h"
 #include "app/EventLoop.h"
 #include "game/FormMain.h"
+#include "support/EventDrain.h"
 
 namespace {
 
@@ -30,20 +31,6 @@ long WriteCalls() {
     if (key == "syscw:") return value;
   }
   return -1;
-}
-
-// Hands every queued event to the toolkit until the queue stays empty for a moment.
-void Drain(Display* display, Form* form, int quietMs) {
-  for (;;) {
-    XSync(display, False);
-    if (XPending(display) == 0) {
-      if (!WaitForConnection(display, quietMs)) return;
-      if (XPending(display) == 0) continue;
-    }
-    XEvent event;
-    XNextEvent(display, &event);
-    DispatchEvent(form, event);
-  }
 }
 
 }  // namespace
@@ -68,10 +55,10 @@ int main(int argc, char** argv) {
     if (event.type == Expose) exposed = true;
     DispatchEvent(&form, event);
   }
-  Drain(display, &form, 100);
+  DrainEvents(display, &form, 100);
 
   for (int i = 0; i < paints; ++i) {
-    Drain(display, &form, 5);
+    DrainEvents(display, &form, 5);
     long writesBefore = WriteCalls();
     unsigned long requestBefore = XNextRequest(display);
     auto start = std::chrono::steady_clock::now();

@@ -25,6 +25,7 @@
 #include "app/EventLoop.h"
 #include "framework/Form.h"
 #include "gallery/SpinnerStrip.h"
+#include "support/EventDrain.h"
 #include "util/CharacterCodes.h"
 #include "widgets/ButtonCustom.h"
 #include "widgets/CellControl.h"
@@ -58,20 +59,6 @@ class BenchForm : public Form {
     SetTitle("Tessarin widget benchmark");
   }
 };
-
-// Hands every queued event to the toolkit until the queue stays empty for a moment.
-void Drain(Display* display, Form* form, int quietMs) {
-  for (;;) {
-    XSync(display, False);
-    if (XPending(display) == 0) {
-      if (!WaitForConnection(display, quietMs)) return;
-      if (XPending(display) == 0) continue;
-    }
-    XEvent event;
-    XNextEvent(display, &event);
-    DispatchEvent(form, event);
-  }
-}
 
 struct Sample {
   double ms = 0;
@@ -216,7 +203,7 @@ int main(int argc, char** argv) {
     exposed = event.type == Expose;
     DispatchEvent(&form, event);
   }
-  Drain(display, &form, 100);
+  DrainEvents(display, &form, 100);
 
   std::printf("Each widget painted on its own, %d times: median (min - max) and requests sent.\n\n",
               paints);

@@ -108,7 +108,7 @@ void FormAbout::LoadControls() {
   okButton = std::make_unique<ButtonCustom>(this, "OK");
   okButton->SetSize(80, 28);
   okButton->MoveTo(textLeft + textWidth / 2 - okButton->GetWidth() / 2, h - 37);
-  okButton->SetCommand(ForwardCommand);
+  okButton->SetCommand(CommandToThis());
   okButton->Create();
   TakeKeyboard(okButton.get());
 }

@@ -1,5 +1,7 @@
 #include "dialogs/FormMsgBox.h"
 
+#include <utility>
+
 #include "app/Application.h"
 #include "util/CharacterCodes.h"
 #include "util/Log.h"
@@ -22,14 +24,14 @@ void RetireCurrentBox(Form* newOwner) {
   Form* current = Application::CurrentMessageBox();
   if (current == nullptr) return;
   Application::SetCurrentMessageBox(nullptr);
-  auto* box = dynamic_cast<FormMsgBox*>(current);
+  ModalDialog* box = ModalDialog::Find(current);
   if (box != nullptr && box->GetOwner() != newOwner) box->ReleaseOwner();
   current->DestroyWindow();
   Application::DeleteLater(current);
 }
 
 void OpenBox(std::uint32_t id, bool isQuestion, Form* owner, const std::string& message,
-             const std::string& title) {
+             const std::string& title, DialogResultHandler onResult) {
   if (owner == nullptr) owner = Application::FirstForm();
   RetireCurrentBox(owner);
   DisplayHost* app = owner != nullptr ? owner->GetApplication() : Application::Default();
@@ -37,7 +39,9 @@ void OpenBox(std::uint32_t id, bool isQuestion, Form* owner, const std::string& 
     Log("FormMsgBox: no display for \"" + title + "\"");
     return;
   }
-  Application::SetCurrentMessageBox(new FormMsgBox(id, isQuestion, app, owner, title, message));
+  auto* box = new FormMsgBox(id, isQuestion, app, owner, title, message);
+  box->SetResultHandler(std::move(onResult));
+  Application::SetCurrentMessageBox(box);
 }
 }  // namespace
 
@@ -90,13 +94,13 @@ ButtonCustom* FormMsgBox::MakeButton(const std::string& caption, int left, int t
   auto* button = new ButtonCustom(this, caption);
   button->SetSize(kButtonWidth, kButtonHeight);
   button->MoveTo(left, top);
-  button->SetCommand(ForwardCommand);
+  button->SetCommand(CommandToThis());
   button->Create();
   return button;
 }
 
 void FormMsgBox::FormClosed() {
-  if (Form* owner = GetOwner()) owner->OnDialogResult(dialogId, result);
+  ReportResult(dialogId, result);
 }
 
 bool FormMsgBox::AcceptsKey(int code) {
@@ -122,11 +126,12 @@ void FormMsgBox::SetMessage(const std::string& text) {
   if (created && label != nullptr) label->SetText(text);
 }
 
-void ShowMessage(Form* owner, const std::string& message, const std::string& title) {
-  OpenBox(0, false, owner, message, title);
+void ShowMessage(Form* owner, const std::string& message, const std::string& title,
+                 DialogResultHandler onResult) {
+  OpenBox(0, false, owner, message, title, std::move(onResult));
 }
 
 void AskQuestion(std::uint32_t id, Form* owner, const std::string& message,
-                 const std::string& title) {
-  OpenBox(id, true, owner, message, title);
+                 const std::string& title, DialogResultHandler onResult) {
+  OpenBox(id, true, owner, message, title, std::move(onResult));
 }

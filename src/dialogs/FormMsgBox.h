@@ -2,13 +2,14 @@
 // or YES and NO buttons.
 //
 // Opening one blocks its owner form; the answer arrives later through the owner's
-// OnDialogResult(id, result). One box at a time is current: Application::CurrentMessageBox()
-// owns it until the next box replaces it (the old one's window goes at once, the object once
-// the current event is handled), its owner goes, or the loop ends. The box owns its label and
-// buttons.
+// OnDialogResult(id, result), or through the handler the caller gave. One box at a time is current:
+// Application::CurrentMessageBox() owns it until the next box replaces it (the old one's window
+// goes at once, the object once the current event is handled), its owner goes, or the loop ends.
+// The box owns its label and buttons.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "dialogs/ModalDialog.h"
@@ -61,8 +62,12 @@ class FormMsgBox : public ModalDialog {
   ButtonCustom* secondButton = nullptr;
 };
 
+// What a box's caller may take its answer with instead of the owner's OnDialogResult.
+using DialogResultHandler = std::function<void(int result)>;
+
 // Opens an OK box with id 0. A null owner means the first registered form.
-void ShowMessage(Form* owner, const std::string& message, const std::string& title);
+void ShowMessage(Form* owner, const std::string& message, const std::string& title,
+                 DialogResultHandler onResult = {});
 // Opens a YES/NO box reporting to owner with the given id. A null owner means the first form.
 void AskQuestion(std::uint32_t id, Form* owner, const std::string& message,
-                 const std::string& title);
+                 const std::string& title, DialogResultHandler onResult = {});

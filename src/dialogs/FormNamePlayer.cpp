@@ -56,7 +56,7 @@ void FormNamePlayer::LoadControls() {
   okButton = std::make_unique<ButtonCustom>(this, "OK");
   okButton->SetSize(kButtonWidth, kButtonHeight);
   okButton->MoveTo((w - kButtonWidth) / 2, kButtonTop);
-  okButton->SetCommand(ForwardCommand);
+  okButton->SetCommand(CommandToThis());
   okButton->Create();
 
   nameBox->SetFocus();

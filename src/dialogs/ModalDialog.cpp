@@ -3,11 +3,21 @@
 #include "app/Application.h"
 #include "framework/Child.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace {
+// Every dialog from construction to destruction, so that a form can be told to be one.
+std::vector<ModalDialog*>& LiveDialogs() {
+  static std::vector<ModalDialog*> dialogs;
+  return dialogs;
+}
+
 // The owner's focused element, or the one a dialog that blocks it now took from it: a
 // message box that replaces another finds the focus already moved into the first one.
 std::uint32_t FocusIdOfOwner(Form* owner) {
-  if (auto* blocker = dynamic_cast<ModalDialog*>(owner->GetModalChild())) {
+  if (const ModalDialog* blocker = ModalDialog::Find(owner->GetModalChild())) {
     return blocker->OwnerFocusId();
   }
   GUIElement* focused = Application::FocusedElement();
@@ -25,6 +35,7 @@ bool IsShownOnScreen(Display* display, Window window) {
 }  // namespace
 
 ModalDialog::ModalDialog(Form* owner, DisplayHost* app) : HandlerForm(true) {
+  LiveDialogs().push_back(this);
   if (app == nullptr) app = owner != nullptr ? owner->GetApplication() : Application::Default();
   SetApplication(app);
   parent = owner;
@@ -40,6 +51,30 @@ ModalDialog::ModalDialog(Form* owner, DisplayHost* app) : HandlerForm(true) {
 ModalDialog::~ModalDialog() {
   // A dialog that goes while still blocking its owner must not leave it disabled for good.
   ReleaseOwner();
+  auto& dialogs = LiveDialogs();
+  dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), this), dialogs.end());
+}
+
+ModalDialog* ModalDialog::Find(const Form* form) {
+  if (form == nullptr) return nullptr;
+  for (ModalDialog* dialog : LiveDialogs()) {
+    if (dialog == form) return dialog;
+  }
+  return nullptr;
+}
+
+void ModalDialog::SetResultHandler(std::function<void(int)> handler) {
+  resultHandler = std::move(handler);
+}
+
+void ModalDialog::ReportResult(std::uint32_t dialogId, int result) {
+  if (resultHandler) {
+    // A copy: the handler may delete this dialog, and with it the stored callable.
+    const std::function<void(int)> handler = resultHandler;
+    handler(result);
+    return;
+  }
+  if (Form* owner = GetOwner()) owner->OnDialogResult(dialogId, result);
 }
 
 bool ModalDialog::ConfirmClose() {
@@ -49,10 +84,9 @@ bool ModalDialog::ConfirmClose() {
 
 Form* ModalDialog::GetOwner() const {
   if (parent == nullptr) return nullptr;
-  if (ownerId != 0) return dynamic_cast<Form*>(Application::FindElementById(ownerId));
-  // An owner without an id yet is known only by its address, while it is registered.
+  // Known by its id once it has one, else by its address, while it is registered.
   for (Form* form : Application::Forms()) {
-    if (form == parent) return form;
+    if (ownerId != 0 ? form->GetId() == ownerId : form == parent) return form;
   }
   return nullptr;
 }

@@ -7,15 +7,25 @@
 // A dialog also takes the keyboard: once its window shows it asks for the X input focus, and
 // the element it names becomes the focused element. The owner's focused element comes back
 // when the dialog's window goes and the owner is free again.
+//
+// A dialog that answers (the message box) reports its result when it closes: to the handler
+// its caller set, or else to the owner's OnDialogResult(id, result).
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "framework/HandlerForm.h"
 
 class ModalDialog : public HandlerForm {
  public:
   ~ModalDialog() override;
+
+  // The live dialog that form is, or null when it is no dialog (or one already gone).
+  static ModalDialog* Find(const Form* form);
+
+  // Takes the answer instead of the owner's OnDialogResult; an empty handler restores that.
+  void SetResultHandler(std::function<void(int result)> handler);
 
   // Lets the owner go (the OnClosing of every dialog); true.
   bool ConfirmClose() override;
@@ -49,10 +59,15 @@ class ModalDialog : public HandlerForm {
   // focus at the next paint, when the window manager has shown the window.
   void TakeKeyboard(GUIElement* element);
 
+  // Hands result to the handler when one is set, else to the owner's
+  // OnDialogResult(dialogId, result) while the owner exists.
+  void ReportResult(std::uint32_t dialogId, int result);
+
  private:
   void RestoreOwnerFocus();
 
   std::uint32_t ownerId = 0;
   std::uint32_t ownerFocusId = 0;
   bool wantsInputFocus = false;
+  std::function<void(int result)> resultHandler;
 };

@@ -4,6 +4,8 @@
 
 namespace {
 
+// The element slots are plain functions that receive only the element, so the handler behind a
+// form is recovered from the element: the one downcast the fixed slot signatures leave.
 HandlerForm* AsHandler(GUIElement* element) {
   return dynamic_cast<HandlerForm*>(element);
 }
@@ -76,8 +78,8 @@ void HandlerForm::FormMouseUp() {}
 void HandlerForm::CommandClicked(GUIElement*) {}
 void HandlerForm::ChildMouseDown(GUIElement*) {}
 
-void HandlerForm::ForwardCommand(GUIElement* sender) {
-  if (HandlerForm* form = AsHandler(FindForm(sender))) form->CommandClicked(sender);
+std::function<void(GUIElement*)> HandlerForm::CommandToThis() {
+  return [this](GUIElement* sender) { CommandClicked(sender); };
 }
 
 void HandlerForm::ForwardChildMouseDown(GUIElement* sender, std::uint64_t, Point) {

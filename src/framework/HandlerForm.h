@@ -1,11 +1,12 @@
 // A form that answers events through virtual operations instead of plain callbacks. It fills
-// its own callback slots with forwarders to the operations below, and offers two forwarders
-// for the children it builds (a command, a press), which find the child's form and call its
-// operation. A concrete window thus overrides functions and writes no trampolines; what it
-// does not override does nothing.
+// its own callback slots with forwarders to the operations below, hands its children a command
+// that calls its CommandClicked, and offers a press forwarder for children, which finds the
+// child's form and calls its ChildMouseDown. A concrete window thus overrides functions and
+// writes no trampolines; what it does not override does nothing.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "framework/Form.h"
 
@@ -30,8 +31,9 @@ class HandlerForm : public Form {
   virtual void CommandClicked(GUIElement* element);
   virtual void ChildMouseDown(GUIElement* element);
 
-  // The command callback for children: the sender's form's CommandClicked(sender).
-  static void ForwardCommand(GUIElement* sender);
-  // The OnMouseDown callback for children: the sender's form's ChildMouseDown(sender).
+  // The command for this form's buttons and boxes: this form's CommandClicked(sender).
+  std::function<void(GUIElement* sender)> CommandToThis();
+  // The OnMouseDown callback for children: the sender's form's ChildMouseDown(sender). A press
+  // slot is a plain function, so the form is found from the sender.
   static void ForwardChildMouseDown(GUIElement* sender, std::uint64_t tag, Point point);
 };

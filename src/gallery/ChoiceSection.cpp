@@ -1,6 +1,5 @@
 #include "gallery/ChoiceSection.h"
 
-#include "framework/HandlerForm.h"
 #include "gallery/GalleryLayout.h"
 #include "gallery/GalleryText.h"
 #include "widgets/ButtonCustom.h"
@@ -58,7 +57,7 @@ std::unique_ptr<CheckBox> ChoiceSection::MakeCheckBox(const std::string& caption
                                                       bool checked) {
   auto box = std::make_unique<CheckBox>(this, caption);
   box->SetChecked(checked);
-  box->SetCommand(ForwardCommand);
+  box->SetCommand(CommandToThis());
   Place(*box, {kCheckLeft, kFirstCheckTop + index * kCheckPitch, kCheckWidth, kCheckHeight});
   return box;
 }
@@ -67,17 +66,13 @@ void ChoiceSection::BuildOptions() {
   options = std::make_unique<OptionBox>(this);
   for (const OptionRow& row : kFirstRows) options->AddItem(row.caption, row.value);
   options->SetSelectedIndex(0);
-  options->SetCommand(ForwardCommand);
+  options->SetCommand(CommandToThis());
   Place(*options, kOptionBox);
 }
 
 void ChoiceSection::CommandClicked(GUIElement* sender) {
   if (Is(sender, enableBox)) {
     options->Enable(enableBox->IsChecked());
-  } else if (Is(sender, animateBox)) {
-    // The pictures belong to another section: the form that holds both decides.
-    if (auto* form = dynamic_cast<HandlerForm*>(GetParentForm())) form->CommandClicked(sender);
-    return;
   } else if (Is(sender, addButton)) {
     AddRow();
   } else if (Is(sender, removeButton)) {

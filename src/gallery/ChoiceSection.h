@@ -1,6 +1,6 @@
 // Check boxes and an option box. The first check box enables the option box, the second
-// switches the picture animation (its command goes on to the gallery form, which owns the
-// pictures), the third is disabled. Add, Remove and Clear change the option box's rows, and a
+// switches the picture animation (the gallery form, which owns the pictures, gives it its
+// command), the third is disabled. Add, Remove and Clear change the option box's rows, and a
 // cell shows what the box says is selected. The section owns its widgets.
 #pragma once
 

@@ -62,9 +62,10 @@ void DialogSection::CommandClicked(GUIElement* sender) {
   Form* form = GetParentForm();
   if (Is(sender, messageButton)) {
     ShowMessage(form, "A FormMsgBox with one button: OK closes it and the gallery hears of it.",
-                "Message");
+                "Message", [this](int result) { ShowAnswer(0, result); });
   } else if (Is(sender, questionButton)) {
-    AskQuestion(kQuestionId, form, "Is this toolkit small enough?", "Question");
+    AskQuestion(kQuestionId, form, "Is this toolkit small enough?", "Question",
+                [this](int result) { ShowAnswer(kQuestionId, result); });
   } else if (Is(sender, aboutButton)) {
     OpenAbout();
   }

@@ -1,5 +1,5 @@
 // The dialogs, each opened by a button: the message box, a YES/NO question and the About
-// window. The gallery form hands the answers on (OnDialogResult) and a cell shows the last
+// window. The boxes hand their answers straight to this section, and a cell shows the last
 // one. The section owns its widgets, the About window and the picture that window shows;
 // the message boxes belong to the Application, as every message box does.
 #pragma once

@@ -42,6 +42,8 @@ void FormGallery::LoadControls() {
   pictures = std::make_unique<PictureSection>(this);
   scores = std::make_unique<ScoreSection>(this);
   for (GallerySection* section : Sections()) section->Build();
+  // The pictures belong to another section than the box: this form, which holds both, decides.
+  if (CheckBox* animate = choices->AnimateBox()) animate->SetCommand(CommandToThis());
 }
 
 void FormGallery::Paint() {
@@ -64,10 +66,6 @@ void FormGallery::Paint() {
 
 std::array<GallerySection*, 6> FormGallery::Sections() const {
   return {texts.get(), choices.get(), dialogs.get(), ranges.get(), pictures.get(), scores.get()};
-}
-
-void FormGallery::OnDialogResult(std::uint32_t dialogId, int result) {
-  if (dialogs) dialogs->ShowAnswer(dialogId, result);
 }
 
 bool FormGallery::ConfirmClose() {

@@ -27,7 +27,6 @@ class FormGallery : public HandlerForm {
   ~FormGallery() override;
 
   void Paint() override;
-  void OnDialogResult(std::uint32_t dialogId, int result) override;
   void LoadControls() override;
   bool ConfirmClose() override;
   void FormKeyUp(unsigned long keysym) override;

@@ -1,8 +1,27 @@
 #include "gallery/GallerySection.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "framework/Timer.h"
 #include "gallery/GalleryLayout.h"
 #include "widgets/ButtonCustom.h"
 #include "widgets/CellControl.h"
+
+namespace {
+std::vector<GallerySection*>& LiveSections() {
+  static std::vector<GallerySection*> sections;
+  return sections;
+}
+
+GallerySection* SectionHolding(const GUIElement* widget) {
+  if (widget == nullptr) return nullptr;
+  for (GallerySection* section : LiveSections()) {
+    if (section == widget->GetParent()) return section;
+  }
+  return nullptr;
+}
+}  // namespace
 
 GallerySection::GallerySection(GUIElement* container, const std::string& title, const Rect& box)
     : PanelChildren(container) {
@@ -13,15 +32,28 @@ GallerySection::GallerySection(GUIElement* container, const std::string& title, 
   SetSunken(false);
   MoveTo(box.x, box.y);
   SetSize(box.w, box.h);
+  LiveSections().push_back(this);
+}
+
+GallerySection::~GallerySection() {
+  auto& sections = LiveSections();
+  sections.erase(std::remove(sections.begin(), sections.end(), this), sections.end());
 }
 
 void GallerySection::CommandClicked(GUIElement*) {}
+void GallerySection::TimerTicked(Timer*) {}
+void GallerySection::WidgetLeft(GUIElement*) {}
 
-void GallerySection::ForwardCommand(GUIElement* sender) {
-  if (sender == nullptr) return;
-  if (auto* section = dynamic_cast<GallerySection*>(sender->GetParent())) {
-    section->CommandClicked(sender);
-  }
+void GallerySection::ForwardTick(Timer* timer) {
+  if (GallerySection* section = SectionHolding(timer)) section->TimerTicked(timer);
+}
+
+void GallerySection::ForwardLostFocus(GUIElement* widget) {
+  if (GallerySection* section = SectionHolding(widget)) section->WidgetLeft(widget);
+}
+
+std::function<void(GUIElement*)> GallerySection::CommandToThis() {
+  return [this](GUIElement* sender) { CommandClicked(sender); };
 }
 
 void GallerySection::Place(GUIElement& widget, const Rect& box) {
@@ -54,7 +86,7 @@ std::unique_ptr<CellControl> GallerySection::MakeValueCell(const std::string& ca
 std::unique_ptr<ButtonCustom> GallerySection::MakeButton(const std::string& caption,
                                                          const Rect& box) {
   auto button = std::make_unique<ButtonCustom>(this, caption);
-  button->SetCommand(ForwardCommand);
+  button->SetCommand(CommandToThis());
   Place(*button, box);
   return button;
 }

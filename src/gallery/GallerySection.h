@@ -1,9 +1,12 @@
 // One titled panel of the gallery window with the widgets that show one part of the toolkit.
-// A section is the parent of its widgets, so their callbacks find it through the sender's
-// parent and hand it the event; the section owns its widgets, the gallery form owns the
-// sections. Build makes the widgets once the panel exists, as a form's LoadControls does.
+// Commands and value callbacks are lambdas that capture the section; the plain-function slots
+// (a timer's tick, a box's OnLostFocus) receive only the widget, and find its section, the
+// widget's parent, among the live sections. The section owns its widgets, the gallery form
+// owns the sections. Build makes the widgets once the panel exists, as a form's LoadControls
+// does.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,20 +16,29 @@
 
 class ButtonCustom;
 class CellControl;
+class Timer;
 
 class GallerySection : public PanelChildren {
  public:
   GallerySection(GUIElement* container, const std::string& title, const Rect& box);
+  ~GallerySection() override;
 
   // Creates the panel and every widget in it.
   virtual void Build() = 0;
   // A button or box of this section ran its command.
   virtual void CommandClicked(GUIElement* sender);
 
-  // The command callback of every command element in a section: its section's CommandClicked.
-  static void ForwardCommand(GUIElement* sender);
+  // A timer of this section ticked; a widget of it lost the focus.
+  virtual void TimerTicked(Timer* timer);
+  virtual void WidgetLeft(GUIElement* widget);
+
+  // Slot functions for a section's widgets: the widget's section's TimerTicked or WidgetLeft.
+  static void ForwardTick(Timer* timer);
+  static void ForwardLostFocus(GUIElement* widget);
 
  protected:
+  // The command of a section's button or box: this section's CommandClicked(sender).
+  std::function<void(GUIElement* sender)> CommandToThis();
   // A created caption in the panel's colour, and one framed on the light ground that shows a
   // value, both inside this panel.
   std::unique_ptr<CellControl> MakeLabel(const std::string& caption, const Rect& box,

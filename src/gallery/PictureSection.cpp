@@ -27,10 +27,6 @@ const SampleFile kSampleFiles[] = {
     {"Data/gallery-4bit.bmp", 4, "4 bits"},
 };
 
-void AdvanceFrames(Timer* timer) {
-  if (auto* section = dynamic_cast<PictureSection*>(timer->GetParent())) section->NextFrame();
-}
-
 Rect Column(int index, const Rect& row) {
   return {kColumnLeft + index * kColumnPitch, row.y, kColumnWidth, row.h};
 }
@@ -88,7 +84,11 @@ void PictureSection::BuildFrames() {
   transparentFrame->SetTransparent(true);
   Place(*transparentFrame, kTransparentFrame);
   timer = std::make_unique<Timer>(this, kFrameIntervalMs);
-  timer->SetOnTick(AdvanceFrames);
+  timer->SetOnTick(ForwardTick);
+}
+
+void PictureSection::TimerTicked(Timer*) {
+  NextFrame();
 }
 
 void PictureSection::SetAnimating(bool on) {

@@ -36,6 +36,8 @@ class PictureSection : public GallerySection {
   int CurrentFrame() const { return frame; }
 
  private:
+  // The animation timer: the next frame.
+  void TimerTicked(Timer* ticked) override;
   void BuildLabels();
   void BuildFrames();
   // Reading a file costs far more than drawing it, and the 4-bit reader rewrites its export.

@@ -14,20 +14,6 @@ using namespace gallery::range;
 // The scroll bar reports ten times its value.
 constexpr long kScrollReportFactor = 10;
 
-RangeSection* SectionOf(GUIElement* widget) {
-  return dynamic_cast<RangeSection*>(widget->GetParent());
-}
-
-void ForwardSliderValue(Slider* slider, int value) {
-  if (RangeSection* section = SectionOf(slider)) section->SliderMoved(slider, value);
-}
-
-void ForwardScroll(ScrollBar* bar, long tenTimesValue) {
-  if (RangeSection* section = SectionOf(bar)) {
-    section->ScrollBarMoved(bar, static_cast<int>(tenTimesValue / kScrollReportFactor));
-  }
-}
-
 std::string ValueText(int value) {
   return std::to_string(value);
 }
@@ -74,7 +60,7 @@ std::unique_ptr<Slider> RangeSection::MakeSlider(bool vertical, int minimum, int
                                                  const Rect& box) {
   auto made = std::make_unique<Slider>(this, vertical, minimum, maximum);
   made->SetValue(start);
-  made->SetValueChangedCallback(ForwardSliderValue);
+  made->SetValueChangedCallback([this](Slider* moved, int value) { SliderMoved(moved, value); });
   Place(*made, box);
   return made;
 }
@@ -84,7 +70,9 @@ std::unique_ptr<ScrollBar> RangeSection::MakeScrollBar(bool vertical, int maximu
   auto made = std::make_unique<ScrollBar>(this, 0, maximum);
   made->SetValue(start);
   made->SetVertical(vertical);
-  made->SetScrollCallback(ForwardScroll);
+  made->SetScrollCallback([this](ScrollBar* moved, long tenTimesValue) {
+    ScrollBarMoved(moved, static_cast<int>(tenTimesValue / kScrollReportFactor));
+  });
   Place(*made, box);
   return made;
 }

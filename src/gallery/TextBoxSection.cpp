@@ -30,10 +30,6 @@ const BoxKind kKinds[kRowCount] = {
     {"Disabled", "Switched off", [](TextBoxCustom& box) { box.Enable(false); }},
 };
 
-void ShowTextsOnLostFocus(GUIElement* box) {
-  if (auto* section = dynamic_cast<TextBoxSection*>(box->GetParent())) section->ShowTexts();
-}
-
 }  // namespace
 
 TextBoxSection::TextBoxSection(GUIElement* container)
@@ -64,10 +60,14 @@ void TextBoxSection::BuildRow(int row) {
   built.label = MakeLabel(kind.label, {kLabelLeft, top, kLabelWidth, height});
   built.box = std::make_unique<TextBoxCustom>(this, kind.initialText);
   kind.configure(*built.box);
-  built.box->SetOnLostFocus(ShowTextsOnLostFocus);
+  built.box->SetOnLostFocus(ForwardLostFocus);
   Place(*built.box, {kBoxLeft, top, kBoxWidth, height});
   built.shown = MakeValueCell(ShownText(built.box->GetText()),
                               {kShownLeft, top, kShownWidth, height}, TextAlign::Left);
+}
+
+void TextBoxSection::WidgetLeft(GUIElement*) {
+  ShowTexts();
 }
 
 void TextBoxSection::ShowTexts() {

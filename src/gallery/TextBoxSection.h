@@ -24,6 +24,9 @@ class TextBoxSection : public GallerySection {
   TextBoxCustom* Box(gallery::text::Row row) const { return rows[row].box.get(); }
 
  private:
+  // A box left: every row shows its box's text again.
+  void WidgetLeft(GUIElement* box) override;
+
   struct Row {
     std::unique_ptr<CellControl> label;
     std::unique_ptr<TextBoxCustom> box;

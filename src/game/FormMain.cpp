@@ -182,7 +182,7 @@ ButtonCustom* FormMain::BuildButton(const std::string& caption, int left, int to
   button->SetForeColor(textColor);
   button->SetBackColor(background);
   if (caption == "START") button->SetFlagB(true);
-  button->SetCommand(ForwardCommand);
+  button->SetCommand(CommandToThis());
   button->Create();
   return button;
 }

@@ -61,7 +61,10 @@ void ScrollBar::KeyDown(unsigned long keysym) {
 }
 
 void ScrollBar::NotifyScroll(int v) {
-  if (onScroll != nullptr) onScroll(this, 10L * v);
+  if (!onScroll) return;
+  // A copy: the callback may delete the bar, and with it the stored callable.
+  const ScrollCallback report = onScroll;
+  report(this, 10L * v);
 }
 
 void ScrollBar::SetRange(int newMinimum, int newMaximum) {

@@ -11,12 +11,16 @@
 // it.
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include "widgets/TrackControl.h"
 #include "widgets/TrackGeometry.h"
 
 class ScrollBar : public TrackControl {
  public:
-  using ScrollCallback = void (*)(ScrollBar* bar, long tenTimesValue);
+  // Any callable; a form passes a lambda that captures itself.
+  using ScrollCallback = std::function<void(ScrollBar* bar, long tenTimesValue)>;
 
   ScrollBar(GUIElement* parent, int minimum, int maximum);
 
@@ -25,7 +29,7 @@ class ScrollBar : public TrackControl {
   void KeyDown(unsigned long keysym) override;
   void Paint() override;
 
-  void SetScrollCallback(ScrollCallback callback) { onScroll = callback; }
+  void SetScrollCallback(ScrollCallback callback) { onScroll = std::move(callback); }
   // onScroll with ten times v.
   void NotifyScroll(int v);
   void SetRange(int newMinimum, int newMaximum);
@@ -50,7 +54,7 @@ class ScrollBar : public TrackControl {
   void PaintFrame(Painter& painter, const Rect& box, Color fg);
   void PaintArrows(Painter& painter, const Rect& box, Color fg);
 
-  ScrollCallback onScroll = nullptr;
+  ScrollCallback onScroll;
   int minimum;
   int maximum;
   bool horizontal = true;

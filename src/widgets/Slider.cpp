@@ -51,7 +51,11 @@ void Slider::SetShowLabels(bool on) {
 
 void Slider::NotifyValueChanged() {
   const ElementWatch watch(this);
-  if (onValueChanged != nullptr) onValueChanged(this, value);
+  if (onValueChanged) {
+    // A copy: the callback may delete the slider, and with it the stored callable.
+    const ValueChangedCallback report = onValueChanged;
+    report(this, value);
+  }
   if (watch && onChange != nullptr) onChange(this);
 }
 

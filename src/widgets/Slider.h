@@ -8,13 +8,17 @@
 // mouse is mapped through those stops. The form that builds a slider owns it.
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include "graphics/Color.h"
 #include "widgets/TrackControl.h"
 #include "widgets/TrackGeometry.h"
 
 class Slider : public TrackControl {
  public:
-  using ValueChangedCallback = void (*)(Slider* slider, int value);
+  // Any callable; a form passes a lambda that captures itself.
+  using ValueChangedCallback = std::function<void(Slider* slider, int value)>;
 
   Slider(GUIElement* parent, bool vertical, int minimum, int maximum);
 
@@ -24,7 +28,9 @@ class Slider : public TrackControl {
   void Paint() override;
 
   void SetShowLabels(bool on);
-  void SetValueChangedCallback(ValueChangedCallback callback) { onValueChanged = callback; }
+  void SetValueChangedCallback(ValueChangedCallback callback) {
+    onValueChanged = std::move(callback);
+  }
   // onValueChanged with the value, then the element's OnChange.
   void NotifyValueChanged();
   // Clamped into the range; reports nothing.
@@ -46,5 +52,5 @@ class Slider : public TrackControl {
   bool showLabels = true;
   SliderRange range;
   bool vertical;
-  ValueChangedCallback onValueChanged = nullptr;
+  ValueChangedCallback onValueChanged;
 };

@@ -19,6 +19,7 @@
 
 #include "support/BoardReader.h"
 #include "support/OpenboxProcess.h"
+#include "support/ProgramE2E.h"
 #include "support/ProgramProcess.h"
 #include "support/RemoteScreen.h"
 #include "support/TempDirectory.h"
@@ -71,17 +72,12 @@ std::string HostName() {
   return ::testing::AssertionFailure() << "cmake --install failed:\n" << FileText(log);
 }
 
-class Desktop : public ::testing::Test {
+class Desktop : public ProgramE2E {
  protected:
-  void SetUp() override {
-    ASSERT_NE(std::getenv("DISPLAY"), nullptr)
-        << "X tests need the private server: run them through tools/run-with-xvfb.sh";
-    ASSERT_TRUE(screen.IsOpen()) << "cannot open the test X server";
-  }
+  ProgramProcess* Program() override { return game.get(); }
 
   void TearDown() override {
-    if (HasFailure() && game) std::cout << game->Output();
-    if (game) game->KillAndReap();
+    ProgramE2E::TearDown();
     openbox.Stop();
   }
 
@@ -123,7 +119,6 @@ class Desktop : public ::testing::Test {
     return ::testing::AssertionFailure() << "the game did not end with status 0";
   }
 
-  RemoteScreen screen;
   std::unique_ptr<ProgramProcess> game;
   OpenboxProcess openbox;
 };

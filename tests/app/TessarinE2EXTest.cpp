@@ -18,6 +18,7 @@
 
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
+#include "support/ProgramE2E.h"
 #include "support/ProgramProcess.h"
 #include "support/PuzzleSolver.h"
 #include "support/RemoteScreen.h"
@@ -76,30 +77,20 @@ std::string Join(const std::vector<pid_t>& pids) {
   return text;
 }
 
-class TessarinE2E : public ::testing::Test {
+class TessarinE2E : public ProgramE2E {
  protected:
-  void SetUp() override {
-    ASSERT_NE(std::getenv("DISPLAY"), nullptr)
-        << "X tests need the private server: run them through tools/run-with-xvfb.sh";
-    ASSERT_TRUE(screen.IsOpen()) << "cannot open the test X server";
-  }
-
-  void TearDown() override {
-    if (HasFailure()) std::cout << game.Output();
-    game.KillAndReap();
-  }
+  ProgramProcess* Program() override { return &game; }
 
   // Starts the game and waits until its window shows the ordered board and the buttons.
   ::testing::AssertionResult StartGame() {
-    const std::vector<Window> before = screen.TopLevelWindows();
-    windowsBeforeStart.insert(before.begin(), before.end());
-    if (!game.Start()) return ::testing::AssertionFailure() << "cannot start " TESSARIN_BINARY;
-    const auto main = screen.WaitForWindow([this](const WindowFacts& facts) {
-      return windowsBeforeStart.count(facts.id) == 0 && facts.className == "Tessarin.exe" &&
-             StartsWith(facts.name, "Tessarin - ") && !facts.isDialog;
-    });
-    if (!main) return ::testing::AssertionFailure() << "the main window never appeared";
-    mainWindow = main->id;
+    const auto started = StartAndFindWindow(
+        "the game",
+        [](const WindowFacts& facts) {
+          return facts.className == "Tessarin.exe" && StartsWith(facts.name, "Tessarin - ") &&
+                 !facts.isDialog;
+        },
+        mainWindow);
+    if (!started) return started;
     board.emplace(screen, mainWindow);
     std::string whyNot = "the START caption is not drawn";
     const bool learnt = WaitUntil([&] {
@@ -281,9 +272,7 @@ class TessarinE2E : public ::testing::Test {
     return ::testing::AssertionSuccess();
   }
 
-  RemoteScreen screen;
   ProgramProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
-  std::set<Window> windowsBeforeStart;
   Window mainWindow = 0;
   std::optional<BoardReader> board;
   Picture startCaption;

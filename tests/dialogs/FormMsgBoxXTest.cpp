@@ -171,6 +171,18 @@ TEST_F(FormMsgBoxTest, QuestionReportsYesAsThreeAndNoAsFour) {
   EXPECT_TRUE(owner->reports[1].ownerEnabled);
 }
 
+TEST_F(FormMsgBoxTest, AHandlerGivenWithTheQuestionTakesTheAnswerInsteadOfTheOwner) {
+  std::vector<int> handled;
+  AskQuestion(5, owner.get(), "Sure?", "Exit", [&](int result) { handled.push_back(result); });
+  FormMsgBox* box = OpenedBox();
+  ASSERT_NE(box, nullptr);
+  ClickSecondButton(box);
+  Pump(owner.get());
+  EXPECT_EQ(handled, std::vector<int>{kDialogNo});
+  EXPECT_TRUE(owner->reports.empty());
+  EXPECT_TRUE(owner->IsEnabled());
+}
+
 TEST_F(FormMsgBoxTest, WindowManagerCloseReportsZero) {
   AskQuestion(1000, owner.get(), "Sure?", "Exit");
   FormMsgBox* box = OpenedBox();

@@ -19,6 +19,7 @@
 
 #include "framework/Point.h"
 #include "gallery/GalleryLayout.h"
+#include "support/ProgramE2E.h"
 #include "support/ProgramProcess.h"
 #include "support/RemoteScreen.h"
 #include "support/Waiting.h"
@@ -86,30 +87,18 @@ constexpr Rect kNoButton{10, 110, 110, 28};
 constexpr Rect kYesOrOkButton{130, 110, 110, 28};
 constexpr Rect kAboutPicture{15, 28, 64, 48};
 
-class GalleryE2E : public ::testing::Test {
+class GalleryE2E : public ProgramE2E {
  protected:
-  void SetUp() override {
-    ASSERT_NE(std::getenv("DISPLAY"), nullptr)
-        << "X tests need the private server: run them through tools/run-with-xvfb.sh";
-    ASSERT_TRUE(screen.IsOpen()) << "cannot open the test X server";
-  }
-
-  void TearDown() override {
-    if (HasFailure()) std::cout << gallery.Output();
-    gallery.KillAndReap();
-  }
+  ProgramProcess* Program() override { return &gallery; }
 
   // Starts the gallery and waits for its first paint: the score lines, painted last, and the
   // transparent 4-bit sample on its backdrop, the last of the pictures.
   ::testing::AssertionResult Start() {
-    const std::vector<Window> before = screen.TopLevelWindows();
-    const std::set<Window> earlier(before.begin(), before.end());
-    if (!gallery.Start()) return ::testing::AssertionFailure() << "cannot start the gallery";
-    const auto found = screen.WaitForWindow([&](const WindowFacts& facts) {
-      return earlier.count(facts.id) == 0 && facts.name == g::kWindowTitle && !facts.isDialog;
-    });
-    if (!found) return ::testing::AssertionFailure() << "the gallery window never appeared";
-    window = found->id;
+    const auto started = StartAndFindWindow(
+        "the gallery",
+        [](const WindowFacts& facts) { return facts.name == g::kWindowTitle && !facts.isDialog; },
+        window);
+    if (!started) return started;
     const Rect lines = Inside(In(g::kScorePanel, g::score::kLines));
     // The backdrop's fill leaves its last row in the section's colour: only colours that are
     // neither count as the picture.
@@ -154,7 +143,6 @@ class GalleryE2E : public ::testing::Test {
   }
   std::size_t Beeps() const { return gallery.CallsOf("aplay").size(); }
 
-  RemoteScreen screen;
   ProgramProcess gallery{TESSARIN_GALLERY_BINARY,
                          TESSARIN_SOURCE_DIR,
                          {"gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"}};

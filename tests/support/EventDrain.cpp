@@ -1,0 +1,16 @@
+#include "support/EventDrain.h"
+
+#include "app/EventLoop.h"
+
+void DrainEvents(Display* display, Form* form, int quietMs) {
+  for (;;) {
+    XSync(display, False);
+    if (XPending(display) == 0) {
+      if (!WaitForConnection(display, quietMs)) return;
+      if (XPending(display) == 0) continue;
+    }
+    XEvent event;
+    XNextEvent(display, &event);
+    DispatchEvent(form, event);
+  }
+}

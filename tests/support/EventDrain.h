@@ -1,0 +1,9 @@
+// What an in-process benchmark does between two measurements: hands every queued event to a
+// form's dispatch until the queue stays empty for a while. Free of GoogleTest, for bench/.
+#pragma once
+
+#include <X11/Xlib.h>
+
+class Form;
+
+void DrainEvents(Display* display, Form* form, int quietMs);
