@@ -1,6 +1,7 @@
 #include "game/FormKeys.h"
 
 #include <iterator>
+#include <string>
 
 #include "widgets/ButtonCustom.h"
 #include "widgets/CellControl.h"
@@ -78,7 +79,8 @@ void FormKeys::LoadControls() {
 
 CellControl* FormKeys::AddCell(const char* text, int left, int top, int w) {
   auto cell = std::make_unique<CellControl>(this);
-  cell->SetText(text);
+  // A blank keeps the text off the frame.
+  cell->SetText(std::string(" ") + text);
   cell->SetSize(w, kRowHeight);
   cell->MoveTo(left, top);
   cell->SetBorder(true);

@@ -24,7 +24,8 @@ constexpr int kRankWidth = 30;
 constexpr int kScoreWidth = 60;
 constexpr std::uint32_t kRefreshMs = 1000;
 constexpr Color kFigureWhite = 0xFFFFFF;
-constexpr char kNoGame[] = "-";
+// The figures stand a blank away from their cells' frames.
+constexpr char kNoGame[] = " -";
 constexpr char kEmptyTable[] = "No results yet";
 constexpr char kUnreadableTable[] = "The table cannot be read";
 
@@ -135,8 +136,8 @@ void FormStats::BuildTable(const std::string& title, const std::string& tableNam
 
 void FormStats::ShowGameFigures() {
   const GameStats stats = provider ? provider() : GameStats{};
-  ShowText(movesValue, stats.running ? ToString(stats.moves) : kNoGame);
-  ShowText(timeValue, stats.running ? FormatSeconds(stats.seconds) : kNoGame);
+  ShowText(movesValue, stats.running ? " " + ToString(stats.moves) : kNoGame);
+  ShowText(timeValue, stats.running ? " " + FormatSeconds(stats.seconds) : kNoGame);
 }
 
 void FormStats::CommandClicked(GUIElement* element) {
