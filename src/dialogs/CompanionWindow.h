@@ -2,7 +2,7 @@
 // keeps answering the player while the companion is open. It is a dialog-type window kept
 // above its owner (WM_TRANSIENT_FOR), asks for the X input focus once it shows, and closes
 // with Escape, Return or the window manager. Closing destroys only the X window; the object
-// stays with its creator, who may open it again. The owner must outlive the companion.
+// stays with its creator. The owner, never null, must outlive the companion.
 //
 // The companion takes no element focus from its owner: the owner's focused button keeps its
 // look, so nothing in the owner changes while the companion comes and goes.

@@ -145,10 +145,11 @@ void FormStats::CommandClicked(GUIElement* element) {
 }
 
 void FormStats::DestroyWindow() {
-  // The timer goes first: an idle program with the window closed has nothing to wake for.
-  // The children stay until the form goes: the OK button that closed the window is still
-  // handling its release.
-  refreshTimer.reset();
+  // The timer stops first: an idle program with the window closed has nothing to wake for.
+  // Stopped, not destroyed: nothing may leave the registry here, since the shutdown walks a
+  // copy of it while it destroys every window. The children stay until the form goes too: the
+  // OK button that closed the window is still handling its release.
+  if (refreshTimer) refreshTimer->Stop();
   CompanionWindow::DestroyWindow();
 }
 

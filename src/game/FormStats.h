@@ -1,7 +1,7 @@
 // The statistics window: the current game's moves and time, and the two best-result tables
 // (fewest moves, shortest time). It does not block the main window. While it is open a timer
-// of one second brings the game's figures up to date; the timer exists only while the window
-// does, so a program with the window closed never wakes for it. The tables are read when the
+// of one second brings the game's figures up to date; the timer runs only while the window
+// is open, so a program with the window closed never wakes for it. The tables are read when the
 // window opens. Its owner owns it; it owns its children and its timer.
 #pragma once
 

@@ -822,6 +822,10 @@ TEST_F(CompanionWindowsE2E, StatisticsWindowFollowsTheGameLeavesTheMainWindowFre
   ClickAt(stats->id, kStatsOkButton);
   EXPECT_TRUE(screen.WaitUntilGone(stats->id)) << "OK did not close the window";
   EXPECT_TRUE(Slide(model, beside, true)) << "the main window lost the keyboard";
+  // An open statistics window goes with the program.
+  ASSERT_TRUE(OpenByKey(XK_F2, "Statistics").has_value());
+  screen.Raise(mainWindow);
+  EXPECT_TRUE(ExitThroughTheQuestion());
 }
 
 TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTrace) {
