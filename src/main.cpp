@@ -32,7 +32,11 @@ constexpr ProgramUsage kGameUsage{
     "  W A S D             the same as Up, Left, Down and Right\n"
     "  Tab                 move the focus to the next button\n"
     "  Return              press the focused button; in a message box, answer\n"
-    "  Escape, Delete      close the About window, as Return does\n"};
+    "  Escape, Delete      close the About window, as Return does\n"
+    "  F2                  open the statistics window: the game's moves and time and\n"
+    "                      the best results; the board stays in play beside it\n"
+    "  F1                  open the window that lists every key\n"
+    "  Escape, Return      close the statistics or the keys window\n"};
 
 }  // namespace
 

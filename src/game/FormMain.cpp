@@ -8,6 +8,8 @@
 #include "dialogs/FormMsgBox.h"
 #include "framework/Child.h"
 #include "framework/Timer.h"
+#include "game/FormKeys.h"
+#include "game/FormStats.h"
 #include "game/GameIcon.h"
 #include "game/GameInfo.h"
 #include "game/SoundPlayer.h"
@@ -48,6 +50,10 @@ constexpr std::uint32_t kExitQuestionId = 1000;
 constexpr char kExitQuestion[] = "Do you really want to go exit?";
 constexpr char kWinMessage[] = "Well done! You have completed the game!";
 
+// The best-result tables the statistics window shows: fewest moves, shortest time.
+constexpr char kMovesTableName[] = "Tessarin-Mosse";
+constexpr char kTimeTableName[] = "Tessarin-Tempo";
+
 // The main window's keys: one entry per key, so that a new key is one more line. Keys whose
 // meaning lies in their symbol (arrows, function keys) act on the press; keys that type a
 // character act on it when it reaches the window, at the release.
@@ -66,6 +72,8 @@ const KeyAction<unsigned long> kSymbolKeys[] = {
     {XK_KP_Down, [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
     {XK_KP_Left, [](FormMain& form) { form.SlideFromKeyboard(Slide::Left); }},
     {XK_KP_Right, [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
+    {XK_F1, [](FormMain& form) { form.OpenKeys(); }},
+    {XK_F2, [](FormMain& form) { form.OpenStatistics(); }},
 };
 
 const KeyAction<char> kCharacterKeys[] = {
@@ -118,6 +126,9 @@ FormMain::FormMain(Application* app, const std::string& title) {
 FormMain::~FormMain() {
   tickTimer.reset();
   soundPlayer.reset();
+  // The companion windows are kept above this one and go before it.
+  statsForm.reset();
+  keysForm.reset();
   DestroyWindow();
   // A message box still open over this window must not outlive the owner it reports to.
   Form* box = Application::CurrentMessageBox();
@@ -292,6 +303,7 @@ void FormMain::StartOrCancel() {
     ResetCells();
     gameActive = false;
     if (btnStart) btnStart->SetText("START");
+    ShowFiguresInStats();
     return;
   }
   // A shuffle that happens to come out in order is no game: draw again.
@@ -300,6 +312,39 @@ void FormMain::StartOrCancel() {
   } while (SyncCells());
   gameActive = true;
   if (btnStart) btnStart->SetText("CANCEL");
+  ResetGameFigures();
+}
+
+void FormMain::ResetGameFigures() {
+  movesMade = 0;
+  gameStarted = std::chrono::steady_clock::now();
+  ShowFiguresInStats();
+}
+
+void FormMain::ShowFiguresInStats() {
+  if (statsForm && statsForm->IsOpen()) statsForm->ShowGameFigures();
+}
+
+GameStats FormMain::CurrentStats() const {
+  if (!gameActive) return {};
+  const auto elapsed = std::chrono::steady_clock::now() - gameStarted;
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
+  return {true, movesMade, static_cast<int>(seconds)};
+}
+
+void FormMain::OpenStatistics() {
+  if (statsForm && statsForm->IsOpen()) {
+    statsForm->Open();
+    return;
+  }
+  statsForm = std::make_unique<FormStats>(
+      this, [this] { return CurrentStats(); }, kMovesTableName, kTimeTableName);
+  statsForm->Open();
+}
+
+void FormMain::OpenKeys() {
+  if (!keysForm || !keysForm->IsOpen()) keysForm = std::make_unique<FormKeys>(this);
+  keysForm->Open();
 }
 
 void FormMain::ChildMouseDown(GUIElement* element) {
@@ -310,6 +355,8 @@ void FormMain::ChildMouseDown(GUIElement* element) {
 
 bool FormMain::PlayMove(int k) {
   if (!MoveTile(board, k)) return false;
+  ++movesMade;
+  ShowFiguresInStats();
   if (!SyncCells()) return true;
   ShowMessage(this, kWinMessage, "Game");
   StartOrCancel();
@@ -365,5 +412,6 @@ void FormMain::SetBoardForTest(const Board& arrangement) {
   board = arrangement;
   gameActive = true;
   if (btnStart) btnStart->SetText("CANCEL");
+  ResetGameFigures();
   SyncCells();
 }

@@ -1,16 +1,19 @@
 // The game's one main window: the 4 x 4 board of tiles, the title picture, INFO, START/CANCEL
 // and EXIT, and the three-colour flag. FormMain owns every element it shows, the title picture
 // converted at the first paint and the About window's converted when that window first opens,
-// the About window, the tick timer and the sound player, and it carries the puzzle state. The
+// the About window, the statistics and keys windows, the tick timer and the sound player, and
+// it carries the puzzle state and the current game's figures. The
 // program entry owns the FormMain; the first one constructed is recorded as the main form.
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 #include "framework/HandlerForm.h"
+#include "game/GameStats.h"
 #include "game/PuzzleRules.h"
 #include "graphics/Color.h"
 #include "graphics/XImageFactory.h"
@@ -19,6 +22,8 @@ class Application;
 class ButtonCustom;
 class CellControl;
 class FormAbout;
+class FormKeys;
+class FormStats;
 class MyImage;
 class SoundPlayer;
 class Timer;
@@ -46,6 +51,12 @@ class FormMain : public HandlerForm {
   // when no tile lies on that side of it; nothing while the board is idle.
   void SlideFromKeyboard(Slide slide);
 
+  // F2 and F1: open the window, or raise it when it is open. Neither blocks this one.
+  void OpenStatistics();
+  void OpenKeys();
+  // The moves and seconds of the game being played; not running while the board is idle.
+  GameStats CurrentStats() const;
+
   virtual bool AcceptsKey(int code);
 
   // The first FormMain constructed and still alive, or null.
@@ -59,6 +70,8 @@ class FormMain : public HandlerForm {
   MyImage* GetLogoImage() const { return logoImage.get(); }
   CellControl* GetCell(int index) const;
   FormAbout* GetAboutForm() const { return aboutForm.get(); }
+  FormStats* GetStatsForm() const { return statsForm.get(); }
+  FormKeys* GetKeysForm() const { return keysForm.get(); }
   Timer* GetTickTimer() const { return tickTimer.get(); }
   // The About window's picture, converted at the first call.
   XImage* GetAboutPicture();
@@ -85,12 +98,17 @@ class FormMain : public HandlerForm {
   // Moves the tile at k into the gap and, when that ends the game, congratulates and goes
   // back to idle; false when the tile cannot move.
   bool PlayMove(int k);
+  // A new game's figures start from zero; the statistics window shows the change at once.
+  void ResetGameFigures();
+  void ShowFiguresInStats();
 
   static FormMain* mainForm;
 
   bool picturesConverted = false;
   bool gameActive = false;
   Board board{};
+  int movesMade = 0;
+  std::chrono::steady_clock::time_point gameStarted{};
   std::unique_ptr<ButtonCustom> btnInfo;
   std::unique_ptr<ButtonCustom> btnStart;
   std::unique_ptr<ButtonCustom> btnExit;
@@ -99,6 +117,8 @@ class FormMain : public HandlerForm {
   OwnedXImage aboutPixmap;
   OwnedXImage logoPixmap;
   std::unique_ptr<FormAbout> aboutForm;
+  std::unique_ptr<FormStats> statsForm;
+  std::unique_ptr<FormKeys> keysForm;
   std::unique_ptr<Timer> tickTimer;
   std::unique_ptr<SoundPlayer> soundPlayer;
 };

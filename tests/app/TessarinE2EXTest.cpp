@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <X11/keysym.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -711,6 +712,138 @@ TEST_F(TessarinE2E, WithoutTheSoundFileABlockedPressOnlyRaisesTheDialog) {
   EXPECT_TRUE(game.CallsOf("aplay").empty()) << "it beeped without Data/beep.wav";
   ClickAt(question->id, kYesOrOkButton);
   EXPECT_TRUE(EndsWithStatusZero());
+}
+
+// The windows F2 and F1 open beside the main window, as their forms lay them out.
+constexpr Area kWholeMainWindow{0, 0, 800, 600};
+constexpr Area kStatsMovesCell{85, 36, 80, 15};
+// The score column of the second row of each best-result table.
+constexpr Area kFewestMovesSecondScore{46, 107, 60, 11};
+constexpr Area kShortestTimeSecondScore{281, 107, 60, 11};
+constexpr Area kStatsOkButton{200, 262, 80, 28};
+constexpr Area kKeysOkButton{220, 264, 80, 28};
+
+class CompanionWindowsE2E : public TessarinE2E {
+ protected:
+  // Types key to the main window and waits for the window of that title to be drawn.
+  std::optional<WindowFacts> OpenByKey(KeySym key, const std::string& title) const {
+    screen.Focus(mainWindow);
+    screen.TypeKey(key);
+    const auto window = WaitForDialog(title);
+    if (window && !WaitUntil([&] { return screen.PixelAt(window->id, 1, 1) != 0; })) return {};
+    return window;
+  }
+
+  // The window belongs to this game and stays over its main window.
+  void ExpectCompanionOfMainWindow(const WindowFacts& window) const {
+    EXPECT_EQ(window.className, "Tessarin.exe");
+    EXPECT_EQ(screen.TransientFor(window.id), mainWindow);
+    EXPECT_EQ(screen.Cardinals(window.id, "_NET_WM_PID"),
+              (std::vector<unsigned long>{static_cast<unsigned long>(game.Pid())}));
+  }
+
+  // A grab of the moves figure that differs from every earlier one: the figure has changed.
+  ::testing::AssertionResult WaitForNewFigure(Window stats, std::vector<Picture>& seen) const {
+    std::optional<Picture> now;
+    const bool changed = WaitUntil([&] {
+      now = Grab(stats, kStatsMovesCell);
+      return now && now->Count(kBlack) > 0 &&
+             std::find(seen.begin(), seen.end(), *now) == seen.end();
+    });
+    if (!changed) return ::testing::AssertionFailure() << "the moves figure did not change";
+    seen.push_back(*now);
+    return ::testing::AssertionSuccess();
+  }
+
+  bool MainWindowShows(const Picture& expected) const {
+    return WaitUntil([&] { return Grab(mainWindow, kWholeMainWindow) == expected; });
+  }
+};
+
+TEST_F(CompanionWindowsE2E, StatisticsWindowFollowsTheGameLeavesTheMainWindowFreeAndF2RaisesIt) {
+  const std::string folder = game.WorkPath("Data/Tessarin-Mosse");
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  ASSERT_EQ(mkdir((folder + "/Score").c_str(), 0700), 0);
+  game.WriteWorkFile("Data/Tessarin-Mosse/Score/Classifica.txt", "00000042 Ada\n00000057 Bruno\n");
+  ASSERT_TRUE(StartGame());
+  const auto idle = Grab(mainWindow, kWholeMainWindow);
+  ASSERT_TRUE(idle.has_value());
+
+  auto stats = OpenByKey(XK_F2, "Statistics");
+  ASSERT_TRUE(stats.has_value()) << "F2 opened no statistics window";
+  ExpectCompanionOfMainWindow(*stats);
+  // The fewest-moves table holds two results; the shortest-time one none.
+  EXPECT_TRUE(WaitUntil([&] {
+    const auto score = Grab(stats->id, kFewestMovesSecondScore);
+    return score && score->Count(kBlack) > 0;
+  })) << "the second best result is not shown";
+  EXPECT_EQ(Grab(stats->id, kShortestTimeSecondScore)->Count(kBlack), 0);
+  std::vector<Picture> figures;
+  ASSERT_TRUE(WaitForNewFigure(stats->id, figures)) << "no figure while the board is idle";
+  screen.Focus(stats->id);
+  screen.TypeKey(XK_Escape);
+  ASSERT_TRUE(screen.WaitUntilGone(stats->id)) << "Escape did not close the window";
+  EXPECT_TRUE(MainWindowShows(*idle)) << "the main window does not look as before F2";
+
+  // The main window still answers while the statistics window is open.
+  stats = OpenByKey(XK_F2, "Statistics");
+  ASSERT_TRUE(stats.has_value()) << "F2 did not open the window again";
+  Board model{};
+  screen.Raise(mainWindow);
+  ASSERT_TRUE(DealABoard(model)) << "the statistics window blocks the main window";
+  const int gap = fifteen::EmptyCell(model);
+  const int beside = gap % 4 > 0 ? gap - 1 : gap + 1;
+  for (int cell : {-1, beside, gap}) {
+    if (cell >= 0) {
+      screen.Raise(mainWindow);
+      screen.Focus(mainWindow);
+      ASSERT_TRUE(Slide(model, cell, true));
+    }
+    // Each F2 raises the one open window rather than opening another.
+    ASSERT_TRUE(screen.IsAbove(mainWindow, stats->id));
+    screen.Focus(mainWindow);
+    screen.TypeKey(XK_F2);
+    ASSERT_TRUE(WaitUntil([&] { return screen.IsAbove(stats->id, mainWindow); }));
+    EXPECT_EQ(CountViewable("Statistics"), 1);
+    EXPECT_TRUE(WaitForNewFigure(stats->id, figures)) << "after the move into cell " << cell;
+  }
+
+  ClickAt(stats->id, kStatsOkButton);
+  EXPECT_TRUE(screen.WaitUntilGone(stats->id)) << "OK did not close the window";
+  EXPECT_TRUE(Slide(model, beside, true)) << "the main window lost the keyboard";
+  // An open statistics window goes with the program.
+  ASSERT_TRUE(OpenByKey(XK_F2, "Statistics").has_value());
+  screen.Raise(mainWindow);
+  EXPECT_TRUE(ExitThroughTheQuestion());
+}
+
+TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTrace) {
+  ASSERT_TRUE(StartGame());
+  const auto idle = Grab(mainWindow, kWholeMainWindow);
+  ASSERT_TRUE(idle.has_value());
+
+  for (const bool byEscape : {false, true}) {
+    const auto keys = OpenByKey(XK_F1, "Keys");
+    ASSERT_TRUE(keys.has_value()) << "F1 opened no keys window";
+    ExpectCompanionOfMainWindow(*keys);
+    EXPECT_TRUE(WaitUntil([&] {
+      const auto table = screen.Grab(keys->id, 0, 0, keys->width, kKeysOkButton.y);
+      return table && table->Count(kCream) > 0 && table->Count(kBlack) > 0;
+    })) << "the table of keys is not drawn";
+    screen.Raise(mainWindow);
+    screen.Focus(mainWindow);
+    screen.TypeKey(XK_F1);
+    EXPECT_TRUE(WaitUntil([&] { return screen.IsAbove(keys->id, mainWindow); }));
+    EXPECT_EQ(CountViewable("Keys"), 1);
+    if (byEscape) {
+      screen.Focus(keys->id);
+      screen.TypeKey(XK_Escape);
+    } else {
+      ClickAt(keys->id, kKeysOkButton);
+    }
+    EXPECT_TRUE(screen.WaitUntilGone(keys->id)) << (byEscape ? "Escape" : "OK");
+    EXPECT_TRUE(MainWindowShows(*idle)) << "the main window changed";
+  }
 }
 
 }  // namespace

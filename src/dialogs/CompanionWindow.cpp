@@ -1,0 +1,73 @@
+#include "dialogs/CompanionWindow.h"
+
+#include "util/CharacterCodes.h"
+
+namespace {
+// Asking for the focus of a window that is not viewable is an X error that ends the program.
+bool IsOnScreen(Display* display, Window window) {
+  XWindowAttributes attributes;
+  if (display == nullptr || window == 0) return false;
+  if (!XGetWindowAttributes(display, window, &attributes)) return false;
+  return attributes.map_state == IsViewable;
+}
+}  // namespace
+
+CompanionWindow::CompanionWindow(Form* owner) : HandlerForm(true), owner(owner) {
+  SetApplication(owner->GetApplication());
+  SetTransientOwner(owner);
+}
+
+CompanionWindow::~CompanionWindow() {
+  wantsInputFocus = false;
+}
+
+void CompanionWindow::Raise() {
+  if (!created) return;
+  Show();
+  TakeInputFocus();
+}
+
+bool CompanionWindow::FormKeyChar(char ch) {
+  if (ch != kEscapeChar && ch != kReturnChar) return true;
+  CloseWindow();
+  return false;
+}
+
+void CompanionWindow::Paint() {
+  if (wantsInputFocus) TakeInputFocus();
+  HandlerForm::Paint();
+}
+
+void CompanionWindow::TakeInputFocus() {
+  if (!created || !IsOnScreen(GetDisplay(), GetWindow())) return;
+  wantsInputFocus = false;
+  XSetInputFocus(GetDisplay(), GetWindow(), RevertToParent, CurrentTime);
+  XFlush(GetDisplay());
+}
+
+void CompanionWindow::DestroyWindow() {
+  const bool hadWindow = created;
+  HandlerForm::DestroyWindow();
+  wantsInputFocus = false;
+  if (hadWindow) ReturnFocusToOwner();
+}
+
+void CompanionWindow::CenterOnOwner() {
+  const Point origin = owner->GetPosition();
+  const Point size = owner->GetSize();
+  MoveTo(origin.x + (size.x - width) / 2, origin.y + (size.y - height) / 2);
+}
+
+void CompanionWindow::CloseWindow() {
+  if (!created || !ConfirmClose()) return;
+  DestroyWindow();
+  Close();
+}
+
+// Without a window manager the focus would fall back to the root and the owner's keys with it.
+void CompanionWindow::ReturnFocusToOwner() {
+  Display* display = GetDisplay();
+  if (!owner->IsCreated() || !IsOnScreen(display, owner->GetWindow())) return;
+  XSetInputFocus(display, owner->GetWindow(), RevertToParent, CurrentTime);
+  XFlush(display);
+}

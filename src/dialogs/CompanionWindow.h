@@ -1,0 +1,44 @@
+// A window that stands beside its owner without blocking it: the owner stays enabled and
+// keeps answering the player while the companion is open. It is a dialog-type window kept
+// above its owner (WM_TRANSIENT_FOR), asks for the X input focus once it shows, and closes
+// with Escape, Return or the window manager. Closing destroys only the X window; the object
+// stays with its creator. The owner, never null, must outlive the companion.
+//
+// The companion takes no element focus from its owner: the owner's focused button keeps its
+// look, so nothing in the owner changes while the companion comes and goes.
+#pragma once
+
+#include "framework/HandlerForm.h"
+
+class CompanionWindow : public HandlerForm {
+ public:
+  ~CompanionWindow() override;
+
+  // True while the window exists on the server.
+  bool IsOpen() const { return created; }
+  // Brings an open window to the front of its owner.
+  void Raise();
+
+  bool FormKeyChar(char ch) override;
+  // Takes the X input focus once the window shows, then paints.
+  void Paint() override;
+  // Hands the keyboard back to the owner when the window goes.
+  void DestroyWindow() override;
+
+ protected:
+  explicit CompanionWindow(Form* owner);
+
+  Form* GetOwner() const { return owner; }
+  // Moves the window so that its size is centred on the owner.
+  void CenterOnOwner();
+  // Ends the window as Escape does.
+  void CloseWindow();
+
+ private:
+  // Asked for at once when the window is viewable, else at the paint that follows its mapping.
+  void TakeInputFocus();
+  void ReturnFocusToOwner();
+
+  Form* owner;
+  bool wantsInputFocus = true;
+};

@@ -1,0 +1,163 @@
+#include "game/FormStats.h"
+
+#include <utility>
+
+#include "framework/Child.h"
+#include "framework/Timer.h"
+#include "util/ScoreTable.h"
+#include "util/TextUtils.h"
+#include "widgets/ButtonCustom.h"
+#include "widgets/CellControl.h"
+#include "widgets/PanelChildren.h"
+
+namespace {
+
+constexpr int kWindowWidth = 480;
+constexpr int kWindowHeight = 300;
+constexpr int kMargin = 10;
+constexpr int kRowHeight = 15;
+constexpr int kFirstRowTop = 18;
+constexpr int kTableTop = 70;
+constexpr int kTableWidth = 225;
+constexpr int kTableRows = 10;
+constexpr int kRankWidth = 30;
+constexpr int kScoreWidth = 60;
+constexpr std::uint32_t kRefreshMs = 1000;
+constexpr Color kFigureWhite = 0xFFFFFF;
+// The figures stand a blank away from their cells' frames.
+constexpr char kNoGame[] = " -";
+constexpr char kEmptyTable[] = "No results yet";
+constexpr char kUnreadableTable[] = "The table cannot be read";
+
+void RefreshOwnerForm(Timer* timer) {
+  if (auto* form = dynamic_cast<FormStats*>(FindForm(timer))) form->ShowGameFigures();
+}
+
+// Changes the caption only when it differs: a cell repaints at every SetText.
+void ShowText(CellControl* cell, const std::string& text) {
+  if (cell != nullptr && cell->GetText() != text) cell->SetText(text);
+}
+
+}  // namespace
+
+FormStats::FormStats(Form* owner, GameStatsProvider provider, std::string movesTable,
+                     std::string timeTable)
+    : CompanionWindow(owner),
+      provider(std::move(provider)),
+      movesTable(std::move(movesTable)),
+      timeTable(std::move(timeTable)) {
+  SetTitle("Statistics");
+  SetSize(kWindowWidth, kWindowHeight);
+}
+
+FormStats::~FormStats() {
+  FreeChildren();
+}
+
+void FormStats::Open() {
+  if (IsOpen()) {
+    Raise();
+    return;
+  }
+  if (GetId() != 0) return;
+  CenterOnOwner();
+  CompanionWindow::Open();
+}
+
+void FormStats::LoadControls() {
+  BuildGamePanel();
+  BuildTable("Fewest moves", movesTable, ScoreKind::Moves, kMargin);
+  BuildTable("Shortest time", timeTable, ScoreKind::Seconds, kWindowWidth - kMargin - kTableWidth);
+  okButton = std::make_unique<ButtonCustom>(this, "OK");
+  okButton->SetSize(80, 28);
+  okButton->MoveTo((kWindowWidth - 80) / 2, kWindowHeight - 38);
+  okButton->SetCommand(ForwardCommand);
+  okButton->Create();
+  ShowGameFigures();
+  refreshTimer = std::make_unique<Timer>(this, kRefreshMs);
+  refreshTimer->SetOnTick(RefreshOwnerForm);
+  refreshTimer->Start();
+}
+
+CellControl* FormStats::AddCell(GUIElement* parent, const std::string& text, int left, int top,
+                                int w) {
+  auto cell = std::make_unique<CellControl>(parent);
+  cell->SetText(text);
+  cell->SetSize(w, kRowHeight);
+  cell->MoveTo(left, top);
+  cell->SetTextAlign(TextAlign::Left);
+  cell->Create();
+  cells.push_back(std::move(cell));
+  return cells.back().get();
+}
+
+void FormStats::BuildGamePanel() {
+  auto panel = std::make_unique<PanelChildren>(this);
+  panel->SetText("Current game");
+  panel->SetSize(kWindowWidth - 2 * kMargin, 50);
+  panel->MoveTo(kMargin, kMargin);
+  panel->SetBorder(true);
+  panel->Create();
+  const int top = kFirstRowTop + 8;
+  AddCell(panel.get(), "Moves", 10, top, 60);
+  movesValue = AddCell(panel.get(), kNoGame, 75, top, 80);
+  AddCell(panel.get(), "Time", 240, top, 60);
+  timeValue = AddCell(panel.get(), kNoGame, 305, top, 80);
+  for (CellControl* value : {movesValue, timeValue}) {
+    value->SetBorder(true);
+    value->SetBackColor(kFigureWhite);
+  }
+  panels.push_back(std::move(panel));
+}
+
+void FormStats::BuildTable(const std::string& title, const std::string& tableName, ScoreKind kind,
+                           int left) {
+  auto panel = std::make_unique<PanelChildren>(this);
+  panel->SetText(title);
+  panel->SetSize(kTableWidth, kFirstRowTop + kTableRows * kRowHeight + 6);
+  panel->MoveTo(left, kTableTop);
+  panel->SetBorder(true);
+  panel->Create();
+  ScoreTable table(tableName);
+  const std::vector<ScoreRow> rows = ToScoreRows(table.ReadScores(), kind);
+  const int nameLeft = 6 + kRankWidth + kScoreWidth;
+  if (rows.empty()) {
+    AddCell(panel.get(), table.HasError() ? kUnreadableTable : kEmptyTable, 6, kFirstRowTop,
+            kTableWidth - 12);
+  }
+  for (std::size_t i = 0; i < rows.size() && i < kTableRows; ++i) {
+    const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
+    AddCell(panel.get(), rows[i].rank, 6, top, kRankWidth);
+    AddCell(panel.get(), rows[i].score, 6 + kRankWidth, top, kScoreWidth);
+    AddCell(panel.get(), rows[i].name, nameLeft, top, kTableWidth - nameLeft - 6);
+  }
+  panels.push_back(std::move(panel));
+}
+
+void FormStats::ShowGameFigures() {
+  const GameStats stats = provider ? provider() : GameStats{};
+  ShowText(movesValue, stats.running ? " " + ToString(stats.moves) : kNoGame);
+  ShowText(timeValue, stats.running ? " " + FormatSeconds(stats.seconds) : kNoGame);
+}
+
+void FormStats::CommandClicked(GUIElement* element) {
+  if (element != nullptr && okButton && element->GetId() == okButton->GetId()) CloseWindow();
+}
+
+void FormStats::DestroyWindow() {
+  // The timer stops first: an idle program with the window closed has nothing to wake for.
+  // Stopped, not destroyed: nothing may leave the registry here, since the shutdown walks a
+  // copy of it while it destroys every window. The children stay until the form goes too: the
+  // OK button that closed the window is still handling its release.
+  if (refreshTimer) refreshTimer->Stop();
+  CompanionWindow::DestroyWindow();
+}
+
+void FormStats::FreeChildren() {
+  refreshTimer.reset();
+  okButton.reset();
+  movesValue = nullptr;
+  timeValue = nullptr;
+  cells.clear();
+  panels.clear();
+}
