@@ -73,7 +73,7 @@ void FormKeys::LoadControls() {
   okButton = std::make_unique<ButtonCustom>(this, "OK");
   okButton->SetSize(80, 28);
   okButton->MoveTo((kWindowWidth - 80) / 2, kWindowHeight - 38);
-  okButton->SetCommand(ForwardCommand);
+  okButton->SetCommand(CommandToThis());
   okButton->Create();
 }
 

@@ -71,7 +71,7 @@ void FormStats::LoadControls() {
   okButton = std::make_unique<ButtonCustom>(this, "OK");
   okButton->SetSize(80, 28);
   okButton->MoveTo((kWindowWidth - 80) / 2, kWindowHeight - 38);
-  okButton->SetCommand(ForwardCommand);
+  okButton->SetCommand(CommandToThis());
   okButton->Create();
   ShowGameFigures();
   refreshTimer = std::make_unique<Timer>(this, kRefreshMs);
