@@ -4,12 +4,15 @@
 
 #include "app/Application.h"
 #include "app/ExternalPrograms.h"
+#include "app/UserMessage.h"
 #include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "framework/Child.h"
 #include "framework/Timer.h"
+#include "game/BestResults.h"
 #include "game/GameIcon.h"
 #include "game/GameInfo.h"
+#include "game/HintSearch.h"
 #include "game/SoundPlayer.h"
 #include "game/images/TitleImages.h"
 #include "graphics/FlushBatch.h"
@@ -47,6 +50,9 @@ constexpr int kFlagSquareHeight = 15;
 constexpr std::uint32_t kExitQuestionId = 1000;
 constexpr char kExitQuestion[] = "Do you really want to go exit?";
 constexpr char kWinMessage[] = "Well done! You have completed the game!";
+// What the letter keys type with Ctrl held.
+constexpr char kCtrlY = 'Y' - '@';
+constexpr char kCtrlZ = 'Z' - '@';
 
 // The main window's keys: one entry per key, so that a new key is one more line. Keys whose
 // meaning lies in their symbol (arrows, function keys) act on the press; keys that type a
@@ -77,6 +83,15 @@ const KeyAction<char> kCharacterKeys[] = {
     {'S', [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
     {'d', [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
     {'D', [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
+    {'u', [](FormMain& form) { form.UndoMove(); }},
+    {'U', [](FormMain& form) { form.UndoMove(); }},
+    {kCtrlZ, [](FormMain& form) { form.UndoMove(); }},
+    {kBackspaceChar, [](FormMain& form) { form.UndoMove(); }},
+    {'r', [](FormMain& form) { form.RedoMove(); }},
+    {'R', [](FormMain& form) { form.RedoMove(); }},
+    {kCtrlY, [](FormMain& form) { form.RedoMove(); }},
+    {'h', [](FormMain& form) { form.AskForHint(); }},
+    {'H', [](FormMain& form) { form.AskForHint(); }},
 };
 
 // Runs the entry for key; false when the table has none.
@@ -116,6 +131,8 @@ FormMain::FormMain(Application* app, const std::string& title) {
 }
 
 FormMain::~FormMain() {
+  // The search's thread posts to this window: it ends before the window does.
+  hintSearch.reset();
   tickTimer.reset();
   soundPlayer.reset();
   DestroyWindow();
@@ -288,32 +305,101 @@ void FormMain::OpenAbout() {
 }
 
 void FormMain::StartOrCancel() {
-  if (gameActive) {
+  DropHint();
+  if (session.Running()) {
     ResetCells();
-    gameActive = false;
+    session.Stop();
     if (btnStart) btnStart->SetText("START");
     return;
   }
   // A shuffle that happens to come out in order is no game: draw again.
+  Board dealt;
   do {
-    board = ShuffleBoard();
+    dealt = ShuffleBoard();
+    session.Start(dealt);
   } while (SyncCells());
-  gameActive = true;
   if (btnStart) btnStart->SetText("CANCEL");
 }
 
 void FormMain::ChildMouseDown(GUIElement* element) {
-  if (element == nullptr || element->GetType() != "cellcontrol" || !gameActive) return;
+  if (element == nullptr || element->GetType() != "cellcontrol" || !session.Running()) return;
   const int k = IndexOfCell(element);
   if (k >= 0) PlayMove(k);
 }
 
 bool FormMain::PlayMove(int k) {
-  if (!MoveTile(board, k)) return false;
-  if (!SyncCells()) return true;
+  if (!session.Move(k)) return false;
+  ShowMoveMade();
+  return true;
+}
+
+void FormMain::ShowMoveMade() {
+  if (!SyncCells()) return;
+  RecordWin();
   ShowMessage(this, kWinMessage, "Game");
   StartOrCancel();
+}
+
+void FormMain::RecordWin() {
+  const GameStats stats = session.Stats();
+  if (stats.hintUsed) return;
+  if (!RecordBestResult(stats.moves, stats.seconds, LoginPlayerName())) {
+    Log("FormMain: the best results could not be written");
+  }
+}
+
+void FormMain::UndoMove() {
+  if (session.Undo()) ShowMoveMade();
+}
+
+void FormMain::RedoMove() {
+  if (session.Redo()) ShowMoveMade();
+}
+
+void FormMain::AskForHint() {
+  if (!session.Running()) return;
+  session.MarkHintUsed();
+  if (FollowHintPlan()) return;
+  if (!hintSearch) {
+    const UserMessageSender sender(GetDisplay(), GetWindow());
+    hintSearch = std::make_unique<HintSearch>([sender] { sender.Send(); });
+  }
+  // A search already running answers for this board or is dropped when it arrives.
+  hintSearch->Start(session.GetBoard());
+}
+
+void FormMain::OnUserMessage() {
+  // Under a dialog the answer waits: the ticks bring it back here once the dialog is gone.
+  if (!hintSearch || hintSearch->Running() || !IsEnabled()) return;
+  std::optional<ShortestSolution> answer = hintSearch->TakeResultFor(session.GetBoard());
+  if (!answer || !session.Running() || answer->outcome != SolveOutcome::Solved) return;
+  hintPlan = std::move(answer->moves);
+  hintPlanBoard = session.GetBoard();
+  FollowHintPlan();
+}
+
+// A suffix of a shortest solution is a shortest solution from where it starts: while the
+// board is the one the plan expects, its next move needs no new search.
+bool FormMain::FollowHintPlan() {
+  if (hintPlan.empty() || hintPlanBoard != session.GetBoard()) {
+    hintPlan.clear();
+    return false;
+  }
+  Log("Hint: " + ToString(static_cast<int>(hintPlan.size())) + " moves to the goal");
+  const int cell = hintPlan.front();
+  hintPlan.erase(hintPlan.begin());
+  if (!session.Move(cell)) {
+    hintPlan.clear();
+    return true;
+  }
+  hintPlanBoard = session.GetBoard();
+  ShowMoveMade();
   return true;
+}
+
+void FormMain::DropHint() {
+  hintPlan.clear();
+  if (hintSearch) hintSearch->Cancel();
 }
 
 bool FormMain::FormKeyChar(char ch) {
@@ -325,8 +411,8 @@ void FormMain::FormKeyDown(unsigned long keysym) {
 }
 
 void FormMain::SlideFromKeyboard(Slide slide) {
-  if (!gameActive) return;
-  const int k = CellToSlide(board, slide);
+  if (!session.Running()) return;
+  const int k = CellToSlide(session.GetBoard(), slide);
   if (k < 0 || !PlayMove(k)) Beep();
 }
 
@@ -338,6 +424,7 @@ int FormMain::IndexOfCell(const GUIElement* element) const {
 }
 
 bool FormMain::SyncCells() {
+  const Board& board = session.GetBoard();
   for (int i = 0; i < kCellCount; ++i) ShowOnCell(i, board[i], false);
   return IsSolved(board);
 }
@@ -362,8 +449,8 @@ void FormMain::ShowOnCell(int index, int value, bool alwaysRepaint) {
 }
 
 void FormMain::SetBoardForTest(const Board& arrangement) {
-  board = arrangement;
-  gameActive = true;
+  DropHint();
+  session.Start(arrangement);
   if (btnStart) btnStart->SetText("CANCEL");
   SyncCells();
 }

@@ -4,19 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-Board Ordered() {
+Board After(std::vector<int> cells) {
   Board board{};
   for (int i = 0; i < kCellCount; ++i) board[i] = i + 1;
-  return board;
-}
-
-Board After(std::vector<int> cells) {
-  Board board = Ordered();
   for (int cell : cells) EXPECT_TRUE(MoveTile(board, cell)) << cell;
   return board;
 }
@@ -26,77 +22,41 @@ long FakeClock() {
   return fakeNow;
 }
 
-// One step of a script: 'M' slides the tile at cell, 'U' undoes, 'R' redoes, 'S' stops the
-// game, 'N' starts a new one on the ordered board.
-struct Step {
-  char op;
-  int cell = -1;
+// Runs one step of a script: M<cell> moves, U undoes, R redoes, S stops, N starts anew on the
+// ordered board; a trailing ! says the step must be refused.
+void RunStep(GameSession& session, const std::string& step) {
+  const bool refused = step.back() == '!';
   bool accepted = true;
-};
-
-bool RunStep(GameSession& session, const Step& step) {
-  switch (step.op) {
-    case 'M':
-      return session.Move(step.cell);
-    case 'U':
-      return session.Undo();
-    case 'R':
-      return session.Redo();
-    case 'S':
-      session.Stop();
-      return true;
-    default:
-      session.Start(Ordered());
-      return true;
-  }
+  if (step[0] == 'M') accepted = session.Move(std::stoi(step.substr(1)));
+  if (step[0] == 'U') accepted = session.Undo();
+  if (step[0] == 'R') accepted = session.Redo();
+  if (step[0] == 'S') session.Stop();
+  if (step[0] == 'N') session.Start(After({}));
+  EXPECT_EQ(accepted, !refused) << step;
 }
 
 TEST(GameSession, UndoRedoAndTheMoveCountFollowTheRules) {
   struct Case {
-    std::string name;
-    std::vector<Step> steps;
+    std::string script;
     Board board;
     int moves;
     bool running;
   };
   const std::vector<Case> cases = {
-      {"a move then its undo", {{'M', 14}, {'U'}}, Ordered(), 2, true},
-      {"undo then redo", {{'M', 14}, {'U'}, {'R'}}, After({14}), 3, true},
-      {"two back, two forth",
-       {{'M', 14}, {'M', 10}, {'U'}, {'U'}, {'R'}, {'R'}},
-       After({14, 10}),
-       6,
-       true},
-      {"a new move forgets redo",
-       {{'M', 14}, {'U'}, {'M', 11}, {'R', -1, false}},
-       After({11}),
-       3,
-       true},
-      {"nothing to undo or redo", {{'U', -1, false}, {'R', -1, false}}, Ordered(), 0, true},
-      {"a tile away from the gap", {{'M', 0, false}, {'M', 14}, {'M', 15}}, Ordered(), 2, true},
-      {"the end of a game refuses all",
-       {{'M', 14}, {'S'}, {'U', -1, false}, {'M', 15, false}},
-       After({14}),
-       1,
-       false},
-      {"a new game forgets the old history",
-       {{'M', 14}, {'M', 10}, {'N'}, {'U', -1, false}},
-       Ordered(),
-       0,
-       true},
-      {"stopping forgets redo",
-       {{'M', 14}, {'U'}, {'S'}, {'N'}, {'R', -1, false}},
-       Ordered(),
-       0,
-       true},
+      {"M14 U", After({}), 2, true},
+      {"M14 M10 U U R R", After({14, 10}), 6, true},
+      {"M14 U M11 R!", After({11}), 3, true},
+      {"U! R! M0! M14 M15", After({}), 2, true},
+      {"M14 S U! M15!", After({14}), 1, false},
+      {"M14 M10 N U!", After({}), 0, true},
+      {"M14 U S N R!", After({}), 0, true},
   };
   for (const Case& test : cases) {
-    SCOPED_TRACE(test.name);
+    SCOPED_TRACE(test.script);
     GameSession session(FakeClock);
-    session.Start(Ordered());
-    for (const Step& step : test.steps) {
-      EXPECT_EQ(RunStep(session, step), step.accepted) << step.op << step.cell;
-    }
+    session.Start(After({}));
+    std::istringstream steps(test.script);
+    for (std::string step; steps >> step;) RunStep(session, step);
     EXPECT_EQ(session.GetBoard(), test.board);
     EXPECT_EQ(session.Stats().moves, test.moves);
     EXPECT_EQ(session.Stats().running, test.running);
@@ -107,18 +67,15 @@ TEST(GameSession, TimeCountsFromStartAndTheHintMarkLastsOneGame) {
   GameSession session(FakeClock);
   fakeNow = 100;
   session.MarkHintUsed();
-  session.Start(Ordered());
+  session.Start(After({}));
   EXPECT_FALSE(session.Stats().hintUsed) << "a hint before the game belongs to no game";
   fakeNow = 137;
   session.MarkHintUsed();
   EXPECT_EQ(session.Stats().seconds, 37);
   EXPECT_TRUE(session.Stats().hintUsed);
-  session.Start(Ordered());
+  session.Start(After({}));
   EXPECT_EQ(session.Stats().seconds, 0);
   EXPECT_FALSE(session.Stats().hintUsed);
-  session.Stop();
-  fakeNow = 500;
-  EXPECT_EQ(session.Stats().seconds, 0) << "no game, no time";
 }
 
 }  // namespace
