@@ -18,10 +18,15 @@
 #include <string>
 
 #include "app/MainFormRunner.h"
+#include "game/BestResults.h"
 #include "game/FormMain.h"
 #include "game/GameInfo.h"
 
 namespace {
+
+constexpr ProgramOption kScoresOption{
+    "--scores", "  --scores   print the best results (fewest moves, shortest time) and exit\n",
+    PrintBestResults};
 
 constexpr ProgramUsage kGameUsage{
     "tessarin",
@@ -30,13 +35,19 @@ constexpr ProgramUsage kGameUsage{
     "  Left Right Up Down  during a game, slide the tile on the far side of the gap\n"
     "                      into it: Left moves the tile right of the gap to the left\n"
     "  W A S D             the same as Up, Left, Down and Right\n"
+    "  U Ctrl+Z BackSpace  during a game, take back the last move\n"
+    "  R Ctrl+Y            during a game, make the move taken back again\n"
+    "  H                   during a game, slide the first tile of a shortest solution;\n"
+    "                      a game with a hint counts for no best result\n"
     "  Tab                 move the focus to the next button\n"
     "  Return              press the focused button; in a message box, answer\n"
     "  Escape, Delete      close the About window, as Return does\n"
     "  F2                  open the statistics window: the game's moves and time and\n"
     "                      the best results; the board stays in play beside it\n"
     "  F1                  open the window that lists every key\n"
-    "  Escape, Return      close the statistics or the keys window\n"};
+    "  Escape, Return      close the statistics or the keys window\n"
+    "  Letters work in either case.\n",
+    &kScoresOption};
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the game, the gallery and the benchmarks in Release (build-bench/) and runs them on a
 # private Xvfb: start-up, input latency, idle cost and memory of tessarin beside the bare Xlib
-# floor, the shuffle and the full repaint, the gallery's start-up beside the game's; then each
+# floor, the memory the first hint adds and tile presses during its search, the shuffle and
+# the full repaint, the gallery's start-up beside the game's; then each
 # widget's paint and the requests of one typed character; last the shortest-solution search on
 # seeded random boards (SOLVER_BOARDS of them, 1000 by default). Prints the machine, then the
 # tables.

@@ -14,9 +14,15 @@ bool Is(const char* argument, const char* option) {
   return std::strcmp(argument, option) == 0;
 }
 
+bool IsOwnOption(const ProgramUsage& program, const char* argument) {
+  return program.ownOption != nullptr && Is(argument, program.ownOption->name);
+}
+
 void PrintUsage(const ProgramUsage& program, std::FILE* stream) {
-  std::fprintf(stream, "Usage: %s [--help | --version]\n\n%s\n\n%s", program.name,
-               program.description, kOptions);
+  std::fprintf(stream, "Usage: %s [--help | --version", program.name);
+  if (program.ownOption != nullptr) std::fprintf(stream, " | %s", program.ownOption->name);
+  std::fprintf(stream, "]\n\n%s\n\n%s", program.description, kOptions);
+  if (program.ownOption != nullptr) std::fprintf(stream, "%s", program.ownOption->help);
   if (program.keys != nullptr) std::fprintf(stream, "\nKeys:\n%s", program.keys);
 }
 
@@ -25,8 +31,10 @@ void PrintUsage(const ProgramUsage& program, std::FILE* stream) {
 std::optional<int> HandleCommandLine(const ProgramUsage& program, int argc, const char* const* argv,
                                      std::FILE* out, std::FILE* errors) {
   if (argc <= 1) return std::nullopt;
-  const bool knownFirst = Is(argv[1], "--help") || Is(argv[1], "--version");
+  const bool ownFirst = IsOwnOption(program, argv[1]);
+  const bool knownFirst = Is(argv[1], "--help") || Is(argv[1], "--version") || ownFirst;
   if (argc == 2 && knownFirst) {
+    if (ownFirst) return program.ownOption->run(out);
     if (Is(argv[1], "--help")) {
       PrintUsage(program, out);
     } else {

@@ -1,11 +1,21 @@
 // The command line of the project's programs (the game and the gallery): --help, --version,
-// or nothing to open the window. Read by a program entry before anything else happens, so
-// that asking for help touches neither the display nor the files of the working directory.
-// Owns nothing; each program describes itself in a ProgramUsage of its own.
+// an option of the program's own (the game's --scores), or nothing to open the window. Read by a
+// program entry before anything else happens, so that asking for help touches neither the display
+// nor the files of the working directory. Owns nothing; each program describes itself in a
+// ProgramUsage of its own.
 #pragma once
 
 #include <cstdio>
 #include <optional>
+
+// An option that a program answers in its own way, then ends.
+struct ProgramOption {
+  const char* name;
+  // Its line in the options list, aligned with the others.
+  const char* help;
+  // Does what the option asks, printing to out; returns the exit status.
+  int (*run)(std::FILE* out);
+};
 
 struct ProgramUsage {
   // The command name, as the usage line and the messages show it.
@@ -14,10 +24,12 @@ struct ProgramUsage {
   const char* description;
   // The keys of the program's window, printed after the options; null for none.
   const char* keys = nullptr;
+  // The program's own option; null for none.
+  const ProgramOption* ownOption = nullptr;
 };
 
 // Prints what the arguments ask for and returns the exit status when the program should stop
-// there (0 for --help and --version, 2 for anything it does not know, with the usage on
-// errors); returns nothing when the program should start.
+// there (0 for --help and --version, the own option's status, 2 for anything it does not know, with
+// the usage on errors); returns nothing when the program should start.
 std::optional<int> HandleCommandLine(const ProgramUsage& program, int argc, const char* const* argv,
                                      std::FILE* out, std::FILE* errors);

@@ -4,14 +4,17 @@
 
 #include "app/Application.h"
 #include "app/ExternalPrograms.h"
+#include "app/UserMessage.h"
 #include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "framework/Child.h"
 #include "framework/Timer.h"
+#include "game/BestResults.h"
 #include "game/FormKeys.h"
 #include "game/FormStats.h"
 #include "game/GameIcon.h"
 #include "game/GameInfo.h"
+#include "game/HintSearch.h"
 #include "game/SoundPlayer.h"
 #include "game/images/TitleImages.h"
 #include "graphics/FlushBatch.h"
@@ -49,10 +52,9 @@ constexpr int kFlagSquareHeight = 15;
 constexpr std::uint32_t kExitQuestionId = 1000;
 constexpr char kExitQuestion[] = "Do you really want to go exit?";
 constexpr char kWinMessage[] = "Well done! You have completed the game!";
-
-// The best-result tables the statistics window shows: fewest moves, shortest time.
-constexpr char kMovesTableName[] = "Tessarin-Mosse";
-constexpr char kTimeTableName[] = "Tessarin-Tempo";
+// What the letter keys type with Ctrl held.
+constexpr char kCtrlY = 'Y' - '@';
+constexpr char kCtrlZ = 'Z' - '@';
 
 // The main window's keys: one entry per key, so that a new key is one more line. Keys whose
 // meaning lies in their symbol (arrows, function keys) act on the press; keys that type a
@@ -85,6 +87,15 @@ const KeyAction<char> kCharacterKeys[] = {
     {'S', [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
     {'d', [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
     {'D', [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
+    {'u', [](FormMain& form) { form.UndoMove(); }},
+    {'U', [](FormMain& form) { form.UndoMove(); }},
+    {kCtrlZ, [](FormMain& form) { form.UndoMove(); }},
+    {kBackspaceChar, [](FormMain& form) { form.UndoMove(); }},
+    {'r', [](FormMain& form) { form.RedoMove(); }},
+    {'R', [](FormMain& form) { form.RedoMove(); }},
+    {kCtrlY, [](FormMain& form) { form.RedoMove(); }},
+    {'h', [](FormMain& form) { form.AskForHint(); }},
+    {'H', [](FormMain& form) { form.AskForHint(); }},
 };
 
 // Runs the entry for key; false when the table has none.
@@ -124,6 +135,8 @@ FormMain::FormMain(Application* app, const std::string& title) {
 }
 
 FormMain::~FormMain() {
+  // The search's thread posts to this window: it ends before the window does.
+  hintSearch.reset();
   tickTimer.reset();
   soundPlayer.reset();
   // The companion windows are kept above this one and go before it.
@@ -299,37 +312,26 @@ void FormMain::OpenAbout() {
 }
 
 void FormMain::StartOrCancel() {
-  if (gameActive) {
+  DropHint();
+  if (session.Running()) {
     ResetCells();
-    gameActive = false;
+    session.Stop();
     if (btnStart) btnStart->SetText("START");
     ShowFiguresInStats();
     return;
   }
   // A shuffle that happens to come out in order is no game: draw again.
+  Board dealt;
   do {
-    board = ShuffleBoard();
+    dealt = ShuffleBoard();
+    session.Start(dealt);
   } while (SyncCells());
-  gameActive = true;
   if (btnStart) btnStart->SetText("CANCEL");
-  ResetGameFigures();
-}
-
-void FormMain::ResetGameFigures() {
-  movesMade = 0;
-  gameStarted = std::chrono::steady_clock::now();
   ShowFiguresInStats();
 }
 
 void FormMain::ShowFiguresInStats() {
   if (statsForm && statsForm->IsOpen()) statsForm->ShowGameFigures();
-}
-
-GameStats FormMain::CurrentStats() const {
-  if (!gameActive) return {};
-  const auto elapsed = std::chrono::steady_clock::now() - gameStarted;
-  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
-  return {true, movesMade, static_cast<int>(seconds)};
 }
 
 void FormMain::OpenStatistics() {
@@ -338,7 +340,7 @@ void FormMain::OpenStatistics() {
     return;
   }
   statsForm = std::make_unique<FormStats>(
-      this, [this] { return CurrentStats(); }, kMovesTableName, kTimeTableName);
+      this, [this] { return GetGameStats(); }, kMovesTableName, kTimeTableName);
   statsForm->Open();
 }
 
@@ -348,19 +350,85 @@ void FormMain::OpenKeys() {
 }
 
 void FormMain::ChildMouseDown(GUIElement* element) {
-  if (element == nullptr || element->GetType() != "cellcontrol" || !gameActive) return;
+  if (element == nullptr || element->GetType() != "cellcontrol" || !session.Running()) return;
   const int k = IndexOfCell(element);
   if (k >= 0) PlayMove(k);
 }
 
 bool FormMain::PlayMove(int k) {
-  if (!MoveTile(board, k)) return false;
-  ++movesMade;
+  if (!session.Move(k)) return false;
+  ShowMoveMade();
+  return true;
+}
+
+void FormMain::ShowMoveMade() {
   ShowFiguresInStats();
-  if (!SyncCells()) return true;
+  if (!SyncCells()) return;
+  RecordWin();
   ShowMessage(this, kWinMessage, "Game");
   StartOrCancel();
+}
+
+void FormMain::RecordWin() {
+  const GameStats stats = session.Stats();
+  if (stats.hintUsed) return;
+  if (!RecordBestResult(stats.moves, stats.seconds, LoginPlayerName())) {
+    Log("FormMain: the best results could not be written");
+  }
+}
+
+void FormMain::UndoMove() {
+  if (session.Undo()) ShowMoveMade();
+}
+
+void FormMain::RedoMove() {
+  if (session.Redo()) ShowMoveMade();
+}
+
+void FormMain::AskForHint() {
+  if (!session.Running()) return;
+  session.MarkHintUsed();
+  if (FollowHintPlan()) return;
+  if (!hintSearch) {
+    const UserMessageSender sender(GetDisplay(), GetWindow());
+    hintSearch = std::make_unique<HintSearch>([sender] { sender.Send(); });
+  }
+  // A search already running answers for this board or is dropped when it arrives.
+  hintSearch->Start(session.GetBoard());
+}
+
+void FormMain::OnUserMessage() {
+  // Under a dialog the answer waits: the ticks bring it back here once the dialog is gone.
+  if (!hintSearch || hintSearch->Running() || !IsEnabled()) return;
+  std::optional<ShortestSolution> answer = hintSearch->TakeResultFor(session.GetBoard());
+  if (!answer || !session.Running() || answer->outcome != SolveOutcome::Solved) return;
+  hintPlan = std::move(answer->moves);
+  hintPlanBoard = session.GetBoard();
+  FollowHintPlan();
+}
+
+// A suffix of a shortest solution is a shortest solution from where it starts: while the
+// board is the one the plan expects, its next move needs no new search.
+bool FormMain::FollowHintPlan() {
+  if (hintPlan.empty() || hintPlanBoard != session.GetBoard()) {
+    hintPlan.clear();
+    return false;
+  }
+  Log("Hint: " + ToString(static_cast<int>(hintPlan.size())) + " moves to the goal");
+  const int cell = hintPlan.front();
+  hintPlan.erase(hintPlan.begin());
+  if (!session.Move(cell)) {
+    hintPlan.clear();
+    return true;
+  }
+  hintPlanBoard = session.GetBoard();
+  ShowMoveMade();
   return true;
+}
+
+void FormMain::DropHint() {
+  hintPlan.clear();
+  if (hintSearch) hintSearch->Cancel();
 }
 
 bool FormMain::FormKeyChar(char ch) {
@@ -372,8 +440,8 @@ void FormMain::FormKeyDown(unsigned long keysym) {
 }
 
 void FormMain::SlideFromKeyboard(Slide slide) {
-  if (!gameActive) return;
-  const int k = CellToSlide(board, slide);
+  if (!session.Running()) return;
+  const int k = CellToSlide(session.GetBoard(), slide);
   if (k < 0 || !PlayMove(k)) Beep();
 }
 
@@ -385,6 +453,7 @@ int FormMain::IndexOfCell(const GUIElement* element) const {
 }
 
 bool FormMain::SyncCells() {
+  const Board& board = session.GetBoard();
   for (int i = 0; i < kCellCount; ++i) ShowOnCell(i, board[i], false);
   return IsSolved(board);
 }
@@ -409,9 +478,9 @@ void FormMain::ShowOnCell(int index, int value, bool alwaysRepaint) {
 }
 
 void FormMain::SetBoardForTest(const Board& arrangement) {
-  board = arrangement;
-  gameActive = true;
+  DropHint();
+  session.Start(arrangement);
   if (btnStart) btnStart->SetText("CANCEL");
-  ResetGameFigures();
+  ShowFiguresInStats();
   SyncCells();
 }

@@ -7,13 +7,14 @@
 #pragma once
 
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/HandlerForm.h"
-#include "game/GameStats.h"
+#include "game/GameSession.h"
 #include "game/PuzzleRules.h"
 #include "graphics/Color.h"
 #include "graphics/XImageFactory.h"
@@ -24,6 +25,7 @@ class CellControl;
 class FormAbout;
 class FormKeys;
 class FormStats;
+class HintSearch;
 class MyImage;
 class SoundPlayer;
 class Timer;
@@ -50,20 +52,28 @@ class FormMain : public HandlerForm {
   // A slide asked for from the keyboard: moves the tile into the gap during a game, beeps
   // when no tile lies on that side of it; nothing while the board is idle.
   void SlideFromKeyboard(Slide slide);
+  // Undo and redo of the current game; each counts as a move. Nothing while the board is idle.
+  void UndoMove();
+  void RedoMove();
+  // Slides the first tile of a shortest solution: at once when the last answer still fits the
+  // board, else when the search started here answers. Nothing while a search runs.
+  void AskForHint();
+  // The hint search's answer has arrived (the tick timer calls it too, harmlessly).
+  void OnUserMessage() override;
 
   // F2 and F1: open the window, or raise it when it is open. Neither blocks this one.
   void OpenStatistics();
   void OpenKeys();
-  // The moves and seconds of the game being played; not running while the board is idle.
-  GameStats CurrentStats() const;
 
   virtual bool AcceptsKey(int code);
 
   // The first FormMain constructed and still alive, or null.
   static FormMain* MainForm() { return mainForm; }
 
-  const Board& GetBoard() const { return board; }
-  bool IsGameActive() const { return gameActive; }
+  const Board& GetBoard() const { return session.GetBoard(); }
+  bool IsGameActive() const { return session.Running(); }
+  // The current game as the statistics window shows it.
+  GameStats GetGameStats() const { return session.Stats(); }
   ButtonCustom* GetInfoButton() const { return btnInfo.get(); }
   ButtonCustom* GetStartButton() const { return btnStart.get(); }
   ButtonCustom* GetExitButton() const { return btnExit.get(); }
@@ -98,17 +108,24 @@ class FormMain : public HandlerForm {
   // Moves the tile at k into the gap and, when that ends the game, congratulates and goes
   // back to idle; false when the tile cannot move.
   bool PlayMove(int k);
-  // A new game's figures start from zero; the statistics window shows the change at once.
-  void ResetGameFigures();
+  // Shows the board after a move of any kind; a solved board wins the game.
+  void ShowMoveMade();
+  void RecordWin();
+  bool FollowHintPlan();
+  // Forgets the last answer and abandons a running search: the board is no longer theirs.
+  void DropHint();
+  // The statistics window, when open, shows the figures of the game as they now stand.
   void ShowFiguresInStats();
 
   static FormMain* mainForm;
 
   bool picturesConverted = false;
-  bool gameActive = false;
-  Board board{};
-  int movesMade = 0;
-  std::chrono::steady_clock::time_point gameStarted{};
+  GameSession session;
+  // The rest of the last shortest solution and the board it starts from.
+  std::vector<int> hintPlan;
+  Board hintPlanBoard{};
+  // Made at the first hint: the solver's tables cost memory only to those who ask.
+  std::unique_ptr<HintSearch> hintSearch;
   std::unique_ptr<ButtonCustom> btnInfo;
   std::unique_ptr<ButtonCustom> btnStart;
   std::unique_ptr<ButtonCustom> btnExit;

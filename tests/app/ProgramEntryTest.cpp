@@ -100,7 +100,7 @@ TEST(ProgramEntry, OptionsAnswerAndUnknownArgumentsAreRefusedWithoutTouchingTheF
     std::string outStart;
     std::string errorsStart;
   };
-  const std::string usage = "Usage: tessarin [--help | --version]\n";
+  const std::string usage = "Usage: tessarin [--help | --version | --scores]\n";
   const std::string galleryUsage = "Usage: tessarin-gallery [--help | --version]\n";
   const std::vector<Case> cases = {
       {kGame, {"--help"}, 0, usage, ""},

@@ -14,9 +14,12 @@
 #include <iostream>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "game/BestResults.h"
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
 #include "support/ProgramE2E.h"
@@ -76,6 +79,28 @@ std::string Join(const std::vector<pid_t>& pids) {
   std::string text;
   for (pid_t pid : pids) text += std::to_string(pid) + " ";
   return text;
+}
+
+// The lengths the game logged at each H, in order.
+std::vector<int> LoggedHintLengths(const std::string& log) {
+  std::vector<int> lengths;
+  std::istringstream lines(log);
+  for (std::string line; std::getline(lines, line);) {
+    if (StartsWith(line, "Hint: ")) lengths.push_back(std::atoi(line.c_str() + 6));
+  }
+  return lengths;
+}
+
+// What `tessarin --scores` prints in the folder the game played in.
+std::string PrintedScores(const std::string& folder) {
+  const std::string command = "cd '" + folder + "' && '" TESSARIN_BINARY "' --scores";
+  std::string output;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    pclose(pipe);
+  }
+  return output;
 }
 
 class TessarinE2E : public ProgramE2E {
@@ -474,8 +499,14 @@ TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
       << "a plain message has only the OK button";
   EXPECT_EQ(screen.PixelAt(message->id, kNoButton.x, kNoButton.y), kDialogGrey);
 
-  // The game is back in idle while the message is still up.
+  // The game is back in idle while the message is still up, its win recorded in both tables.
   EXPECT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
+  const std::string scores = PrintedScores(game.WorkDir()), name = LoginPlayerName() + "\n";
+  const std::string moves = std::to_string(presses->size());
+  EXPECT_EQ(scores.find("  " + std::string(8 - moves.size(), '0') + moves + " " + name), 14u)
+      << "not the first line of the moves table:\n"
+      << scores;
+  EXPECT_NE(scores.find(" " + name, scores.find("Shortest time")), std::string::npos) << scores;
   const std::vector<bool> clear = CellsClearOf(*message);
   EXPECT_EQ(board->ReadSome(clear), OnlyCells(fifteen::OrderedBoard(), clear));
 
@@ -761,10 +792,11 @@ class CompanionWindowsE2E : public TessarinE2E {
 };
 
 TEST_F(CompanionWindowsE2E, StatisticsWindowFollowsTheGameLeavesTheMainWindowFreeAndF2RaisesIt) {
-  const std::string folder = game.WorkPath("Data/Tessarin-Mosse");
+  const std::string table = std::string("Data/") + kMovesTableName;
+  const std::string folder = game.WorkPath(table);
   ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
   ASSERT_EQ(mkdir((folder + "/Score").c_str(), 0700), 0);
-  game.WriteWorkFile("Data/Tessarin-Mosse/Score/Classifica.txt", "00000042 Ada\n00000057 Bruno\n");
+  game.WriteWorkFile(table + "/Score/Classifica.txt", "00000042 Ada\n00000057 Bruno\n");
   ASSERT_TRUE(StartGame());
   const auto idle = Grab(mainWindow, kWholeMainWindow);
   ASSERT_TRUE(idle.has_value());
@@ -844,6 +876,82 @@ TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTr
     EXPECT_TRUE(screen.WaitUntilGone(keys->id)) << (byEscape ? "Escape" : "OK");
     EXPECT_TRUE(MainWindowShows(*idle)) << "the main window changed";
   }
-}
+
+  TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNothing) {
+    ASSERT_TRUE(StartGame());
+    screen.Focus(mainWindow);
+    Board model{};
+    ASSERT_TRUE(DealABoard(model));
+    // The top two rows put in order by hand: what is left is quick to solve at its shortest.
+    const auto presses = fifteen::Solve(model);
+    ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
+    const Board goal = fifteen::OrderedBoard();
+    const auto topRowsHome = [&] {
+      return std::equal(goal.begin(), goal.begin() + 8, model.begin());
+    };
+    for (std::size_t i = 0; !topRowsHome(); ++i) ASSERT_TRUE(Slide(model, (*presses)[i]));
+
+    int hints = 0;
+    for (bool won = false; !won && hints < 80; ++hints) {
+      screen.TypeKey(hints % 2 == 0 ? XK_h : XK_H);
+      std::optional<Board> seen;
+      // The first answer waits for the solver's tables.
+      ASSERT_TRUE(WaitUntil(
+          [&] {
+            won = screen
+                      .FindWindow([](const WindowFacts& facts) {
+                        return facts.isDialog && facts.name == "Game";
+                      })
+                      .has_value();
+            return won || ((seen = board->Read()) && *seen != model);
+          },
+          std::chrono::seconds(120)))
+          << "hint " << hints << " moved nothing";
+      if (!won) model = *seen;
+    }
+    const std::vector<int> lengths = LoggedHintLengths(game.ReadWorkFile("log.txt").value_or(""));
+    ASSERT_FALSE(lengths.empty()) << "no hint was logged";
+    EXPECT_EQ(hints, lengths.front()) << "presses to the win against the logged shortest length";
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+      EXPECT_EQ(lengths[i], lengths.front() - static_cast<int>(i)) << "hint " << i;
+    }
+    EXPECT_EQ(PrintedScores(game.WorkDir()).find(LoginPlayerName()), std::string::npos)
+        << "a game won by hints was recorded";
+  }
+
+  TEST_F(TessarinE2E, UndoAndRedoKeysWalkTheBoardAndCancelLeavesTheIdlePictureAsItWas) {
+    ASSERT_TRUE(StartGame());
+    screen.Focus(mainWindow);
+    // START holds the focus in both pictures, as it does once clicked: Tab walks INFO, EXIT, START.
+    const auto unfocused = Grab(mainWindow, kStartButton);
+    for (int tab = 0; tab < 3; ++tab) screen.TypeKey(XK_Tab);
+    ASSERT_TRUE(WaitUntil([&] { return Grab(mainWindow, kStartButton) != unfocused; }));
+    const auto idle = screen.Grab(mainWindow, 0, 0, 800, 600);
+    Board dealt{};
+    ASSERT_TRUE(DealABoard(dealt));
+    Board oneMove = dealt, twoMoves = dealt;
+    ASSERT_TRUE(Slide(oneMove, 14));
+    twoMoves = oneMove;
+    ASSERT_TRUE(Slide(twoMoves, 10));
+    const std::vector<std::tuple<KeySym, KeySym, Board>> keys = {
+        {0, XK_u, oneMove},
+        {0, XK_BackSpace, dealt},
+        {XK_Shift_L, XK_r, oneMove},
+        {XK_Control_L, XK_y, twoMoves},
+        {XK_Control_L, XK_z, oneMove},
+        {XK_Shift_L, XK_u, dealt},
+    };
+    for (const auto& [modifier, key, shows] : keys) {
+      SCOPED_TRACE(XKeysymToString(key));
+      screen.TypeKeyWith(modifier, key);
+      ASSERT_TRUE(WaitForBoard(shows));
+    }
+    // A hint asked for just before CANCEL must leave no trace either.
+    screen.TypeKey(XK_h);
+    ClickAt(mainWindow, kStartButton);
+    ASSERT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
+    EXPECT_TRUE(WaitUntil([&] { return screen.Grab(mainWindow, 0, 0, 800, 600) == idle; }))
+        << "the idle window after CANCEL differs from the one before START";
+  }
 
 }  // namespace

@@ -301,6 +301,14 @@ void RemoteScreen::TypeKey(KeySym keysym) const {
   XSync(display, False);
 }
 
+void RemoteScreen::TypeKeyWith(KeySym modifier, KeySym keysym) const {
+  const KeyCode held = modifier != 0 ? XKeysymToKeycode(display, modifier) : 0;
+  if (held != 0) XTestFakeKeyEvent(display, held, True, CurrentTime);
+  TypeKey(keysym);
+  if (held != 0) XTestFakeKeyEvent(display, held, False, CurrentTime);
+  XSync(display, False);
+}
+
 void RemoteScreen::ReleaseHeldButtons() const {
   // The server outlives the test: a button left down would change the next test.
   Window root = 0, child = 0;

@@ -91,6 +91,8 @@ class RemoteScreen {
   void Release(Window window, int x, int y) const;
   void Click(Window window, int x, int y) const;
   void TypeKey(KeySym keysym) const;
+  // Types keysym while the modifier key (Control_L, Shift_L, ...; 0 for none) is held.
+  void TypeKeyWith(KeySym modifier, KeySym keysym) const;
   void ReleaseHeldButtons() const;
 
   // Input one step at a time, as a random storm sends it: the pointer to a point of the root

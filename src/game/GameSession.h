@@ -1,0 +1,49 @@
+// One game of the puzzle as the player plays it, free of X: the board, the moves made since
+// START, the time since START, the history that undo and redo walk, and whether a hint was
+// asked for. The main window shows it; the statistics window reads it through Stats().
+//
+// The time is the monotonic clock read when asked: nothing ticks while the game waits.
+#pragma once
+
+#include <vector>
+
+#include "game/GameStats.h"
+#include "game/PuzzleRules.h"
+
+class GameSession {
+ public:
+  // Whole seconds of a clock that never goes back.
+  using SecondsClock = long (*)();
+
+  explicit GameSession(SecondsClock clock = MonotonicSeconds);
+
+  // A new game on the dealt board: no moves, no history, no hint, the time from now.
+  void Start(const Board& dealt);
+  // Ends the game (CANCEL or the win); the history goes with it, the board stays.
+  void Stop();
+
+  // Each of these is one move of the game when it succeeds; all refuse while no game runs.
+  // Move slides the tile at k into the gap and forgets what redo could make again.
+  bool Move(int k);
+  bool Undo();
+  bool Redo();
+
+  void MarkHintUsed();
+
+  bool Running() const { return running; }
+  const Board& GetBoard() const { return board; }
+  GameStats Stats() const;
+
+  static long MonotonicSeconds();
+
+ private:
+  SecondsClock clock;
+  Board board{};
+  bool running = false;
+  bool hintUsed = false;
+  int moves = 0;
+  long startSecond = 0;
+  // The cell whose tile slides back to take a move back (undo) or to make it again (redo).
+  std::vector<int> undoCells;
+  std::vector<int> redoCells;
+};
