@@ -15,15 +15,12 @@
 #include "widgets/OptionBox.h"
 #include "widgets/TextBoxCustom.h"
 
-namespace {
-
 class EntryForm : public HandlerForm {
  public:
   EntryForm(Application* application, const std::string& title) {
     SetApplication(application);
-    SetSize(300, 250);
+    SetSize(300, 255);
     SetTitle(title);
-    SetBackColor(0xD4D0C8);
     CenterOnScreen();
     Create();
   }
@@ -34,18 +31,16 @@ class EntryForm : public HandlerForm {
     age = AddField("Age", 40, 3, &TextBoxCustom::SetNumeric);
     date = AddField("Date", 70, 10, &TextBoxCustom::SetDateMode);
     pin = AddField("PIN", 100, 4, &TextBoxCustom::SetPassword);
-
     newsletter = std::make_unique<CheckBox>(this, "Send news");
     Place(*newsletter, 10, 135, 120, 20);
-
     size = std::make_unique<OptionBox>(this);
     for (const char* choice : {"Small", "Medium", "Large"}) size->AddItem(choice, choice);
-    Place(*size, 160, 135, 120, 60);
+    Place(*size, 160, 135, 120, 66);
     size->SelectFirst();
 
     ok = std::make_unique<ButtonCustom>(this, "OK");
     ok->SetCommand(ForwardCommand);
-    Place(*ok, 110, 205, 80, 28);
+    Place(*ok, 110, 215, 80, 28);
     name->SetFocus();
   }
 
@@ -92,13 +87,9 @@ class EntryForm : public HandlerForm {
   std::unique_ptr<ButtonCustom> ok;
 };
 
-constexpr ProgramUsage kUsage{"form", "A data-entry window that prints what was entered."};
-
-}  // namespace
-
 int main(int argc, char** argv) {
   return RunMainForm(
-      kUsage, "Form",
+      {"form", "A data-entry window that prints what was entered."}, "Form",
       [](Application* application, const std::string& title) {
         return std::make_unique<EntryForm>(application, title);
       },

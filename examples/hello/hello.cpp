@@ -10,8 +10,6 @@
 #include "widgets/ButtonCustom.h"
 #include "widgets/CellControl.h"
 
-namespace {
-
 constexpr Color kWindowBack = 0xD4D0C8;
 constexpr Color kButtonBack = 0x3C78D8;
 
@@ -32,6 +30,7 @@ class HelloForm : public HandlerForm {
   void LoadControls() override {
     greeting = std::make_unique<CellControl>(this);
     greeting->SetText("Hello from Tessarin");
+    greeting->SetBackColor(kWindowBack);
     greeting->SetSize(220, 20);
     greeting->MoveTo(10, 20);
     greeting->Create();
@@ -59,8 +58,6 @@ class HelloForm : public HandlerForm {
 };
 
 constexpr ProgramUsage kUsage{"hello", "Opens one window with a button that says hello."};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   return RunMainForm(
