@@ -2,6 +2,9 @@
 # The game and the gallery go out of PATH, under libexec/; the launchers that PATH finds give
 # each a working directory of its own (dist/tessarin.in, dist/tessarin-gallery.in).
 include(GNUInstallDirs)
+# Everything here goes into the game's package; dist/ToolkitInstall.cmake names its own files
+# for the toolkit's.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
 
 set(TESSARIN_LAUNCHER_DIR "${CMAKE_INSTALL_BINDIR}" CACHE STRING
     "Folder of the tessarin launcher, relative to the prefix (games for the Debian package)")
@@ -49,7 +52,9 @@ install(SCRIPT "${TESSARIN_DIST_DIR}/InstallLauncher.cmake")
 set(CPACK_PACKAGE_NAME tessarin)
 set(CPACK_PACKAGE_VENDOR "The Tessarin team")
 set(CPACK_PACKAGE_CONTACT "The Tessarin team <info@tessarin.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sliding fifteen puzzle for X11")
+# Each package's first description line is its summary. CPack would put a package-wide summary
+# above both packages' descriptions, so there is none.
+set(TESSARIN_GAME_SUMMARY "sliding fifteen puzzle for X11")
 # Debian wants the lines of the long description under 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
     "Tessarin is the sliding fifteen puzzle: fifteen numbered tiles and one
@@ -59,12 +64,30 @@ order to win. One small fixed-size X11 window, no settings.
 .
 tessarin-gallery shows every widget of the toolkit the game is written on
 at work in one window.")
+# Two packages from one install: the game with the gallery, and the toolkit for programmers.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL game dev)
+set(CPACK_DEBIAN_GAME_PACKAGE_NAME tessarin)
+set(CPACK_DEBIAN_DEV_PACKAGE_NAME tessarin-toolkit-dev)
+set(CPACK_COMPONENT_GAME_DESCRIPTION
+    "${TESSARIN_GAME_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_COMPONENT_DEV_DESCRIPTION
+    "small X11 widget toolkit of the Tessarin game (development files)
+The widget toolkit the Tessarin game is written on, written directly on
+Xlib: windows, buttons, text boxes, check and option boxes, sliders,
+scroll bars, pictures and modal dialogs, with no dependency but libX11.
+.
+This package holds its static libraries, headers, a CMake package
+(find_package(TessarinToolkit)), a pkg-config file, the guide and the
+sources of three example programs.")
+set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libx11-dev")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_GAME_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tessarin.example")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "alsa-utils, xfonts-base, xdg-utils")
+set(CPACK_DEBIAN_GAME_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "alsa-utils, xfonts-base, xdg-utils")
 include(CPack)

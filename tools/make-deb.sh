@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package tessarin_<version>_<arch>.deb: a Release build with Debian's
-# hardening flags, installed under /usr with the launcher in /usr/games, packed by CPack,
-# its Depends found by dpkg-shlibdeps.
+# Builds the Debian packages tessarin_<version>_<arch>.deb (the game and the gallery) and
+# tessarin-toolkit-dev_<version>_<arch>.deb (the toolkit for other programs): a Release build
+# with Debian's hardening flags, installed under /usr with the launcher in /usr/games, packed
+# by CPack, one package per install component; the game's Depends found by dpkg-shlibdeps.
 #
 #   tools/make-deb.sh [--build-dir DIR] [--output DIR]
 #
-# The build goes to build-deb/ and the package to the repository root unless told otherwise.
+# The build goes to build-deb/ and the packages to the repository root unless told otherwise.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-deb"
@@ -31,17 +32,19 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxx_flags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 ld_flags=$(dpkg-buildflags --get LDFLAGS)
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTESSARIN_TESTS=OFF \
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTESSARIN_TESTS=OFF -DTESSARIN_EXAMPLES=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr -DTESSARIN_LAUNCHER_DIR=games \
   -DCMAKE_CXX_FLAGS="$cxx_flags" -DCMAKE_EXE_LINKER_FLAGS="$ld_flags" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 mkdir -p "$output"
 rm -rf "$build/packages"
 (cd "$build" && cpack -G DEB -B "$build/packages" >/dev/null)
-package=$(find "$build/packages" -maxdepth 1 -name 'tessarin_*.deb' | head -n 1)
-if [ -z "$package" ]; then
-  echo "CPack made no package." >&2
+packages=$(find "$build/packages" -maxdepth 1 -name '*.deb')
+if [ "$(echo "$packages" | grep -c '/tessarin\(-toolkit-dev\)\?_.*\.deb$')" != 2 ]; then
+  echo "CPack did not make both packages." >&2
   exit 1
 fi
-mv -f "$package" "$output/"
-echo "Wrote $output/$(basename "$package")"
+for package in $packages; do
+  mv -f "$package" "$output/"
+  echo "Wrote $output/$(basename "$package")"
+done

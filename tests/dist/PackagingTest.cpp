@@ -1,6 +1,7 @@
 // The files that install the game on a desktop, checked with Debian's own tools: the menu
 // entry, the AppStream metadata and the manual page pass their validators, and the Debian
-// package builds, holds what it should and passes lintian without errors.
+// package builds, holds what it should and passes lintian without errors; the toolkit's -dev
+// package, made beside it, holds the headers, archives and build files, without warnings.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -156,6 +157,33 @@ TEST(Packaging, DebianPackageHoldsTheGameTheGalleryTheirLaunchersAndTheDesktopFi
   const CommandResult lint = Shell("lintian --fail-on error '" + package + "'");
   EXPECT_EQ(lint.status, 0) << lint.output;
   EXPECT_EQ(LinesStartingWith(lint.output, {"E:"}), "") << lint.output;
+
+  // The toolkit's package, made by the same run: what a program needs to build on it, and no
+  // file of the game's, so that both install side by side.
+  const std::string dev = scratch.File("tessarin-toolkit-dev_1.0.0_" +
+                                       architecture.substr(0, architecture.find('\n')) + ".deb");
+  const std::string devListing = Shell("dpkg-deb -c '" + dev + "'").output;
+  const std::string multiarch = Shell("dpkg-architecture -qDEB_HOST_MULTIARCH").output;
+  const std::string libdir = "./usr/lib/" + multiarch.substr(0, multiarch.find('\n'));
+  const std::vector<std::string> devPaths = {
+      "./usr/include/tessarin/widgets/Widget.h",
+      "./usr/include/tessarin/app/Application.h",
+      libdir + "/libtessarin_widgets.a",
+      libdir + "/cmake/TessarinToolkit/TessarinToolkitConfig.cmake",
+      libdir + "/pkgconfig/tessarin-toolkit.pc",
+      "./usr/share/doc/tessarin-toolkit-dev/TOOLKIT.md",
+      "./usr/share/doc/tessarin-toolkit-dev/copyright",
+      "./usr/share/doc/tessarin-toolkit-dev/examples/hello/hello.cpp"};
+  for (const std::string& path : devPaths) {
+    EXPECT_NE(devListing.find(path + "\n"), std::string::npos) << path << "\n" << devListing;
+  }
+  EXPECT_EQ(devListing.find("./usr/include/tessarin/app/EventLoop.h"), std::string::npos);
+  EXPECT_EQ(listing.find("./usr/include/"), std::string::npos) << listing;
+  EXPECT_EQ(Shell("dpkg-deb -f '" + dev + "' Section Depends").output,
+            "Section: libdevel\nDepends: libx11-dev\n");
+  const CommandResult devLint = Shell("lintian --fail-on error,warning '" + dev + "'");
+  EXPECT_EQ(devLint.status, 0) << devLint.output;
+  EXPECT_EQ(LinesStartingWith(devLint.output, {"E:", "W:"}), "") << devLint.output;
 }
 
 }  // namespace

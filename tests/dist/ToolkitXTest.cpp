@@ -1,0 +1,100 @@
+// The toolkit as another program meets it: installed with cmake --install into a scratch
+// prefix, its public headers compile there with nothing from the tree, and the hello example
+// builds against it as an outside project, through find_package and through pkg-config. Both
+// builds run on the private X server and draw their button.
+// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/ProgramProcess.h"
+#include "support/RemoteScreen.h"
+#include "support/TempDirectory.h"
+#include "support/Waiting.h"
+
+namespace {
+
+const std::string kSource = TESSARIN_SOURCE_DIR;
+// Inside hello's button, clear of its caption, and the face colour hello gives it.
+constexpr int kButtonInsideX = 76;
+constexpr int kButtonInsideY = 70;
+constexpr unsigned long kButtonBack = 0x3C78D8;
+
+// Runs a shell command, its output into the log file; the failure shows the log.
+::testing::AssertionResult RunLogged(const std::string& command, const std::string& log) {
+  if (std::system(("(" + command + ") >'" + log + "' 2>&1").c_str()) == 0) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << command << "\n" << FileText(log);
+}
+
+class InstalledToolkit : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(screen.IsOpen()) << "cannot open the test X server";
+    ASSERT_TRUE(RunLogged(std::string("'") + TESSARIN_CMAKE + "' --install '" + TESSARIN_BUILD_DIR +
+                              "' --prefix '" + prefix.Path() + "'",
+                          scratch.File("install.log")));
+  }
+
+  // Starts the program and reads a pixel of its button once the window shows.
+  void ExpectButtonDrawn(const std::string& binary) {
+    SCOPED_TRACE(binary);
+    ProgramProcess hello(binary, std::vector<std::string>{});
+    ASSERT_TRUE(hello.Start());
+    const auto window =
+        screen.WaitForWindow([](const WindowFacts& facts) { return facts.name == "Hello"; });
+    ASSERT_TRUE(window.has_value()) << "hello showed no window\n" << hello.Output();
+    EXPECT_TRUE(waiting::WaitUntil([&] {
+      return screen.PixelAt(window->id, kButtonInsideX, kButtonInsideY) == kButtonBack;
+    })) << std::hex
+        << screen.PixelAt(window->id, kButtonInsideX, kButtonInsideY);
+    hello.KillAndReap();
+  }
+
+  std::string PkgConfigPath() const { return prefix.File(TESSARIN_INSTALL_LIBDIR) + "/pkgconfig"; }
+
+  RemoteScreen screen;
+  TempDirectory prefix, scratch;
+};
+
+// A public header that includes a private one fails here, on that include not being found.
+TEST_F(InstalledToolkit, EveryPublicHeaderCompilesAgainstTheInstalledFolderAlone) {
+  const std::string probe = scratch.File("probe.cpp");
+  ASSERT_TRUE(RunLogged("cd '" + prefix.Path() +
+                            "/include/tessarin' && find . -name '*.h' | sort | "
+                            "sed 's|^./\\(.*\\)|#include \"\\1\"|' >'" +
+                            probe + "'",
+                        scratch.File("find.log")));
+  const std::string includes = FileText(probe);
+  ASSERT_NE(includes.find("#include \"widgets/Widget.h\"\n"), std::string::npos) << includes;
+  // The private parts of the layers stay in the tree.
+  EXPECT_EQ(includes.find("EventLoop.h"), std::string::npos) << includes;
+  EXPECT_EQ(includes.find("SharedGC.h"), std::string::npos) << includes;
+  EXPECT_TRUE(RunLogged(
+      "PKG_CONFIG_PATH='" + PkgConfigPath() + "' && export PKG_CONFIG_PATH && " +
+          "c++ -std=c++17 -fsyntax-only $(pkg-config --cflags tessarin-toolkit) '" + probe + "'",
+      scratch.File("compile.log")));
+}
+
+TEST_F(InstalledToolkit, HelloBuildsThroughFindPackageAndPkgConfigAndDrawsItsButton) {
+  const std::string build = scratch.File("cmake-build");
+  ASSERT_TRUE(RunLogged(std::string("'") + TESSARIN_CMAKE + "' -S '" + kSource +
+                            "/examples/hello' -B '" + build + "' -DCMAKE_PREFIX_PATH='" +
+                            prefix.Path() + "' && '" + TESSARIN_CMAKE + "' --build '" + build + "'",
+                        scratch.File("cmake.log")));
+  ExpectButtonDrawn(build + "/hello");
+
+  const std::string direct = scratch.File("hello-pkg-config");
+  ASSERT_TRUE(
+      RunLogged("PKG_CONFIG_PATH='" + PkgConfigPath() + "' && export PKG_CONFIG_PATH && c++ " +
+                    "-std=c++17 -o '" + direct + "' '" + kSource +
+                    "/examples/hello/hello.cpp' $(pkg-config --cflags --libs tessarin-toolkit)",
+                scratch.File("pkg-config.log")));
+  ExpectButtonDrawn(direct);
+}
+
+}  // namespace
