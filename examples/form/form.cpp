@@ -39,7 +39,7 @@ class EntryForm : public HandlerForm {
     size->SelectFirst();
 
     ok = std::make_unique<ButtonCustom>(this, "OK");
-    ok->SetCommand(ForwardCommand);
+    ok->SetCommand(CommandToThis());
     Place(*ok, 110, 215, 80, 28);
     name->SetFocus();
   }

@@ -40,7 +40,7 @@ class HelloForm : public HandlerForm {
     button->SetForeColor(kWhite);
     button->SetSize(100, 30);
     button->MoveTo(70, 65);
-    button->SetCommand(ForwardCommand);  // a click reaches CommandClicked below
+    button->SetCommand(CommandToThis());  // a click reaches CommandClicked below
     button->Create();
   }
 
