@@ -11,7 +11,8 @@
 #   test     everything, the default: the build; XTEST, GoogleTest and Xvfb for the suite; the
 #            packaging tests also run openbox, the validators of the desktop files
 #            (desktop-file-utils, appstream, groff), and make and check the Debian package
-#            (dpkg-dev, file, lintian); the fuzz targets are built with clang against
+#            (dpkg-dev, file, lintian), and build an example against the installed toolkit
+#            (pkgconf); the fuzz targets are built with clang against
 #            libFuzzer (clang, libfuzzer-14-dev); the long input storm (tools/run-storm.sh)
 #            runs the programs under valgrind.
 # Uses sudo only when not already root.
@@ -21,7 +22,7 @@ build=(g++ cmake make libx11-dev xfonts-base)
 capture=(xvfb xauth x11-apps x11-utils imagemagick)
 deb=("${build[@]}" dpkg-dev file lintian)
 test=("${build[@]}" "${capture[@]}" "${deb[@]}" libxtst-dev libgtest-dev openbox
-      desktop-file-utils appstream groff-base clang libfuzzer-14-dev valgrind)
+      desktop-file-utils appstream groff-base pkgconf clang libfuzzer-14-dev valgrind)
 
 set_name=${1:-test}
 case "$set_name" in
