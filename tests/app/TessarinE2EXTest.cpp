@@ -876,82 +876,83 @@ TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTr
     EXPECT_TRUE(screen.WaitUntilGone(keys->id)) << (byEscape ? "Escape" : "OK");
     EXPECT_TRUE(MainWindowShows(*idle)) << "the main window changed";
   }
+}
 
-  TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNothing) {
-    ASSERT_TRUE(StartGame());
-    screen.Focus(mainWindow);
-    Board model{};
-    ASSERT_TRUE(DealABoard(model));
-    // The top two rows put in order by hand: what is left is quick to solve at its shortest.
-    const auto presses = fifteen::Solve(model);
-    ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
-    const Board goal = fifteen::OrderedBoard();
-    const auto topRowsHome = [&] {
-      return std::equal(goal.begin(), goal.begin() + 8, model.begin());
-    };
-    for (std::size_t i = 0; !topRowsHome(); ++i) ASSERT_TRUE(Slide(model, (*presses)[i]));
+TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNothing) {
+  ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
+  Board model{};
+  ASSERT_TRUE(DealABoard(model));
+  // The top two rows put in order by hand: what is left is quick to solve at its shortest.
+  const auto presses = fifteen::Solve(model);
+  ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
+  const Board goal = fifteen::OrderedBoard();
+  const auto topRowsHome = [&] {
+    return std::equal(goal.begin(), goal.begin() + 8, model.begin());
+  };
+  for (std::size_t i = 0; !topRowsHome(); ++i) ASSERT_TRUE(Slide(model, (*presses)[i]));
 
-    int hints = 0;
-    for (bool won = false; !won && hints < 80; ++hints) {
-      screen.TypeKey(hints % 2 == 0 ? XK_h : XK_H);
-      std::optional<Board> seen;
-      // The first answer waits for the solver's tables.
-      ASSERT_TRUE(WaitUntil(
-          [&] {
-            won = screen
-                      .FindWindow([](const WindowFacts& facts) {
-                        return facts.isDialog && facts.name == "Game";
-                      })
-                      .has_value();
-            return won || ((seen = board->Read()) && *seen != model);
-          },
-          std::chrono::seconds(120)))
-          << "hint " << hints << " moved nothing";
-      if (!won) model = *seen;
-    }
-    const std::vector<int> lengths = LoggedHintLengths(game.ReadWorkFile("log.txt").value_or(""));
-    ASSERT_FALSE(lengths.empty()) << "no hint was logged";
-    EXPECT_EQ(hints, lengths.front()) << "presses to the win against the logged shortest length";
-    for (std::size_t i = 0; i < lengths.size(); ++i) {
-      EXPECT_EQ(lengths[i], lengths.front() - static_cast<int>(i)) << "hint " << i;
-    }
-    EXPECT_EQ(PrintedScores(game.WorkDir()).find(LoginPlayerName()), std::string::npos)
-        << "a game won by hints was recorded";
+  int hints = 0;
+  for (bool won = false; !won && hints < 80; ++hints) {
+    screen.TypeKey(hints % 2 == 0 ? XK_h : XK_H);
+    std::optional<Board> seen;
+    // The first answer waits for the solver's tables.
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          won = screen
+                    .FindWindow([](const WindowFacts& facts) {
+                      return facts.isDialog && facts.name == "Game";
+                    })
+                    .has_value();
+          return won || ((seen = board->Read()) && *seen != model);
+        },
+        std::chrono::seconds(120)))
+        << "hint " << hints << " moved nothing";
+    if (!won) model = *seen;
   }
-
-  TEST_F(TessarinE2E, UndoAndRedoKeysWalkTheBoardAndCancelLeavesTheIdlePictureAsItWas) {
-    ASSERT_TRUE(StartGame());
-    screen.Focus(mainWindow);
-    // START holds the focus in both pictures, as it does once clicked: Tab walks INFO, EXIT, START.
-    const auto unfocused = Grab(mainWindow, kStartButton);
-    for (int tab = 0; tab < 3; ++tab) screen.TypeKey(XK_Tab);
-    ASSERT_TRUE(WaitUntil([&] { return Grab(mainWindow, kStartButton) != unfocused; }));
-    const auto idle = screen.Grab(mainWindow, 0, 0, 800, 600);
-    Board dealt{};
-    ASSERT_TRUE(DealABoard(dealt));
-    Board oneMove = dealt, twoMoves = dealt;
-    ASSERT_TRUE(Slide(oneMove, 14));
-    twoMoves = oneMove;
-    ASSERT_TRUE(Slide(twoMoves, 10));
-    const std::vector<std::tuple<KeySym, KeySym, Board>> keys = {
-        {0, XK_u, oneMove},
-        {0, XK_BackSpace, dealt},
-        {XK_Shift_L, XK_r, oneMove},
-        {XK_Control_L, XK_y, twoMoves},
-        {XK_Control_L, XK_z, oneMove},
-        {XK_Shift_L, XK_u, dealt},
-    };
-    for (const auto& [modifier, key, shows] : keys) {
-      SCOPED_TRACE(XKeysymToString(key));
-      screen.TypeKeyWith(modifier, key);
-      ASSERT_TRUE(WaitForBoard(shows));
-    }
-    // A hint asked for just before CANCEL must leave no trace either.
-    screen.TypeKey(XK_h);
-    ClickAt(mainWindow, kStartButton);
-    ASSERT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
-    EXPECT_TRUE(WaitUntil([&] { return screen.Grab(mainWindow, 0, 0, 800, 600) == idle; }))
-        << "the idle window after CANCEL differs from the one before START";
+  const std::vector<int> lengths = LoggedHintLengths(game.ReadWorkFile("log.txt").value_or(""));
+  ASSERT_FALSE(lengths.empty()) << "no hint was logged";
+  EXPECT_EQ(hints, lengths.front()) << "presses to the win against the logged shortest length";
+  for (std::size_t i = 0; i < lengths.size(); ++i) {
+    EXPECT_EQ(lengths[i], lengths.front() - static_cast<int>(i)) << "hint " << i;
   }
+  EXPECT_EQ(PrintedScores(game.WorkDir()).find(LoginPlayerName()), std::string::npos)
+      << "a game won by hints was recorded";
+}
+
+TEST_F(TessarinE2E, UndoAndRedoKeysWalkTheBoardAndCancelLeavesTheIdlePictureAsItWas) {
+  ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
+  // START holds the focus in both pictures, as it does once clicked: Tab walks INFO, EXIT, START.
+  const auto unfocused = Grab(mainWindow, kStartButton);
+  for (int tab = 0; tab < 3; ++tab) screen.TypeKey(XK_Tab);
+  ASSERT_TRUE(WaitUntil([&] { return Grab(mainWindow, kStartButton) != unfocused; }));
+  const auto idle = screen.Grab(mainWindow, 0, 0, 800, 600);
+  Board dealt{};
+  ASSERT_TRUE(DealABoard(dealt));
+  Board oneMove = dealt, twoMoves = dealt;
+  ASSERT_TRUE(Slide(oneMove, 14));
+  twoMoves = oneMove;
+  ASSERT_TRUE(Slide(twoMoves, 10));
+  const std::vector<std::tuple<KeySym, KeySym, Board>> keys = {
+      {0, XK_u, oneMove},
+      {0, XK_BackSpace, dealt},
+      {XK_Shift_L, XK_r, oneMove},
+      {XK_Control_L, XK_y, twoMoves},
+      {XK_Control_L, XK_z, oneMove},
+      {XK_Shift_L, XK_u, dealt},
+  };
+  for (const auto& [modifier, key, shows] : keys) {
+    SCOPED_TRACE(XKeysymToString(key));
+    screen.TypeKeyWith(modifier, key);
+    ASSERT_TRUE(WaitForBoard(shows));
+  }
+  // A hint asked for just before CANCEL must leave no trace either.
+  screen.TypeKey(XK_h);
+  ClickAt(mainWindow, kStartButton);
+  ASSERT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
+  EXPECT_TRUE(WaitUntil([&] { return screen.Grab(mainWindow, 0, 0, 800, 600) == idle; }))
+      << "the idle window after CANCEL differs from the one before START";
+}
 
 }  // namespace
