@@ -29,8 +29,10 @@ constexpr char kNoGame[] = " -";
 constexpr char kEmptyTable[] = "No results yet";
 constexpr char kUnreadableTable[] = "The table cannot be read";
 
+// A tick slot is a plain function: the window it serves is the one statistics window alive.
 void RefreshOwnerForm(Timer* timer) {
-  if (auto* form = dynamic_cast<FormStats*>(FindForm(timer))) form->ShowGameFigures();
+  FormStats* form = FormStats::Current();
+  if (form != nullptr && FindForm(timer) == form) form->ShowGameFigures();
 }
 
 // Changes the caption only when it differs: a cell repaints at every SetText.
@@ -40,17 +42,21 @@ void ShowText(CellControl* cell, const std::string& text) {
 
 }  // namespace
 
+FormStats* FormStats::current = nullptr;
+
 FormStats::FormStats(Form* owner, GameStatsProvider provider, std::string movesTable,
                      std::string timeTable)
     : CompanionWindow(owner),
       provider(std::move(provider)),
       movesTable(std::move(movesTable)),
       timeTable(std::move(timeTable)) {
+  current = this;
   SetTitle("Statistics");
   SetSize(kWindowWidth, kWindowHeight);
 }
 
 FormStats::~FormStats() {
+  if (current == this) current = nullptr;
   FreeChildren();
 }
 

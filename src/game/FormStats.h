@@ -38,7 +38,12 @@ class FormStats : public CompanionWindow {
   CellControl* GetTimeCell() const { return timeValue; }
   Timer* GetRefreshTimer() const { return refreshTimer.get(); }
 
+  // The statistics window alive, or null: the program keeps at most one.
+  static FormStats* Current() { return current; }
+
  private:
+  static FormStats* current;
+
   CellControl* AddCell(GUIElement* parent, const std::string& text, int left, int top, int w);
   void BuildGamePanel();
   void BuildTable(const std::string& title, const std::string& tableName, ScoreKind kind, int left);
