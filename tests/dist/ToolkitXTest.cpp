@@ -80,18 +80,26 @@ TEST_F(InstalledToolkit, EveryPublicHeaderCompilesAgainstTheInstalledFolderAlone
       scratch.File("compile.log")));
 }
 
+// The libraries of a sanitizer build call its runtime: a program built on them links it too.
+#ifdef TESSARIN_SANITIZED
+constexpr char kSanitizerFlags[] = "-fsanitize=address,undefined";
+#else
+constexpr char kSanitizerFlags[] = "";
+#endif
+
 TEST_F(InstalledToolkit, HelloBuildsThroughFindPackageAndPkgConfigAndDrawsItsButton) {
   const std::string build = scratch.File("cmake-build");
   ASSERT_TRUE(RunLogged(std::string("'") + TESSARIN_CMAKE + "' -S '" + kSource +
                             "/examples/hello' -B '" + build + "' -DCMAKE_PREFIX_PATH='" +
-                            prefix.Path() + "' && '" + TESSARIN_CMAKE + "' --build '" + build + "'",
+                            prefix.Path() + "' -DCMAKE_CXX_FLAGS='" + kSanitizerFlags + "' && '" +
+                            TESSARIN_CMAKE + "' --build '" + build + "'",
                         scratch.File("cmake.log")));
   ExpectButtonDrawn(build + "/hello");
 
   const std::string direct = scratch.File("hello-pkg-config");
   ASSERT_TRUE(
       RunLogged("PKG_CONFIG_PATH='" + PkgConfigPath() + "' && export PKG_CONFIG_PATH && c++ " +
-                    "-std=c++17 -o '" + direct + "' '" + kSource +
+                    "-std=c++17 " + kSanitizerFlags + " -o '" + direct + "' '" + kSource +
                     "/examples/hello/hello.cpp' $(pkg-config --cflags --libs tessarin-toolkit)",
                 scratch.File("pkg-config.log")));
   ExpectButtonDrawn(direct);
