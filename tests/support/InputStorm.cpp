@@ -60,6 +60,8 @@ const InputStorm::Kind InputStorm::kKinds[] = {
 InputStorm::InputStorm(RemoteScreen& screen, StormPlan plan, std::uint64_t seed)
     : screen(screen), plan(std::move(plan)), random(seed) {
   const auto add = [&](std::vector<Typed>& keys, KeySym keysym) {
+    const auto& untyped = this->plan.untyped;
+    if (std::find(untyped.begin(), untyped.end(), keysym) != untyped.end()) return;
     Typed key{keysym};
     key.code = screen.KeycodeFor(keysym, key.shifted);
     if (key.code != 0) keys.push_back(key);

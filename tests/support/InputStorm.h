@@ -44,6 +44,9 @@ struct StormPlan {
   std::vector<StormArea> keepOff;
   std::vector<std::string> noReturn;
   std::vector<std::string> noClose;
+  // Keys it never types: one that makes the program take memory once for good (the game's
+  // hint tables) would read as growth to the resident-memory check.
+  std::vector<KeySym> untyped;
 };
 
 // The viewable top-level windows of the process, lowest first: ours are of the class
