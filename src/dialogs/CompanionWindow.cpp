@@ -52,6 +52,16 @@ void CompanionWindow::DestroyWindow() {
   if (hadWindow) ReturnFocusToOwner();
 }
 
+void CompanionWindow::Open() {
+  if (IsOpen()) {
+    Raise();
+    return;
+  }
+  if (GetId() != 0) return;
+  CenterOnOwner();
+  HandlerForm::Open();
+}
+
 void CompanionWindow::CenterOnOwner() {
   const Point origin = owner->GetPosition();
   const Point size = owner->GetSize();

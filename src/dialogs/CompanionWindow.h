@@ -18,6 +18,9 @@ class CompanionWindow : public HandlerForm {
   bool IsOpen() const { return created; }
   // Brings an open window to the front of its owner.
   void Raise();
+  // Creates and shows the window centred on its owner, or raises it when it is open already.
+  // A closed window is not opened again: its owner makes a new one.
+  void Open() override;
 
   bool FormKeyChar(char ch) override;
   // Takes the X input focus once the window shows, then paints.

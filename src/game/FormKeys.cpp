@@ -51,16 +51,6 @@ FormKeys::~FormKeys() {
   cells.clear();
 }
 
-void FormKeys::Open() {
-  if (IsOpen()) {
-    Raise();
-    return;
-  }
-  if (GetId() != 0) return;
-  CenterOnOwner();
-  CompanionWindow::Open();
-}
-
 void FormKeys::LoadControls() {
   const int meaningWidth = kWindowWidth - 2 * kMargin - kKeyWidth;
   for (int i = 0; i < kRowCount; ++i) {

@@ -15,9 +15,6 @@ class FormKeys : public CompanionWindow {
   explicit FormKeys(Form* owner);
   ~FormKeys() override;
 
-  // Creates and shows the window, or raises it when it is open already. A closed window is
-  // not opened again: its owner makes a new one.
-  void Open() override;
   void LoadControls() override;
   void CommandClicked(GUIElement* element) override;
 

@@ -60,16 +60,6 @@ FormStats::~FormStats() {
   FreeChildren();
 }
 
-void FormStats::Open() {
-  if (IsOpen()) {
-    Raise();
-    return;
-  }
-  if (GetId() != 0) return;
-  CenterOnOwner();
-  CompanionWindow::Open();
-}
-
 void FormStats::LoadControls() {
   BuildGamePanel();
   BuildTable("Fewest moves", movesTable, ScoreKind::Moves, kMargin);

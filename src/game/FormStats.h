@@ -24,9 +24,6 @@ class FormStats : public CompanionWindow {
   FormStats(Form* owner, GameStatsProvider provider, std::string movesTable, std::string timeTable);
   ~FormStats() override;
 
-  // Creates and shows the window, or raises it when it is open already. A closed window is
-  // not opened again: its owner makes a new one.
-  void Open() override;
   void LoadControls() override;
   void CommandClicked(GUIElement* element) override;
   void DestroyWindow() override;
