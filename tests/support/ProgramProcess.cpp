@@ -20,6 +20,7 @@
 #include <thread>
 #include <utility>
 
+#include "support/ProcessProbe.h"
 #include "support/ReadOnlyView.h"
 
 extern char** environ;
@@ -41,17 +42,11 @@ struct ProcessEntry {
   pid_t parent = 0;
 };
 
-// /proc/N/stat is "pid (name) state ppid ..."; the name may itself hold blanks and brackets,
-// so the fields after it are found from the last closing bracket.
 std::optional<ProcessEntry> ReadProcessEntry(pid_t pid) {
-  const auto stat = ReadIfPresent("/proc/" + std::to_string(pid) + "/stat");
-  if (!stat) return std::nullopt;
-  const std::size_t nameEnd = stat->rfind(')');
-  if (nameEnd == std::string::npos) return std::nullopt;
-  std::istringstream rest(stat->substr(nameEnd + 1));
   ProcessEntry entry;
   entry.pid = pid;
-  if (!(rest >> entry.state >> entry.parent)) return std::nullopt;
+  entry.state = ProcessState(pid, &entry.parent);
+  if (entry.state == 0) return std::nullopt;
   return entry;
 }
 
