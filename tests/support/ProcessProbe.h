@@ -14,9 +14,9 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "support/TempDirectory.h"
+#include "support/Waiting.h"
 
 // The state letter of /proc/<pid>/stat ('R', 'S', 'Z', ...), or 0 when there is no such
 // process. The name in brackets may hold blanks, so fields are read after its last ')'.
@@ -36,15 +36,6 @@ inline char ProcessState(pid_t pid, pid_t* parent = nullptr) {
 inline bool ProcessIsAlive(pid_t pid) {
   const char state = ProcessState(pid);
   return state != 0 && state != 'Z' && state != 'X';
-}
-
-// The process's resident memory in kB, the VmRSS line of /proc/<pid>/status.
-inline std::optional<long> ResidentKilobytes(pid_t pid) {
-  std::istringstream status(FileText("/proc/" + std::to_string(pid) + "/status"));
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return std::nullopt;
 }
 
 // A benchmark's reading of a process: what it has cost so far and what it holds.
@@ -90,6 +81,13 @@ inline std::optional<ProcessSample> SampleProcess(pid_t pid) {
   return sample;
 }
 
+// The process's resident memory in kB, the VmRSS line of /proc/<pid>/status.
+inline std::optional<long> ResidentKilobytes(pid_t pid) {
+  const auto sample = SampleProcess(pid);
+  if (!sample) return std::nullopt;
+  return sample->residentKb;
+}
+
 // The process sleeps in select: for our programs, the event loop's idle wait on the X
 // connection with nothing left to handle (Xlib itself waits for replies with poll, never
 // with select). /proc/<pid>/syscall names the call a blocked process is in, and says
@@ -131,8 +129,5 @@ inline std::set<pid_t> ChildrenOfThisProcess() {
 // Polls until done() holds; gives up after about ten seconds so a fault fails instead of
 // hanging. Returns done().
 inline bool Eventually(const std::function<bool()>& done) {
-  for (int attempt = 0; attempt < 1000 && !done(); ++attempt) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return done();
+  return waiting::WaitUntil(done, std::chrono::seconds(10));
 }
