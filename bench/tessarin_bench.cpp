@@ -10,46 +10,45 @@
 // Reading pixels back is sound because an X server carries out the requests of one client in
 // the order they were sent: once the element a paint draws last is on screen, everything the
 // same paint drew before it is on screen too. Each landmark below is chosen that way.
-//
-// Every process started here is killed and reaped on every path out, signals included.
+
+// GoogleTest first, for the harness's headers: X11 headers define macros (None, Bool) that clash
+// with its names.
+#include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/mman.h>
-#include <sys/prctl.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
+#include <X11/keysym.h>
+#include <limits.h>
+#include <stdlib.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
 #include <chrono>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
-#include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "gallery/GalleryLayout.h"
 #include "game/PuzzleRules.h"
 #include "game/images/TitleImages.h"
 #include "graphics/BitmapFile.h"
+#include "support/ProcessProbe.h"
+#include "support/ProgramProcess.h"
+#include "support/RemoteScreen.h"
+#include "support/TempDirectory.h"
+
+// Processes, windows, input and /proc come from the harness the tests use (tests/support):
+// every program started here dies with the benchmark, whatever ends it.
 
 namespace {
 
@@ -59,325 +58,29 @@ double MsBetween(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-void SleepMicroseconds(long us) {
-  timespec pause{us / 1000000, (us % 1000000) * 1000};
-  while (nanosleep(&pause, &pause) != 0 && errno == EINTR) {
-  }
-}
-
 void SleepMs(long ms) {
-  SleepMicroseconds(ms * 1000);
+  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-[[noreturn]] void Fail(const std::string& message);
-
-// ---------------------------------------------------------------------------------------------
-// Child processes. The list is a plain array so that the signal handler can walk it.
-
-constexpr int kMaxChildren = 16;
-volatile pid_t liveChildren[kMaxChildren];
-
-void Remember(pid_t pid) {
-  for (auto& slot : liveChildren) {
-    if (slot == 0) {
-      slot = pid;
-      return;
-    }
-  }
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
-  Fail("too many child processes");
-}
-
-void Forget(pid_t pid) {
-  for (auto& slot : liveChildren) {
-    if (slot == pid) slot = 0;
-  }
-}
-
-// Ends one child: SIGTERM, a grace of one second, then SIGKILL; always reaped.
-void KillAndReap(pid_t pid) {
-  if (pid <= 0) return;
-  kill(pid, SIGTERM);
-  for (int i = 0; i < 1000; ++i) {
-    if (waitpid(pid, nullptr, WNOHANG) == pid) {
-      Forget(pid);
-      return;
-    }
-    SleepMs(1);
-  }
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
-  Forget(pid);
-}
-
-void KillAllChildren() {
-  for (auto& slot : liveChildren) {
-    pid_t pid = slot;
-    if (pid > 0) KillAndReap(pid);
-  }
-}
-
-extern "C" void OnFatalSignal(int signalNumber) {
-  for (auto& slot : liveChildren) {
-    pid_t pid = slot;
-    if (pid > 0) {
-      kill(pid, SIGKILL);
-      waitpid(pid, nullptr, 0);
-    }
-  }
-  signal(signalNumber, SIG_DFL);
-  raise(signalNumber);
-}
-
-void Fail(const std::string& message) {
+[[noreturn]] void Fail(const std::string& message) {
   std::fprintf(stderr, "tessarin_bench: %s\n", message.c_str());
-  KillAllChildren();
   std::exit(1);
-}
-
-struct Launch {
-  pid_t pid = -1;
-  Clock::time_point execAt;
-};
-
-// The time the child stamped just before execve, in the same monotonic clock as ours.
-struct ExecStamp {
-  std::atomic<std::int64_t> nanoseconds;
-};
-
-Launch Spawn(const std::string& program, const std::string& workDir,
-             const std::vector<std::string>& args = {}, int stdoutFd = -1) {
-  auto* stamp = static_cast<ExecStamp*>(
-      mmap(nullptr, sizeof(ExecStamp), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
-  if (stamp == MAP_FAILED) Fail("mmap failed");
-  new (stamp) ExecStamp{};
-  stamp->nanoseconds = 0;
-
-  std::vector<std::string> argStore{program};
-  argStore.insert(argStore.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& arg : argStore) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-
-  Clock::time_point beforeFork = Clock::now();
-  const pid_t parent = getpid();
-  pid_t pid = fork();
-  if (pid < 0) Fail("fork failed");
-  if (pid == 0) {
-    // Never outlive the benchmark, whatever kills it.
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != parent) _exit(127);
-    if (chdir(workDir.c_str()) != 0) _exit(127);
-    int devNull = open("/dev/null", O_RDWR);
-    dup2(devNull, STDIN_FILENO);
-    dup2(stdoutFd >= 0 ? stdoutFd : devNull, STDOUT_FILENO);
-    if (stdoutFd < 0) dup2(devNull, STDERR_FILENO);
-    stamp->nanoseconds = Clock::now().time_since_epoch().count();
-    execv(program.c_str(), argv.data());
-    _exit(127);
-  }
-  Remember(pid);
-  Launch launch;
-  launch.pid = pid;
-  launch.execAt = beforeFork;
-  // The child stamps before execve, long before it can show a window; wait for the stamp.
-  for (int i = 0; i < 1000 && stamp->nanoseconds == 0; ++i) SleepMicroseconds(100);
-  if (stamp->nanoseconds != 0) {
-    launch.execAt = Clock::time_point(Clock::duration(stamp->nanoseconds.load()));
-  }
-  munmap(stamp, sizeof(ExecStamp));
-  return launch;
-}
-
-bool IsAlive(pid_t pid) {
-  int status = 0;
-  pid_t result = waitpid(pid, &status, WNOHANG);
-  if (result == pid) {
-    Forget(pid);
-    return false;
-  }
-  return true;
-}
-
-// Runs a helper to completion (at most timeoutSeconds) and returns its standard output.
-std::string RunAndCapture(const std::string& program, const std::vector<std::string>& args,
-                          int timeoutSeconds) {
-  int pipeFds[2];
-  if (pipe2(pipeFds, O_CLOEXEC) != 0) Fail("pipe failed");
-  Launch launch = Spawn(program, ".", args, pipeFds[1]);
-  close(pipeFds[1]);
-  fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
-  std::string output;
-  Clock::time_point deadline = Clock::now() + std::chrono::seconds(timeoutSeconds);
-  bool exited = false;
-  int status = 0;
-  while (Clock::now() < deadline) {
-    char buffer[4096];
-    ssize_t count = read(pipeFds[0], buffer, sizeof buffer);
-    if (count > 0) {
-      output.append(buffer, static_cast<std::size_t>(count));
-      continue;
-    }
-    if (waitpid(launch.pid, &status, WNOHANG) == launch.pid) {
-      Forget(launch.pid);
-      exited = true;
-      while ((count = read(pipeFds[0], buffer, sizeof buffer)) > 0) {
-        output.append(buffer, static_cast<std::size_t>(count));
-      }
-      break;
-    }
-    SleepMs(5);
-  }
-  close(pipeFds[0]);
-  if (!exited) {
-    KillAndReap(launch.pid);
-    Fail(program + " did not finish in time");
-  }
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) Fail(program + " failed:\n" + output);
-  return output;
 }
 
 // ---------------------------------------------------------------------------------------------
 // /proc readings.
 
-struct ProcSample {
-  double cpuSeconds = 0;    // utime + stime
-  double onCpuSeconds = 0;  // schedstat, nanosecond resolution
-  long voluntarySwitches = 0;
-  long peakKb = 0;      // VmHWM
-  long residentKb = 0;  // VmRSS
-  Clock::time_point at;
-};
-
-ProcSample ReadProc(pid_t pid) {
-  ProcSample sample;
-  sample.at = Clock::now();
-  std::string base = "/proc/" + std::to_string(pid);
-  {
-    std::ifstream stat(base + "/stat");
-    std::string line;
-    std::getline(stat, line);
-    // The command name may hold spaces: the fields start after its closing parenthesis.
-    std::size_t close = line.rfind(')');
-    if (close == std::string::npos) Fail("cannot read " + base + "/stat");
-    std::istringstream fields(line.substr(close + 2));
-    std::vector<std::string> values;
-    std::string value;
-    while (fields >> value) values.push_back(value);
-    // Fields 14 and 15 of stat; the list starts at field 3.
-    if (values.size() < 13) Fail("short " + base + "/stat");
-    double ticks = std::stod(values[11]) + std::stod(values[12]);
-    sample.cpuSeconds = ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
-  }
-  {
-    std::ifstream schedstat(base + "/schedstat");
-    double ns = 0;
-    if (schedstat >> ns) sample.onCpuSeconds = ns / 1e9;
-  }
-  {
-    std::ifstream status(base + "/status");
-    std::string key;
-    while (status >> key) {
-      if (key == "VmHWM:")
-        status >> sample.peakKb;
-      else if (key == "VmRSS:")
-        status >> sample.residentKb;
-      else if (key == "voluntary_ctxt_switches:")
-        status >> sample.voluntarySwitches;
-      std::string rest;
-      std::getline(status, rest);
-    }
-  }
-  return sample;
-}
-
-// Time on a CPU so far, nanosecond resolution (scheduler statistics); 0 when unreadable.
-double OnCpuSeconds(pid_t pid) {
-  if (pid <= 0) return 0;
-  std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
-  double ns = 0;
-  if (schedstat >> ns) return ns / 1e9;
-  return 0;
+ProcessSample Sample(pid_t pid) {
+  const auto sample = SampleProcess(pid);
+  if (!sample) Fail("cannot read /proc/" + std::to_string(pid));
+  return *sample;
 }
 
 // ---------------------------------------------------------------------------------------------
-// Looking at the screen.
+// Looking at the screen, through the harness's own connection.
 
-Display* display = nullptr;
+RemoteScreen* screen = nullptr;
 pid_t serverPid = 0;  // the X server at the other end of our connection, when local
-Window root = 0;
-int screenNumber = 0;
-
-int IgnoreXError(Display*, XErrorEvent*) {
-  // Windows come and go while we look at them; a failed read just means "not yet".
-  return 0;
-}
-
-std::set<Window> TopLevelWindows() {
-  std::set<Window> result;
-  Window rootReturn, parentReturn;
-  Window* children = nullptr;
-  unsigned int count = 0;
-  if (XQueryTree(display, root, &rootReturn, &parentReturn, &children, &count)) {
-    for (unsigned int i = 0; i < count; ++i) result.insert(children[i]);
-    if (children != nullptr) XFree(children);
-  }
-  return result;
-}
-
-// New top-level windows are learnt from MapNotify events on the root window (we select
-// SubstructureNotify there), so that waiting for a window costs the X server nothing: polling
-// the window tree would compete with the program under test for the single-threaded server.
-void ForgetMappedWindows() {
-  XSync(display, False);
-  while (XPending(display) > 0) {
-    XEvent event;
-    XNextEvent(display, &event);
-  }
-}
-
-// A top-level window of this size mapped since the last ForgetMappedWindows, or 0.
-Window TakeMappedWindow(int width, int height) {
-  while (XPending(display) > 0) {
-    XEvent event;
-    XNextEvent(display, &event);
-    if (event.type != MapNotify || event.xmap.event != root) continue;
-    XWindowAttributes attributes;
-    if (XGetWindowAttributes(display, event.xmap.window, &attributes) &&
-        attributes.width == width && attributes.height == height) {
-      return event.xmap.window;
-    }
-  }
-  return 0;
-}
-
-// A rectangle of the window's pixels; empty when it cannot be read (not mapped yet, gone).
-struct Pixels {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> values;
-  bool Empty() const { return values.empty(); }
-  std::uint32_t At(int x, int y) const { return values[static_cast<std::size_t>(y * width + x)]; }
-};
-
-Pixels Grab(Window window, int x, int y, int width, int height) {
-  Pixels pixels;
-  XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(width),
-                            static_cast<unsigned>(height), AllPlanes, ZPixmap);
-  if (image == nullptr) return pixels;
-  pixels.width = width;
-  pixels.height = height;
-  pixels.values.resize(static_cast<std::size_t>(width * height));
-  for (int row = 0; row < height; ++row) {
-    for (int column = 0; column < width; ++column) {
-      pixels.values[static_cast<std::size_t>(row * width + column)] =
-          static_cast<std::uint32_t>(XGetPixel(image, column, row) & 0xFFFFFF);
-    }
-  }
-  XDestroyImage(image);
-  return pixels;
-}
 
 // One landmark: a pixel of a given colour, or a rectangle that holds (or lacks) a colour.
 struct Probe {
@@ -396,19 +99,12 @@ Probe RegionLacks(int x, int y, int w, int h, std::uint32_t color) {
   return {Probe::kRegionLacks, x, y, w, h, color};
 }
 
+// False while the window cannot be read (not mapped yet, gone).
 bool Holds(Window window, const Probe& probe) {
-  Pixels pixels = Grab(window, probe.x, probe.y, probe.width, probe.height);
-  if (pixels.Empty()) return false;
-  bool has =
-      std::find(pixels.values.begin(), pixels.values.end(), probe.color) != pixels.values.end();
-  switch (probe.kind) {
-    case Probe::kPixelIs:
-    case Probe::kRegionHas:
-      return has;
-    case Probe::kRegionLacks:
-      return !has;
-  }
-  return false;
+  const auto pixels = screen->Grab(window, probe.x, probe.y, probe.width, probe.height);
+  if (!pixels) return false;
+  const bool has = pixels->Count(probe.color) > 0;
+  return probe.kind == Probe::kRegionLacks ? !has : has;
 }
 
 // All probes hold; the first ones are checked first, so the landmark drawn last goes first
@@ -431,27 +127,22 @@ std::optional<Clock::time_point> WaitUntil(const std::function<bool()>& conditio
   Clock::time_point start = Clock::now();
   while (MsBetween(start, Clock::now()) < timeoutMs) {
     if (condition()) return Clock::now();
-    SleepMicroseconds(pollPauseUs);
+    std::this_thread::sleep_for(std::chrono::microseconds(pollPauseUs));
   }
   return std::nullopt;
 }
 
 // Moves the pointer onto (x, y) of the window and lets the program take the motion in.
 void PointAt(Window window, int x, int y) {
-  int rootX = 0, rootY = 0;
-  Window child;
-  XTranslateCoordinates(display, window, root, x, y, &rootX, &rootY, &child);
-  XTestFakeMotionEvent(display, screenNumber, rootX, rootY, CurrentTime);
-  XSync(display, False);
+  screen->MovePointer(window, x, y);
   SleepMs(30);
 }
 
 // A left click at the pointer; returns the moment the press left for the server.
 Clock::time_point Click() {
   Clock::time_point at = Clock::now();
-  XTestFakeButtonEvent(display, 1, True, CurrentTime);
-  XTestFakeButtonEvent(display, 1, False, CurrentTime);
-  XFlush(display);
+  screen->Button(Button1, true);
+  screen->Button(Button1, false);
   return at;
 }
 
@@ -545,16 +236,13 @@ std::vector<Probe> FloorLandmarks() {
 // The gallery's sample pictures, copied into each of its working folders.
 const char* const kGallerySamples[] = {"gallery-24bit.bmp", "gallery-8bit.bmp", "gallery-4bit.bmp"};
 
-std::string MakeWorkDir();
-
 // The commonest colour of the 4-bit sample other than its black, which a transparent drawing
 // leaves out. Read from a copy, since the reader writes its C export beside the file.
 std::uint32_t GalleryLandmarkColour(const std::string& samples) {
-  const std::string scratch = MakeWorkDir();
-  const std::string copy = scratch + "/gallery-4bit.bmp";
+  const TempDirectory scratch;
+  const std::string copy = scratch.File("gallery-4bit.bmp");
   std::filesystem::copy_file(samples + "/gallery-4bit.bmp", copy);
   RgbPicture picture = ReadBitmap(copy, 4);
-  std::filesystem::remove_all(scratch);
   if (!picture) Fail("cannot read " + samples + "/gallery-4bit.bmp");
   std::map<std::uint32_t, int> counts;
   for (int i = 0; i < picture.width * picture.height; ++i) {
@@ -631,33 +319,10 @@ struct Options {
   bool floorOnly = false;  // checks the harness itself while the game is not at hand
 };
 
-std::string MakeWorkDir() {
-  char pattern[] = "/tmp/tessarin-bench-XXXXXX";
-  char* dir = mkdtemp(pattern);
-  if (dir == nullptr) Fail("mkdtemp failed");
-  return dir;
-}
-
-void RemoveWorkDir(const std::string& dir) {
-  std::error_code ignored;
-  std::filesystem::remove_all(dir, ignored);
-}
-
-// A working folder for a program that reads the given files from its Data/.
-std::string MakeWorkDirWith(const std::string& source, const std::vector<std::string>& dataFiles) {
-  std::string dir = MakeWorkDir();
-  if (dataFiles.empty()) return dir;
-  std::filesystem::create_directory(dir + "/Data");
-  for (const std::string& name : dataFiles) {
-    std::filesystem::copy_file(source + "/" + name, dir + "/Data/" + name);
-  }
-  return dir;
-}
-
 void MeasureIdle(pid_t pid, int seconds, ProgramFigures& figures) {
-  ProcSample before = ReadProc(pid);
+  ProcessSample before = Sample(pid);
   SleepMs(seconds * 1000L);
-  ProcSample after = ReadProc(pid);
+  ProcessSample after = Sample(pid);
   double wall = std::chrono::duration<double>(after.at - before.at).count();
   figures.idleCpuPercent.push_back(100.0 * (after.cpuSeconds - before.cpuSeconds) / wall);
   figures.idleOnCpuPercent.push_back(100.0 * (after.onCpuSeconds - before.onCpuSeconds) / wall);
@@ -698,12 +363,12 @@ int NeighbourOf(int empty) {
 
 // Width of the span of caption-coloured pixels in the button's caption box.
 int InkSpan(Window window, std::uint32_t ink) {
-  Pixels pixels = Grab(window, kCaptionX, kCaptionY, kCaptionW, kCaptionH);
-  if (pixels.Empty()) return -1;
-  int left = pixels.width, right = -1;
-  for (int y = 0; y < pixels.height; ++y) {
-    for (int x = 0; x < pixels.width; ++x) {
-      if (pixels.At(x, y) == ink) {
+  const auto pixels = screen->Grab(window, kCaptionX, kCaptionY, kCaptionW, kCaptionH);
+  if (!pixels) return -1;
+  int left = pixels->width, right = -1;
+  for (int y = 0; y < pixels->height; ++y) {
+    for (int x = 0; x < pixels->width; ++x) {
+      if (pixels->At(x, y) == ink) {
         left = std::min(left, x);
         right = std::max(right, x);
       }
@@ -761,13 +426,6 @@ void MeasureMoves(Window window, int moves, ProgramFigures& figures) {
   }
 }
 
-void TypeLetter(KeySym letter) {
-  const KeyCode code = XKeysymToKeycode(display, letter);
-  XTestFakeKeyEvent(display, code, True, CurrentTime);
-  XTestFakeKeyEvent(display, code, False, CurrentTime);
-  XSync(display, False);
-}
-
 // H on the dealt board (empty cell last), then tile presses while the first search runs: it
 // builds the solver's tables, seconds of work on a thread of its own. The presses walk the
 // empty cell round the bottom-right 2 x 2 block, eleven of them: the block's three tiles come
@@ -776,8 +434,8 @@ void TypeLetter(KeySym letter) {
 // once the program has gone quiet.
 void MeasureHint(pid_t pid, Window window, ProgramFigures& figures) {
   Require(FindEmptyTile(window) == 15, "the dealt board has its empty cell elsewhere");
-  const long before = ReadProc(pid).residentKb;
-  TypeLetter(XK_h);
+  const long before = Sample(pid).residentKb;
+  screen->TypeKey(XK_h);
   SleepMs(20);
   const int round[] = {14, 10, 11, 15};
   int empty = 15;
@@ -793,14 +451,14 @@ void MeasureHint(pid_t pid, Window window, ProgramFigures& figures) {
     if (now - cpu < 0.01) break;
     cpu = now;
   }
-  figures.hintAddedKb.push_back(static_cast<double>(ReadProc(pid).residentKb - before));
+  figures.hintAddedKb.push_back(static_cast<double>(Sample(pid).residentKb - before));
 }
 
 // EXIT opens the question in a window of its own; it is complete once its NO button, made
 // last, shows its caption.
 void MeasureExitQuestion(Window window, ProgramFigures& figures) {
   PointAt(window, kExitX + kButtonW / 2, kExitY + kButtonH / 2);
-  ForgetMappedWindows();
+  screen->WatchNewWindows();
   Clock::time_point pressed = Click();
   std::vector<Probe> painted = {
       PixelIs(15, 15, kEmptyGrey),          // the question's cell, a cheap first look
@@ -812,7 +470,7 @@ void MeasureExitQuestion(Window window, ProgramFigures& figures) {
   Window dialog = 0;
   auto seen = WaitUntil(
       [&] {
-        if (dialog == 0) dialog = TakeMappedWindow(250, 150);
+        if (dialog == 0) dialog = screen->TakeMappedWindow(250, 150);
         return dialog != 0 && AllHold(dialog, painted);
       },
       3000);
@@ -831,12 +489,9 @@ void MeasureSettledProgram(pid_t pid, Window window, bool isGame, const Options&
   MeasureMoves(window, options.movesPerRun, figures);
   MeasureHint(pid, window, figures);
   MeasureExitQuestion(window, figures);
-  figures.peakAfterPlayKb.push_back(static_cast<double>(ReadProc(pid).peakKb));
+  figures.peakAfterPlayKb.push_back(static_cast<double>(Sample(pid).peakKb));
 }
 
-// startupOnly: the program is ended as soon as its window is complete. A start-up takes a few
-// milliseconds and varies by a fair part of that from one launch to the next, so start-up gets
-// many more samples than the figures that need ten seconds each.
 // A program's window size and the sample files it needs in Data/ (none for the game).
 struct Shape {
   int width = 800;
@@ -844,36 +499,45 @@ struct Shape {
   std::vector<std::string> dataFiles;
 };
 
+// The program in a scratch working folder: an empty one, or one whose Data/ holds the named
+// files of the repository's Data/ (and the beep every program may ask for).
+std::unique_ptr<ProgramProcess> Prepare(const std::string& program, const Options& options,
+                                        const Shape& shape) {
+  if (shape.dataFiles.empty()) {
+    return std::make_unique<ProgramProcess>(program, std::vector<std::string>{});
+  }
+  return std::make_unique<ProgramProcess>(program, options.samples + "/..", shape.dataFiles);
+}
+
+// startupOnly: the program is ended as soon as its window is complete. A start-up takes a few
+// milliseconds and varies by a fair part of that from one launch to the next, so start-up gets
+// many more samples than the figures that need ten seconds each.
 void RunOnce(const std::string& program, bool isGame, bool startupOnly, const Options& options,
              const std::vector<Probe>& landmarks, ProgramFigures& figures,
              const Shape& shape = {}) {
-  std::string workDir = MakeWorkDirWith(options.samples, shape.dataFiles);
-  ForgetMappedWindows();
+  const std::unique_ptr<ProgramProcess> process = Prepare(program, options, shape);
+  screen->WatchNewWindows();
   double serverCpuBefore = OnCpuSeconds(serverPid);
-  Launch launch = Spawn(program, workDir);
+  if (!process->Start()) Fail("cannot start " + program);
   Window window = 0;
   auto shown = WaitUntil(
       [&] {
-        if (!IsAlive(launch.pid)) Fail(program + " died during start-up");
-        if (window == 0) window = TakeMappedWindow(shape.width, shape.height);
+        if (!process->IsRunning()) Fail(program + " died during start-up");
+        if (window == 0) window = screen->TakeMappedWindow(shape.width, shape.height);
         return window != 0 && AllHold(window, landmarks);
       },
       10000);
-  if (!shown) {
-    KillAndReap(launch.pid);
-    Fail(program + " did not show its window within 10 s");
-  }
-  figures.startupMs.push_back(MsBetween(launch.execAt, *shown));
-  figures.startupCpuMs.push_back(1000.0 * OnCpuSeconds(launch.pid));
+  if (!shown) Fail(program + " did not show its window within 10 s");
+  figures.startupMs.push_back(MsBetween(process->ExecAt(), *shown));
+  figures.startupCpuMs.push_back(1000.0 * OnCpuSeconds(process->Pid()));
   // The server's share also holds our own polling, one small request per pause.
   figures.startupServerCpuMs.push_back(1000.0 * (OnCpuSeconds(serverPid) - serverCpuBefore));
 
-  if (!startupOnly) MeasureSettledProgram(launch.pid, window, isGame, options, figures);
-  KillAndReap(launch.pid);
-  RemoveWorkDir(workDir);
+  if (!startupOnly) MeasureSettledProgram(process->Pid(), window, isGame, options, figures);
+  process->KillAndReap();
   // The window is gone once the server has seen the client leave; wait for it, and give the
   // server a moment to repaint what it uncovered before the next launch.
-  WaitUntil([&] { return TopLevelWindows().count(window) == 0; }, 2000);
+  screen->WaitUntilGone(window);
   SleepMs(20);
 }
 
@@ -909,8 +573,15 @@ struct RepaintFigures {
 };
 
 RepaintFigures MeasureRepaint(const Options& options) {
-  std::string output =
-      RunAndCapture(options.repaintHelper, {std::to_string(std::max(options.runs, 7) * 3)}, 120);
+  ProgramProcess helper(options.repaintHelper, std::vector<std::string>{});
+  helper.SetArguments({std::to_string(std::max(options.runs, 7) * 3)});
+  if (!helper.Start()) Fail("cannot start " + options.repaintHelper);
+  const std::optional<int> status = helper.WaitForExit(std::chrono::seconds(120));
+  if (!status) Fail(options.repaintHelper + " did not finish in time");
+  const std::string output = helper.StandardOutput();
+  if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
+    Fail(options.repaintHelper + " failed:\n" + helper.Output());
+  }
   RepaintFigures figures;
   std::istringstream lines(output);
   std::string word;
@@ -994,27 +665,39 @@ constexpr const char* kGalleryHeaders[6] = {"figure",
                                             "target",
                                             "met"};
 
+// A program's start-up figures, from index `from` of its runs on.
+struct StartupStats {
+  Stats ms, cpu, server;
+};
+
+StartupStats StartupOf(const ProgramFigures& figures, std::size_t from = 0) {
+  const auto summarise = [from](const std::vector<double>& values) {
+    return Summarise(std::vector<double>(values.begin() + static_cast<long>(from), values.end()));
+  };
+  return {summarise(figures.startupMs), summarise(figures.startupCpuMs),
+          summarise(figures.startupServerCpuMs)};
+}
+
+// The start-up rows of a program beside the one it is measured against, named in the target.
+std::vector<Row> StartupRows(const StartupStats& program, const StartupStats& reference,
+                             const std::string& referenceName) {
+  return {
+      {"start-up to fully painted (ms)", Cell(program.ms, 2), Cell(reference.ms, 2),
+       Ratio(program.ms, reference.ms), "<= 1.5 x " + referenceName,
+       Verdict(program.ms, program.ms.median <= 1.5 * reference.ms.median)},
+      {"  start-up CPU of the program (ms)", Cell(program.cpu, 2), Cell(reference.cpu, 2),
+       Ratio(program.cpu, reference.cpu), "-", "-"},
+      {"  start-up CPU of the X server (ms)", Cell(program.server, 2), Cell(reference.server, 2),
+       Ratio(program.server, reference.server), "-", "-"},
+  };
+}
+
 // The gallery's start-ups against the game's taken in turn with them (from index `from` of
 // the game's figures on).
 void PrintGalleryTable(const ProgramFigures& gallery, const ProgramFigures& game, std::size_t from,
                        int runs) {
-  const auto beside = [from](const std::vector<double>& values) {
-    return Summarise(std::vector<double>(values.begin() + static_cast<long>(from), values.end()));
-  };
-  Stats start = Summarise(gallery.startupMs), gameStart = beside(game.startupMs);
-  Stats cpu = Summarise(gallery.startupCpuMs), gameCpu = beside(game.startupCpuMs);
-  Stats server = Summarise(gallery.startupServerCpuMs),
-        gameServer = beside(game.startupServerCpuMs);
-  std::vector<Row> rows;
-  rows.push_back({"start-up to fully painted (ms)", Cell(start, 2), Cell(gameStart, 2),
-                  Ratio(start, gameStart), "<= 1.5 x tessarin",
-                  Verdict(start, start.median <= 1.5 * gameStart.median)});
-  rows.push_back({"  start-up CPU of the program (ms)", Cell(cpu, 2), Cell(gameCpu, 2),
-                  Ratio(cpu, gameCpu), "-", "-"});
-  rows.push_back({"  start-up CPU of the X server (ms)", Cell(server, 2), Cell(gameServer, 2),
-                  Ratio(server, gameServer), "-", "-"});
   std::printf("\nThe gallery beside the game: %d start-ups of each, taken in turn.\n\n", runs);
-  PrintTable(rows, kGalleryHeaders);
+  PrintTable(StartupRows(StartupOf(gallery), StartupOf(game, from), "tessarin"), kGalleryHeaders);
 }
 
 Options ParseOptions(int argc, char** argv) {
@@ -1072,29 +755,13 @@ Options ParseOptions(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGABRT}) {
-    signal(signalNumber, OnFatalSignal);
-  }
-  std::atexit(KillAllChildren);
   Options options = ParseOptions(argc, argv);
 
-  display = XOpenDisplay(nullptr);
-  if (display == nullptr) Fail("cannot open the display (run it through tools/run-benchmarks.sh)");
-  XSetErrorHandler(IgnoreXError);
-  screenNumber = DefaultScreen(display);
-  root = RootWindow(display, screenNumber);
-  XSelectInput(display, root, SubstructureNotifyMask);
-  {
-    ucred peer{};
-    socklen_t length = sizeof peer;
-    if (getsockopt(ConnectionNumber(display), SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0) {
-      serverPid = peer.pid;
-    }
-  }
-  int eventBase, errorBase, major, minor;
-  if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
-    Fail("the X server has no XTEST extension");
-  }
+  RemoteScreen remote;
+  if (!remote.IsOpen()) Fail("cannot open the display (run it through tools/run-benchmarks.sh)");
+  if (!remote.HasXTest()) Fail("the X server has no XTEST extension");
+  screen = &remote;
+  serverPid = remote.ServerPid();
 
   ProgramFigures game, floorFigures;
   std::vector<Probe> gameLandmarks = options.floorOnly ? std::vector<Probe>{} : GameLandmarks();
@@ -1133,10 +800,6 @@ int main(int argc, char** argv) {
     repaint = MeasureRepaint(options);
   }
 
-  Stats gStart = Summarise(game.startupMs), fStart = Summarise(floorFigures.startupMs);
-  Stats gStartCpu = Summarise(game.startupCpuMs), fStartCpu = Summarise(floorFigures.startupCpuMs);
-  Stats gStartServer = Summarise(game.startupServerCpuMs),
-        fStartServer = Summarise(floorFigures.startupServerCpuMs);
   Stats gCpu = Summarise(game.idleCpuPercent), fCpu = Summarise(floorFigures.idleCpuPercent);
   Stats gOnCpu = Summarise(game.idleOnCpuPercent),
         fOnCpu = Summarise(floorFigures.idleOnCpuPercent);
@@ -1151,14 +814,7 @@ int main(int argc, char** argv) {
   Stats repaintMs = Summarise(repaint.ms), repaintRequests = Summarise(repaint.requests),
         repaintWrites = Summarise(repaint.writes);
 
-  std::vector<Row> rows;
-  rows.push_back({"start-up to fully painted (ms)", Cell(gStart, 2), Cell(fStart, 2),
-                  Ratio(gStart, fStart), "<= 1.5 x floor",
-                  Verdict(gStart, gStart.median <= 1.5 * fStart.median)});
-  rows.push_back({"  start-up CPU of the program (ms)", Cell(gStartCpu, 2), Cell(fStartCpu, 2),
-                  Ratio(gStartCpu, fStartCpu), "-", "-"});
-  rows.push_back({"  start-up CPU of the X server (ms)", Cell(gStartServer, 2),
-                  Cell(fStartServer, 2), Ratio(gStartServer, fStartServer), "-", "-"});
+  std::vector<Row> rows = StartupRows(StartupOf(game), StartupOf(floorFigures), "floor");
   rows.push_back({"tile move, press to pixels (ms)", Cell(move, 2), "-", "-", "<= 2 ms",
                   Verdict(move, move.median <= 2.0)});
   rows.push_back({"tile move while a hint searches (ms)", Cell(moveInSearch, 2), "-", "-",
@@ -1198,8 +854,5 @@ int main(int argc, char** argv) {
   PrintTable(rows);
   if (withGallery) PrintGalleryTable(galleryFigures, game, firstStartupOnly, options.startupRuns);
   std::fflush(stdout);
-
-  XCloseDisplay(display);
-  KillAllChildren();
   return 0;
 }

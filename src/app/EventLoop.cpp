@@ -171,26 +171,6 @@ void PressOnElements(Form* form, Point point) {
   if (formAlive) form->MouseDown(point);
 }
 
-void OnButtonPress(Form*, Form* form, XEvent& event) {
-  Point point{event.xbutton.x, event.xbutton.y};
-  if (!form->IsEnabled()) {
-    form->MouseDown(point);
-    return;
-  }
-  switch (event.xbutton.button) {
-    case Button1:
-      PressOnElements(form, point);
-      break;
-    case Button2:
-    case Button3:
-    case Button4:
-      form->OtherMouseDown(point);
-      break;
-    default:
-      break;
-  }
-}
-
 void ReleaseOnElements(Form* form, Point point) {
   const ElementWatch formAlive(form);
   GUIElement* focused = Focused();
@@ -208,24 +188,42 @@ void ReleaseOnElements(Form* form, Point point) {
   if (formAlive) form->MouseUp(point);
 }
 
-void OnButtonRelease(Form*, Form* form, XEvent& event) {
-  Point point{event.xbutton.x, event.xbutton.y};
+// What one edge of a button does: the left button goes through the elements, the middle and
+// right ones and wheel-up reach the form alone, and a disabled form hears every button itself.
+struct ButtonEdge {
+  void (*onElements)(Form* form, Point point);
+  void (GUIElement::*formPlain)(Point point);
+  void (GUIElement::*formOther)(Point point);
+};
+
+void OnButton(Form* form, const XButtonEvent& button, const ButtonEdge& edge) {
+  Point point{button.x, button.y};
   if (!form->IsEnabled()) {
-    form->MouseUp(point);
+    (form->*edge.formPlain)(point);
     return;
   }
-  switch (event.xbutton.button) {
+  switch (button.button) {
     case Button1:
-      ReleaseOnElements(form, point);
+      edge.onElements(form, point);
       break;
     case Button2:
     case Button3:
     case Button4:
-      form->OtherMouseUp(point);
+      (form->*edge.formOther)(point);
       break;
     default:
       break;
   }
+}
+
+void OnButtonPress(Form*, Form* form, XEvent& event) {
+  OnButton(form, event.xbutton,
+           {PressOnElements, &GUIElement::MouseDown, &GUIElement::OtherMouseDown});
+}
+
+void OnButtonRelease(Form*, Form* form, XEvent& event) {
+  OnButton(form, event.xbutton,
+           {ReleaseOnElements, &GUIElement::MouseUp, &GUIElement::OtherMouseUp});
 }
 
 void OnMotion(Form*, Form* form, XEvent& event) {

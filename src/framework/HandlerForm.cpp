@@ -1,13 +1,23 @@
 #include "framework/HandlerForm.h"
 
+#include <unordered_set>
+
 #include "framework/Child.h"
 
 namespace {
 
+// The handler forms alive now, from the end of their constructor to the start of their
+// destructor: the span in which their virtual operations are theirs to call.
+std::unordered_set<const GUIElement*>& LiveHandlers() {
+  static std::unordered_set<const GUIElement*> handlers;
+  return handlers;
+}
+
 // The element slots are plain functions that receive only the element, so the handler behind a
-// form is recovered from the element: the one downcast the fixed slot signatures leave.
+// form is recovered from the element; one found among the live handlers is a HandlerForm.
 HandlerForm* AsHandler(GUIElement* element) {
-  return dynamic_cast<HandlerForm*>(element);
+  if (LiveHandlers().count(element) == 0) return nullptr;
+  return static_cast<HandlerForm*>(element);
 }
 
 void ForwardLoad(GUIElement* element, std::uint64_t) {
@@ -60,6 +70,11 @@ HandlerForm::HandlerForm(bool isDialog) : Form(nullptr, isDialog) {
   SetOnKeyUp(ForwardKeyUp);
   SetOnMouseDown(ForwardMouseDown);
   SetOnMouseUp(ForwardMouseUp);
+  LiveHandlers().insert(this);
+}
+
+HandlerForm::~HandlerForm() {
+  LiveHandlers().erase(this);
 }
 
 void HandlerForm::LoadControls() {}

@@ -13,6 +13,7 @@
 class HandlerForm : public Form {
  public:
   explicit HandlerForm(bool isDialog = false);
+  ~HandlerForm() override;
 
   // The window's own events: OnLoad, OnClosing, OnClose, OnResize, the keys, the presses.
   virtual void LoadControls();

@@ -53,19 +53,17 @@ bool GameSession::Move(int k) {
 }
 
 bool GameSession::Undo() {
-  if (!running || undoCells.empty()) return false;
-  const int cell = undoCells.back();
-  if (!SlideAndRecord(board, cell, redoCells)) return false;
-  undoCells.pop_back();
-  ++moves;
-  return true;
+  return SlideBack(undoCells, redoCells);
 }
 
 bool GameSession::Redo() {
-  if (!running || redoCells.empty()) return false;
-  const int cell = redoCells.back();
-  if (!SlideAndRecord(board, cell, undoCells)) return false;
-  redoCells.pop_back();
+  return SlideBack(redoCells, undoCells);
+}
+
+bool GameSession::SlideBack(std::vector<int>& from, std::vector<int>& to) {
+  if (!running || from.empty()) return false;
+  if (!SlideAndRecord(board, from.back(), to)) return false;
+  from.pop_back();
   ++moves;
   return true;
 }

@@ -37,6 +37,9 @@ class GameSession {
   static long MonotonicSeconds();
 
  private:
+  // Slides back the last cell of `from`, which then moves to `to`: undo and redo mirrored.
+  bool SlideBack(std::vector<int>& from, std::vector<int>& to);
+
   SecondsClock clock;
   Board board{};
   bool running = false;

@@ -3,27 +3,19 @@
 CellControl::CellControl(GUIElement* container) : Widget(container, {"cellcontrol", TabStop::No}) {}
 
 void CellControl::SetText(const std::string& newText) {
-  if (newText == text) return;
-  text = newText;
-  RepaintIfCreated();
+  SetShown(text, newText);
 }
 
 void CellControl::SetBorder(bool on) {
-  if (on == border) return;
-  border = on;
-  RepaintIfCreated();
+  SetShown(border, on);
 }
 
 void CellControl::SetTextColor(Color color) {
-  if (color == textColor) return;
-  textColor = color;
-  RepaintIfCreated();
+  SetShown(textColor, color);
 }
 
 void CellControl::SetTextAlign(TextAlign align) {
-  if (align == textAlign) return;
-  textAlign = align;
-  RepaintIfCreated();
+  SetShown(textAlign, align);
 }
 
 Color CellControl::EraseColor() const {

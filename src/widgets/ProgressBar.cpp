@@ -14,10 +14,7 @@ ProgressBar::ProgressBar(GUIElement* container, int low, int high)
       value(low) {}
 
 void ProgressBar::SetValue(int v) {
-  const int held = ClampToRange(v, minimum, maximum);
-  if (held == value) return;
-  value = held;
-  RepaintIfCreated();
+  SetShown(value, ClampToRange(v, minimum, maximum));
 }
 
 void ProgressBar::SetBordered(bool on) {

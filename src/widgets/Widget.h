@@ -55,6 +55,13 @@ class Widget : public Child {
   // The widget's box in its form's window.
   Rect FormBox() const;
   void RepaintIfCreated();
+  // Sets a property the widget shows, and repaints only when that changed its value.
+  template <class Value>
+  void SetShown(Value& property, const Value& newValue) {
+    if (property == newValue) return;
+    property = newValue;
+    RepaintIfCreated();
+  }
   // Fills the whole box with EraseColor.
   void Erase();
   // What lies beneath the widget: its container's background by default.

@@ -39,18 +39,24 @@ using game_layout::kCream;
 using game_layout::kDarkGreen;
 using game_layout::kDialogGrey;
 using game_layout::kExitButton;
+using game_layout::kFewestMovesSecondScore;
 using game_layout::kGreen;
 using game_layout::kInfoButton;
+using game_layout::kKeysOkButton;
 using game_layout::kLabelGrey;
 using game_layout::kLinkBlue;
 using game_layout::kMailLink;
 using game_layout::kMessageLabel;
 using game_layout::kNoButton;
 using game_layout::kRed;
+using game_layout::kShortestTimeSecondScore;
 using game_layout::kStartButton;
+using game_layout::kStatsMovesCell;
+using game_layout::kStatsOkButton;
 using game_layout::kTitlePicture;
 using game_layout::kWebLink;
 using game_layout::kWhite;
+using game_layout::kWholeMainWindow;
 using game_layout::kYesOrOkButton;
 using waiting::WaitUntil;
 
@@ -73,12 +79,6 @@ KeySym ArrowMoving(int cell, int empty) {
   if (empty == cell - 1) return XK_Left;
   if (empty == cell + 1) return XK_Right;
   return empty < cell ? XK_Up : XK_Down;
-}
-
-std::string Join(const std::vector<pid_t>& pids) {
-  std::string text;
-  for (pid_t pid : pids) text += std::to_string(pid) + " ";
-  return text;
 }
 
 // The lengths the game logged at each H, in order.
@@ -267,15 +267,7 @@ class TessarinE2E : public ProgramE2E {
   }
 
   // Every child the game started has ended and has been collected.
-  ::testing::AssertionResult NoChildLeft() const {
-    if (WaitUntil(
-            [this] { return game.ZombieChildren().empty() && game.LiveChildren().empty(); })) {
-      return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure()
-           << "children of the game never collected (zombies): " << Join(game.ZombieChildren())
-           << "; still running: " << Join(game.LiveChildren());
-  }
+  ::testing::AssertionResult NoChildLeft() const { return game.NoChildLeft(); }
 
   // Leaves through EXIT and YES: the game must end with status 0 and leave nothing running.
   ::testing::AssertionResult ExitThroughTheQuestion() {
@@ -291,11 +283,7 @@ class TessarinE2E : public ProgramE2E {
     if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
       return ::testing::AssertionFailure() << "the game ended with wait status " << *status;
     }
-    if (!WaitUntil([this] { return game.LiveProcessesOfThisRun().empty(); })) {
-      return ::testing::AssertionFailure()
-             << "processes of the game still running: " << Join(game.LiveProcessesOfThisRun());
-    }
-    return ::testing::AssertionSuccess();
+    return game.NothingLeftRunning();
   }
 
   ProgramProcess game{TESSARIN_BINARY, TESSARIN_SOURCE_DIR};
@@ -744,15 +732,6 @@ TEST_F(TessarinE2E, WithoutTheSoundFileABlockedPressOnlyRaisesTheDialog) {
   ClickAt(question->id, kYesOrOkButton);
   EXPECT_TRUE(EndsWithStatusZero());
 }
-
-// The windows F2 and F1 open beside the main window, as their forms lay them out.
-constexpr Area kWholeMainWindow{0, 0, 800, 600};
-constexpr Area kStatsMovesCell{85, 36, 80, 15};
-// The score column of the second row of each best-result table.
-constexpr Area kFewestMovesSecondScore{46, 107, 60, 11};
-constexpr Area kShortestTimeSecondScore{281, 107, 60, 11};
-constexpr Area kStatsOkButton{200, 262, 80, 28};
-constexpr Area kKeysOkButton{220, 264, 80, 28};
 
 class CompanionWindowsE2E : public TessarinE2E {
  protected:

@@ -13,9 +13,9 @@ constexpr Color kPaper = 0x000080;
 
 class DrawTextBoxTest : public CanvasFixture {
  protected:
+  DrawTextBoxTest() : CanvasFixture({20, 300, 300, 200}) {}
   void SetUp() override {
-    XServerFixture::SetUp();
-    OpenCanvas(20, 300, 300, 200);
+    CanvasFixture::SetUp();
     font = SharedFont();
     ASSERT_NE(font, nullptr);
     line = font->ascent > 15 ? font->ascent + 1 : 15;

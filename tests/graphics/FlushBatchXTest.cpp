@@ -15,9 +15,9 @@ constexpr Color kGreen = 0x00FF00;
 
 class FlushBatchTest : public CanvasFixture {
  protected:
+  FlushBatchTest() : CanvasFixture({20, 140}) {}
   void SetUp() override {
-    XServerFixture::SetUp();
-    OpenCanvas(20, 140);
+    CanvasFixture::SetUp();
     other = XOpenDisplay(nullptr);
     ASSERT_NE(other, nullptr);
   }

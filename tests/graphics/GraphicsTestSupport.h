@@ -20,11 +20,13 @@
 #include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
 
+constexpr std::int64_t kCanvasBack = 0x202020;
+
 // A bare form at a given place; tests keep their forms apart so none covers another.
 class CanvasForm : public Form {
  public:
   CanvasForm(Application* app, int px, int py, int w = 160, int h = 100,
-             std::int64_t back = 0x202020)
+             std::int64_t back = kCanvasBack)
       : Form(nullptr) {
     SetApplication(app);
     SetPosition(px, py);
@@ -66,13 +68,28 @@ class ScreenArea {
   std::vector<Color> pixels;
 };
 
-// A test fixture with one mapped canvas form, opened by the test's SetUp at its own place.
+// Where a fixture's canvas stands, its ground, and whether it takes the keyboard focus.
+struct CanvasPlace {
+  int x = 20;
+  int y = 20;
+  int w = 160;
+  int h = 100;
+  std::int64_t back = kCanvasBack;
+  bool focused = false;
+};
+
+// A test fixture with one mapped canvas form at the place the test's constructor names; tests
+// keep their places apart so that no form covers another. A test that adds widgets resets
+// them in its TearDown before this one drops the form.
 class CanvasFixture : public XServerFixture {
  protected:
-  void OpenCanvas(int px, int py, int w = 160, int h = 100) {
-    form = std::make_unique<CanvasForm>(app.get(), px, py, w, h);
+  explicit CanvasFixture(CanvasPlace place) : place(place) {}
+  void SetUp() override {
+    XServerFixture::SetUp();
+    form = std::make_unique<CanvasForm>(app.get(), place.x, place.y, place.w, place.h, place.back);
     form->Create();
     WaitUntilMapped(form.get());
+    if (place.focused) XSetInputFocus(display(), form->GetWindow(), RevertToParent, CurrentTime);
   }
   void TearDown() override {
     form.reset();
@@ -81,6 +98,8 @@ class CanvasFixture : public XServerFixture {
   ScreenArea Area(int x, int y, int w, int h) {
     return ScreenArea(display(), form->GetWindow(), x, y, w, h);
   }
+  Color At(int x, int y) { return PixelAt(form.get(), x, y); }
 
+  const CanvasPlace place;
   std::unique_ptr<CanvasForm> form;
 };

@@ -23,11 +23,11 @@ Color TripleAt(const RgbPicture& picture, int x, int y) {
 
 class PainterBitmapsTest : public CanvasFixture {
  protected:
+  PainterBitmapsTest() : CanvasFixture({20, 20}) {}
   // The samples are copied into a scratch folder: reading a 4-bit file writes its C export
   // beside it.
   void SetUp() override {
-    XServerFixture::SetUp();
-    OpenCanvas(20, 20);
+    CanvasFixture::SetUp();
     for (int depth : {24, 8, 4}) {
       WriteFileText(Sample(depth),
                     FileText(std::string(TESSARIN_SOURCE_DIR) + "/Data/" + SampleName(depth)));

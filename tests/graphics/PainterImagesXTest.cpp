@@ -34,10 +34,7 @@ Color GradientAt(int x, int y) {
 
 class PainterImagesTest : public CanvasFixture {
  protected:
-  void SetUp() override {
-    XServerFixture::SetUp();
-    OpenCanvas(220, 20);
-  }
+  PainterImagesTest() : CanvasFixture({220, 20}) {}
   OwnedXImage MakeGradient(int w, int h) {
     std::vector<unsigned char> rgb = Gradient(w, h);
     return OwnedXImage(MakeXImage(display(), rgb.data(), w, h));

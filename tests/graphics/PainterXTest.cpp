@@ -11,10 +11,7 @@ constexpr Color kGreen = 0x00FF00;
 
 class PainterTest : public CanvasFixture {
  protected:
-  void SetUp() override {
-    XServerFixture::SetUp();
-    OpenCanvas(20, 20);
-  }
+  PainterTest() : CanvasFixture({20, 20}) {}
 };
 
 TEST_F(PainterTest, FillRectCoversOneColumnAndRowLessThanItsBox) {

@@ -12,10 +12,7 @@ namespace {
 
 class PaletteXImageTest : public CanvasFixture {
  protected:
-  void SetUp() override {
-    XServerFixture::SetUp();
-    OpenCanvas(420, 300);
-  }
+  PaletteXImageTest() : CanvasFixture({420, 300}) {}
 
   void ExpectSameImage(const unsigned char* data, int w, int h) {
     std::unique_ptr<unsigned char[]> rgb = DecodePaletteImage(w, h, data);

@@ -14,9 +14,9 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "support/TempDirectory.h"
+#include "support/Waiting.h"
 
 // The state letter of /proc/<pid>/stat ('R', 'S', 'Z', ...), or 0 when there is no such
 // process. The name in brackets may hold blanks, so fields are read after its last ')'.
@@ -38,13 +38,54 @@ inline bool ProcessIsAlive(pid_t pid) {
   return state != 0 && state != 'Z' && state != 'X';
 }
 
+// A benchmark's reading of a process: what it has cost so far and what it holds.
+struct ProcessSample {
+  double cpuSeconds = 0;    // utime + stime of /proc/<pid>/stat, in clock ticks
+  double onCpuSeconds = 0;  // /proc/<pid>/schedstat, nanosecond resolution
+  long voluntarySwitches = 0;
+  long peakKb = 0;      // VmHWM
+  long residentKb = 0;  // VmRSS
+  std::chrono::steady_clock::time_point at;
+};
+
+// Time on a CPU so far, from the scheduler's statistics; 0 when unreadable.
+inline double OnCpuSeconds(pid_t pid) {
+  if (pid <= 0) return 0;
+  std::istringstream schedstat(FileText("/proc/" + std::to_string(pid) + "/schedstat"));
+  double nanoseconds = 0;
+  return schedstat >> nanoseconds ? nanoseconds / 1e9 : 0;
+}
+
+// Nothing when the process cannot be read (gone, or not ours to read).
+inline std::optional<ProcessSample> SampleProcess(pid_t pid) {
+  ProcessSample sample;
+  sample.at = std::chrono::steady_clock::now();
+  const std::string base = "/proc/" + std::to_string(pid);
+  const std::string stat = FileText(base + "/stat");
+  const std::size_t close = stat.rfind(')');
+  if (close == std::string::npos) return std::nullopt;
+  // After the name: state, then fields 4 to 13, then utime and stime.
+  std::istringstream fields(stat.substr(close + 1));
+  std::string skipped;
+  for (int field = 3; field <= 13; ++field) fields >> skipped;
+  double userTicks = 0, systemTicks = 0;
+  if (!(fields >> userTicks >> systemTicks)) return std::nullopt;
+  sample.cpuSeconds = (userTicks + systemTicks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+  sample.onCpuSeconds = OnCpuSeconds(pid);
+  std::istringstream status(FileText(base + "/status"));
+  for (std::string key; status >> key; status.ignore(1 << 16, '\n')) {
+    if (key == "VmHWM:") status >> sample.peakKb;
+    if (key == "VmRSS:") status >> sample.residentKb;
+    if (key == "voluntary_ctxt_switches:") status >> sample.voluntarySwitches;
+  }
+  return sample;
+}
+
 // The process's resident memory in kB, the VmRSS line of /proc/<pid>/status.
 inline std::optional<long> ResidentKilobytes(pid_t pid) {
-  std::istringstream status(FileText("/proc/" + std::to_string(pid) + "/status"));
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return std::nullopt;
+  const auto sample = SampleProcess(pid);
+  if (!sample) return std::nullopt;
+  return sample->residentKb;
 }
 
 // The process sleeps in select: for our programs, the event loop's idle wait on the X
@@ -88,8 +129,5 @@ inline std::set<pid_t> ChildrenOfThisProcess() {
 // Polls until done() holds; gives up after about ten seconds so a fault fails instead of
 // hanging. Returns done().
 inline bool Eventually(const std::function<bool()>& done) {
-  for (int attempt = 0; attempt < 1000 && !done(); ++attempt) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return done();
+  return waiting::WaitUntil(done, std::chrono::seconds(10));
 }

@@ -6,16 +6,21 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <utility>
 
+#include "support/ProcessProbe.h"
 #include "support/ReadOnlyView.h"
 
 extern char** environ;
@@ -37,17 +42,11 @@ struct ProcessEntry {
   pid_t parent = 0;
 };
 
-// /proc/N/stat is "pid (name) state ppid ..."; the name may itself hold blanks and brackets,
-// so the fields after it are found from the last closing bracket.
 std::optional<ProcessEntry> ReadProcessEntry(pid_t pid) {
-  const auto stat = ReadIfPresent("/proc/" + std::to_string(pid) + "/stat");
-  if (!stat) return std::nullopt;
-  const std::size_t nameEnd = stat->rfind(')');
-  if (nameEnd == std::string::npos) return std::nullopt;
-  std::istringstream rest(stat->substr(nameEnd + 1));
   ProcessEntry entry;
   entry.pid = pid;
-  if (!(rest >> entry.state >> entry.parent)) return std::nullopt;
+  entry.state = ProcessState(pid, &entry.parent);
+  if (entry.state == 0) return std::nullopt;
   return entry;
 }
 
@@ -78,6 +77,12 @@ bool EnvironmentHolds(pid_t pid, const std::string& entry) {
   return false;
 }
 
+std::string Join(const std::vector<pid_t>& pids) {
+  std::string text;
+  for (pid_t pid : pids) text += std::to_string(pid) + " ";
+  return text;
+}
+
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream stream(text);
@@ -97,10 +102,19 @@ std::string FindOnPath(const std::string& name) {
   return name;
 }
 
+// The steady clock's reading that the child writes just before it execs, in memory it shares
+// with the harness.
+using ExecStamp = std::atomic<std::chrono::steady_clock::rep>;
+
 // Runs in the forked child: only calls that are safe between fork and exec.
 [[noreturn]] void BecomeTheProgram(const char* executable, char* const* arguments,
                                    const char* workDir, bool readOnly, const char* outPath,
-                                   const char* errPath, char* const* environment) {
+                                   const char* errPath, char* const* environment, pid_t harness,
+                                   ExecStamp* stamp) {
+  // Never outlive the harness, whatever ends it: a killed test or benchmark leaves no program
+  // running on the server. The check after covers a harness that died before the call.
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() != harness) _exit(124);
   setpgid(0, 0);
   if (readOnly && !EnterReadOnlyView(workDir)) _exit(125);
   if (chdir(workDir) != 0) _exit(126);
@@ -111,6 +125,7 @@ std::string FindOnPath(const std::string& name) {
   dup2(input, STDIN_FILENO);
   dup2(output, STDOUT_FILENO);
   dup2(errors, STDERR_FILENO);
+  *stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   execve(executable, arguments, environment);
   _exit(127);
 }
@@ -221,17 +236,20 @@ std::vector<std::string> ProgramProcess::ChildEnvironment() const {
 // The argument list as the wrapper, if any, and then the program see it; the program's own
 // name stands first when it runs alone.
 std::vector<std::string> ProgramProcess::CommandLine() const {
-  if (wrapper.empty()) return {binary.substr(binary.rfind('/') + 1)};
-  std::vector<std::string> words = wrapper;
-  words.front() = FindOnPath(words.front());
-  words.push_back(binary);
+  std::vector<std::string> words{binary.substr(binary.rfind('/') + 1)};
+  if (!wrapper.empty()) {
+    words = wrapper;
+    words.front() = FindOnPath(words.front());
+    words.push_back(binary);
+  }
+  words.insert(words.end(), arguments.begin(), arguments.end());
   return words;
 }
 
 bool ProgramProcess::Start() {
   if (pid > 0) return false;
   const std::vector<std::string> environment = ChildEnvironment();
-  const std::vector<std::string> arguments = CommandLine();
+  const std::vector<std::string> commandLine = CommandLine();
   const auto pointersTo = [](const std::vector<std::string>& words) {
     std::vector<char*> pointers;
     for (const std::string& word : words) pointers.push_back(const_cast<char*>(word.c_str()));
@@ -239,15 +257,31 @@ bool ProgramProcess::Start() {
     return pointers;
   };
   const std::vector<char*> environmentPointers = pointersTo(environment);
-  const std::vector<char*> argumentPointers = pointersTo(arguments);
-  const std::string executable = wrapper.empty() ? binary : arguments.front();
+  const std::vector<char*> argumentPointers = pointersTo(commandLine);
+  const std::string executable = wrapper.empty() ? binary : commandLine.front();
   const std::string outPath = toolDir.File("program-stdout.txt");
   const std::string errPath = toolDir.File("program-stderr.txt");
+  void* shared =
+      mmap(nullptr, sizeof(ExecStamp), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+  if (shared == MAP_FAILED) return false;
+  auto* stamp = new (shared) ExecStamp(0);
+  const pid_t harness = getpid();
+  execAt = std::chrono::steady_clock::now();
   pid = fork();
   if (pid == 0) {
     BecomeTheProgram(executable.c_str(), argumentPointers.data(), workDir.Path().c_str(),
-                     readOnlyWorkDir, outPath.c_str(), errPath.c_str(), environmentPointers.data());
+                     readOnlyWorkDir, outPath.c_str(), errPath.c_str(), environmentPointers.data(),
+                     harness, stamp);
   }
+  // The child stamps long before it can show a window. Looked for often, since a benchmark
+  // times the start-up from here; the fork's moment stays when no stamp comes.
+  for (int look = 0; pid > 0 && look < 1000 && *stamp == 0; ++look) {
+    std::this_thread::sleep_for(std::chrono::microseconds(100));
+  }
+  if (*stamp != 0) {
+    execAt = std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(*stamp));
+  }
+  munmap(shared, sizeof(ExecStamp));
   return pid > 0;
 }
 
@@ -322,4 +356,21 @@ std::string ProgramProcess::ErrorOutput() const {
 
 std::string ProgramProcess::Output() const {
   return "program stdout:\n" + StandardOutput() + "program stderr:\n" + ErrorOutput();
+}
+
+::testing::AssertionResult ProgramProcess::NoChildLeft() const {
+  if (waiting::WaitUntil([this] { return ZombieChildren().empty() && LiveChildren().empty(); })) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "children never collected (zombies): " << Join(ZombieChildren())
+         << "; still running: " << Join(LiveChildren());
+}
+
+::testing::AssertionResult ProgramProcess::NothingLeftRunning() const {
+  if (waiting::WaitUntil([this] { return LiveProcessesOfThisRun().empty(); })) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "processes of the run still running: " << Join(LiveProcessesOfThisRun());
 }

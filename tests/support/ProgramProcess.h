@@ -51,10 +51,15 @@ class ProgramProcess {
   // exec it in the same process, so that Pid() stays the program's. The first word is looked
   // up on PATH when it holds no slash.
   void RunUnder(std::vector<std::string> command) { wrapper = std::move(command); }
+  // Before Start: the words that follow the program's name on its command line.
+  void SetArguments(std::vector<std::string> words) { arguments = std::move(words); }
 
   // Starts the binary; false when it cannot be started at all.
   bool Start();
   pid_t Pid() const { return pid; }
+  // The moment, on the steady clock, at which the started child was about to exec the program:
+  // what a start-up time counts from, without the harness's own fork.
+  std::chrono::steady_clock::time_point ExecAt() const { return execAt; }
   bool IsRunning();
   // The wait status once the program has ended on its own within the deadline.
   std::optional<int> WaitForExit(std::chrono::milliseconds deadline = waiting::kDeadline);
@@ -70,6 +75,10 @@ class ProgramProcess {
   // Every live process started on behalf of this run (the program and anything it started,
   // found by a marker in their environment), the test process left out.
   std::vector<pid_t> LiveProcessesOfThisRun() const;
+  // Waits until every child the program started has ended and has been collected.
+  ::testing::AssertionResult NoChildLeft() const;
+  // Waits until nothing started on behalf of this run is still running.
+  ::testing::AssertionResult NothingLeftRunning() const;
 
   // The program's standard output and error, for failure messages.
   std::string Output() const;
@@ -85,11 +94,13 @@ class ProgramProcess {
 
   std::string binary;
   std::vector<std::string> wrapper;
+  std::vector<std::string> arguments;
   std::vector<std::string> extraEnvironment;
   TempDirectory workDir;
   TempDirectory toolDir;
   bool standInsOnlyOnPath = false;
   bool readOnlyWorkDir = false;
   pid_t pid = -1;
+  std::chrono::steady_clock::time_point execAt;
   std::optional<int> exitStatus;
 };

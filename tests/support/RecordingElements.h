@@ -12,11 +12,53 @@
 
 using CallLog = std::vector<std::string>;
 
-// A child that keeps a shared log of the deliveries it receives, named "<name>.<Operation>".
-class RecordingChild : public Child {
+// The deliveries that children and forms share, each logged as "<label>.<Operation>" and then
+// handed on to the element's own behaviour.
+template <class Element>
+class Recording : public Element {
  public:
-  RecordingChild(GUIElement* container, std::string label, CallLog* log)
-      : label(std::move(label)), log(log) {
+  using Element::Element;
+
+  void MouseDown(Point p) override {
+    Record("MouseDown");
+    Element::MouseDown(p);
+  }
+  void MouseUp(Point p) override {
+    Record("MouseUp");
+    Element::MouseUp(p);
+  }
+  void MouseMove(int px, int py) override {
+    Record("MouseMove");
+    Element::MouseMove(px, py);
+  }
+  void KeyDown(unsigned long keysym) override {
+    Record("KeyDown");
+    Element::KeyDown(keysym);
+  }
+  void KeyUp(unsigned long keysym) override {
+    Record("KeyUp");
+    Element::KeyUp(keysym);
+  }
+  bool KeyChar(char ch) override {
+    Record("KeyChar:" + std::to_string(static_cast<int>(ch)));
+    return Element::KeyChar(ch);
+  }
+
+  std::string label;
+
+ protected:
+  void Record(const std::string& operation) {
+    if (log != nullptr) log->push_back(label + "." + operation);
+  }
+  CallLog* log = nullptr;
+};
+
+// A child that keeps a shared log of the deliveries it receives.
+class RecordingChild : public Recording<Child> {
+ public:
+  RecordingChild(GUIElement* container, std::string name, CallLog* callLog) {
+    label = std::move(name);
+    log = callLog;
     parent = container;
   }
 
@@ -33,30 +75,6 @@ class RecordingChild : public Child {
     SetSize(w, h);
   }
 
-  void MouseDown(Point p) override {
-    Record("MouseDown");
-    Child::MouseDown(p);
-  }
-  void MouseUp(Point p) override {
-    Record("MouseUp");
-    Child::MouseUp(p);
-  }
-  void MouseMove(int px, int py) override {
-    Record("MouseMove");
-    Child::MouseMove(px, py);
-  }
-  void KeyDown(unsigned long keysym) override {
-    Record("KeyDown");
-    Child::KeyDown(keysym);
-  }
-  void KeyUp(unsigned long keysym) override {
-    Record("KeyUp");
-    Child::KeyUp(keysym);
-  }
-  bool KeyChar(char ch) override {
-    Record("KeyChar:" + std::to_string(static_cast<int>(ch)));
-    return Child::KeyChar(ch);
-  }
   void GotFocus() override {
     Record("GotFocus");
     Child::GotFocus();
@@ -65,36 +83,22 @@ class RecordingChild : public Child {
     Record("LostFocus");
     Child::LostFocus();
   }
-
-  std::string label;
-
- private:
-  void Record(const std::string& operation) {
-    if (log != nullptr) log->push_back(label + "." + operation);
-  }
-  CallLog* log;
 };
 
-// A form that records the deliveries made to the form itself.
-class RecordingForm : public Form {
+// A form that records the deliveries made to the form itself, as "form.<Operation>".
+class RecordingForm : public Recording<Form> {
  public:
-  RecordingForm(Application* app, CallLog* log, int px = 40, int py = 40, int w = 300, int h = 200,
-                bool dialog = false)
-      : Form(nullptr, dialog), log(log) {
+  RecordingForm(Application* app, CallLog* callLog, int px = 40, int py = 40, int w = 300,
+                int h = 200, bool dialog = false)
+      : Recording<Form>(nullptr, dialog) {
+    label = "form";
+    log = callLog;
     SetApplication(app);
     SetPosition(px, py);
     SetSize(w, h);
     SetTitle("recording form");
   }
 
-  void MouseDown(Point p) override {
-    Record("MouseDown");
-    Form::MouseDown(p);
-  }
-  void MouseUp(Point p) override {
-    Record("MouseUp");
-    Form::MouseUp(p);
-  }
   void OtherMouseDown(Point p) override {
     Record("OtherMouseDown");
     Form::OtherMouseDown(p);
@@ -102,22 +106,6 @@ class RecordingForm : public Form {
   void OtherMouseUp(Point p) override {
     Record("OtherMouseUp");
     Form::OtherMouseUp(p);
-  }
-  void MouseMove(int px, int py) override {
-    Record("MouseMove");
-    Form::MouseMove(px, py);
-  }
-  void KeyDown(unsigned long keysym) override {
-    Record("KeyDown");
-    Form::KeyDown(keysym);
-  }
-  void KeyUp(unsigned long keysym) override {
-    Record("KeyUp");
-    Form::KeyUp(keysym);
-  }
-  bool KeyChar(char ch) override {
-    Record("KeyChar:" + std::to_string(static_cast<int>(ch)));
-    return Form::KeyChar(ch);
   }
   void MouseEnter() override { Record("MouseEnter"); }
   void MouseLeave() override { Record("MouseLeave"); }
@@ -140,10 +128,4 @@ class RecordingForm : public Form {
   void OnUserMessage() override { Record("OnUserMessage"); }
 
   bool allowClose = true;
-
- private:
-  void Record(const std::string& operation) {
-    if (log != nullptr) log->push_back("form." + operation);
-  }
-  CallLog* log;
 };

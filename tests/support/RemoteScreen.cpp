@@ -6,6 +6,7 @@
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/extensions/XTest.h>
+#include <sys/socket.h>
 
 #include <algorithm>
 
@@ -51,6 +52,41 @@ RemoteScreen::~RemoteScreen() {
     XCloseDisplay(display);
   }
   XSetErrorHandler(previousHandler);
+}
+
+bool RemoteScreen::HasXTest() const {
+  int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+  return XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor) != 0;
+}
+
+pid_t RemoteScreen::ServerPid() const {
+  ucred peer{};
+  socklen_t length = sizeof peer;
+  if (getsockopt(ConnectionNumber(display), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0) return 0;
+  return peer.pid;
+}
+
+void RemoteScreen::WatchNewWindows() {
+  XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+  XSync(display, False);
+  while (XPending(display) > 0) {
+    XEvent event;
+    XNextEvent(display, &event);
+  }
+}
+
+Window RemoteScreen::TakeMappedWindow(int width, int height) {
+  while (XPending(display) > 0) {
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type != MapNotify || event.xmap.event != DefaultRootWindow(display)) continue;
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, event.xmap.window, &attributes) &&
+        attributes.width == width && attributes.height == height) {
+      return event.xmap.window;
+    }
+  }
+  return 0;
 }
 
 Atom RemoteScreen::Intern(const char* name) const {

@@ -10,6 +10,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <sys/types.h>
 
 #include <functional>
 #include <optional>
@@ -55,6 +56,9 @@ class RemoteScreen {
   RemoteScreen& operator=(const RemoteScreen&) = delete;
 
   bool IsOpen() const { return display != nullptr; }
+  bool HasXTest() const;
+  // The X server's process, when it runs on this machine; 0 when it cannot be told.
+  pid_t ServerPid() const;
 
   // Children of the root window, or the window manager's clients, lowest first.
   std::vector<Window> TopLevelWindows() const;
@@ -66,6 +70,11 @@ class RemoteScreen {
       const std::function<bool(const WindowFacts&)>& wanted) const;
   std::optional<WindowFacts> FindWindow(
       const std::function<bool(const WindowFacts&)>& wanted) const;
+  // Windows mapped from now on are learnt from the server's own notices, which costs it nothing
+  // while a benchmark waits; polling the window tree would compete with the program under test
+  // for the single-threaded server. TakeMappedWindow: one of this size mapped since, or 0.
+  void WatchNewWindows();
+  Window TakeMappedWindow(int width, int height);
   // Waits until the window is destroyed or unmapped.
   bool WaitUntilGone(Window window) const;
   bool IsAbove(Window upper, Window lower) const;

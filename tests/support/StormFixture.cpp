@@ -20,12 +20,6 @@ constexpr double kMemoryGrowthAllowed = 0.10;
 constexpr std::chrono::seconds kPatience{15};
 constexpr std::chrono::seconds kPatienceUnderWrapper{120};
 
-std::string Join(const std::vector<pid_t>& pids) {
-  std::string text;
-  for (pid_t pid : pids) text += std::to_string(pid) + " ";
-  return text;
-}
-
 std::string DescribeStatus(int status) {
   if (WIFSIGNALED(status)) return "killed by signal " + std::to_string(WTERMSIG(status));
   return "ended with status " + std::to_string(WEXITSTATUS(status));
@@ -160,13 +154,7 @@ bool StormFixture::WaitUntil(const std::function<bool()>& condition) const {
 }
 
 ::testing::AssertionResult StormFixture::NoChildLeft() {
-  if (WaitUntil(
-          [this] { return program.ZombieChildren().empty() && program.LiveChildren().empty(); })) {
-    return ::testing::AssertionSuccess();
-  }
-  return ::testing::AssertionFailure()
-         << "children never collected (zombies): " << Join(program.ZombieChildren())
-         << "; still running: " << Join(program.LiveChildren());
+  return program.NoChildLeft();
 }
 
 ::testing::AssertionResult StormFixture::CloseDialogs() {
@@ -207,9 +195,5 @@ std::optional<WindowFacts> StormFixture::WaitForDialog(const std::string& title)
   }
   const std::string report = FirstErrorReport(program.ErrorOutput());
   if (!report.empty()) return ::testing::AssertionFailure() << "an error was reported: " << report;
-  if (!WaitUntil([this] { return program.LiveProcessesOfThisRun().empty(); })) {
-    return ::testing::AssertionFailure()
-           << "processes of the run still running: " << Join(program.LiveProcessesOfThisRun());
-  }
-  return ::testing::AssertionSuccess();
+  return program.NothingLeftRunning();
 }

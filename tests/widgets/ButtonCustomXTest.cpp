@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "graphics/GraphicsTestSupport.h"
 #include "graphics/Painter.h"
 #include "graphics/XImageFactory.h"
 #include "support/PixelRegion.h"
 #include "support/RecordingElements.h"
-#include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
 
 namespace {
@@ -29,17 +29,13 @@ void RecordCommand(GUIElement* sender) {
   commandSenders.push_back(sender);
 }
 
-class ButtonCustomTest : public XServerFixture {
+class ButtonCustomTest : public CanvasFixture {
  protected:
+  ButtonCustomTest() : CanvasFixture({360, 20, 300, 200, kFormColor, true}) {}
   void SetUp() override {
-    XServerFixture::SetUp();
+    CanvasFixture::SetUp();
     commandSenders.clear();
     mouseCallbacks = 0;
-    form = std::make_unique<RecordingForm>(app.get(), nullptr, 360, 20, 300, 200);
-    form->SetBackColor(kFormColor);
-    form->Create();
-    WaitUntilMapped(form.get());
-    XSetInputFocus(display(), form->GetWindow(), RevertToParent, CurrentTime);
     button = std::make_unique<ButtonCustom>(form.get(), "GO");
     button->MoveTo(20, 20);
     button->SetSize(100, 30);
@@ -51,11 +47,9 @@ class ButtonCustomTest : public XServerFixture {
   }
   void TearDown() override {
     button.reset();
-    form.reset();
-    XServerFixture::TearDown();
+    CanvasFixture::TearDown();
   }
 
-  Color At(int x, int y) { return PixelAt(form.get(), x, y); }
   bool LooksRaised() { return At(60, 20) == kWhite && At(119, 35) == kBlack; }
   bool LooksSunken() { return At(60, 20) == kBlack && At(119, 35) == kWhite; }
   // Black pixels on the top line of the focus rectangle (x 24..115 at y 23).
@@ -63,7 +57,6 @@ class ButtonCustomTest : public XServerFixture {
     return PixelRegion(display(), form->GetWindow(), 24, 23, 92, 1).Count(kBlack);
   }
 
-  std::unique_ptr<RecordingForm> form;
   std::unique_ptr<ButtonCustom> button;
 };
 

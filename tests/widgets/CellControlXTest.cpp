@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "graphics/GraphicsTestSupport.h"
 #include "graphics/Painter.h"
 #include "support/PixelRegion.h"
 #include "support/RecordingElements.h"
-#include "support/XServerFixture.h"
 #include "widgets/CellControl.h"
 
 namespace {
@@ -18,19 +18,13 @@ constexpr Color kFormColor = 0x336699;
 constexpr Color kEmptyCellGrey = 0xB7B7B7;
 constexpr Color kMarker = 0xFF0000;
 
-class CellControlTest : public XServerFixture {
+class CellControlTest : public CanvasFixture {
  protected:
-  void SetUp() override {
-    XServerFixture::SetUp();
-    form = std::make_unique<RecordingForm>(app.get(), nullptr, 20, 20, 220, 160);
-    form->SetBackColor(kFormColor);
-    form->Create();
-    WaitUntilMapped(form.get());
-  }
+  CellControlTest() : CanvasFixture({20, 20, 220, 160, kFormColor}) {}
+  void SetUp() override { CanvasFixture::SetUp(); }
   void TearDown() override {
     cell.reset();
-    form.reset();
-    XServerFixture::TearDown();
+    CanvasFixture::TearDown();
   }
 
   // A 60 x 40 cell at (10, 10), created and painted.
@@ -51,7 +45,6 @@ class CellControlTest : public XServerFixture {
     painter.DrawPoint(x, y, kMarker);
   }
 
-  std::unique_ptr<RecordingForm> form;
   std::unique_ptr<CellControl> cell;
 };
 

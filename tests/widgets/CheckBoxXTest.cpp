@@ -22,11 +22,10 @@ std::unique_ptr<CheckBox>* deleteOnCommand = nullptr;
 
 class CheckBoxTest : public CanvasFixture {
  protected:
+  CheckBoxTest() : CanvasFixture({360, 20, 200, 80, kCanvasBack, true}) {}
   void SetUp() override {
-    XServerFixture::SetUp();
+    CanvasFixture::SetUp();
     commands = mouseUps = otherCallbacks = 0;
-    OpenCanvas(360, 20, 200, 80);
-    XSetInputFocus(display(), form->GetWindow(), RevertToParent, CurrentTime);
     // At (20, 20), 150 x 10, which the box raises to 22: its picture covers (21, 21)-(40, 40),
     // the caption starts at x 46, the focus rectangle's top line runs along y 22 from x 43.
     box = std::make_unique<CheckBox>(form.get(), "Audio");

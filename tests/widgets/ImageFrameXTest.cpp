@@ -46,10 +46,7 @@ class ImageFrameTest : public CanvasFixture {
   Color ShownInBlock() { return PixelAt(form.get(), 21, 21); }
 
  protected:
-  void SetUp() override {
-    XServerFixture::SetUp();
-    OpenCanvas(360, 20, 200, 100);
-  }
+  ImageFrameTest() : CanvasFixture({360, 20, 200, 100}) {}
   void TearDown() override {
     frame.reset();
     panel.reset();

@@ -29,10 +29,7 @@ Color Entry(int entry) {
 
 class MyImageTest : public CanvasFixture {
  protected:
-  void SetUp() override {
-    XServerFixture::SetUp();
-    OpenCanvas(420, 300);
-  }
+  MyImageTest() : CanvasFixture({420, 300}) {}
 
   std::vector<unsigned char> palette = PaletteData();
 };

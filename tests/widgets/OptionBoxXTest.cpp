@@ -21,11 +21,10 @@ int commands = 0, mouseUps = 0, keyDowns = 0;
 
 class OptionBoxTest : public CanvasFixture {
  protected:
+  OptionBoxTest() : CanvasFixture({360, 20, 200, 160, kCanvasBack, true}) {}
   void SetUp() override {
-    XServerFixture::SetUp();
+    CanvasFixture::SetUp();
     commands = mouseUps = keyDowns = 0;
-    OpenCanvas(360, 20, 200, 160);
-    XSetInputFocus(display(), form->GetWindow(), RevertToParent, CurrentTime);
     // At (20, 20), 160 wide; row i spans y 20 + 26 i to 45 + 26 i. Its mark covers x 21..40
     // from y 26 + 26 i, centred on (30, 35 + 26 i); its focus line runs along 22 + 26 i.
     box = std::make_unique<OptionBox>(form.get());

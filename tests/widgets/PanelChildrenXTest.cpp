@@ -7,9 +7,8 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "graphics/GraphicsTestSupport.h"
 #include "support/PixelRegion.h"
-#include "support/RecordingElements.h"
-#include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
 #include "widgets/CellControl.h"
 #include "widgets/PanelChildren.h"
@@ -22,15 +21,12 @@ constexpr Color kCellColor = 0xFFFF00;
 
 int panelCommands = 0;
 
-class PanelChildrenTest : public XServerFixture {
+class PanelChildrenTest : public CanvasFixture {
  protected:
+  PanelChildrenTest() : CanvasFixture({20, 260, 320, 220, kFormColor}) {}
   void SetUp() override {
-    XServerFixture::SetUp();
+    CanvasFixture::SetUp();
     panelCommands = 0;
-    form = std::make_unique<RecordingForm>(app.get(), nullptr, 20, 260, 320, 220);
-    form->SetBackColor(kFormColor);
-    form->Create();
-    WaitUntilMapped(form.get());
     // A 120 x 80 panel at (20, 20) holding a 30 x 20 cell at (10, 10) inside it.
     panel = std::make_unique<PanelChildren>(form.get());
     panel->MoveTo(20, 20);
@@ -45,13 +41,9 @@ class PanelChildrenTest : public XServerFixture {
   void TearDown() override {
     cell.reset();
     panel.reset();
-    form.reset();
-    XServerFixture::TearDown();
+    CanvasFixture::TearDown();
   }
 
-  Color At(int x, int y) { return PixelAt(form.get(), x, y); }
-
-  std::unique_ptr<RecordingForm> form;
   std::unique_ptr<PanelChildren> panel;
   std::unique_ptr<CellControl> cell;
 };

@@ -17,10 +17,7 @@ constexpr Color kBlue = 0x0000FF;
 
 class ProgressBarTest : public CanvasFixture {
  protected:
-  void SetUp() override {
-    XServerFixture::SetUp();
-    OpenCanvas(360, 20, 150, 60);
-  }
+  ProgressBarTest() : CanvasFixture({360, 20, 150, 60}) {}
   void TearDown() override {
     bar.reset();
     CanvasFixture::TearDown();

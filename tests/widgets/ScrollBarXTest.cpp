@@ -11,9 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "graphics/GraphicsTestSupport.h"
 #include "support/PixelRegion.h"
-#include "support/RecordingElements.h"
-#include "support/XServerFixture.h"
 #include "widgets/ScrollBar.h"
 #include "widgets/TrackControl.h"
 
@@ -25,17 +24,13 @@ int presses = 0;
 
 // A lying bar 0..500 in the box (20, 30, 142, 21): a track of 100 pixels, five pages of 100
 // values with their stops at x 41, 61, 81, 101 and 121, the thumb on page p at x 41 + 20p.
-class ScrollBarTest : public XServerFixture {
+class ScrollBarTest : public CanvasFixture {
  protected:
+  ScrollBarTest() : CanvasFixture({20, 20, 360, 260, kFormColor, true}) {}
   void SetUp() override {
-    XServerFixture::SetUp();
+    CanvasFixture::SetUp();
     reported.clear();
     presses = 0;
-    form = std::make_unique<RecordingForm>(app.get(), nullptr, 20, 20, 360, 260);
-    form->SetBackColor(kFormColor);
-    form->Create();
-    WaitUntilMapped(form.get());
-    XSetInputFocus(display(), form->GetWindow(), RevertToParent, CurrentTime);
     bar = std::make_unique<ScrollBar>(form.get(), 0, 500);
     bar->MoveTo(20, 30);
     bar->SetSize(142, 13);
@@ -44,10 +39,8 @@ class ScrollBarTest : public XServerFixture {
   }
   void TearDown() override {
     bar.reset();
-    form.reset();
-    XServerFixture::TearDown();
+    CanvasFixture::TearDown();
   }
-  Color At(int x, int y) { return PixelAt(form.get(), x, y); }
   bool ThumbOn(int page) { return At(50 + 20 * page, 40) == kBlack; }
   int TrackBlack() {
     return PixelRegion(display(), form->GetWindow(), 41, 32, 100, 18).Count(kBlack);
@@ -60,7 +53,6 @@ class ScrollBarTest : public XServerFixture {
     Input([&] { Click(form.get(), x, y); });
   }
 
-  std::unique_ptr<RecordingForm> form;
   std::unique_ptr<ScrollBar> bar;
 };
 

@@ -10,9 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "graphics/GraphicsTestSupport.h"
 #include "support/PixelRegion.h"
-#include "support/RecordingElements.h"
-#include "support/XServerFixture.h"
 #include "widgets/Slider.h"
 #include "widgets/TrackControl.h"
 
@@ -28,24 +27,19 @@ void RecordValue(Slider*, int value) {
 
 // A lying slider 0..4 in the box (20, 20, 100, 36): its track runs along row 38 with the stops
 // of 0..4 at x 40, 55, 70, 85 and 101; the thumb's body stands 10 pixels above a stop.
-class SliderTest : public XServerFixture {
+class SliderTest : public CanvasFixture {
  protected:
+  SliderTest() : CanvasFixture({20, 20, 360, 240, kFormColor, true}) {}
   void SetUp() override {
-    XServerFixture::SetUp();
+    CanvasFixture::SetUp();
     reported.clear();
     changes = 0;
-    form = std::make_unique<RecordingForm>(app.get(), nullptr, 20, 20, 360, 240);
-    form->SetBackColor(kFormColor);
-    form->Create();
-    WaitUntilMapped(form.get());
-    XSetInputFocus(display(), form->GetWindow(), RevertToParent, CurrentTime);
     slider = MakeSlider(false, 0, 4, {20, 20, 100, 36});
     slider->SetOnChange([](GUIElement*) { ++changes; });
   }
   void TearDown() override {
     slider.reset();
-    form.reset();
-    XServerFixture::TearDown();
+    CanvasFixture::TearDown();
   }
   std::unique_ptr<Slider> MakeSlider(bool vertical, int low, int high, Rect box) {
     auto made = std::make_unique<Slider>(form.get(), vertical, low, high);
@@ -55,7 +49,6 @@ class SliderTest : public XServerFixture {
     made->Show();
     return made;
   }
-  Color At(int x, int y) { return PixelAt(form.get(), x, y); }
   int Count(Rect box, Color color) {
     return PixelRegion(display(), form->GetWindow(), box.x, box.y, box.w, box.h).Count(color);
   }
@@ -64,7 +57,6 @@ class SliderTest : public XServerFixture {
     Pump(form.get());
   }
 
-  std::unique_ptr<RecordingForm> form;
   std::unique_ptr<Slider> slider;
 };
 

@@ -12,11 +12,10 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "graphics/GraphicsTestSupport.h"
 #include "graphics/Painter.h"
 #include "support/BeepCounter.h"
 #include "support/PixelRegion.h"
-#include "support/RecordingElements.h"
-#include "support/XServerFixture.h"
 #include "widgets/PanelChildren.h"
 #include "widgets/TextBoxCustom.h"
 
@@ -26,21 +25,14 @@ constexpr Color kFormColor = 0x336699;
 constexpr Color kBoxColor = 0xFFF8DC;
 constexpr Color kMarker = 0xFF00FF;
 
-class TextBoxCustomTest : public XServerFixture {
+class TextBoxCustomTest : public CanvasFixture {
  protected:
-  void SetUp() override {
-    XServerFixture::SetUp();
-    form = std::make_unique<RecordingForm>(app.get(), nullptr, 40, 40, 320, 220);
-    form->SetBackColor(kFormColor);
-    form->Create();
-    WaitUntilMapped(form.get());
-    XSetInputFocus(display(), form->GetWindow(), RevertToParent, CurrentTime);
-  }
+  TextBoxCustomTest() : CanvasFixture({40, 40, 320, 220, kFormColor, true}) {}
+  void SetUp() override { CanvasFixture::SetUp(); }
   void TearDown() override {
     boxes.clear();
     panel.reset();
-    form.reset();
-    XServerFixture::TearDown();
+    CanvasFixture::TearDown();
   }
 
   // A box of w x h at (left, top) of the container (the form when null), not yet shown.
@@ -74,9 +66,7 @@ class TextBoxCustomTest : public XServerFixture {
     for (KeySym key : keys) TypeKey(key);
     Pump(form.get());
   }
-  Color At(int x, int y) { return PixelAt(form.get(), x, y); }
 
-  std::unique_ptr<RecordingForm> form;
   std::unique_ptr<PanelChildren> panel;
   std::vector<std::unique_ptr<TextBoxCustom>> boxes;
 };
