@@ -199,13 +199,25 @@ void ConvertRow(const StoredBitmap& bitmap, const unsigned char* stored, int dep
     }
     return;
   }
-  // Three plain stores: a copy call per pixel was most of a small picture's reading.
-  for (int column = 0; column < width; ++column, out += 3) {
-    const unsigned char* rgb = &bitmap.palette[PaletteIndex(stored, column, depth) * 3];
+  // Three plain stores, the depth decided once a row: a copy call per pixel was most of a
+  // small picture's reading.
+  const unsigned char* palette = bitmap.palette.data();
+  const auto put = [&out, palette](int index) {
+    const unsigned char* rgb = palette + index * 3;
     out[0] = rgb[0];
     out[1] = rgb[1];
     out[2] = rgb[2];
+    out += 3;
+  };
+  if (depth == 8) {
+    for (int column = 0; column < width; ++column) put(stored[column]);
+    return;
   }
+  for (int column = 0; column + 1 < width; column += 2) {
+    put(stored[column / 2] >> 4);
+    put(stored[column / 2] & 0x0F);
+  }
+  if (width % 2 != 0) put(stored[width / 2] >> 4);
 }
 
 RgbPicture ToTriples(const StoredBitmap& bitmap, int depth) {
