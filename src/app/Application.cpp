@@ -36,12 +36,9 @@ void Application::Open() {
   depth = DefaultDepth(display, screen);
   if (depth < 24) Log("This app requires 24-bit depth.");
 
-  XVisualInfo wanted{};
-  wanted.screen = screen;
-  wanted.depth = depth;
-  int count = 0;
-  visualList = XGetVisualInfo(display, VisualScreenMask | VisualDepthMask, &wanted, &count);
-  if (count == 0 || visualList == nullptr) Log("GetVisualInfo failed.");
+  if (!ScreenHasVisualOfDepth(ScreenOfDisplay(display, screen), depth)) {
+    Log("GetVisualInfo failed.");
+  }
 
   screenHeight = XDisplayHeight(display, screen);
   screenWidth = XDisplayWidth(display, screen);
@@ -56,8 +53,31 @@ bool Application::Close() {
   return true;
 }
 
+// The server's own list of visuals answers whether one of the depth exists, in a few
+// steps. XGetVisualInfo looks every matching visual up again by its id in all of them,
+// which on a server with hundreds of visuals (GLX configurations) took a quarter of the
+// program's start-up, for a list that nothing reads while it starts.
+bool Application::ScreenHasVisualOfDepth(const Screen* screenFacts, int wantedDepth) {
+  for (int i = 0; i < screenFacts->ndepths; ++i) {
+    const Depth& entry = screenFacts->depths[i];
+    if (entry.depth == wantedDepth && entry.nvisuals > 0) return true;
+  }
+  return false;
+}
+
+XVisualInfo* Application::GetVisualInfo() const {
+  if (visualList == nullptr && display != nullptr) {
+    XVisualInfo wanted{};
+    wanted.screen = screen;
+    wanted.depth = depth;
+    int count = 0;
+    visualList = XGetVisualInfo(display, VisualScreenMask | VisualDepthMask, &wanted, &count);
+  }
+  return visualList;
+}
+
 Visual* Application::GetVisual() const {
-  if (visualList != nullptr) return visualList->visual;
+  if (GetVisualInfo() != nullptr) return visualList->visual;
   return display != nullptr ? DefaultVisual(display, screen) : nullptr;
 }
 

@@ -33,7 +33,8 @@ class Application : public DisplayHost {
   bool Close();
 
   int GetDepth() const { return depth; }
-  XVisualInfo* GetVisualInfo() const { return visualList; }
+  // The visuals of the default screen at its depth, asked of the server on the first call.
+  XVisualInfo* GetVisualInfo() const;
   Visual* GetVisual() const;
   bool HasOpenFailed() const { return openFailed != 0; }
   const char* GetName() const { return name; }
@@ -106,7 +107,9 @@ class Application : public DisplayHost {
   static void ResetProcessState();
 
  private:
-  XVisualInfo* visualList = nullptr;
+  static bool ScreenHasVisualOfDepth(const Screen* screenFacts, int wantedDepth);
+
+  mutable XVisualInfo* visualList = nullptr;
   const char* name;
   std::uint32_t openFailed = 0;
   int depth = 8;

@@ -117,30 +117,30 @@ void PictureSection::PaintBitmaps() {
   if (form == nullptr || !IsCreated()) return;
   Painter painter(PaintTargetOf(form));
   if (!painter.IsValid()) return;
-  for (int i = 0; i < static_cast<int>(samples.size()); ++i) {
-    PaintSample(painter, i, Column(i, kOpaqueRow), false);
-    PaintSample(painter, i, Column(i, kBackdrop), true);
-  }
+  for (int i = 0; i < static_cast<int>(samples.size()); ++i) PaintSample(painter, i);
   if (painted) return;
   painted = true;
   SetAnimating(animating);
 }
 
-void PictureSection::PaintSample(Painter& painter, int index, const Rect& column,
-                                 bool transparent) {
+void PictureSection::PaintSample(Painter& painter, int index) {
   const RgbPicture& sample = samples[static_cast<std::size_t>(index)];
   Form* form = GetParentForm();
   if (!sample || form == nullptr) return;
-  // Made anew for each paint: the transparent blit changes the image it is given.
+  // Converted once for both: the opaque blit leaves the image as it is, and the transparent
+  // one, which changes it, comes last. Made anew for each paint for the same reason.
   OwnedXImage image(MakeXImage(form->GetApplication()->GetDisplay(), sample.pixels.get(),
                                sample.width, sample.height));
   if (!image) return;
+  const Point opaque = SamplePlace(sample, Column(index, kOpaqueRow));
+  painter.PutImage(opaque.x, opaque.y, sample.width, sample.height, image.get());
+  const Point transparent = SamplePlace(sample, Column(index, kBackdrop));
+  painter.PutImageTransparent(transparent.x, transparent.y, sample.width, sample.height,
+                              image.get());
+}
+
+Point PictureSection::SamplePlace(const RgbPicture& sample, const Rect& column) const {
   const Point panel = GetAbsolutePosition();
-  const Point at{panel.x + column.x + (column.w - sample.width) / 2,
-                 panel.y + column.y + (column.h - sample.height) / 2};
-  if (transparent) {
-    painter.PutImageTransparent(at.x, at.y, sample.width, sample.height, image.get());
-  } else {
-    painter.PutImage(at.x, at.y, sample.width, sample.height, image.get());
-  }
+  return {panel.x + column.x + (column.w - sample.width) / 2,
+          panel.y + column.y + (column.h - sample.height) / 2};
 }

@@ -42,7 +42,9 @@ class PictureSection : public GallerySection {
   void BuildFrames();
   // Reading a file costs far more than drawing it, and the 4-bit reader rewrites its export.
   void ReadSamples();
-  void PaintSample(Painter& painter, int index, const Rect& column, bool transparent);
+  // Draws a sample plainly in its column and transparently on the backdrop below.
+  void PaintSample(Painter& painter, int index);
+  Point SamplePlace(const RgbPicture& sample, const Rect& column) const;
 
   std::array<std::unique_ptr<CellControl>, 4> headers;
   std::unique_ptr<CellControl> opaqueLabel;

@@ -57,18 +57,45 @@ std::vector<int> DotMap(int size) {
   return map;
 }
 
-unsigned char PixelColour(const std::vector<int>& dots, int pixel, int frame) {
-  const int dot = dots[static_cast<std::size_t>(pixel)];
-  return dot < 0 ? kGround : DotColour(dot, frame);
+// A pixel that a dot covers, at column x of row y.
+struct DotPixel {
+  int x;
+  int y;
+  int dot;
+};
+
+// The pixels the dots cover, a quarter of a frame: everything else is ground, which both
+// forms of a frame hold as zero bytes from the start.
+std::vector<DotPixel> DotPixels(const std::vector<int>& map, int size) {
+  static_assert(kGround == 0 && kColours[kGround].red == 0 && kColours[kGround].green == 0 &&
+                    kColours[kGround].blue == 0,
+                "the ground is palette entry 0 and black");
+  std::vector<DotPixel> pixels;
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const int dot = map[static_cast<std::size_t>(y) * size + x];
+      if (dot >= 0) pixels.push_back({x, y, dot});
+    }
+  }
+  return pixels;
 }
 
-void PutStripPixel(std::vector<unsigned char>& strip, std::size_t at, unsigned char colour) {
-  strip[at] = kColours[colour].red;
-  strip[at + 1] = kColours[colour].green;
-  strip[at + 2] = kColours[colour].blue;
+void PutStripFrame(std::vector<unsigned char>& strip, const std::vector<DotPixel>& dots,
+                   const unsigned char (&colourOf)[kSpinnerDots], int size, int frame) {
+  const std::size_t stripWidth = strip.size() / 3 / size;
+  for (const DotPixel& pixel : dots) {
+    const Rgb& colour = kColours[colourOf[pixel.dot]];
+    unsigned char* at =
+        strip.data() +
+        (pixel.y * stripWidth + static_cast<std::size_t>(frame) * size + pixel.x) * 3;
+    at[0] = colour.red;
+    at[1] = colour.green;
+    at[2] = colour.blue;
+  }
 }
 
-std::vector<unsigned char> PaletteFrame(const std::vector<int>& dots, int size, int frame) {
+std::vector<unsigned char> PaletteFrame(const std::vector<DotPixel>& dots,
+                                        const unsigned char (&colourOf)[kSpinnerDots], int size) {
   std::vector<unsigned char> image(PaletteImageSize(size, size), 0);
   for (int i = 0; i < kColourCount; ++i) {
     image[3 * i] = kColours[i].red;
@@ -76,13 +103,11 @@ std::vector<unsigned char> PaletteFrame(const std::vector<int>& dots, int size, 
     image[3 * i + 2] = kColours[i].blue;
   }
   const std::size_t rowBytes = PaletteRowBytes(size);
-  for (int y = 0; y < size; ++y) {
+  for (const DotPixel& pixel : dots) {
     // Stored bottom row first, two pixels a byte, the left one in the high nibble.
-    unsigned char* row = image.data() + kPaletteBytes + (size - 1 - y) * rowBytes;
-    for (int x = 0; x < size; ++x) {
-      const unsigned char colour = PixelColour(dots, y * size + x, frame);
-      row[x / 2] |= static_cast<unsigned char>(colour << (x % 2 == 0 ? 4 : 0));
-    }
+    unsigned char* row = image.data() + kPaletteBytes + (size - 1 - pixel.y) * rowBytes;
+    row[pixel.x / 2] |=
+        static_cast<unsigned char>(colourOf[pixel.dot] << (pixel.x % 2 == 0 ? 4 : 0));
   }
   return image;
 }
@@ -92,17 +117,14 @@ std::vector<unsigned char> PaletteFrame(const std::vector<int>& dots, int size, 
 SpinnerPictures MakeSpinnerPictures(int size, int frameCount) {
   SpinnerPictures pictures;
   if (size <= 0 || frameCount <= 0) return pictures;
-  const std::vector<int> dots = DotMap(size);
-  const std::size_t stripWidth = static_cast<std::size_t>(size) * frameCount;
-  pictures.strip.assign(stripWidth * size * 3, 0);
+  const std::vector<DotPixel> dots = DotPixels(DotMap(size), size);
+  pictures.strip.assign(static_cast<std::size_t>(size) * frameCount * size * 3, 0);
   for (int frame = 0; frame < frameCount; ++frame) {
-    for (int y = 0; y < size; ++y) {
-      for (int x = 0; x < size; ++x) {
-        const std::size_t at = (y * stripWidth + static_cast<std::size_t>(frame) * size + x) * 3;
-        PutStripPixel(pictures.strip, at, PixelColour(dots, y * size + x, frame));
-      }
-    }
-    pictures.frames.push_back(PaletteFrame(dots, size, frame));
+    // Only the colours of the dots change from frame to frame.
+    unsigned char colourOf[kSpinnerDots];
+    for (int dot = 0; dot < kSpinnerDots; ++dot) colourOf[dot] = DotColour(dot, frame);
+    PutStripFrame(pictures.strip, dots, colourOf, size, frame);
+    pictures.frames.push_back(PaletteFrame(dots, colourOf, size));
   }
   return pictures;
 }

@@ -190,17 +190,34 @@ std::string ReadStored(std::FILE* file, int depth, StoredBitmap& bitmap) {
 
 void ConvertRow(const StoredBitmap& bitmap, const unsigned char* stored, int depth,
                 unsigned char* out) {
-  for (int column = 0; column < bitmap.layout.width; ++column, out += 3) {
-    if (depth == 24) {
-      const unsigned char* bgr = stored + column * 3;
-      out[0] = bgr[2];
-      out[1] = bgr[1];
-      out[2] = bgr[0];
-    } else {
-      const unsigned char* rgb = &bitmap.palette[PaletteIndex(stored, column, depth) * 3];
-      std::copy(rgb, rgb + 3, out);
+  const int width = bitmap.layout.width;
+  if (depth == 24) {
+    for (int column = 0; column < width; ++column, out += 3, stored += 3) {
+      out[0] = stored[2];
+      out[1] = stored[1];
+      out[2] = stored[0];
     }
+    return;
   }
+  // Three plain stores, the depth decided once a row: a copy call per pixel was most of a
+  // small picture's reading.
+  const unsigned char* palette = bitmap.palette.data();
+  const auto put = [&out, palette](int index) {
+    const unsigned char* rgb = palette + index * 3;
+    out[0] = rgb[0];
+    out[1] = rgb[1];
+    out[2] = rgb[2];
+    out += 3;
+  };
+  if (depth == 8) {
+    for (int column = 0; column < width; ++column) put(stored[column]);
+    return;
+  }
+  for (int column = 0; column + 1 < width; column += 2) {
+    put(stored[column / 2] >> 4);
+    put(stored[column / 2] & 0x0F);
+  }
+  if (width % 2 != 0) put(stored[width / 2] >> 4);
 }
 
 RgbPicture ToTriples(const StoredBitmap& bitmap, int depth) {

@@ -87,15 +87,15 @@ void FillPixels(unsigned char* buffer, const unsigned char* rgb, int w, int h, i
     // The layout every 24-bit TrueColor server has here: four plain stores per pixel, which the
     // compiler merges, instead of three checked ones. The pictures are converted during the
     // first paint, so this is start-up time.
-    for (int row = 0; row < h; ++row) {
-      unsigned char* pixel = buffer + static_cast<std::size_t>(row) * lineBytes;
-      const unsigned char* triple = rgb + static_cast<std::size_t>(row) * w * 3;
-      for (int column = 0; column < w; ++column, pixel += 4, triple += 3) {
-        pixel[0] = triple[2];
-        pixel[1] = triple[1];
-        pixel[2] = triple[0];
-        pixel[3] = 0;
-      }
+    // Rows have no padding here, so the picture is one run of pixels.
+    const std::size_t count = static_cast<std::size_t>(w) * h;
+    unsigned char* pixel = buffer;
+    const unsigned char* triple = rgb;
+    for (std::size_t i = 0; i < count; ++i, pixel += 4, triple += 3) {
+      pixel[0] = triple[2];
+      pixel[1] = triple[1];
+      pixel[2] = triple[0];
+      pixel[3] = 0;
     }
     return;
   }
@@ -156,8 +156,10 @@ XImage* MakeXImage(Display* display, const unsigned char* rgb, int w, int h) {
   const ImageLayout layout = CurrentLayout(display);
   if (layout.bytesPerPixel <= 0) return nullptr;
   const int lineBytes = PaddedLineBytes(w, layout);
-  std::unique_ptr<unsigned char[]> buffer(
-      new unsigned char[static_cast<std::size_t>(h) * lineBytes]());
+  const std::size_t size = static_cast<std::size_t>(h) * lineBytes;
+  // The usual layout writes every byte; any other leaves padding and unused bytes at zero.
+  std::unique_ptr<unsigned char[]> buffer(IsUsualLayout(layout) ? new unsigned char[size]
+                                                                : new unsigned char[size]());
   FillPixels(buffer.get(), rgb, w, h, lineBytes, layout);
 
   XImage* image = WrapPixels(display, layout, buffer.get(), w, h, lineBytes);
@@ -197,15 +199,37 @@ XImage* MakePaletteXImage(Display* display, const unsigned char* data, int w, in
   for (int stored = 0; stored < h; ++stored) {
     const unsigned char* source = rows + stored * stride;
     unsigned char* target = buffer.get() + static_cast<std::size_t>(h - 1 - stored) * lineBytes;
-    for (int column = 0; column + 1 < w; column += 2, target += 8) {
-      std::memcpy(target, pairs[source[column / 2]], 8);
+    const std::size_t wholeBytes = static_cast<std::size_t>(w) / 2;
+    for (std::size_t byte = 0; byte < wholeBytes; ++byte) {
+      std::memcpy(target + 8 * byte, pairs[source[byte]], 8);
     }
     // An odd width leaves the last byte's left pixel alone.
-    if (w % 2 != 0) std::memcpy(target, pixels[source[w / 2] >> 4], 4);
+    if (w % 2 != 0) std::memcpy(target + 8 * wholeBytes, pixels[source[wholeBytes] >> 4], 4);
   }
   XImage* image = WrapPixels(display, layout, buffer.get(), w, h, lineBytes);
   if (image != nullptr) buffer.release();  // the image owns its pixels from here on
   return image;
+}
+
+XImage* CopyXImage(Display* display, const XImage& image) {
+  if (display == nullptr || image.data == nullptr || image.format != ZPixmap) return nullptr;
+  if (image.width <= 0 || image.height <= 0 || image.bytes_per_line <= 0) return nullptr;
+  const std::size_t size = static_cast<std::size_t>(image.height) * image.bytes_per_line;
+  std::unique_ptr<unsigned char[]> buffer(new unsigned char[size]);
+  std::memcpy(buffer.get(), image.data, size);
+  XImage* copy =
+      XCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
+                   static_cast<unsigned>(image.depth), image.format, image.xoffset,
+                   reinterpret_cast<char*>(buffer.get()), static_cast<unsigned>(image.width),
+                   static_cast<unsigned>(image.height), image.bitmap_pad, image.bytes_per_line);
+  if (copy == nullptr) return nullptr;
+  buffer.release();  // the copy owns its pixels from here on
+  // Both come from this display, so they read their bytes alike; anything else is refused.
+  if (copy->bits_per_pixel != image.bits_per_pixel || copy->byte_order != image.byte_order) {
+    DestroyXImage(copy);
+    return nullptr;
+  }
+  return copy;
 }
 
 void DestroyXImage(XImage* image) {

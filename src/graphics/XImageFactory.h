@@ -18,8 +18,13 @@ XImage* MakeXImage(Display* display, const unsigned char* rgb, int w, int h);
 // without the triples in between when the server has the usual 32-bit layout.
 XImage* MakePaletteXImage(Display* display, const unsigned char* data, int w, int h);
 
-// Only for images made by MakeXImage or MakePaletteXImage: frees the pixel buffer and the
-// structure. Null is fine.
+// A client-side copy of a ZPixmap image with its own pixel buffer, for a blit that must change
+// the pixels while the picture stays as it is; null when the image has no pixels or the display
+// is null. Freed by DestroyXImage.
+XImage* CopyXImage(Display* display, const XImage& image);
+
+// Only for images made by MakeXImage, CopyXImage or MakePaletteXImage: frees the pixel buffer and
+// the structure. Null is fine.
 void DestroyXImage(XImage* image);
 
 struct XImageDestroyer {

@@ -55,13 +55,12 @@ void CheckBox::Paint() {
   height = std::max(height, kMinimumHeight);
   Painter painter = FormPainter();
   if (!painter.IsValid()) return;
-  glyphs.BuildIfMissing(painter.GetTarget().display);
   const Rect box = FormBox();
   const Color back = BackColorFrom(Backdrop::Own);
 
   painter.FillBox(box, back);
   painter.PutImage(box.x + kGlyphInset, box.y + kGlyphInset, kGlyphSize, kGlyphSize,
-                   glyphs.Pick(checked, enabled));
+                   glyphs.Get(painter.GetTarget().display, checked, enabled));
   painter.DrawTextBox(box.x + kCaptionLeft, box.y + 1, box.w - kCaptionRightMargin, box.h, text,
                       enabled ? foreColor : kDisabledText, back, TextAlign::Left);
   if (focused && enabled) {

@@ -110,21 +110,17 @@ GlyphPicture DrawGlyph(GlyphShape shape, bool marked, bool enabled, Color ground
   return picture;
 }
 
-void GlyphSet::BuildIfMissing(Display* display, Color ground) {
+XImage* GlyphSet::Get(Display* display, bool marked, bool enabled, Color ground) {
   if (ground != builtGround) {
     for (OwnedXImage& picture : pictures) picture.reset();
     builtGround = ground;
   }
-  for (bool marked : {false, true}) {
-    for (bool enabled : {false, true}) {
-      OwnedXImage& picture = pictures[Slot(marked, enabled)];
-      if (picture) continue;
-      const GlyphPicture art = DrawGlyph(shape, marked, enabled, ground);
-      picture.reset(MakePaletteXImage(display, art.data(), kGlyphSize, kGlyphSize));
-    }
+  // A box shows one or two of its four pictures at first; the others wait until it needs
+  // them, which a box on a form that is starting may never do.
+  OwnedXImage& picture = pictures[Slot(marked, enabled)];
+  if (!picture) {
+    const GlyphPicture art = DrawGlyph(shape, marked, enabled, ground);
+    picture.reset(MakePaletteXImage(display, art.data(), kGlyphSize, kGlyphSize));
   }
-}
-
-XImage* GlyphSet::Pick(bool marked, bool enabled) const {
-  return pictures[Slot(marked, enabled)].get();
+  return picture.get();
 }

@@ -38,17 +38,15 @@ constexpr Color kGlyphInnerShadow = 0x404040;
 constexpr Color kGlyphInnerLight = 0xD4D0C8;
 constexpr Color kGlyphOuterLight = kWhite;
 
-// The four pictures one check or option box shows (marked or not, enabled or not), converted
-// for the server the first time the box paints and owned by the box until it goes.
+// The four pictures one check or option box shows (marked or not, enabled or not), each
+// converted for the server the first time the box shows it, and owned by the box until it goes.
 class GlyphSet {
  public:
   explicit GlyphSet(GlyphShape glyphShape) : shape(glyphShape) {}
 
-  // Converts the pictures still missing, on the given ground; pictures built on another ground
-  // are built again.
-  void BuildIfMissing(Display* display, Color ground = kGlyphGround);
-  // Null while not built.
-  XImage* Pick(bool marked, bool enabled) const;
+  // The picture of the state on the given ground, converted if still missing; pictures built
+  // on another ground are built again. Null when it cannot be converted.
+  XImage* Get(Display* display, bool marked, bool enabled, Color ground = kGlyphGround);
 
  private:
   static int Slot(bool marked, bool enabled) { return (marked ? 2 : 0) + (enabled ? 1 : 0); }

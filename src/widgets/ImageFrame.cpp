@@ -57,15 +57,20 @@ void ImageFrame::SetTransparent(bool on) {
 
 void ImageFrame::BuildPictures(Display* display) {
   if (display == nullptr) return;
-  if (paletteFrames != nullptr && builtFrames.empty()) {
-    // Every palette image has the element's size; they are decoded once, at that size.
-    for (int i = 0; i < frameCount; ++i) {
-      builtFrames.emplace_back(MakePaletteXImage(display, paletteFrames[i], width, height));
-    }
-  }
   if (rgbData != nullptr && !builtSheet) {
     builtSheet.reset(MakeXImage(display, rgbData, rgbWidth, rgbHeight));
   }
+  const int index = FrameListIndex(frame, frameCount);
+  if (paletteFrames == nullptr || index < 0) return;
+  if (builtFrames.empty()) {
+    // Every palette image has the element's size at the first paint; each is decoded once,
+    // at that size, when it is first shown: an animation shows one frame to start with.
+    builtFrames.resize(static_cast<std::size_t>(frameCount));
+    builtSize = {width, height};
+  }
+  OwnedXImage& entry = builtFrames[static_cast<std::size_t>(index)];
+  if (!entry)
+    entry.reset(MakePaletteXImage(display, paletteFrames[index], builtSize.x, builtSize.y));
 }
 
 XImage* ImageFrame::Sheet() const {
@@ -96,12 +101,23 @@ void ImageFrame::Paint() {
   if (part.image == nullptr) return;
   const Rect box = FormBox();
   if (transparent) {
-    // This blit leaves the picture as it is: its black stays black for an opaque paint later,
+    // These blits leave the picture as it is: its black stays black for an opaque paint later,
     // and a list or sheet that is not ours is not changed.
-    painter.PutImagePartTransparent(box.x, box.y, box.w, box.h, part.image, part.x, part.y);
+    PaintTransparent(painter, box, part);
   } else {
     painter.PutImagePart(box.x, box.y, box.w, box.h, part.image, part.x, part.y);
   }
+}
+
+void ImageFrame::PaintTransparent(Painter& painter, const Rect& box, const FramePart& part) {
+  if (Sheet() != nullptr) {
+    painter.PutImagePartTransparent(box.x, box.y, box.w, box.h, part.image, part.x, part.y);
+    return;
+  }
+  // A list entry is a whole picture: a copy made here spares the trip through a server pixmap
+  // and the read-back of it that cutting a part out takes.
+  OwnedXImage copy(CopyXImage(painter.GetTarget().display, *part.image));
+  if (copy) painter.PutImageTransparent(box.x, box.y, box.w, box.h, copy.get());
 }
 
 SheetCutOut CutOutOfSheet(FrameCoordinates frame, int w, int h, int sheetW, int sheetH) {

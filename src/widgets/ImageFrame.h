@@ -79,6 +79,7 @@ class ImageFrame : public Widget {
   XImage* Sheet() const;
   // Nothing when the coordinates lead outside the source or there is no source.
   FramePart CurrentPart() const;
+  void PaintTransparent(Painter& painter, const Rect& box, const FramePart& part);
 
   bool transparent = false;
   FrameCoordinates frame;
@@ -88,7 +89,8 @@ class ImageFrame : public Widget {
   int frameCount = 0;
 
   const unsigned char* const* paletteFrames = nullptr;
-  std::vector<OwnedXImage> builtFrames;
+  std::vector<OwnedXImage> builtFrames;  // null where not yet shown
+  Point builtSize;
 
   const unsigned char* rgbData = nullptr;
   bool rgbFlag = false;

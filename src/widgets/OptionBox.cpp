@@ -139,19 +139,18 @@ void OptionBox::Paint() {
   if (!painter.IsValid()) return;
   const Rect box = FormBox();
   const Color back = BackColorFrom(Backdrop::Own);
-  // Around its circle a mark is see-through, which here would show the background the box is
-  // filled with. Drawn on that background instead, the marks are blitted whole, with no
-  // read-back of the window: that made a paint cost two round trips a row.
-  glyphs.BuildIfMissing(painter.GetTarget().display, back);
   painter.FillBox(box, back);
   for (int row = 0; row < RowCount(); ++row) PaintRow(painter, row, back);
 }
 
+// Around its circle a mark is see-through, which here would show the background the box is
+// filled with. Drawn on that background instead (back), the marks are blitted whole, with no
+// read-back of the window: that made a paint cost two round trips a row.
 void OptionBox::PaintRow(Painter& painter, int row, Color back) {
   const Rect box = FormBox();
   const int bottom = box.y + (row + 1) * kOptionRowHeight - 1;
   painter.PutImage(box.x + kGlyphInset, bottom - kGlyphRise, kGlyphSize, kGlyphSize,
-                   glyphs.Pick(row == selected, enabled));
+                   glyphs.Get(painter.GetTarget().display, row == selected, enabled, back));
   painter.DrawTextBox(box.x + kCaptionLeft, bottom - kCaptionRise, box.w - kCaptionRightMargin,
                       kOptionRowHeight, captions[static_cast<std::size_t>(row)],
                       enabled ? foreColor : kDisabledText, back, TextAlign::Left);

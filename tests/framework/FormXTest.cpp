@@ -283,4 +283,14 @@ TEST_F(FormTest, WithoutAnApplicationNothingIsCreated) {
   EXPECT_EQ(form.GetWindow(), 0u);
 }
 
+// The list of visuals is asked for when first wanted, not while the program starts.
+TEST_F(FormTest, TheVisualListHoldsTheVisualsOfTheScreensDepth) {
+  XVisualInfo* visuals = app->GetVisualInfo();
+  ASSERT_NE(visuals, nullptr);
+  EXPECT_EQ(visuals->depth, app->GetDepth());
+  EXPECT_EQ(visuals->screen, DefaultScreen(display()));
+  EXPECT_EQ(app->GetVisual(), visuals->visual);
+  EXPECT_EQ(app->GetVisualInfo(), visuals);  // asked once
+}
+
 }  // namespace

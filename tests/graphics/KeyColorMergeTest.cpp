@@ -75,6 +75,24 @@ TEST(KeyColorMergeTest, AnotherKeyAndAnotherByteLayout) {
   EXPECT_EQ(picture.Pixel(0, 0)[3], 0x42);
 }
 
+TEST(KeyColorMergeTest, FourAndThreeBytePixelsMergeAlikeAndTheSpareByteStays) {
+  for (int bytesPerPixel : {4, 3}) {
+    SCOPED_TRACE(bytesPerPixel);
+    TestImage picture(2, 1, 8, 0);
+    picture.Set(1, 0, 0x000001);  // one step from the key: stays
+    picture.Pixel(0, 0)[3] = 0x99;
+    TestImage background(2, 1, 8, 0x42);
+    for (TestImage* image : {&picture, &background})
+      image->image.bits_per_pixel = bytesPerPixel * 8;
+    ReplaceKeyPixels(&picture.image, &background.image, 2, 1, 0, {});
+    // Byte 3 is the spare byte of a four-byte key pixel, and the first byte of a three-byte
+    // pixel that is not the key: it stays either way.
+    EXPECT_EQ(picture.Get(0, 0), 0x424242);
+    EXPECT_EQ(picture.Get(1, 0), 0x000001);
+    EXPECT_EQ(picture.Pixel(0, 0)[3], 0x99);
+  }
+}
+
 TEST(KeyColorMergeTest, LayoutsThatDoNotFitAPixelChangeNothing) {
   TestImage picture(1, 1, 4, 0);
   TestImage background(1, 1, 4, 0x42);

@@ -48,6 +48,23 @@ TEST_F(PaletteXImageTest, AnOddWidthKeepsItsLastColumn) {
 
 TEST_F(PaletteXImageTest, NoDataGivesNoImage) {
   EXPECT_EQ(MakePaletteXImage(display(), nullptr, 4, 4), nullptr);
+  XImage empty{};
+  empty.format = ZPixmap;
+  EXPECT_EQ(CopyXImage(display(), empty), nullptr);
+}
+
+TEST_F(PaletteXImageTest, ACopyHasThePicturesPixelsInABufferOfItsOwn) {
+  OwnedXImage picture(
+      MakePaletteXImage(display(), kTitleSmall, kTitleSmallWidth, kTitleSmallHeight));
+  ASSERT_TRUE(picture);
+  OwnedXImage copy(CopyXImage(display(), *picture));
+  ASSERT_TRUE(copy);
+  ASSERT_EQ(copy->bytes_per_line, picture->bytes_per_line);
+  ASSERT_EQ(copy->height, picture->height);
+  const auto size = static_cast<std::size_t>(picture->bytes_per_line) * picture->height;
+  EXPECT_EQ(std::memcmp(copy->data, picture->data, size), 0);
+  XPutPixel(copy.get(), 0, 0, 0x123456);
+  EXPECT_NE(XGetPixel(picture.get(), 0, 0), XGetPixel(copy.get(), 0, 0));
 }
 
 }  // namespace

@@ -103,6 +103,8 @@ TEST_F(ImageFrameTest, AListIsAddressedByTheSumOfTheCoordinatesUpToItsEnd) {
   Show(std::make_unique<ImageFrame>(form.get(), palettes, 2, 0u, 1u));
   EXPECT_EQ(Shown(), 0x0000E0);
   EXPECT_EQ(PixelAt(form.get(), 29, 29), 0x0000E0);
+  frame->SetFrame(0, 0);  // an entry first shown now is converted now
+  EXPECT_EQ(Shown(), 0xE00000);
 }
 
 TEST_F(ImageFrameTest, TransparentBlackShowsTheParentsBackgroundAndStaysBlackInThePicture) {
