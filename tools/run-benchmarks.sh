@@ -3,8 +3,9 @@
 # private Xvfb: start-up, input latency, idle cost and memory of tessarin beside the bare Xlib
 # floor, the shuffle and the full repaint, the gallery's start-up beside the game's; then each
 # widget's paint and the requests of one typed character; last the shortest-solution search on
-# seeded random boards (SOLVER_BOARDS of them, 1000 by default). Prints the machine, then the
-# tables.
+# seeded random boards (SOLVER_BOARDS of them, 1000 by default), and, with PROVE_LONGEST=1, the
+# proof that the two longest boards need 80 moves (minutes of CPU). Prints the machine, then
+# the tables.
 # Extra arguments go to the first benchmark, e.g. --runs 11 or --idle-seconds 10.
 #
 # The figures are honest only on a quiet machine: the script warns when the load is high.
@@ -39,3 +40,7 @@ echo
 "$root/tools/run-with-xvfb.sh" "$build/bench/tessarin_widget_bench"
 echo
 "$build/bench/tessarin_solver_bench" "${SOLVER_BOARDS:-1000}" 2>/dev/null
+if [ "${PROVE_LONGEST:-0}" = 1 ]; then
+  echo
+  "$build/bench/tessarin_solver_bench" --prove-longest
+fi

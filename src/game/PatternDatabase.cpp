@@ -43,25 +43,33 @@ std::array<int, 4> Neighbours(int cell) {
 // The cells of free that the empty cell can reach from region without crossing a group tile.
 unsigned Spread(unsigned region, unsigned free) {
   while (true) {
-    const unsigned grown = (region | ((region << 1) & ~kLeftColumn) |
-                            ((region >> 1) & ~kRightColumn) | (region << kBoardSide) |
-                            (region >> kBoardSide)) &
-                           free;
+    const unsigned grown =
+        (region | ((region << 1) & ~kLeftColumn) | ((region >> 1) & ~kRightColumn) |
+         (region << kBoardSide) | (region >> kBoardSide)) &
+        free;
     if (grown == region) return region;
     region = grown;
   }
 }
 
 // The free cells around a placement split into regions the empty cell cannot leave without
-// pushing a group tile. Numbered by their lowest cell, this is the number of the one that holds
-// cell. Six tiles cut the board into at most six regions.
-int RegionOf(unsigned free, int cell) {
-  int index = 0;
-  for (unsigned left = free;; ++index) {
-    const unsigned region = Spread(left & (~left + 1u), free);
-    if (region & (1u << cell)) return index;
-    left &= ~region;
+// pushing a group tile. For every set of free cells, this numbers each free cell's region in
+// four bits (regions by their lowest cell; six tiles cut the board into at most six).
+std::vector<std::uint64_t> RegionNumbers() {
+  std::vector<std::uint64_t> numbers(std::size_t{1} << kCellCount);
+  for (unsigned free = 0; free <= kAllCells; ++free) {
+    std::uint64_t labels = 0;
+    int index = 0;
+    for (unsigned left = free; left; ++index) {
+      const unsigned region = Spread(left & (~left + 1u), free);
+      left &= ~region;
+      for (int cell = 0; cell < kCellCount; ++cell) {
+        if (region & (1u << cell)) labels |= static_cast<std::uint64_t>(index) << (4 * cell);
+      }
+    }
+    numbers[free] = labels;
   }
+  return numbers;
 }
 
 }  // namespace
@@ -77,7 +85,8 @@ class PatternBuild {
       : table_(table),
         count_(table.TileCount()),
         placements_(table.Size()),
-        layers_(placements_ * kBitsPerPlacement / 8 + sizeof(std::uint32_t) + 1, 0xFF) {}
+        layers_(placements_ * kBitsPerPlacement / 8 + sizeof(std::uint32_t) + 1, 0xFF),
+        regionNumbers_(RegionNumbers()) {}
 
   bool Run(const std::atomic<bool>& cancel) {
     int cells[PatternDatabase::kMaxTiles];
@@ -112,6 +121,10 @@ class PatternBuild {
     std::uint8_t& byte = layers_[bit / 8];
     const unsigned shift = bit % 8;
     byte = static_cast<std::uint8_t>((byte & ~(3u << shift)) | (layer << shift));
+  }
+
+  int RegionOf(unsigned free, int cell) const {
+    return static_cast<int>((regionNumbers_[free] >> (4 * cell)) & 0xFu);
   }
 
   // Reaches the state at depth unless it was reached before.
@@ -167,6 +180,7 @@ class PatternBuild {
   const int count_;
   const std::size_t placements_;
   std::vector<std::uint8_t> layers_;
+  const std::vector<std::uint64_t> regionNumbers_;  // 512 KiB, the build's only other memory
   bool grew_ = false;
 };
 
@@ -177,9 +191,9 @@ PatternDatabase::PatternDatabase(std::vector<int> tiles)
   for (int i = 0; i < TileCount(); ++i) {
     const int home = tiles_[i] - 1;
     for (int cell = 0; cell < kCellCount; ++cell) {
-      distance_[i][cell] = static_cast<std::uint8_t>(
-          std::abs(cell / kBoardSide - home / kBoardSide) +
-          std::abs(cell % kBoardSide - home % kBoardSide));
+      distance_[i][cell] =
+          static_cast<std::uint8_t>(std::abs(cell / kBoardSide - home / kBoardSide) +
+                                    std::abs(cell % kBoardSide - home % kBoardSide));
     }
   }
 }
