@@ -3,13 +3,17 @@
 // First builds the pattern tables alone and reports that time and the resident memory they
 // added (VmRSS and VmHWM of /proc/self/status before and after: the peak tells whether the
 // build needed more than it kept). Then solves each board, timing each solve, and prints the
-// distribution of the times and the solution lengths.
-// Usage: tessarin_solver_bench [boards] [seed]
+// distribution of the times, of the nodes searched (which load does not move) and of the
+// solution lengths, and the process's CPU time.
+// With --prove-longest, solves instead the two known boards that need 80 moves and fails
+// unless both answers are 80 moves long and solve their board.
+// Usage: tessarin_solver_bench [boards] [seed] | --prove-longest
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <numeric>
 #include <random>
@@ -66,6 +70,18 @@ void PrintHistogram(const std::vector<double>& times) {
   std::printf("  %7.0f ms and more  %5ld\n", lower, static_cast<long>(rest));
 }
 
+double CpuSeconds() {
+  return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+void PrintNodes(std::vector<double> nodes) {
+  std::sort(nodes.begin(), nodes.end());
+  std::printf("\nnodes searched per board\n");
+  std::printf("  min %.0f  median %.0f  90th %.0f  99th %.0f  max %.0f  mean %.0f\n", nodes.front(),
+              Percentile(nodes, 0.5), Percentile(nodes, 0.9), Percentile(nodes, 0.99), nodes.back(),
+              std::accumulate(nodes.begin(), nodes.end(), 0.0) / nodes.size());
+}
+
 void PrintDistribution(std::vector<double> times, const std::vector<int>& lengths) {
   std::sort(times.begin(), times.end());
   std::printf("\nsolve time over %zu boards (ms)\n", times.size());
@@ -81,9 +97,45 @@ void PrintDistribution(std::vector<double> times, const std::vector<int>& length
               std::accumulate(lengths.begin(), lengths.end(), 0.0) / lengths.size(), *longest);
 }
 
+// Written row by row with 0 for the empty cell, for a goal that has the empty cell first;
+// turned half round and numbered 16 - n they have our goal, the empty cell last.
+Board FromEmptyFirstNotation(const std::array<int, kCellCount>& rows) {
+  Board board{};
+  for (int i = 0; i < kCellCount; ++i) {
+    board[kCellCount - 1 - i] = rows[i] == 0 ? kEmptyCell : kCellCount - rows[i];
+  }
+  return board;
+}
+
+bool Replays(Board board, const std::vector<int>& moves) {
+  for (int cell : moves) {
+    if (!MoveTile(board, cell)) return false;
+  }
+  return IsSolved(board);
+}
+
+int ProveLongest() {
+  const std::array<int, kCellCount> longest[] = {
+      {15, 14, 8, 12, 10, 11, 9, 13, 2, 6, 5, 1, 3, 7, 4, 0},
+      {15, 11, 8, 12, 14, 10, 9, 13, 2, 6, 1, 4, 3, 7, 5, 0}};
+  bool proven = true;
+  for (const auto& rows : longest) {
+    const Board board = FromEmptyFirstNotation(rows);
+    const Clock::time_point start = Clock::now();
+    const ShortestSolution solution = SolveShortest(board);
+    const bool right = solution.Length() == 80 && Replays(board, solution.moves);
+    std::printf("longest board: %d moves, %llu nodes, %.0f ms (%s)\n", solution.Length(),
+                solution.nodes, MsSince(start), right ? "right" : "WRONG");
+    proven = proven && right;
+  }
+  std::printf("CPU time: %.1f s\n", CpuSeconds());
+  return proven ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--prove-longest") return ProveLongest();
   const int boards = argc > 1 ? std::atoi(argv[1]) : 1000;
   const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 18;
   if (boards < 1) {
@@ -106,17 +158,21 @@ int main(int argc, char** argv) {
   std::mt19937 random(seed);
   std::vector<double> times;
   std::vector<int> lengths;
+  std::vector<double> nodes;
   for (int i = 0; i < boards; ++i) {
     const Board board = RandomSolvableBoard(random);
     const Clock::time_point start = Clock::now();
     const ShortestSolution solution = SolveShortest(board);
     times.push_back(MsSince(start));
     lengths.push_back(solution.Length());
+    nodes.push_back(static_cast<double>(solution.nodes));
     std::fprintf(stderr, "\rboard %d of %d: %d moves, %.1f ms   ", i + 1, boards, solution.Length(),
                  times.back());
   }
   std::fprintf(stderr, "\n");
   PrintDistribution(times, lengths);
+  PrintNodes(nodes);
+  std::printf("CPU time of the whole run: %.1f s\n", CpuSeconds());
   std::printf("resident at the end: VmRSS %ld KiB, VmHWM %ld KiB\n", StatusKiB("VmRSS"),
               StatusKiB("VmHWM"));
   return 0;

@@ -1,5 +1,7 @@
 #include "game/ShortestSolver.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <memory>
 #include <mutex>
@@ -39,6 +41,8 @@ std::unique_ptr<PatternSet> BuildPatternSet(const std::atomic<bool>& cancel) {
     if (!set->groups[g]) return nullptr;
     for (int tile : kGroups[g]) set->groupOf[tile] = g;
   }
+  // The allocator keeps the builds' freed work space for reuse unless told to give it back.
+  malloc_trim(0);
   return set;
 }
 
@@ -92,6 +96,8 @@ class Search {
       mirrored_[g] = MirroredCost(g);
     }
   }
+
+  unsigned long long Nodes() const { return nodes_; }
 
   SolveOutcome Run(std::vector<int>& moves) {
     int bound = Estimate();
@@ -195,7 +201,7 @@ class Search {
   int direct_[kGroupCount] = {};
   int mirrored_[kGroupCount] = {};
   std::vector<int> path_;
-  unsigned nodes_ = 0;
+  unsigned long long nodes_ = 0;
   bool cancelled_ = false;
 };
 
@@ -219,6 +225,7 @@ ShortestSolution SolveShortest(const Board& board, const std::atomic<bool>& canc
   }
   Search search(*tables, board, cancel);
   solution.outcome = search.Run(solution.moves);
+  solution.nodes = search.Nodes();
   return solution;
 }
 

@@ -1,8 +1,9 @@
 // The shortest solution of a 4 x 4 board: iterative-deepening A* guided by three disjoint
 // pattern databases (two groups of six tiles and one of three), read once for the board and
 // once for its mirror image across the main diagonal; the larger of the two sums is the
-// estimate. The tables (about 11.5 MB) are built on the first solve and kept for the life of
-// the process; the build counts in that first solve's time.
+// estimate. The tables (about 5.8 MB; the build needs 9 MB more while it runs) are built on
+// the first solve and kept for the life of the process; the build counts in that first
+// solve's time.
 //
 // Safe to call from any thread. A search watches its cancel flag, so a newer board can
 // abandon an older search within a fraction of a millisecond (a table build within a few).
@@ -19,6 +20,8 @@ struct ShortestSolution {
   SolveOutcome outcome = SolveOutcome::Unsolvable;
   // The cells whose tile slides into the empty cell, in order (as MoveTile takes them).
   std::vector<int> moves;
+  // The boards the search expanded: a measure of the estimate's strength that load does not move.
+  unsigned long long nodes = 0;
 
   int Length() const { return static_cast<int>(moves.size()); }
 };
