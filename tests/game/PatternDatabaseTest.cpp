@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
+
+#include "game/PatternBuild.h"
+#include "game/PatternTables.h"
 
 #include "game/PuzzleRules.h"
 
@@ -51,13 +55,12 @@ std::vector<int> ZeroOneSearch() {
 }
 
 TEST(PatternDatabase, EveryCountIsTheLeastOverThePlacesOfTheEmptyCell) {
-  const std::atomic<bool> never{false};
-  const auto table = PatternDatabase::Build(kTopRow, never);
-  ASSERT_TRUE(table);
-  ASSERT_EQ(table->Size(), 16u * 15u * 14u);
+  const std::vector<std::uint8_t> bytes = BuildPatternTable(kTopRow);
+  ASSERT_EQ(bytes.size(), 16u * 15u * 14u / 2);
+  const PatternDatabase table(kTopRow, bytes.data());
   const std::vector<int> exact = ZeroOneSearch();
   int aboveManhattan = 0;
-  for (std::uint32_t rank = 0; rank < table->Size(); ++rank) {
+  for (std::uint32_t rank = 0; rank < 16u * 15u * 14u; ++rank) {
     std::array<int, 4> cells{};
     PatternDatabase::Unrank(rank, 3, cells.data());
     int least = kUnset;
@@ -68,7 +71,7 @@ TEST(PatternDatabase, EveryCountIsTheLeastOverThePlacesOfTheEmptyCell) {
                             : exact[StateOf(cells)];
       if (count != kUnset && (least == kUnset || count < least)) least = count;
     }
-    ASSERT_EQ(table->Cost(cells.data()), least) << "rank " << rank;
+    ASSERT_EQ(table.Cost(cells.data()), least) << "rank " << rank;
     int manhattan = 0;  // tile i + 2 belongs at cell i + 1 of the top row
     for (int i = 0; i < 3; ++i)
       manhattan += cells[i] / kBoardSide + std::abs(cells[i] % 4 - (i + 1));
@@ -77,9 +80,20 @@ TEST(PatternDatabase, EveryCountIsTheLeastOverThePlacesOfTheEmptyCell) {
   EXPECT_GT(aboveManhattan, 0);
 }
 
-TEST(PatternDatabase, ARaisedCancelFlagAbandonsTheBuild) {
-  const std::atomic<bool> cancel{true};
-  EXPECT_FALSE(PatternDatabase::Build(kTopRow, cancel));
+// The linked bytes hold the table of the top row's 2, 3, 4 exactly as a build here makes it,
+// at the offset the search reads: the generator ran on these groups and the tables are whole.
+TEST(PatternDatabase, TheLinkedTablesHoldTheTopRowTableWhereTheSearchReadsIt) {
+  std::size_t offset = 0, topRowOffset = 0;
+  for (const auto& partition : kPatternGroups) {
+    for (const std::vector<int>& group : partition) {
+      if (group == kTopRow) topRowOffset = offset;
+      offset += PatternDatabase::BytesFor(static_cast<int>(group.size()));
+    }
+  }
+  const PatternTableBytes linked = LinkedPatternTables();
+  ASSERT_EQ(linked.size, offset);
+  const std::vector<std::uint8_t> built = BuildPatternTable(kTopRow);
+  EXPECT_TRUE(std::equal(built.begin(), built.end(), linked.data + topRowOffset));
 }
 
 }  // namespace
