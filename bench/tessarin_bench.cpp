@@ -768,21 +768,22 @@ void TypeLetter(KeySym letter) {
   XSync(display, False);
 }
 
-// H on the dealt board (empty cell last), then tile presses while the first search runs: it
-// builds the solver's tables, seconds of work on a thread of its own. The presses walk the
-// empty cell round the bottom-right 2 x 2 block, eleven of them: the block's three tiles come
-// back in place only after twelve, so the board never again equals the one the hint was asked
-// for and its answer, when it comes, is dropped. Then the resident memory the search added,
-// once the program has gone quiet.
+// Tile presses while a hint searches: H, then at once a tile press, eleven times from the
+// dealt board (empty cell last). The search runs on a thread of its own and needs from a
+// fraction of a millisecond to seconds (the tables are linked in, nothing is built), so H
+// comes again before each press: the press changes the board, the answer to the H before it is
+// dropped, and the next H starts a new search. The presses walk the empty cell round the
+// bottom-right 2 x 2 block, whose three tiles are back in place only after twelve, so no
+// board repeats. Then the resident memory the searches added, once the program has gone
+// quiet: the pages of the tables they touched.
 void MeasureHint(pid_t pid, Window window, ProgramFigures& figures) {
   Require(FindEmptyTile(window) == 15, "the dealt board has its empty cell elsewhere");
   const long before = ReadProc(pid).residentKb;
-  TypeLetter(XK_h);
-  SleepMs(20);
   const int round[] = {14, 10, 11, 15};
   int empty = 15;
   for (int m = 0; m < 11; ++m) {
     const int tile = round[m % 4];
+    TypeLetter(XK_h);
     figures.moveDuringHintMs.push_back(TimeOneMove(window, tile, empty));
     empty = tile;
   }
