@@ -395,8 +395,10 @@ void MeasureStart(Window window, ProgramFigures& figures) {
 }
 
 // Presses the tile beside the empty cell and times it until both cells show their new look:
-// the old place empty and framed, the new place white with its number.
-double TimeOneMove(Window window, int tile, int empty) {
+// the old place empty and framed, the new place white with its number. beforePress, when
+// given, runs once the pointer rests on the tile, just before the press.
+double TimeOneMove(Window window, int tile, int empty,
+                   const std::function<void()>& beforePress = nullptr) {
   std::vector<Probe> done = {
       PixelIs(TileLeft(tile) + 8, TileTop(tile) + 8, kEmptyGrey),
       PixelIs(TileLeft(empty) + 8, TileTop(empty) + 8, kWhite),
@@ -408,6 +410,7 @@ double TimeOneMove(Window window, int tile, int empty) {
   // The higher index is repainted last; look at it first.
   if (tile > empty) std::swap(done[0], done[1]), std::swap(done[2], done[3]);
   PointAt(window, TileLeft(tile) + kTileWidth / 2, TileTop(tile) + kTileHeight / 2);
+  if (beforePress) beforePress();
   Clock::time_point pressed = Click();
   auto seen = WaitUntil([&] { return AllHold(window, done); }, 2000);
   Require(seen.has_value(), "a tile did not move");
@@ -426,22 +429,24 @@ void MeasureMoves(Window window, int moves, ProgramFigures& figures) {
   }
 }
 
-// H on the dealt board (empty cell last), then tile presses while the first search runs: it
-// builds the solver's tables, seconds of work on a thread of its own. The presses walk the
-// empty cell round the bottom-right 2 x 2 block, eleven of them: the block's three tiles come
-// back in place only after twelve, so the board never again equals the one the hint was asked
-// for and its answer, when it comes, is dropped. Then the resident memory the search added,
-// once the program has gone quiet.
+// Tile presses while a hint searches, eleven times from the dealt board (empty cell last): the
+// pointer rests on the tile, then H and at once the press. The search runs on a thread of its
+// own and needs from a fraction of a millisecond to seconds (the tables are linked in, nothing
+// is built), so H comes again before each press, after the pointer's settling pause, which
+// would outlast many searches and let the answer slide a tile first. The press changes the
+// board, so the answer to the H before it is dropped, and the next H starts a new search. The
+// presses walk the empty cell round the bottom-right 2 x 2 block, whose three tiles are back in
+// place only after twelve, so no board repeats. Then the resident memory the searches added, once
+// the program has gone quiet: the pages of the tables they touched.
 void MeasureHint(pid_t pid, Window window, ProgramFigures& figures) {
   Require(FindEmptyTile(window) == 15, "the dealt board has its empty cell elsewhere");
   const long before = Sample(pid).residentKb;
-  screen->TypeKey(XK_h);
-  SleepMs(20);
   const int round[] = {14, 10, 11, 15};
   int empty = 15;
   for (int m = 0; m < 11; ++m) {
     const int tile = round[m % 4];
-    figures.moveDuringHintMs.push_back(TimeOneMove(window, tile, empty));
+    figures.moveDuringHintMs.push_back(
+        TimeOneMove(window, tile, empty, [] { screen->TypeKey(XK_h); }));
     empty = tile;
   }
   double cpu = OnCpuSeconds(pid);

@@ -4,8 +4,9 @@
 # floor, the memory the first hint adds and tile presses during its search, the shuffle and
 # the full repaint, the gallery's start-up beside the game's; then each
 # widget's paint and the requests of one typed character; last the shortest-solution search on
-# seeded random boards (SOLVER_BOARDS of them, 1000 by default). Prints the machine, then the
-# tables.
+# seeded random boards (SOLVER_BOARDS of them, 1000 by default), and, with PROVE_LONGEST=1, the
+# proof that the two longest boards need 80 moves (minutes of CPU). Prints the machine, then
+# the tables.
 # Extra arguments go to the first benchmark, e.g. --runs 11 or --idle-seconds 10.
 #
 # The figures are honest only on a quiet machine: the script warns when the load is high.
@@ -40,3 +41,7 @@ echo
 "$root/tools/run-with-xvfb.sh" "$build/bench/tessarin_widget_bench"
 echo
 "$build/bench/tessarin_solver_bench" "${SOLVER_BOARDS:-1000}" 2>/dev/null
+if [ "${PROVE_LONGEST:-0}" = 1 ]; then
+  echo
+  "$build/bench/tessarin_solver_bench" --prove-longest
+fi

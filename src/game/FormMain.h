@@ -124,7 +124,8 @@ class FormMain : public HandlerForm {
   // The rest of the last shortest solution and the board it starts from.
   std::vector<int> hintPlan;
   Board hintPlanBoard{};
-  // Made at the first hint: the solver's tables cost memory only to those who ask.
+  // Made at the first hint: the solver's linked tables are read into memory only by those who
+  // ask.
   std::unique_ptr<HintSearch> hintSearch;
   std::unique_ptr<ButtonCustom> btnInfo;
   std::unique_ptr<ButtonCustom> btnStart;

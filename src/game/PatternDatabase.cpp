@@ -1,18 +1,10 @@
 #include "game/PatternDatabase.h"
 
+#include <cstdlib>
+
 #include "game/PuzzleRules.h"
 
 namespace {
-
-constexpr std::uint8_t kUnreached = 0xFF;
-// How many ranks are scanned between two looks at the cancel flag.
-constexpr std::uint32_t kCancelStride = 1u << 16;
-
-std::size_t PlacementCount(int tiles) {
-  std::size_t count = 1;
-  for (int i = 0; i < tiles; ++i) count *= static_cast<std::size_t>(kCellCount - i);
-  return count;
-}
 
 // Set bits of every byte value. A table, because without a popcount instruction the builtin
 // becomes a library call, and ranking is the inner loop of both the build and the search.
@@ -28,25 +20,36 @@ int CellsBelow(unsigned used, int cell) {
   return kBitCounts[below & 0xFFu] + kBitCounts[below >> 8];
 }
 
-// The cells beside cell, -1 where the board ends.
-std::array<int, 4> Neighbours(int cell) {
-  const int column = cell % kBoardSide;
-  return {column != 0 ? cell - 1 : -1, column != kBoardSide - 1 ? cell + 1 : -1,
-          cell >= kBoardSide ? cell - kBoardSide : -1,
-          cell < kCellCount - kBoardSide ? cell + kBoardSide : -1};
-}
-
 }  // namespace
 
-PatternDatabase::PatternDatabase(std::vector<int> tiles)
-    : tiles_(std::move(tiles)),
-      costs_(PlacementCount(static_cast<int>(tiles_.size())), kUnreached) {}
+PatternDatabase::PatternDatabase(const std::vector<int>& tiles, const std::uint8_t* halfExcess)
+    : tiles_(tiles), halfExcess_(halfExcess) {
+  for (int i = 0; i < TileCount(); ++i) {
+    const int home = tiles_[i] - 1;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+      distance_[i][cell] =
+          static_cast<std::uint8_t>(std::abs(cell / kBoardSide - home / kBoardSide) +
+                                    std::abs(cell % kBoardSide - home % kBoardSide));
+    }
+  }
+}
 
-std::unique_ptr<PatternDatabase> PatternDatabase::Build(const std::vector<int>& tiles,
-                                                        const std::atomic<bool>& cancel) {
-  std::unique_ptr<PatternDatabase> database(new PatternDatabase(tiles));
-  if (!database->Fill(cancel)) return nullptr;
-  return database;
+std::size_t PatternDatabase::PlacementsOf(int tiles) {
+  std::size_t count = 1;
+  for (int i = 0; i < tiles; ++i) count *= static_cast<std::size_t>(kCellCount - i);
+  return count;
+}
+
+int PatternDatabase::Cost(const int* cells) const {
+  const std::uint32_t rank = Rank(cells, TileCount());
+  const int halfExcess = (halfExcess_[rank / 2] >> (4 * (rank % 2))) & 0xF;
+  return Manhattan(cells) + 2 * halfExcess;
+}
+
+int PatternDatabase::Manhattan(const int* cells) const {
+  int sum = 0;
+  for (int i = 0; i < TileCount(); ++i) sum += distance_[i][cells[i]];
+  return sum;
 }
 
 std::uint32_t PatternDatabase::Rank(const int* cells, int count) {
@@ -61,7 +64,7 @@ std::uint32_t PatternDatabase::Rank(const int* cells, int count) {
 }
 
 void PatternDatabase::Unrank(std::uint32_t rank, int count, int* cells) {
-  int digits[kMaxTiles];
+  int digits[kMaxTiles + 1];
   for (int i = count - 1; i >= 0; --i) {
     const std::uint32_t radix = static_cast<std::uint32_t>(kCellCount - i);
     digits[i] = static_cast<int>(rank % radix);
@@ -77,46 +80,4 @@ void PatternDatabase::Unrank(std::uint32_t rank, int count, int* cells) {
     cells[i] = cell;
     used |= 1u << cell;
   }
-}
-
-// Breadth first from the home placement, one layer per pass over the table: each pass
-// expands the placements reached at the previous depth. Scanning costs no queue, so the
-// build needs no memory beyond the table itself.
-bool PatternDatabase::Fill(const std::atomic<bool>& cancel) {
-  int home[kMaxTiles];
-  for (int i = 0; i < TileCount(); ++i) home[i] = tiles_[i] - 1;
-  costs_[Rank(home, TileCount())] = 0;
-  bool grew = true;
-  for (std::uint8_t depth = 0; grew; ++depth) {
-    if (!ExpandLayer(depth, cancel, grew)) return false;
-  }
-  return true;
-}
-
-bool PatternDatabase::ExpandLayer(std::uint8_t depth, const std::atomic<bool>& cancel, bool& grew) {
-  grew = false;
-  const int count = TileCount();
-  const std::uint32_t size = static_cast<std::uint32_t>(costs_.size());
-  int cells[kMaxTiles];
-  for (std::uint32_t rank = 0; rank < size; ++rank) {
-    if (rank % kCancelStride == 0 && cancel.load(std::memory_order_relaxed)) return false;
-    if (costs_[rank] != depth) continue;
-    Unrank(rank, count, cells);
-    unsigned occupied = 0;
-    for (int i = 0; i < count; ++i) occupied |= 1u << cells[i];
-    for (int i = 0; i < count; ++i) {
-      const int from = cells[i];
-      for (int to : Neighbours(from)) {
-        if (to < 0 || (occupied & (1u << to))) continue;
-        cells[i] = to;
-        std::uint8_t& cost = costs_[Rank(cells, count)];
-        if (cost == kUnreached) {
-          cost = static_cast<std::uint8_t>(depth + 1);
-          grew = true;
-        }
-      }
-      cells[i] = from;
-    }
-  }
-  return true;
 }

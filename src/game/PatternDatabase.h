@@ -1,41 +1,43 @@
 // One additive pattern database of the 4 x 4 puzzle: for every placement of a chosen group of
-// tiles, the fewest moves of those tiles alone that bring them home. Moves of the other tiles
-// cost nothing, and the empty cell is assumed to stand wherever it is needed; both make the
-// count a lower bound that can be added to the counts of disjoint groups.
+// tiles, the fewest moves of those tiles that bring them home while the empty cell travels as
+// it must. Moves of the other tiles cost nothing, so the counts of disjoint groups can be
+// added and the sum is still a lower bound.
 //
 // A placement is ranked as a partial permutation: the cell of the group's first tile, then
-// the cell of the second among the 15 left, and so on. The table holds one byte per rank.
+// the cell of the second among the 15 left, and so on. A count is never below the group's
+// Manhattan distance and has the same parity, so a table keeps only half the difference, in
+// four bits per placement, low nibble first (differences past 30 are cut to 30, which stays a
+// lower bound). The bytes are made by BuildPatternTable (PatternBuild.h) when the program is
+// built and are only read here; the object does not own them.
 #pragma once
 
-#include <atomic>
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 class PatternDatabase {
  public:
   static constexpr int kMaxTiles = 6;
 
-  // Builds the table for tiles (1..15). Returns nothing when cancel was raised meanwhile.
-  static std::unique_ptr<PatternDatabase> Build(const std::vector<int>& tiles,
-                                                const std::atomic<bool>& cancel);
+  // halfExcess holds BytesFor(tiles.size()) bytes and must outlive the object.
+  PatternDatabase(const std::vector<int>& tiles, const std::uint8_t* halfExcess);
+
+  static std::size_t PlacementsOf(int tiles);
+  static std::size_t BytesFor(int tiles) { return (PlacementsOf(tiles) + 1) / 2; }
 
   const std::vector<int>& Tiles() const { return tiles_; }
+  int TileCount() const { return static_cast<int>(tiles_.size()); }
 
   // The moves the group needs when its tiles stand at cells[0..], in the order of Tiles().
-  int Cost(const int* cells) const { return costs_[Rank(cells, TileCount())]; }
-
-  int TileCount() const { return static_cast<int>(tiles_.size()); }
-  std::size_t Size() const { return costs_.size(); }
+  int Cost(const int* cells) const;
+  int Manhattan(const int* cells) const;
 
   static std::uint32_t Rank(const int* cells, int count);
   static void Unrank(std::uint32_t rank, int count, int* cells);
 
  private:
-  explicit PatternDatabase(std::vector<int> tiles);
-  bool Fill(const std::atomic<bool>& cancel);
-  bool ExpandLayer(std::uint8_t depth, const std::atomic<bool>& cancel, bool& grew);
-
   std::vector<int> tiles_;
-  std::vector<std::uint8_t> costs_;
+  const std::uint8_t* halfExcess_;
+  std::array<std::array<std::uint8_t, 16>, kMaxTiles> distance_{};  // [tile index][cell]
 };

@@ -2,21 +2,17 @@
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 
 #include "game/PatternDatabase.h"
+#include "game/PatternTables.h"
 
 namespace {
 
-constexpr int kGroupCount = 3;  // as Search's sums spell out
-// Tiles grouped by where they belong: the left two columns but 2, the right two columns but 3
-// and 4, and the top row's 2, 3, 4. Mirrored, the first group becomes 1..4, 6, 7, so the two
-// readings of a board differ and their maximum is worth taking.
-const std::vector<int> kGroups[kGroupCount] = {
-    {1, 5, 6, 9, 10, 13}, {7, 8, 11, 12, 14, 15}, {2, 3, 4}};
 constexpr int kNotFound = -1;
 // Nodes searched between two looks at the cancel flag.
 constexpr unsigned kCancelStride = 1u << 12;
+// Every partition read on the board and on its mirror image.
+constexpr int kReadingCount = 2 * kPatternPartitionCount;
 
 constexpr int Transposed(int cell) {
   return (cell % kBoardSide) * kBoardSide + cell / kBoardSide;
@@ -27,27 +23,35 @@ constexpr int MirrorTile(int tile) {
   return Transposed(tile - 1) + 1;
 }
 
-struct PatternSet {
-  std::unique_ptr<PatternDatabase> groups[kGroupCount];
+struct Partition {
+  std::unique_ptr<PatternDatabase> groups[kGroupsPerPartition];
   int groupOf[kCellCount + 1] = {};
 };
 
-std::unique_ptr<PatternSet> BuildPatternSet(const std::atomic<bool>& cancel) {
+struct PatternSet {
+  Partition partitions[kPatternPartitionCount];
+};
+
+// Views over the linked tables; nothing when their size is not what the groups need, which
+// only a broken build can cause.
+std::unique_ptr<PatternSet> LinkedPatternSet() {
+  const PatternTableBytes linked = LinkedPatternTables();
   auto set = std::make_unique<PatternSet>();
-  for (int g = 0; g < kGroupCount; ++g) {
-    set->groups[g] = PatternDatabase::Build(kGroups[g], cancel);
-    if (!set->groups[g]) return nullptr;
-    for (int tile : kGroups[g]) set->groupOf[tile] = g;
+  std::size_t offset = 0;
+  for (int p = 0; p < kPatternPartitionCount; ++p) {
+    for (int g = 0; g < kGroupsPerPartition; ++g) {
+      const std::vector<int>& tiles = kPatternGroups[p][g];
+      set->partitions[p].groups[g] = std::make_unique<PatternDatabase>(tiles, linked.data + offset);
+      offset += PatternDatabase::BytesFor(static_cast<int>(tiles.size()));
+      for (int tile : tiles) set->partitions[p].groupOf[tile] = g;
+    }
   }
+  if (offset != linked.size) return nullptr;
   return set;
 }
 
-// The process-wide tables; built under the lock by the first caller, abandoned if cancelled.
-const PatternSet* Tables(const std::atomic<bool>& cancel) {
-  static std::mutex mutex;
-  static std::unique_ptr<PatternSet> tables;
-  std::lock_guard<std::mutex> lock(mutex);
-  if (!tables) tables = BuildPatternSet(cancel);
+const PatternSet* Tables() {
+  static const std::unique_ptr<PatternSet> tables = LinkedPatternSet();
   return tables.get();
 }
 
@@ -87,11 +91,12 @@ class Search {
       cellOf_[board[cell]] = cell;
       tileAt_[cell] = board[cell];
     }
-    for (int g = 0; g < kGroupCount; ++g) {
-      direct_[g] = DirectCost(g);
-      mirrored_[g] = MirroredCost(g);
+    for (int r = 0; r < kReadingCount; ++r) {
+      for (int g = 0; g < kGroupsPerPartition; ++g) costs_[r][g] = GroupCost(r, g);
     }
   }
+
+  unsigned long long Nodes() const { return nodes_; }
 
   SolveOutcome Run(std::vector<int>& moves) {
     int bound = Estimate();
@@ -107,26 +112,35 @@ class Search {
   }
 
  private:
-  int DirectSum() const { return direct_[0] + direct_[1] + direct_[2]; }
+  // Reading r takes partition r / 2, on the board itself when r is even, else on its mirror.
+  static bool Mirrored(int reading) { return reading % 2 != 0; }
+  const Partition& PartitionOf(int reading) const { return tables_.partitions[reading / 2]; }
 
-  int Estimate() const { return std::max(DirectSum(), mirrored_[0] + mirrored_[1] + mirrored_[2]); }
+  int Sum(int reading) const {
+    int sum = 0;
+    for (int cost : costs_[reading]) sum += cost;
+    return sum;
+  }
 
-  int DirectCost(int group) const {
-    const PatternDatabase& table = *tables_.groups[group];
+  int Estimate() const {
+    int estimate = 0;
+    for (int r = 0; r < kReadingCount; ++r) estimate = std::max(estimate, Sum(r));
+    return estimate;
+  }
+
+  // On the mirror, tile t stands in the mirror of the cell that holds MirrorTile(t) here.
+  int GroupCost(int reading, int group) const {
+    const PatternDatabase& table = *PartitionOf(reading).groups[group];
     int cells[PatternDatabase::kMaxTiles];
-    for (int i = 0; i < table.TileCount(); ++i) cells[i] = cellOf_[table.Tiles()[i]];
+    for (int i = 0; i < table.TileCount(); ++i) {
+      const int tile = table.Tiles()[i];
+      cells[i] = Mirrored(reading) ? Transposed(cellOf_[MirrorTile(tile)]) : cellOf_[tile];
+    }
     return table.Cost(cells);
   }
 
-  // The same group read on the board mirrored across the diagonal, where tile t stands in the
-  // mirror of the cell that holds MirrorTile(t) here.
-  int MirroredCost(int group) const {
-    const PatternDatabase& table = *tables_.groups[group];
-    int cells[PatternDatabase::kMaxTiles];
-    for (int i = 0; i < table.TileCount(); ++i) {
-      cells[i] = Transposed(cellOf_[MirrorTile(table.Tiles()[i])]);
-    }
-    return table.Cost(cells);
+  int GroupMoved(int reading, int tile) const {
+    return PartitionOf(reading).groupOf[Mirrored(reading) ? MirrorTile(tile) : tile];
   }
 
   // Depth-first below bound; returns 0 once the goal is found (path_ then holds the moves),
@@ -151,25 +165,27 @@ class Search {
     return smallest;
   }
 
-  // The direct reading alone often settles the move, and then the mirrored one is not read.
+  // The readings are brought up to date one by one; the first that lifts the estimate past
+  // bound settles the move, and the others are not read.
   int TryMove(int from, int depth, int bound) {
     const int empty = cellOf_[kEmptyCell];
     const int tile = tileAt_[from];
-    const int group = tables_.groupOf[tile];
-    const int mirrorGroup = tables_.groupOf[MirrorTile(tile)];
-    const int savedDirect = direct_[group], savedMirrored = mirrored_[mirrorGroup];
     Slide(tile, from, empty);
-    direct_[group] = DirectCost(group);
-    int result = depth + 1 + DirectSum();
+    int saved[kReadingCount];
+    int read = 0, result = 0;
+    while (read < kReadingCount && result <= bound) {
+      const int group = GroupMoved(read, tile);
+      saved[read] = costs_[read][group];
+      costs_[read][group] = GroupCost(read, group);
+      result = depth + 1 + Sum(read++);
+    }
     if (result <= bound) {
-      mirrored_[mirrorGroup] = MirroredCost(mirrorGroup);
       path_.push_back(from);
       result = Deepen(depth + 1, bound, empty);
       if (result == 0) return 0;
       path_.pop_back();
-      mirrored_[mirrorGroup] = savedMirrored;
     }
-    direct_[group] = savedDirect;
+    while (read-- > 0) costs_[read][GroupMoved(read, tile)] = saved[read];
     Slide(tile, empty, from);
     return result;
   }
@@ -192,10 +208,9 @@ class Search {
   const std::atomic<bool>& cancel_;
   int cellOf_[kCellCount + 1] = {};
   int tileAt_[kCellCount] = {};
-  int direct_[kGroupCount] = {};
-  int mirrored_[kGroupCount] = {};
+  int costs_[kReadingCount][kGroupsPerPartition] = {};  // [reading][group]
   std::vector<int> path_;
-  unsigned nodes_ = 0;
+  unsigned long long nodes_ = 0;
   bool cancelled_ = false;
 };
 
@@ -205,20 +220,14 @@ bool IsSolvableBoard(const Board& board) {
   return HoldsEveryValueOnce(board) && ParityAllowsGoal(board);
 }
 
-bool PrepareShortestSolver(const std::atomic<bool>& cancel) {
-  return Tables(cancel) != nullptr;
-}
-
 ShortestSolution SolveShortest(const Board& board, const std::atomic<bool>& cancel) {
   ShortestSolution solution;
   if (!IsSolvableBoard(board)) return solution;
-  const PatternSet* tables = Tables(cancel);
-  if (!tables) {
-    solution.outcome = SolveOutcome::Cancelled;
-    return solution;
-  }
+  const PatternSet* tables = Tables();
+  if (!tables) return solution;
   Search search(*tables, board, cancel);
   solution.outcome = search.Run(solution.moves);
+  solution.nodes = search.Nodes();
   return solution;
 }
 
