@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <sstream>
 
 #include "util/FileUtils.h"
 #include "util/Log.h"
+#include "util/TextUtils.h"
 
 namespace {
 constexpr const char* kBeepFile = "Data/beep.wav";
@@ -56,9 +56,7 @@ bool RunProgram(const std::string& program, const std::string& arguments) {
 bool IsOnPath(const std::string& program) {
   if (program.empty() || program.find('/') != std::string::npos) return false;
   const char* path = std::getenv("PATH");
-  std::istringstream folders(path != nullptr ? path : "");
-  std::string folder;
-  while (std::getline(folders, folder, ':')) {
+  for (const std::string& folder : Split(path != nullptr ? path : "", ":")) {
     // An empty entry is the working folder, as the shell reads it.
     const std::string candidate = (folder.empty() ? "." : folder) + "/" + program;
     struct stat info {};
