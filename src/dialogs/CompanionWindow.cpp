@@ -2,16 +2,6 @@
 
 #include "util/CharacterCodes.h"
 
-namespace {
-// Asking for the focus of a window that is not viewable is an X error that ends the program.
-bool IsOnScreen(Display* display, Window window) {
-  XWindowAttributes attributes;
-  if (display == nullptr || window == 0) return false;
-  if (!XGetWindowAttributes(display, window, &attributes)) return false;
-  return attributes.map_state == IsViewable;
-}
-}  // namespace
-
 CompanionWindow::CompanionWindow(Form* owner) : HandlerForm(true), owner(owner) {
   SetApplication(owner->GetApplication());
   SetTransientOwner(owner);
@@ -39,9 +29,8 @@ void CompanionWindow::Paint() {
 }
 
 void CompanionWindow::TakeInputFocus() {
-  if (!created || !IsOnScreen(GetDisplay(), GetWindow())) return;
+  if (!TakeInputFocusIfViewable()) return;
   wantsInputFocus = false;
-  XSetInputFocus(GetDisplay(), GetWindow(), RevertToParent, CurrentTime);
   XFlush(GetDisplay());
 }
 
@@ -76,8 +65,5 @@ void CompanionWindow::CloseWindow() {
 
 // Without a window manager the focus would fall back to the root and the owner's keys with it.
 void CompanionWindow::ReturnFocusToOwner() {
-  Display* display = GetDisplay();
-  if (!owner->IsCreated() || !IsOnScreen(display, owner->GetWindow())) return;
-  XSetInputFocus(display, owner->GetWindow(), RevertToParent, CurrentTime);
-  XFlush(display);
+  if (owner->TakeInputFocusIfViewable()) XFlush(GetDisplay());
 }

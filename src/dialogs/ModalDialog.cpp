@@ -24,14 +24,6 @@ std::uint32_t FocusIdOfOwner(Form* owner) {
   if (focused == nullptr || FindForm(focused) != owner) return 0;
   return focused->GetId();
 }
-
-// Asking for the focus of a window that is not viewable is an X error that ends the program.
-bool IsShownOnScreen(Display* display, Window window) {
-  XWindowAttributes attributes;
-  if (display == nullptr || window == 0) return false;
-  if (!XGetWindowAttributes(display, window, &attributes)) return false;
-  return attributes.map_state == IsViewable;
-}
 }  // namespace
 
 ModalDialog::ModalDialog(Form* owner, DisplayHost* app) : HandlerForm(true) {
@@ -130,10 +122,7 @@ void ModalDialog::TakeKeyboard(GUIElement* element) {
 // The focus is asked for before anything is drawn, so that whoever sees the dialog drawn can
 // type into it.
 void ModalDialog::Paint() {
-  if (wantsInputFocus && created && IsShownOnScreen(GetDisplay(), GetWindow())) {
-    wantsInputFocus = false;
-    XSetInputFocus(GetDisplay(), GetWindow(), RevertToParent, CurrentTime);
-  }
+  if (wantsInputFocus && TakeInputFocusIfViewable()) wantsInputFocus = false;
   HandlerForm::Paint();
 }
 

@@ -181,6 +181,16 @@ void Form::SetFocus() {
   focused = true;
 }
 
+bool Form::TakeInputFocusIfViewable() {
+  Display* display = GetDisplay();
+  if (!created || display == nullptr || window == 0) return false;
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, window, &attributes)) return false;
+  if (attributes.map_state != IsViewable) return false;
+  XSetInputFocus(display, window, RevertToParent, CurrentTime);
+  return true;
+}
+
 void Form::Paint() {
   for (GUIElement* child : ElementRegistry::CollectChildren(id)) {
     if (child->IsDrawable() && child->IsCreated()) child->Paint();

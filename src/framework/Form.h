@@ -34,6 +34,9 @@ class Form : public GUIElement {
   void ShowAndMap() override;
   void Hide() override;
   void SetFocus() override;
+  // Gives the window the X input focus when it is viewable, and says whether it did: asking
+  // for the focus of a window that is not viewable is an X error that ends the program.
+  bool TakeInputFocusIfViewable();
   void Paint() override;
   void SetFlagA(bool on) override;
   void Create() override;
