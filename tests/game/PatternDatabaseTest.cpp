@@ -11,7 +11,6 @@
 
 #include "game/PatternBuild.h"
 #include "game/PatternTables.h"
-
 #include "game/PuzzleRules.h"
 
 namespace {
