@@ -1,7 +1,10 @@
 #include "graphics/XImageFactory.h"
 
 #include <X11/Xutil.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -141,6 +144,25 @@ bool PrepareConversion(Display* display, const void* pixels, int w, int h) {
   return true;
 }
 
+// A pixel buffer that the caller fills whole at once. A picture's buffer is large (the title's
+// is 32 pages), and a fresh page costs a fault on its first write: one request to the kernel
+// puts them all in place instead. Kernels without that request refuse it, and the writes then
+// fault the pages in one by one as before.
+std::unique_ptr<unsigned char[]> NewPixelBuffer(std::size_t size, bool zeroed) {
+  std::unique_ptr<unsigned char[]> buffer(zeroed ? new unsigned char[size]()
+                                                 : new unsigned char[size]);
+  static const std::uintptr_t pageSize = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const std::uintptr_t begin = reinterpret_cast<std::uintptr_t>(buffer.get());
+  const std::uintptr_t firstPage = (begin + pageSize - 1) & ~(pageSize - 1);
+  const std::uintptr_t endPage = (begin + size) & ~(pageSize - 1);
+#ifdef MADV_POPULATE_WRITE
+  if (!zeroed && endPage > firstPage) {
+    madvise(reinterpret_cast<void*>(firstPage), endPage - firstPage, MADV_POPULATE_WRITE);
+  }
+#endif
+  return buffer;
+}
+
 XImage* WrapPixels(Display* display, const ImageLayout& layout, unsigned char* pixels, int w, int h,
                    int lineBytes) {
   return XCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
@@ -158,8 +180,7 @@ XImage* MakeXImage(Display* display, const unsigned char* rgb, int w, int h) {
   const int lineBytes = PaddedLineBytes(w, layout);
   const std::size_t size = static_cast<std::size_t>(h) * lineBytes;
   // The usual layout writes every byte; any other leaves padding and unused bytes at zero.
-  std::unique_ptr<unsigned char[]> buffer(IsUsualLayout(layout) ? new unsigned char[size]
-                                                                : new unsigned char[size]());
+  std::unique_ptr<unsigned char[]> buffer = NewPixelBuffer(size, !IsUsualLayout(layout));
   FillPixels(buffer.get(), rgb, w, h, lineBytes, layout);
 
   XImage* image = WrapPixels(display, layout, buffer.get(), w, h, lineBytes);
@@ -194,8 +215,8 @@ XImage* MakePaletteXImage(Display* display, const unsigned char* data, int w, in
   const int lineBytes = 4 * w;
   const std::size_t stride = PaletteRowBytes(w);
   const unsigned char* rows = data + kPaletteBytes;
-  std::unique_ptr<unsigned char[]> buffer(
-      new unsigned char[static_cast<std::size_t>(h) * lineBytes]);
+  std::unique_ptr<unsigned char[]> buffer =
+      NewPixelBuffer(static_cast<std::size_t>(h) * lineBytes, false);
   for (int stored = 0; stored < h; ++stored) {
     const unsigned char* source = rows + stored * stride;
     unsigned char* target = buffer.get() + static_cast<std::size_t>(h - 1 - stored) * lineBytes;
@@ -215,7 +236,7 @@ XImage* CopyXImage(Display* display, const XImage& image) {
   if (display == nullptr || image.data == nullptr || image.format != ZPixmap) return nullptr;
   if (image.width <= 0 || image.height <= 0 || image.bytes_per_line <= 0) return nullptr;
   const std::size_t size = static_cast<std::size_t>(image.height) * image.bytes_per_line;
-  std::unique_ptr<unsigned char[]> buffer(new unsigned char[size]);
+  std::unique_ptr<unsigned char[]> buffer = NewPixelBuffer(size, false);
   std::memcpy(buffer.get(), image.data, size);
   XImage* copy =
       XCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
