@@ -165,6 +165,11 @@ class TessarinE2E : public ProgramE2E {
     return ::testing::AssertionSuccess();
   }
 
+  ::testing::AssertionResult StartAndDeal(Board& dealt) {
+    const auto started = StartGame();
+    return started ? DealABoard(dealt) : started;
+  }
+
   ::testing::AssertionResult WaitForBoard(const Board& expected) const {
     std::optional<Board> seen;
     if (WaitUntil([&] { return (seen = board->Read()) == expected; })) {
@@ -408,9 +413,8 @@ TEST_F(TessarinE2E, PressingTilesBeforeTheFirstStartMovesNothingAndTabLeadsOnToA
 }
 
 TEST_F(TessarinE2E, StartDealsASolvableBoardAndCancelShowsTheOrderedOneAgain) {
-  ASSERT_TRUE(StartGame());
   Board dealt{};
-  ASSERT_TRUE(DealABoard(dealt));
+  ASSERT_TRUE(StartAndDeal(dealt));
   EXPECT_TRUE(fifteen::HoldsEveryTileOnce(dealt)) << DescribeBoard(dealt);
   EXPECT_FALSE(fifteen::IsOrdered(dealt));
   EXPECT_EQ(fifteen::EmptyCell(dealt), fifteen::kCells - 1) << DescribeBoard(dealt);
@@ -428,42 +432,37 @@ TEST_F(TessarinE2E, StartDealsASolvableBoardAndCancelShowsTheOrderedOneAgain) {
 }
 
 TEST_F(TessarinE2E, APressSlidesOnlyATileNextToTheEmptyCell) {
-  ASSERT_TRUE(StartGame());
+  // Each step slides the empty cell somewhere, presses cells that must not move anything, and
+  // slides a neighbour: that slide shows that the presses were handled and changed nothing.
+  struct Step {
+    std::vector<int> slidesFirst;
+    int empty;
+    std::vector<int> refusedPresses;
+    int slideAfter;
+  };
+  const std::vector<Step> steps = {
+      // Diagonal, two away, the empty cell itself.
+      {{}, 15, {10, 13, 7, 15}, 14},
+      // The ends of two rows touch in memory, not on the board.
+      {{13, 12}, 12, {11}, 8},
+      {{9, 10, 11}, 11, {12}, 15},
+  };
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
-  ASSERT_EQ(fifteen::EmptyCell(model), 15);
-
-  // Presses that must not move anything: diagonal, two away, the empty cell itself. The
-  // slide that follows shows that they were handled, and that they changed nothing.
-  PressCell(10);
-  PressCell(13);
-  PressCell(7);
-  PressCell(15);
-  ASSERT_TRUE(Slide(model, 14));
-  EXPECT_TRUE(WaitForBoard(model));
-
-  ASSERT_TRUE(Slide(model, 13));
-  ASSERT_TRUE(Slide(model, 12));
-  ASSERT_EQ(fifteen::EmptyCell(model), 12);
-  // The ends of two rows touch in memory, not on the board.
-  PressCell(11);
-  ASSERT_TRUE(Slide(model, 8));
-  EXPECT_TRUE(WaitForBoard(model));
-  ASSERT_TRUE(Slide(model, 9));
-  ASSERT_TRUE(Slide(model, 10));
-  ASSERT_TRUE(Slide(model, 11));
-  ASSERT_EQ(fifteen::EmptyCell(model), 11);
-  PressCell(12);
-  ASSERT_TRUE(Slide(model, 15));
-  EXPECT_TRUE(WaitForBoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
+  for (const Step& step : steps) {
+    for (int cell : step.slidesFirst) ASSERT_TRUE(Slide(model, cell));
+    ASSERT_EQ(fifteen::EmptyCell(model), step.empty);
+    for (int cell : step.refusedPresses) PressCell(cell);
+    ASSERT_TRUE(Slide(model, step.slideAfter));
+    EXPECT_TRUE(WaitForBoard(model));
+  }
   EXPECT_TRUE(CaptionReadsOtherThanStart());
 }
 
 TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
-  ASSERT_TRUE(StartGame());
-  screen.Focus(mainWindow);
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
+  screen.Focus(mainWindow);
   const auto presses = fifteen::Solve(model);
   ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
   ASSERT_FALSE(presses->empty());
@@ -507,10 +506,9 @@ TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
 }
 
 TEST_F(TessarinE2E, TheArrowKeysAloneSolveTheDealtBoardAndBeepWhereNoTileCanMove) {
-  ASSERT_TRUE(StartGame());
-  screen.Focus(mainWindow);
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
+  screen.Focus(mainWindow);
   ASSERT_EQ(fifteen::EmptyCell(model), 15);
   // Nothing lies right of or below the empty corner.
   screen.TypeKey(XK_Left);
@@ -528,9 +526,8 @@ TEST_F(TessarinE2E, TheArrowKeysAloneSolveTheDealtBoardAndBeepWhereNoTileCanMove
 }
 
 TEST_F(TessarinE2E, ExitAnsweredNoOrClosedLeavesTheGameAsItWas) {
-  ASSERT_TRUE(StartGame());
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
 
   const auto question = AskToExit();
   ASSERT_TRUE(question.has_value());
@@ -667,9 +664,8 @@ TEST_F(TessarinE2E, AboutWindowClosesWithOkEnterEscapeAndDeleteButNoOtherKey) {
 }
 
 TEST_F(TessarinE2E, PressesOnTheMainWindowDuringTheQuestionOnlyBeepAndRaiseIt) {
-  ASSERT_TRUE(StartGame());
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
   const auto question = AskToExit();
   ASSERT_TRUE(question.has_value());
 
@@ -696,9 +692,8 @@ TEST_F(TessarinE2E, PressesOnTheMainWindowDuringTheQuestionOnlyBeepAndRaiseIt) {
 }
 
 TEST_F(TessarinE2E, PressesOnTheMainWindowDuringTheAboutWindowOnlyBeepAndRaiseIt) {
-  ASSERT_TRUE(StartGame());
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
   const auto about = OpenAbout();
   ASSERT_TRUE(about.has_value());
 
@@ -858,10 +853,9 @@ TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTr
 }
 
 TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNothing) {
-  ASSERT_TRUE(StartGame());
-  screen.Focus(mainWindow);
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
+  screen.Focus(mainWindow);
   // The top two rows put in order by hand: what is left is quick to solve at its shortest.
   const auto presses = fifteen::Solve(model);
   ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
