@@ -71,33 +71,45 @@ class EventLoopTest : public XServerFixture {
   RecordingChild* right = nullptr;
 };
 
-TEST_F(EventLoopTest, AClickReachesTheElementUnderThePointerAndThenTheForm) {
-  Click(form.get(), 20, 20);
+// A press on the left element, released where the pointer then is: the calls in order and
+// the element that keeps the focus.
+struct ReleaseCase {
+  const char* where;
+  int x;
+  int y;
+  CallLog calls;
+  bool leftKeepsFocus;
+};
+
+class EventLoopReleaseTest : public EventLoopTest,
+                             public ::testing::WithParamInterface<ReleaseCase> {};
+
+TEST_P(EventLoopReleaseTest, ReachesThePressedElementOnlyWhenReleasedOverIt) {
+  const ReleaseCase& release = GetParam();
+  Press(form.get(), 20, 20);
+  Release(form.get(), release.x, release.y);
   Settle();
-  CallLog expected{"left.GotFocus", "left.MouseDown", "form.MouseDown", "left.MouseUp",
-                   "form.MouseUp"};
-  EXPECT_EQ(log, expected);
-  EXPECT_EQ(Application::FocusedElement(), left);
+  EXPECT_EQ(log, release.calls);
+  EXPECT_EQ(Application::FocusedElement(), release.leftKeepsFocus ? left : nullptr);
 }
 
-TEST_F(EventLoopTest, ReleasingOverEmptyAreaTakesTheFocusAwayWithoutAMouseUp) {
-  Press(form.get(), 20, 20);
-  Release(form.get(), 250, 150);
-  Settle();
-  CallLog expected{"left.GotFocus", "left.MouseDown", "form.MouseDown", "left.LostFocus",
-                   "form.MouseUp"};
-  EXPECT_EQ(log, expected);
-  EXPECT_EQ(Application::FocusedElement(), nullptr);
-}
-
-TEST_F(EventLoopTest, ReleasingOverAnotherElementTakesTheFocusAway) {
-  Press(form.get(), 20, 20);
-  Release(form.get(), 120, 20);
-  Settle();
-  CallLog expected{"left.GotFocus", "left.MouseDown", "form.MouseDown", "left.LostFocus",
-                   "form.MouseUp"};
-  EXPECT_EQ(log, expected);
-}
+INSTANTIATE_TEST_SUITE_P(
+    EventLoop, EventLoopReleaseTest,
+    ::testing::Values(
+        ReleaseCase{"OverThePressedElement", 20, 20,
+                    {"left.GotFocus", "left.MouseDown", "form.MouseDown", "left.MouseUp",
+                     "form.MouseUp"},
+                    true},
+        // The focus goes without a MouseUp, over empty area and over another element alike.
+        ReleaseCase{"OverEmptyArea", 250, 150,
+                    {"left.GotFocus", "left.MouseDown", "form.MouseDown", "left.LostFocus",
+                     "form.MouseUp"},
+                    false},
+        ReleaseCase{"OverAnotherElement", 120, 20,
+                    {"left.GotFocus", "left.MouseDown", "form.MouseDown", "left.LostFocus",
+                     "form.MouseUp"},
+                    false}),
+    [](const ::testing::TestParamInfo<ReleaseCase>& info) { return info.param.where; });
 
 TEST_F(EventLoopTest, PressingAnotherElementMovesTheFocus) {
   Click(form.get(), 20, 20);
