@@ -170,6 +170,29 @@ class TessarinE2E : public ProgramE2E {
     return started ? DealABoard(dealt) : started;
   }
 
+  // Starts the game, deals and solves the dealt board; the main window then takes the keys.
+  ::testing::AssertionResult StartDealAndSolve(Board& model, std::vector<int>& solution) {
+    const auto dealt = StartAndDeal(model);
+    if (!dealt) return dealt;
+    screen.Focus(mainWindow);
+    const auto presses = fifteen::Solve(model);
+    if (!presses || presses->empty()) {
+      return ::testing::AssertionFailure() << "no solution for " << DescribeBoard(model);
+    }
+    solution = *presses;
+    return ::testing::AssertionSuccess();
+  }
+
+  // Plays every move of the solution but the last, the one that orders the board.
+  ::testing::AssertionResult SlideAllButTheLast(Board& model, const std::vector<int>& solution,
+                                                bool byArrow = false) {
+    for (std::size_t i = 0; i + 1 < solution.size(); ++i) {
+      auto slid = Slide(model, solution[i], byArrow);
+      if (!slid) return slid << " (move " << i << ")";
+    }
+    return ::testing::AssertionSuccess();
+  }
+
   ::testing::AssertionResult WaitForBoard(const Board& expected) const {
     std::optional<Board> seen;
     if (WaitUntil([&] { return (seen = board->Read()) == expected; })) {
@@ -461,17 +484,11 @@ TEST_F(TessarinE2E, APressSlidesOnlyATileNextToTheEmptyCell) {
 
 TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
   Board model{};
-  ASSERT_TRUE(StartAndDeal(model));
-  screen.Focus(mainWindow);
-  const auto presses = fifteen::Solve(model);
-  ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
-  ASSERT_FALSE(presses->empty());
-
-  for (std::size_t i = 0; i + 1 < presses->size(); ++i) {
-    ASSERT_TRUE(Slide(model, (*presses)[i])) << "move " << i;
-  }
+  std::vector<int> presses;
+  ASSERT_TRUE(StartDealAndSolve(model, presses));
+  ASSERT_TRUE(SlideAllButTheLast(model, presses));
   // The last slide orders the board: the message box may cover its cells at once.
-  PressCell(presses->back());
+  PressCell(presses.back());
   const auto message = WaitForDialog("Game");
   ASSERT_TRUE(message.has_value()) << "no message after the last move";
   EXPECT_EQ(message->width, 250);
@@ -489,7 +506,7 @@ TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
   // The game is back in idle while the message is still up, its win recorded in both tables.
   EXPECT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
   const std::string scores = PrintedScores(game.WorkDir()), name = LoginPlayerName() + "\n";
-  const std::string moves = std::to_string(presses->size());
+  const std::string moves = std::to_string(presses.size());
   EXPECT_EQ(scores.find("  " + std::string(8 - moves.size(), '0') + moves + " " + name), 14u)
       << "not the first line of the moves table:\n"
       << scores;
@@ -507,20 +524,16 @@ TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
 
 TEST_F(TessarinE2E, TheArrowKeysAloneSolveTheDealtBoardAndBeepWhereNoTileCanMove) {
   Board model{};
-  ASSERT_TRUE(StartAndDeal(model));
-  screen.Focus(mainWindow);
+  std::vector<int> moves;
+  ASSERT_TRUE(StartDealAndSolve(model, moves));
   ASSERT_EQ(fifteen::EmptyCell(model), 15);
   // Nothing lies right of or below the empty corner.
   screen.TypeKey(XK_Left);
   screen.TypeKey(XK_w);
   ASSERT_TRUE(game.WaitForCalls("aplay", 2)) << "a key with no tile to move did not beep";
-  const auto moves = fifteen::Solve(model);
-  ASSERT_TRUE(moves.has_value() && !moves->empty()) << DescribeBoard(model);
-  for (std::size_t i = 0; i + 1 < moves->size(); ++i) {
-    ASSERT_TRUE(Slide(model, (*moves)[i], true)) << "move " << i;
-  }
+  ASSERT_TRUE(SlideAllButTheLast(model, moves, true));
   EXPECT_EQ(game.CallsOf("aplay").size(), 2u);
-  screen.TypeKey(ArrowMoving(moves->back(), fifteen::EmptyCell(model)));
+  screen.TypeKey(ArrowMoving(moves.back(), fifteen::EmptyCell(model)));
   ASSERT_TRUE(WaitForDialog("Game").has_value()) << "no message after the last key";
   EXPECT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
 }
@@ -854,16 +867,14 @@ TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTr
 
 TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNothing) {
   Board model{};
-  ASSERT_TRUE(StartAndDeal(model));
-  screen.Focus(mainWindow);
+  std::vector<int> presses;
+  ASSERT_TRUE(StartDealAndSolve(model, presses));
   // The top two rows put in order by hand: what is left is quick to solve at its shortest.
-  const auto presses = fifteen::Solve(model);
-  ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
   const Board goal = fifteen::OrderedBoard();
   const auto topRowsHome = [&] {
     return std::equal(goal.begin(), goal.begin() + 8, model.begin());
   };
-  for (std::size_t i = 0; !topRowsHome(); ++i) ASSERT_TRUE(Slide(model, (*presses)[i]));
+  for (std::size_t i = 0; !topRowsHome(); ++i) ASSERT_TRUE(Slide(model, presses[i]));
 
   int hints = 0;
   for (bool won = false; !won && hints < 80; ++hints) {
