@@ -271,6 +271,16 @@ class TessarinE2E : public ProgramE2E {
     return about;
   }
 
+  // The dialog's size, and that it stands centred over the main window.
+  void ExpectCentredOverTheMainWindow(const WindowFacts& dialog, int width, int height) const {
+    EXPECT_EQ(dialog.width, width);
+    EXPECT_EQ(dialog.height, height);
+    const auto main = screen.Describe(mainWindow);
+    ASSERT_TRUE(main.has_value());
+    EXPECT_NEAR(dialog.x - main->x, (800 - width) / 2, 2) << "centred over the main window";
+    EXPECT_NEAR(dialog.y - main->y, (600 - height) / 2, 2);
+  }
+
   // Cells of the main window that no part of the window lies over.
   std::vector<bool> CellsClearOf(const WindowFacts& over) const {
     const XPoint origin = screen.Translate(over.id, mainWindow, 0, 0);
@@ -545,12 +555,7 @@ TEST_F(TessarinE2E, ExitAnsweredNoOrClosedLeavesTheGameAsItWas) {
   const auto question = AskToExit();
   ASSERT_TRUE(question.has_value());
   EXPECT_TRUE(question->isDialog);
-  EXPECT_EQ(question->width, 250);
-  EXPECT_EQ(question->height, 150);
-  const auto main = screen.Describe(mainWindow);
-  ASSERT_TRUE(main.has_value());
-  EXPECT_NEAR(question->x - main->x, (800 - 250) / 2, 2) << "centred over the main window";
-  EXPECT_NEAR(question->y - main->y, (600 - 150) / 2, 2);
+  ExpectCentredOverTheMainWindow(*question, 250, 150);
   EXPECT_EQ(screen.PixelAt(question->id, kNoButton.CentreX(), kNoButton.y), kWhite)
       << "a question has a NO button";
   const auto label = Grab(question->id, kMessageLabel);
@@ -600,12 +605,7 @@ TEST_F(TessarinE2E, AboutWindowLinksStartTheBrowserAndTheMailComposer) {
   ASSERT_TRUE(StartGame());
   const auto about = OpenAbout();
   ASSERT_TRUE(about.has_value());
-  EXPECT_EQ(about->width, 600);
-  EXPECT_EQ(about->height, 210);
-  const auto main = screen.Describe(mainWindow);
-  ASSERT_TRUE(main.has_value());
-  EXPECT_NEAR(about->x - main->x, (800 - 600) / 2, 2) << "centred over the main window";
-  EXPECT_NEAR(about->y - main->y, (600 - 210) / 2, 2);
+  ExpectCentredOverTheMainWindow(*about, 600, 210);
   EXPECT_EQ(screen.PixelAt(about->id, 3, 3), kDialogGrey);
 
   screen.Click(about->id, kWebLink.x + 20, kWebLink.CentreY());
