@@ -139,18 +139,12 @@ void OnKeyRelease(Form*, Form* form, XEvent& event) {
   if (formAlive) form->KeyUp(key.keysym);
 }
 
-void PressOnElements(Form* form, Point point) {
-  const ElementWatch formAlive(form);
-  GUIElement* focused = Focused();
-  if (IsDirectChildHolding(focused, form, point)) {
-    focused->MouseDown(point);
-    if (formAlive) form->MouseDown(point);
-    return;
-  }
+// A press away from the focused child: the element under the pointer takes the focus and the
+// press.
+void PressOnHit(Form* form, GUIElement* focused, Point point) {
   GUIElement* hit = Application::HitTest(form->GetId(), point);
   if (hit == nullptr) {
     DropFocus();
-    if (formAlive) form->MouseDown(point);
     return;
   }
   if (focused == nullptr) {
@@ -168,43 +162,51 @@ void PressOnElements(Form* form, Point point) {
   if (now == nullptr || now == focused || FindForm(now) == form) {
     Application::SetFocusedElement(Application::FindElementById(hitId));
   }
-  if (formAlive) form->MouseDown(point);
 }
 
-void ReleaseOnElements(Form* form, Point point) {
-  const ElementWatch formAlive(form);
-  GUIElement* focused = Focused();
-  if (IsDirectChildHolding(focused, form, point)) {
-    focused->MouseUp(point);
-    if (formAlive) form->MouseUp(point);
-    return;
-  }
+// A release away from the focused direct child reaches the element under the pointer only
+// when that one has the focus (inside a panel); anywhere else it takes the focus away.
+void ReleaseOnHit(Form* form, GUIElement* focused, Point point) {
   GUIElement* hit = Application::HitTest(form->GetId(), point);
   if (hit != nullptr && focused != nullptr && hit->GetId() == focused->GetId()) {
     hit->MouseUp(point);
   } else {
     DropFocus();
   }
-  if (formAlive) form->MouseUp(point);
 }
 
 // What one edge of a button does: the left button goes through the elements, the middle and
 // right ones and wheel-up reach the form alone, and a disabled form hears every button itself.
 struct ButtonEdge {
-  void (*onElements)(Form* form, Point point);
-  void (GUIElement::*formPlain)(Point point);
+  // The left button's edge away from the focused child.
+  void (*onHit)(Form* form, GUIElement* focused, Point point);
+  // The left button's edge, on elements and forms alike.
+  void (GUIElement::*plain)(Point point);
   void (GUIElement::*formOther)(Point point);
 };
+
+// The focused child keeps the left button while the pointer is over it; the form hears of
+// the edge last.
+void LeftButtonOnElements(Form* form, Point point, const ButtonEdge& edge) {
+  const ElementWatch formAlive(form);
+  GUIElement* focused = Focused();
+  if (IsDirectChildHolding(focused, form, point)) {
+    (focused->*edge.plain)(point);
+  } else {
+    edge.onHit(form, focused, point);
+  }
+  if (formAlive) (form->*edge.plain)(point);
+}
 
 void OnButton(Form* form, const XButtonEvent& button, const ButtonEdge& edge) {
   Point point{button.x, button.y};
   if (!form->IsEnabled()) {
-    (form->*edge.formPlain)(point);
+    (form->*edge.plain)(point);
     return;
   }
   switch (button.button) {
     case Button1:
-      edge.onElements(form, point);
+      LeftButtonOnElements(form, point, edge);
       break;
     case Button2:
     case Button3:
@@ -217,13 +219,11 @@ void OnButton(Form* form, const XButtonEvent& button, const ButtonEdge& edge) {
 }
 
 void OnButtonPress(Form*, Form* form, XEvent& event) {
-  OnButton(form, event.xbutton,
-           {PressOnElements, &GUIElement::MouseDown, &GUIElement::OtherMouseDown});
+  OnButton(form, event.xbutton, {PressOnHit, &GUIElement::MouseDown, &GUIElement::OtherMouseDown});
 }
 
 void OnButtonRelease(Form*, Form* form, XEvent& event) {
-  OnButton(form, event.xbutton,
-           {ReleaseOnElements, &GUIElement::MouseUp, &GUIElement::OtherMouseUp});
+  OnButton(form, event.xbutton, {ReleaseOnHit, &GUIElement::MouseUp, &GUIElement::OtherMouseUp});
 }
 
 void OnMotion(Form*, Form* form, XEvent& event) {

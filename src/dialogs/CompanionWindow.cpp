@@ -5,16 +5,13 @@
 CompanionWindow::CompanionWindow(Form* owner) : HandlerForm(true), owner(owner) {
   SetApplication(owner->GetApplication());
   SetTransientOwner(owner);
-}
-
-CompanionWindow::~CompanionWindow() {
-  wantsInputFocus = false;
+  AskForInputFocus();
 }
 
 void CompanionWindow::Raise() {
   if (!created) return;
   Show();
-  TakeInputFocus();
+  TakeInputFocusIfViewable();
 }
 
 bool CompanionWindow::FormKeyChar(char ch) {
@@ -23,22 +20,11 @@ bool CompanionWindow::FormKeyChar(char ch) {
   return false;
 }
 
-void CompanionWindow::Paint() {
-  if (wantsInputFocus) TakeInputFocus();
-  HandlerForm::Paint();
-}
-
-void CompanionWindow::TakeInputFocus() {
-  if (!TakeInputFocusIfViewable()) return;
-  wantsInputFocus = false;
-  XFlush(GetDisplay());
-}
-
+// Without a window manager the focus would fall back to the root and the owner's keys with it.
 void CompanionWindow::DestroyWindow() {
   const bool hadWindow = created;
   HandlerForm::DestroyWindow();
-  wantsInputFocus = false;
-  if (hadWindow) ReturnFocusToOwner();
+  if (hadWindow) owner->TakeInputFocusIfViewable();
 }
 
 void CompanionWindow::Open() {
@@ -61,9 +47,4 @@ void CompanionWindow::CloseWindow() {
   if (!created || !ConfirmClose()) return;
   DestroyWindow();
   Close();
-}
-
-// Without a window manager the focus would fall back to the root and the owner's keys with it.
-void CompanionWindow::ReturnFocusToOwner() {
-  if (owner->TakeInputFocusIfViewable()) XFlush(GetDisplay());
 }

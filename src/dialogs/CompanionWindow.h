@@ -12,8 +12,6 @@
 
 class CompanionWindow : public HandlerForm {
  public:
-  ~CompanionWindow() override;
-
   // True while the window exists on the server.
   bool IsOpen() const { return created; }
   // Brings an open window to the front of its owner.
@@ -23,8 +21,6 @@ class CompanionWindow : public HandlerForm {
   void Open() override;
 
   bool FormKeyChar(char ch) override;
-  // Takes the X input focus once the window shows, then paints.
-  void Paint() override;
   // Hands the keyboard back to the owner when the window goes.
   void DestroyWindow() override;
 
@@ -38,10 +34,5 @@ class CompanionWindow : public HandlerForm {
   void CloseWindow();
 
  private:
-  // Asked for at once when the window is viewable, else at the paint that follows its mapping.
-  void TakeInputFocus();
-  void ReturnFocusToOwner();
-
   Form* owner;
-  bool wantsInputFocus = true;
 };

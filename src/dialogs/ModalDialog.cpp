@@ -116,20 +116,12 @@ void ModalDialog::TakeKeyboard(GUIElement* element) {
     Application::SetFocusedElement(element);
     element->GotFocus();
   }
-  wantsInputFocus = true;
-}
-
-// The focus is asked for before anything is drawn, so that whoever sees the dialog drawn can
-// type into it.
-void ModalDialog::Paint() {
-  if (wantsInputFocus && TakeInputFocusIfViewable()) wantsInputFocus = false;
-  HandlerForm::Paint();
+  AskForInputFocus();
 }
 
 void ModalDialog::DestroyWindow() {
   const bool hadWindow = created;
   HandlerForm::DestroyWindow();
-  wantsInputFocus = false;
   if (hadWindow) RestoreOwnerFocus();
 }
 

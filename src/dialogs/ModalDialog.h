@@ -37,8 +37,6 @@ class ModalDialog : public HandlerForm {
   // The id of the element the owner had focused when this dialog blocked it; 0 for none.
   std::uint32_t OwnerFocusId() const { return ownerFocusId; }
 
-  // Takes the X input focus once the window shows, then paints.
-  void Paint() override;
   // Destroys the window and gives the owner, when free again, its focused element back.
   void DestroyWindow() override;
 
@@ -68,6 +66,5 @@ class ModalDialog : public HandlerForm {
 
   std::uint32_t ownerId = 0;
   std::uint32_t ownerFocusId = 0;
-  bool wantsInputFocus = false;
   std::function<void(int result)> resultHandler;
 };

@@ -188,10 +188,16 @@ bool Form::TakeInputFocusIfViewable() {
   if (!XGetWindowAttributes(display, window, &attributes)) return false;
   if (attributes.map_state != IsViewable) return false;
   XSetInputFocus(display, window, RevertToParent, CurrentTime);
+  // Without a window manager nothing else would send the request before the next event.
+  XFlush(display);
+  inputFocusAsked = false;
   return true;
 }
 
+// The focus is asked for before anything is drawn, so that whoever sees the window drawn can
+// type into it.
 void Form::Paint() {
+  if (inputFocusAsked) TakeInputFocusIfViewable();
   for (GUIElement* child : ElementRegistry::CollectChildren(id)) {
     if (child->IsDrawable() && child->IsCreated()) child->Paint();
   }
@@ -360,6 +366,7 @@ void Form::SetStyleFlag3(bool on) {
 
 void Form::DestroyWindow() {
   created = false;
+  inputFocusAsked = false;
   ReleaseWindow();
 }
 

@@ -35,8 +35,10 @@ class Form : public GUIElement {
   void Hide() override;
   void SetFocus() override;
   // Gives the window the X input focus when it is viewable, and says whether it did: asking
-  // for the focus of a window that is not viewable is an X error that ends the program.
+  // for the focus of a window that is not viewable is an X error that ends the program. The
+  // request goes out at once, and a focus asked for ahead (AskForInputFocus) is then given.
   bool TakeInputFocusIfViewable();
+  // Takes a focus asked for ahead, then paints every created drawable child.
   void Paint() override;
   void SetFlagA(bool on) override;
   void Create() override;
@@ -100,6 +102,10 @@ class Form : public GUIElement {
  protected:
   Display* GetDisplay() const;
   void SetDialog(bool on) { isDialog = on; }
+  // Asks for the X input focus at the first paint while the window is viewable: a dialog just
+  // mapped is viewable only once the window manager shows it. Destroying the window drops
+  // the request.
+  void AskForInputFocus() { inputFocusAsked = true; }
 
   Form* modalChild = nullptr;
   Atom wmDeleteWindow = 0;
@@ -124,6 +130,7 @@ class Form : public GUIElement {
 
   Form* transientOwner = nullptr;
   std::vector<WindowIcon> iconImages;
+  bool inputFocusAsked = false;
 };
 
 // The font every Painter of the program selects and every text measurement asks: the first

@@ -37,8 +37,7 @@ ChoiceSection::ChoiceSection(GUIElement* container)
 
 ChoiceSection::~ChoiceSection() = default;
 
-void ChoiceSection::Build() {
-  Create();
+void ChoiceSection::BuildWidgets() {
   enableBox = MakeCheckBox("Option box enabled", 0, true);
   animateBox = MakeCheckBox("Animate pictures", 1, true);
   disabledBox = MakeCheckBox("Disabled", 2, true);

@@ -16,13 +16,13 @@ class ChoiceSection : public GallerySection {
   explicit ChoiceSection(GUIElement* container);
   ~ChoiceSection() override;
 
-  void Build() override;
   void CommandClicked(GUIElement* sender) override;
 
   CheckBox* AnimateBox() const { return animateBox.get(); }
   OptionBox* Options() const { return options.get(); }
 
  private:
+  void BuildWidgets() override;
   std::unique_ptr<CheckBox> MakeCheckBox(const std::string& caption, int index, bool checked);
   void BuildOptions();
   void AddRow();

@@ -49,8 +49,7 @@ DialogSection::~DialogSection() {
   about.reset();
 }
 
-void DialogSection::Build() {
-  Create();
+void DialogSection::BuildWidgets() {
   messageButton = MakeButton("Message...", ButtonBox(0));
   questionButton = MakeButton("Question...", ButtonBox(1));
   aboutButton = MakeButton("About...", ButtonBox(2));

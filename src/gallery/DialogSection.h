@@ -17,7 +17,6 @@ class DialogSection : public GallerySection {
   explicit DialogSection(GUIElement* container);
   ~DialogSection() override;
 
-  void Build() override;
   void CommandClicked(GUIElement* sender) override;
   // A message box or question closed with this result.
   void ShowAnswer(std::uint32_t dialogId, int result);
@@ -25,6 +24,7 @@ class DialogSection : public GallerySection {
   FormAbout* About() const { return about.get(); }
 
  private:
+  void BuildWidgets() override;
   void OpenAbout();
   // The picture of the About window, read from a sample file once.
   XImage* AboutPicture();

@@ -40,6 +40,11 @@ GallerySection::~GallerySection() {
   sections.erase(std::remove(sections.begin(), sections.end(), this), sections.end());
 }
 
+void GallerySection::Build() {
+  Create();
+  BuildWidgets();
+}
+
 void GallerySection::CommandClicked(GUIElement*) {}
 void GallerySection::TimerTicked(Timer*) {}
 void GallerySection::WidgetLeft(GUIElement*) {}

@@ -23,8 +23,8 @@ class GallerySection : public PanelChildren {
   GallerySection(GUIElement* container, const std::string& title, const Rect& box);
   ~GallerySection() override;
 
-  // Creates the panel and every widget in it.
-  virtual void Build() = 0;
+  // Creates the panel, then every widget in it.
+  void Build();
   // A button or box of this section ran its command.
   virtual void CommandClicked(GUIElement* sender);
 
@@ -37,6 +37,8 @@ class GallerySection : public PanelChildren {
   static void ForwardLostFocus(GUIElement* widget);
 
  protected:
+  // Makes the section's widgets once its panel exists.
+  virtual void BuildWidgets() = 0;
   // The command of a section's button or box: this section's CommandClicked(sender).
   std::function<void(GUIElement* sender)> CommandToThis();
   // A created caption in the panel's colour, and one framed on the light ground that shows a

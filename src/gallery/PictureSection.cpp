@@ -42,8 +42,7 @@ PictureSection::~PictureSection() {
   opaqueFrame.reset();
 }
 
-void PictureSection::Build() {
-  Create();
+void PictureSection::BuildWidgets() {
   ReadSamples();
   BuildLabels();
   backdrop = std::make_unique<PanelChildren>(this);

@@ -26,7 +26,6 @@ class PictureSection : public GallerySection {
   explicit PictureSection(GUIElement* container);
   ~PictureSection() override;
 
-  void Build() override;
   // Draws the sample files; call after the form and its children have painted.
   void PaintBitmaps();
   void SetAnimating(bool on);
@@ -36,6 +35,7 @@ class PictureSection : public GallerySection {
   int CurrentFrame() const { return frame; }
 
  private:
+  void BuildWidgets() override;
   // The animation timer: the next frame.
   void TimerTicked(Timer* ticked) override;
   void BuildLabels();

@@ -25,8 +25,7 @@ RangeSection::RangeSection(GUIElement* container)
 
 RangeSection::~RangeSection() = default;
 
-void RangeSection::Build() {
-  Create();
+void RangeSection::BuildWidgets() {
   BuildLying();
   BuildStanding();
   hint = MakeLabel(

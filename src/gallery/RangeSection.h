@@ -17,8 +17,6 @@ class RangeSection : public GallerySection {
   explicit RangeSection(GUIElement* container);
   ~RangeSection() override;
 
-  void Build() override;
-
   void SliderMoved(Slider* slider, int value);
   void ScrollBarMoved(ScrollBar* bar, int value);
 
@@ -27,6 +25,7 @@ class RangeSection : public GallerySection {
   ScrollBar* LyingScrollBar() const { return scrollBar.get(); }
 
  private:
+  void BuildWidgets() override;
   void BuildLying();
   void BuildStanding();
   std::unique_ptr<Slider> MakeSlider(bool vertical, int minimum, int maximum, int start,

@@ -31,8 +31,7 @@ ScoreSection::~ScoreSection() {
   nameWindow.reset();
 }
 
-void ScoreSection::Build() {
-  Create();
+void ScoreSection::BuildWidgets() {
   scoreLabel = MakeLabel("Score", kLabel);
   scoreBox = std::make_unique<TextBoxCustom>(this, kFirstScore);
   scoreBox->SetNumeric(true);

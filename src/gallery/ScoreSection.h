@@ -17,7 +17,6 @@ class ScoreSection : public GallerySection {
   explicit ScoreSection(GUIElement* container);
   ~ScoreSection() override;
 
-  void Build() override;
   void CommandClicked(GUIElement* sender) override;
   // The name window went: a name it confirmed enters the table.
   void NameWindowClosed();
@@ -25,6 +24,7 @@ class ScoreSection : public GallerySection {
   FormNamePlayer* NameWindow() const { return nameWindow.get(); }
 
  private:
+  void BuildWidgets() override;
   void OpenNameWindow();
   void ShowTable();
 

@@ -37,8 +37,7 @@ TextBoxSection::TextBoxSection(GUIElement* container)
 
 TextBoxSection::~TextBoxSection() = default;
 
-void TextBoxSection::Build() {
-  Create();
+void TextBoxSection::BuildWidgets() {
   BuildHeaders();
   for (int row = 0; row < kRowCount; ++row) BuildRow(row);
 }

@@ -17,13 +17,13 @@ class TextBoxSection : public GallerySection {
   explicit TextBoxSection(GUIElement* container);
   ~TextBoxSection() override;
 
-  void Build() override;
   // Shows in every row's cell what its box's GetText returns now.
   void ShowTexts();
 
   TextBoxCustom* Box(gallery::text::Row row) const { return rows[row].box.get(); }
 
  private:
+  void BuildWidgets() override;
   // A box left: every row shows its box's text again.
   void WidgetLeft(GUIElement* box) override;
 

@@ -71,33 +71,37 @@ class EventLoopTest : public XServerFixture {
   RecordingChild* right = nullptr;
 };
 
-TEST_F(EventLoopTest, AClickReachesTheElementUnderThePointerAndThenTheForm) {
-  Click(form.get(), 20, 20);
+// A press on the left element, released where the pointer then is: what the element hears
+// between the form's MouseDown and MouseUp, and whether it keeps the focus.
+struct ReleaseCase {
+  const char* where;
+  int x;
+  int y;
+  const char* leftHears;
+  bool leftKeepsFocus;
+};
+
+class EventLoopReleaseTest : public EventLoopTest,
+                             public ::testing::WithParamInterface<ReleaseCase> {};
+
+TEST_P(EventLoopReleaseTest, ReachesThePressedElementOnlyWhenReleasedOverIt) {
+  const ReleaseCase& release = GetParam();
+  Press(form.get(), 20, 20);
+  Release(form.get(), release.x, release.y);
   Settle();
-  CallLog expected{"left.GotFocus", "left.MouseDown", "form.MouseDown", "left.MouseUp",
+  CallLog expected{"left.GotFocus", "left.MouseDown", "form.MouseDown", release.leftHears,
                    "form.MouseUp"};
   EXPECT_EQ(log, expected);
-  EXPECT_EQ(Application::FocusedElement(), left);
+  EXPECT_EQ(Application::FocusedElement(), release.leftKeepsFocus ? left : nullptr);
 }
 
-TEST_F(EventLoopTest, ReleasingOverEmptyAreaTakesTheFocusAwayWithoutAMouseUp) {
-  Press(form.get(), 20, 20);
-  Release(form.get(), 250, 150);
-  Settle();
-  CallLog expected{"left.GotFocus", "left.MouseDown", "form.MouseDown", "left.LostFocus",
-                   "form.MouseUp"};
-  EXPECT_EQ(log, expected);
-  EXPECT_EQ(Application::FocusedElement(), nullptr);
-}
-
-TEST_F(EventLoopTest, ReleasingOverAnotherElementTakesTheFocusAway) {
-  Press(form.get(), 20, 20);
-  Release(form.get(), 120, 20);
-  Settle();
-  CallLog expected{"left.GotFocus", "left.MouseDown", "form.MouseDown", "left.LostFocus",
-                   "form.MouseUp"};
-  EXPECT_EQ(log, expected);
-}
+// The focus goes without a MouseUp, over empty area and over another element alike.
+INSTANTIATE_TEST_SUITE_P(
+    EventLoop, EventLoopReleaseTest,
+    ::testing::Values(ReleaseCase{"OverThePressedElement", 20, 20, "left.MouseUp", true},
+                      ReleaseCase{"OverEmptyArea", 250, 150, "left.LostFocus", false},
+                      ReleaseCase{"OverAnotherElement", 120, 20, "left.LostFocus", false}),
+    [](const ::testing::TestParamInfo<ReleaseCase>& info) { return info.param.where; });
 
 TEST_F(EventLoopTest, PressingAnotherElementMovesTheFocus) {
   Click(form.get(), 20, 20);
@@ -328,17 +332,26 @@ void RecordTick(Timer* timer) {
   if (--ticksToQuit <= 0) Application::RequestQuit();
 }
 
-TEST_F(EventLoopTest, TimersTickInIdleStepsInRegistrationOrderUntilQuit) {
+// Starts a fresh record of ticks; the loop is asked to quit at the count-th.
+void RecordTicksUntil(int count) {
   tickOrder.clear();
-  ticksToQuit = 5;
-  Timer fast(form.get(), 20);
-  fast.SetName("fast");
-  Timer slow(form.get(), 25);
-  slow.SetName("slow");
-  fast.SetOnTick(RecordTick);
-  slow.SetOnTick(RecordTick);
-  fast.Start();
-  slow.Start();
+  ticksToQuit = count;
+}
+
+// A timer of form that records its ticks under name; the test starts it.
+std::unique_ptr<Timer> RecordingTimer(Form* form, const char* name, int interval) {
+  auto timer = std::make_unique<Timer>(form, interval);
+  timer->SetName(name);
+  timer->SetOnTick(RecordTick);
+  return timer;
+}
+
+TEST_F(EventLoopTest, TimersTickInIdleStepsInRegistrationOrderUntilQuit) {
+  RecordTicksUntil(5);
+  auto fast = RecordingTimer(form.get(), "fast", 20);
+  auto slow = RecordingTimer(form.get(), "slow", 25);
+  fast->Start();
+  slow->Start();
   RunEventLoop(form.get());
   // Steps 2 and 4 fire "fast", step 3 "slow", step 6 both in registration order.
   std::vector<std::string> expected{"fast", "slow", "fast", "fast", "slow"};
@@ -423,12 +436,9 @@ class HangGuard {
 };
 
 TEST_F(EventLoopTest, SignalsDuringTheIdleWaitDoNotStopTheTimers) {
-  tickOrder.clear();
-  ticksToQuit = 30;
-  Timer timer(form.get(), 10);
-  timer.SetName("t");
-  timer.SetOnTick(RecordTick);
-  timer.Start();
+  RecordTicksUntil(30);
+  auto timer = RecordingTimer(form.get(), "t", 10);
+  timer->Start();
   SignalStorm storm;
   HangGuard guard(form->GetWindow());
 
@@ -440,12 +450,9 @@ TEST_F(EventLoopTest, SignalsDuringTheIdleWaitDoNotStopTheTimers) {
 }
 
 TEST_F(EventLoopTest, ASignalDuringALongWaitLosesNoIdleTime) {
-  tickOrder.clear();
-  ticksToQuit = 1;
-  Timer timer(form.get(), 200);
-  timer.SetName("t");
-  timer.SetOnTick(RecordTick);
-  timer.Start();
+  RecordTicksUntil(1);
+  auto timer = RecordingTimer(form.get(), "t", 200);
+  timer->Start();
   SignalStorm storm;
   HangGuard guard(form->GetWindow());
   const auto began = std::chrono::steady_clock::now();
@@ -464,16 +471,12 @@ void Quit(Timer*) {
 }
 
 TEST_F(EventLoopTest, TimersOf20And30MsFireAsOftenAsIn10MsStepsAndSleepInBetween) {
-  tickOrder.clear();
-  ticksToQuit = 1000;
-  Timer twenty(form.get(), 20);
-  twenty.SetName("20");
-  Timer thirty(form.get(), 30);
-  thirty.SetName("30");
+  RecordTicksUntil(1000);
+  auto twenty = RecordingTimer(form.get(), "20", 20);
+  auto thirty = RecordingTimer(form.get(), "30", 30);
   Timer end(form.get(), 300);
-  for (Timer* timer : {&twenty, &thirty}) timer->SetOnTick(RecordTick);
   end.SetOnTick(Quit);
-  for (Timer* timer : {&twenty, &thirty, &end}) timer->Start();
+  for (Timer* timer : {twenty.get(), thirty.get(), &end}) timer->Start();
   const auto began = std::chrono::steady_clock::now();
   const long wakeUpsBefore = WakeUps();
 
@@ -519,12 +522,9 @@ class HookForm : public RecordingForm {
 };
 
 TEST_F(EventLoopTest, AStreamOfEventsThatKeepsTheLoopBusyDoesNotAdvanceTheTimers) {
-  tickOrder.clear();
-  ticksToQuit = 1;
-  Timer timer(form.get(), 10);
-  timer.SetName("t");
-  timer.SetOnTick(RecordTick);
-  timer.Start();
+  RecordTicksUntil(1);
+  auto timer = RecordingTimer(form.get(), "t", 10);
+  timer->Start();
   // 40 messages wait in the queue before the loop starts, each handled for 4 ms: 160 ms of
   // work during which the loop never waits, however slowly a loaded machine answers.
   int handled = 0;
@@ -617,13 +617,10 @@ TEST_F(EventLoopTest, WhileOnlyADeferrableTimerRunsTheLoopBlocksAndCatchesUpBefo
 std::chrono::steady_clock::time_point firstPunctualTick;
 
 TEST_F(EventLoopTest, APunctualTimerFiresOnTimeWhileADeferrableOneWaits) {
-  tickOrder.clear();
-  ticksToQuit = 1000;
+  RecordTicksUntil(1000);
   firstPunctualTick = {};
-  Timer quiet(form.get(), 20);
-  quiet.SetName("deferrable");
-  quiet.SetDeferrable(true);
-  quiet.SetOnTick(RecordTick);
+  auto quiet = RecordingTimer(form.get(), "deferrable", 20);
+  quiet->SetDeferrable(true);
   Timer punctual(form.get(), 30);
   punctual.SetName("punctual");
   punctual.SetOnTick([](Timer* timer) {
@@ -633,7 +630,7 @@ TEST_F(EventLoopTest, APunctualTimerFiresOnTimeWhileADeferrableOneWaits) {
   });
   Timer end(form.get(), 300);
   end.SetOnTick(Quit);
-  for (Timer* timer : {&quiet, &punctual, &end}) timer->Start();
+  for (Timer* timer : {quiet.get(), &punctual, &end}) timer->Start();
   HangGuard guard(form->GetWindow());
   const auto began = std::chrono::steady_clock::now();
 

@@ -192,6 +192,34 @@ class TessarinE2E : public ProgramE2E {
     return ::testing::AssertionSuccess();
   }
 
+  ::testing::AssertionResult StartAndDeal(Board& dealt) {
+    const auto started = StartGame();
+    return started ? DealABoard(dealt) : started;
+  }
+
+  // Starts the game, deals and solves the dealt board; the main window then takes the keys.
+  ::testing::AssertionResult StartDealAndSolve(Board& model, std::vector<int>& solution) {
+    const auto dealt = StartAndDeal(model);
+    if (!dealt) return dealt;
+    screen.Focus(mainWindow);
+    const auto presses = fifteen::Solve(model);
+    if (!presses || presses->empty()) {
+      return ::testing::AssertionFailure() << "no solution for " << DescribeBoard(model);
+    }
+    solution = *presses;
+    return ::testing::AssertionSuccess();
+  }
+
+  // Plays every move of the solution but the last, the one that orders the board.
+  ::testing::AssertionResult SlideAllButTheLast(Board& model, const std::vector<int>& solution,
+                                                bool byArrow = false) {
+    for (std::size_t i = 0; i + 1 < solution.size(); ++i) {
+      auto slid = Slide(model, solution[i], byArrow);
+      if (!slid) return slid << " (move " << i << ")";
+    }
+    return ::testing::AssertionSuccess();
+  }
+
   ::testing::AssertionResult WaitForBoard(const Board& expected) const {
     std::optional<Board> seen;
     if (WaitUntil([&] { return (seen = board->Read()) == expected; })) {
@@ -268,6 +296,16 @@ class TessarinE2E : public ProgramE2E {
     const auto about = WaitForDialog("Info...");
     if (about && !WaitUntilAboutDrawn(about->id)) return std::nullopt;
     return about;
+  }
+
+  // The dialog's size, and that it stands centred over the main window.
+  void ExpectCentredOverTheMainWindow(const WindowFacts& dialog, int width, int height) const {
+    EXPECT_EQ(dialog.width, width);
+    EXPECT_EQ(dialog.height, height);
+    const auto main = screen.Describe(mainWindow);
+    ASSERT_TRUE(main.has_value());
+    EXPECT_NEAR(dialog.x - main->x, (800 - width) / 2, 2) << "centred over the main window";
+    EXPECT_NEAR(dialog.y - main->y, (600 - height) / 2, 2);
   }
 
   // Cells of the main window that no part of the window lies over.
@@ -435,9 +473,8 @@ TEST_F(TessarinE2E, PressingTilesBeforeTheFirstStartMovesNothingAndTabLeadsOnToA
 }
 
 TEST_F(TessarinE2E, StartDealsASolvableBoardAndCancelShowsTheOrderedOneAgain) {
-  ASSERT_TRUE(StartGame());
   Board dealt{};
-  ASSERT_TRUE(DealABoard(dealt));
+  ASSERT_TRUE(StartAndDeal(dealt));
   EXPECT_TRUE(fifteen::HoldsEveryTileOnce(dealt)) << DescribeBoard(dealt);
   EXPECT_FALSE(fifteen::IsOrdered(dealt));
   EXPECT_EQ(fifteen::EmptyCell(dealt), fifteen::kCells - 1) << DescribeBoard(dealt);
@@ -455,51 +492,40 @@ TEST_F(TessarinE2E, StartDealsASolvableBoardAndCancelShowsTheOrderedOneAgain) {
 }
 
 TEST_F(TessarinE2E, APressSlidesOnlyATileNextToTheEmptyCell) {
-  ASSERT_TRUE(StartGame());
+  // Each step slides the empty cell somewhere, presses cells that must not move anything, and
+  // slides a neighbour: that slide shows that the presses were handled and changed nothing.
+  struct Step {
+    std::vector<int> slidesFirst;
+    int empty;
+    std::vector<int> refusedPresses;
+    int slideAfter;
+  };
+  const std::vector<Step> steps = {
+      // Diagonal, two away, the empty cell itself.
+      {{}, 15, {10, 13, 7, 15}, 14},
+      // The ends of two rows touch in memory, not on the board.
+      {{13, 12}, 12, {11}, 8},
+      {{9, 10, 11}, 11, {12}, 15},
+  };
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
-  ASSERT_EQ(fifteen::EmptyCell(model), 15);
-
-  // Presses that must not move anything: diagonal, two away, the empty cell itself. The
-  // slide that follows shows that they were handled, and that they changed nothing.
-  PressCell(10);
-  PressCell(13);
-  PressCell(7);
-  PressCell(15);
-  ASSERT_TRUE(Slide(model, 14));
-  EXPECT_TRUE(WaitForBoard(model));
-
-  ASSERT_TRUE(Slide(model, 13));
-  ASSERT_TRUE(Slide(model, 12));
-  ASSERT_EQ(fifteen::EmptyCell(model), 12);
-  // The ends of two rows touch in memory, not on the board.
-  PressCell(11);
-  ASSERT_TRUE(Slide(model, 8));
-  EXPECT_TRUE(WaitForBoard(model));
-  ASSERT_TRUE(Slide(model, 9));
-  ASSERT_TRUE(Slide(model, 10));
-  ASSERT_TRUE(Slide(model, 11));
-  ASSERT_EQ(fifteen::EmptyCell(model), 11);
-  PressCell(12);
-  ASSERT_TRUE(Slide(model, 15));
-  EXPECT_TRUE(WaitForBoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
+  for (const Step& step : steps) {
+    for (int cell : step.slidesFirst) ASSERT_TRUE(Slide(model, cell));
+    ASSERT_EQ(fifteen::EmptyCell(model), step.empty);
+    for (int cell : step.refusedPresses) PressCell(cell);
+    ASSERT_TRUE(Slide(model, step.slideAfter));
+    EXPECT_TRUE(WaitForBoard(model));
+  }
   EXPECT_TRUE(CaptionReadsOtherThanStart());
 }
 
 TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
-  ASSERT_TRUE(StartGame());
-  screen.Focus(mainWindow);
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
-  const auto presses = fifteen::Solve(model);
-  ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
-  ASSERT_FALSE(presses->empty());
-
-  for (std::size_t i = 0; i + 1 < presses->size(); ++i) {
-    ASSERT_TRUE(Slide(model, (*presses)[i])) << "move " << i;
-  }
+  std::vector<int> presses;
+  ASSERT_TRUE(StartDealAndSolve(model, presses));
+  ASSERT_TRUE(SlideAllButTheLast(model, presses));
   // The last slide orders the board: the message box may cover its cells at once.
-  PressCell(presses->back());
+  PressCell(presses.back());
   const auto message = WaitForDialog("Game");
   ASSERT_TRUE(message.has_value()) << "no message after the last move";
   EXPECT_EQ(message->width, 250);
@@ -517,7 +543,7 @@ TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
   // The game is back in idle while the message is still up, its win recorded in both tables.
   EXPECT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
   const std::string scores = PrintedScores(game.WorkDir()), name = LoginPlayerName() + "\n";
-  const std::string moves = std::to_string(presses->size());
+  const std::string moves = std::to_string(presses.size());
   EXPECT_EQ(scores.find("  " + std::string(8 - moves.size(), '0') + moves + " " + name), 14u)
       << "not the first line of the moves table:\n"
       << scores;
@@ -534,40 +560,29 @@ TEST_F(TessarinE2E, PlayingTheDealtBoardToTheEndCongratulatesAndReturnsToIdle) {
 }
 
 TEST_F(TessarinE2E, TheArrowKeysAloneSolveTheDealtBoardAndBeepWhereNoTileCanMove) {
-  ASSERT_TRUE(StartGame());
-  screen.Focus(mainWindow);
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  std::vector<int> moves;
+  ASSERT_TRUE(StartDealAndSolve(model, moves));
   ASSERT_EQ(fifteen::EmptyCell(model), 15);
   // Nothing lies right of or below the empty corner.
   screen.TypeKey(XK_Left);
   screen.TypeKey(XK_w);
   ASSERT_TRUE(game.WaitForCalls("aplay", 2)) << "a key with no tile to move did not beep";
-  const auto moves = fifteen::Solve(model);
-  ASSERT_TRUE(moves.has_value() && !moves->empty()) << DescribeBoard(model);
-  for (std::size_t i = 0; i + 1 < moves->size(); ++i) {
-    ASSERT_TRUE(Slide(model, (*moves)[i], true)) << "move " << i;
-  }
+  ASSERT_TRUE(SlideAllButTheLast(model, moves, true));
   EXPECT_EQ(game.CallsOf("aplay").size(), 2u);
-  screen.TypeKey(ArrowMoving(moves->back(), fifteen::EmptyCell(model)));
+  screen.TypeKey(ArrowMoving(moves.back(), fifteen::EmptyCell(model)));
   ASSERT_TRUE(WaitForDialog("Game").has_value()) << "no message after the last key";
   EXPECT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
 }
 
 TEST_F(TessarinE2E, ExitAnsweredNoOrClosedLeavesTheGameAsItWas) {
-  ASSERT_TRUE(StartGame());
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
 
   const auto question = AskToExit();
   ASSERT_TRUE(question.has_value());
   EXPECT_TRUE(question->isDialog);
-  EXPECT_EQ(question->width, 250);
-  EXPECT_EQ(question->height, 150);
-  const auto main = screen.Describe(mainWindow);
-  ASSERT_TRUE(main.has_value());
-  EXPECT_NEAR(question->x - main->x, (800 - 250) / 2, 2) << "centred over the main window";
-  EXPECT_NEAR(question->y - main->y, (600 - 150) / 2, 2);
+  ExpectCentredOverTheMainWindow(*question, 250, 150);
   EXPECT_EQ(screen.PixelAt(question->id, kNoButton.CentreX(), kNoButton.y), kWhite)
       << "a question has a NO button";
   const auto label = Grab(question->id, kMessageLabel);
@@ -617,12 +632,7 @@ TEST_F(TessarinE2E, AboutWindowLinksStartTheBrowserAndTheMailComposer) {
   ASSERT_TRUE(StartGame());
   const auto about = OpenAbout();
   ASSERT_TRUE(about.has_value());
-  EXPECT_EQ(about->width, 600);
-  EXPECT_EQ(about->height, 210);
-  const auto main = screen.Describe(mainWindow);
-  ASSERT_TRUE(main.has_value());
-  EXPECT_NEAR(about->x - main->x, (800 - 600) / 2, 2) << "centred over the main window";
-  EXPECT_NEAR(about->y - main->y, (600 - 210) / 2, 2);
+  ExpectCentredOverTheMainWindow(*about, 600, 210);
   EXPECT_EQ(screen.PixelAt(about->id, 3, 3), kDialogGrey);
 
   screen.Click(about->id, kWebLink.x + 20, kWebLink.CentreY());
@@ -694,9 +704,8 @@ TEST_F(TessarinE2E, AboutWindowClosesWithOkEnterEscapeAndDeleteButNoOtherKey) {
 }
 
 TEST_F(TessarinE2E, PressesOnTheMainWindowDuringTheQuestionOnlyBeepAndRaiseIt) {
-  ASSERT_TRUE(StartGame());
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
   const auto question = AskToExit();
   ASSERT_TRUE(question.has_value());
 
@@ -723,9 +732,8 @@ TEST_F(TessarinE2E, PressesOnTheMainWindowDuringTheQuestionOnlyBeepAndRaiseIt) {
 }
 
 TEST_F(TessarinE2E, PressesOnTheMainWindowDuringTheAboutWindowOnlyBeepAndRaiseIt) {
-  ASSERT_TRUE(StartGame());
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  ASSERT_TRUE(StartAndDeal(model));
   const auto about = OpenAbout();
   ASSERT_TRUE(about.has_value());
 
@@ -885,18 +893,15 @@ TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTr
 }
 
 TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNothing) {
-  ASSERT_TRUE(StartGame());
-  screen.Focus(mainWindow);
   Board model{};
-  ASSERT_TRUE(DealABoard(model));
+  std::vector<int> presses;
+  ASSERT_TRUE(StartDealAndSolve(model, presses));
   // The top two rows put in order by hand: what is left is quick to solve at its shortest.
-  const auto presses = fifteen::Solve(model);
-  ASSERT_TRUE(presses.has_value()) << DescribeBoard(model);
   const Board goal = fifteen::OrderedBoard();
   const auto topRowsHome = [&] {
     return std::equal(goal.begin(), goal.begin() + 8, model.begin());
   };
-  for (std::size_t i = 0; !topRowsHome(); ++i) ASSERT_TRUE(Slide(model, (*presses)[i]));
+  for (std::size_t i = 0; !topRowsHome(); ++i) ASSERT_TRUE(Slide(model, presses[i]));
   // The tables are read in only by a search: a game without a hint does not pay for them.
   EXPECT_EQ(ResidentKbOfLargestOwnMapping(game.Pid()), 0);
 

@@ -33,43 +33,42 @@ class TimerTest : public ::testing::Test {
 
   static std::vector<std::string> fired;
   static void Record(Timer* timer) { fired.push_back(timer->GetName()); }
+  // A timer of no form that records its ticks under name; the test starts it.
+  static std::unique_ptr<Timer> RecordingTimer(const char* name, std::uint32_t interval) {
+    auto timer = std::make_unique<Timer>(nullptr, interval);
+    timer->SetName(name);
+    timer->SetOnTick(Record);
+    return timer;
+  }
 };
 
 std::vector<std::string> TimerTest::fired;
 
 TEST_F(TimerTest, IntervalsRoundUpToWholeIdleSteps) {
-  Timer twenty(nullptr, 20);
-  twenty.SetName("twenty");
-  twenty.SetOnTick(Record);
-  twenty.Start();
+  auto twenty = RecordingTimer("twenty", 20);
+  twenty->Start();
   EXPECT_EQ(StepsFiredBy("twenty", 6), (std::vector<int>{2, 4, 6}));
 
-  Timer twentyFive(nullptr, 25);
-  twentyFive.SetName("25");
-  twentyFive.SetOnTick(Record);
-  twentyFive.Start();
+  auto twentyFive = RecordingTimer("25", 25);
+  twentyFive->Start();
   EXPECT_EQ(StepsFiredBy("25", 6), (std::vector<int>{3, 6}));
 }
 
 TEST_F(TimerTest, IntervalZeroFiresAtEveryStep) {
-  Timer zero(nullptr, 0);
-  zero.SetName("zero");
-  zero.SetOnTick(Record);
-  zero.Start();
+  auto zero = RecordingTimer("zero", 0);
+  zero->Start();
   EXPECT_EQ(StepsFiredBy("zero", 3), (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(TimerTest, AStoppedTimerKeepsItsCountAndResumesFromIt) {
-  Timer timer(nullptr, 30);
-  timer.SetName("t");
-  timer.SetOnTick(Record);
-  timer.Start();
+  auto timer = RecordingTimer("t", 30);
+  timer->Start();
   Timer::TickTimers(10);
   Timer::TickTimers(10);
-  timer.Stop();
+  timer->Stop();
   EXPECT_TRUE(StepsFiredBy("t", 5).empty());
-  EXPECT_EQ(timer.GetElapsed(), 20u);
-  timer.Start();
+  EXPECT_EQ(timer->GetElapsed(), 20u);
+  timer->Start();
   EXPECT_EQ(StepsFiredBy("t", 1), (std::vector<int>{1}));
 }
 
@@ -88,36 +87,28 @@ TEST_F(TimerTest, StartCreatesOnceAndGivesAnIdWithoutTouchingTheTag) {
 }
 
 TEST_F(TimerTest, TimersFireInConstructionOrder) {
-  Timer b(nullptr, 10);
-  b.SetName("b");
-  Timer a(nullptr, 10);
-  a.SetName("a");
-  b.SetOnTick(Record);
-  a.SetOnTick(Record);
-  a.Start();
-  b.Start();
+  auto b = RecordingTimer("b", 10);
+  auto a = RecordingTimer("a", 10);
+  a->Start();
+  b->Start();
   Timer::TickTimers(10);
   EXPECT_EQ(fired, (std::vector<std::string>{"b", "a"}));
 }
 
 TEST_F(TimerTest, SeveralStepsAtOnceFireADueTimerOnceAndDropTheExcess) {
-  Timer twenty(nullptr, 20);
-  twenty.SetName("twenty");
-  twenty.SetOnTick(Record);
+  auto twenty = RecordingTimer("twenty", 20);
   Timer hundred(nullptr, 100);
-  twenty.Start();
+  twenty->Start();
   hundred.Start();
   Timer::TickTimers(60);
   EXPECT_EQ(fired, (std::vector<std::string>{"twenty"}));
-  EXPECT_EQ(twenty.GetElapsed(), 0u);
+  EXPECT_EQ(twenty->GetElapsed(), 0u);
   EXPECT_EQ(hundred.GetElapsed(), 60u);
 }
 
 TEST_F(TimerTest, ALongSpanDoesNotWrapTheCount) {
-  Timer longest(nullptr, UINT32_MAX);
-  longest.SetName("longest");
-  longest.SetOnTick(Record);
-  longest.Start();
+  auto longest = RecordingTimer("longest", UINT32_MAX);
+  longest->Start();
   Timer::TickTimers(UINT32_MAX - 5);
   EXPECT_TRUE(fired.empty());
   Timer::TickTimers(100);
@@ -173,16 +164,14 @@ TEST_F(TimerTest, ATickHandlerMayTickTheTimersItself) {
     timer->Stop();
     Timer::TickTimers(10);
   });
-  Timer inner(nullptr, 20);
-  inner.SetName("inner");
-  inner.SetOnTick(Record);
+  auto inner = RecordingTimer("inner", 20);
   outer.Start();
-  inner.Start();
+  inner->Start();
   Timer::TickTimers(10);
   EXPECT_EQ(fired, (std::vector<std::string>{"outer", "inner"}));
-  EXPECT_EQ(inner.GetElapsed(), 0u);
+  EXPECT_EQ(inner->GetElapsed(), 0u);
   Timer::TickTimers(10);
-  EXPECT_EQ(inner.GetElapsed(), 10u);
+  EXPECT_EQ(inner->GetElapsed(), 10u);
 }
 
 TEST_F(TimerTest, DestroyedTimersLeaveTheTimerRegistry) {

@@ -163,11 +163,6 @@ void CheckSymbolName(const std::string& path) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::EnterScratchFolder(argc, argv);
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   for (int depth : {4, 8, 24}) CheckReader(bytes, depth);

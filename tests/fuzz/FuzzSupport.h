@@ -54,7 +54,7 @@ inline void MakePathsAbsolute(int* argc, char*** argv) {
 // Enters a fresh folder under $TMPDIR (else /tmp) for the life of the process. The log file
 // there is a link to /dev/null and standard output goes there too: millions of runs would
 // otherwise fill the disk and the terminal with "not read" lines. Called from
-// LLVMFuzzerInitialize with its arguments.
+// LLVMFuzzerInitialize (ScratchFolderStart.cpp) with its arguments.
 inline void EnterScratchFolder(int* argc, char*** argv) {
   MakePathsAbsolute(argc, argv);
   const char* tmp = std::getenv("TMPDIR");

@@ -48,11 +48,6 @@ std::string ScoreField(long score) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::EnterScratchFolder(argc, argv);
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   const long score = input.ConsumeIntegralInRange<long>(0, 999999999);

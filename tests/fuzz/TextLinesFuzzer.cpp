@@ -21,11 +21,6 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::EnterScratchFolder(argc, argv);
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   fuzz::WriteBytes(kFile, bytes);

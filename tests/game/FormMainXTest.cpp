@@ -17,6 +17,7 @@
 #include "game/GameInfo.h"
 #include "game/PuzzleRules.h"
 #include "graphics/Painter.h"
+#include "support/GameBoards.h"
 #include "support/StandInPrograms.h"
 #include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
@@ -25,6 +26,9 @@
 #include "widgets/MyImage.h"
 
 namespace {
+
+using game_boards::BoardWithEmptyAt;
+using game_boards::OrderedBoard;
 
 constexpr Color kBackground = 0x00FF00;
 constexpr Color kEmptyGrey = 0xB7B7B7;
@@ -39,19 +43,6 @@ Point TileCorner(int index) {
 Point TileCentre(int index) {
   Point corner = TileCorner(index);
   return {corner.x + 44, corner.y + 68};
-}
-
-Board OrderedBoard() {
-  Board board{};
-  for (int i = 0; i < kCellCount; ++i) board[i] = i + 1;
-  return board;
-}
-
-// The ordered board with the empty cell swapped to `empty` from the last place.
-Board BoardWithEmptyAt(int empty) {
-  Board board = OrderedBoard();
-  std::swap(board[empty], board[kCellCount - 1]);
-  return board;
 }
 
 std::string CaptionOf(int value) {

@@ -7,20 +7,12 @@
 #include <array>
 #include <cstdlib>
 
+#include "support/GameBoards.h"
+
 namespace {
 
-Board Ordered() {
-  Board board{};
-  for (int i = 0; i < kCellCount; ++i) board[i] = i + 1;
-  return board;
-}
-
-// The ordered board with the empty cell moved to index empty.
-Board EmptyAt(int empty) {
-  Board board = Ordered();
-  std::swap(board[empty], board[kCellCount - 1]);
-  return board;
-}
+using game_boards::BoardWithEmptyAt;
+using game_boards::OrderedBoard;
 
 int InversionsAmongTiles(const Board& board) {
   int inversions = 0;
@@ -42,12 +34,12 @@ TEST(PuzzleRules, ParityCountsInversionsLeavingOutTheLastValue) {
 }
 
 TEST(PuzzleRules, SolvedOnlyWhenEveryTileIsInItsPlace) {
-  EXPECT_TRUE(IsSolved(Ordered()));
-  EXPECT_FALSE(IsSolved(EmptyAt(14)));
+  EXPECT_TRUE(IsSolved(OrderedBoard()));
+  EXPECT_FALSE(IsSolved(BoardWithEmptyAt(14)));
 }
 
 TEST(PuzzleRules, ATileMovesOnlyIntoTheEmptyCellBesideIt) {
-  Board board = EmptyAt(5);
+  Board board = BoardWithEmptyAt(5);
   EXPECT_EQ(EmptyNeighbour(board, 4), 5);    // left of the empty cell
   EXPECT_EQ(EmptyNeighbour(board, 6), 5);    // right
   EXPECT_EQ(EmptyNeighbour(board, 1), 5);    // above
@@ -69,15 +61,15 @@ TEST(PuzzleRules, ATileMovesOnlyIntoTheEmptyCellBesideIt) {
 }
 
 TEST(PuzzleRules, NoMoveWrapsAroundARowEnd) {
-  EXPECT_EQ(EmptyNeighbour(EmptyAt(4), 3), -1);  // column 3 to column 0 of the next row
-  EXPECT_EQ(EmptyNeighbour(EmptyAt(3), 4), -1);  // and back
-  EXPECT_EQ(EmptyNeighbour(EmptyAt(8), 7), -1);
-  EXPECT_EQ(EmptyNeighbour(EmptyAt(7), 8), -1);
+  EXPECT_EQ(EmptyNeighbour(BoardWithEmptyAt(4), 3), -1);  // column 3 to column 0 of the next row
+  EXPECT_EQ(EmptyNeighbour(BoardWithEmptyAt(3), 4), -1);  // and back
+  EXPECT_EQ(EmptyNeighbour(BoardWithEmptyAt(8), 7), -1);
+  EXPECT_EQ(EmptyNeighbour(BoardWithEmptyAt(7), 8), -1);
 }
 
 TEST(PuzzleRules, NeighboursAreTriedLeftRightAboveBelow) {
   // A board with more than one empty entry shows the order of the tests.
-  Board board = Ordered();
+  Board board = OrderedBoard();
   board[4] = board[6] = board[1] = board[9] = kEmptyCell;
   EXPECT_EQ(EmptyNeighbour(board, 5), 4);
   board[4] = 5;
@@ -95,7 +87,7 @@ TEST(PuzzleRules, AKeySlidesTheTileOnTheFarSideOfTheGapAndNothingOverAnEdge) {
                                       {3, 7, -1, -1, 2}, {4, 8, 0, 5, -1},     {12, -1, 8, 13, -1}};
   const Slide slides[] = {Slide::Up, Slide::Down, Slide::Left, Slide::Right};
   for (const auto& test : cases) {
-    const Board board = EmptyAt(test[0]);
+    const Board board = BoardWithEmptyAt(test[0]);
     for (int i = 0; i < 4; ++i) {
       const int cell = CellToSlide(board, slides[i]);
       EXPECT_EQ(cell, test[i + 1]) << "gap " << test[0] << ", slide " << i;
@@ -113,7 +105,7 @@ TEST(PuzzleRules, EveryShuffleIsASolvablePermutationWithTheEmptyCellLast) {
     ASSERT_EQ(board[kCellCount - 1], kEmptyCell);
     Board sorted = board;
     std::sort(sorted.begin(), sorted.end());
-    ASSERT_EQ(sorted, Ordered());
+    ASSERT_EQ(sorted, OrderedBoard());
     ASSERT_EQ(InversionsAmongTiles(board) % 2, 0);
   }
 }

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "support/ProcessProbe.h"
 #include "support/Waiting.h"
 
 extern char** environ;
@@ -101,12 +102,7 @@ OpenboxProcess::~OpenboxProcess() {
 
 void OpenboxProcess::Stop() {
   if (pid <= 0) return;
-  kill(pid, SIGTERM);
-  int status = 0;
-  if (!waiting::WaitUntil([&] { return waitpid(pid, &status, WNOHANG) != 0; })) {
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-  }
+  EndAndReap(pid);
   pid = -1;
 }
 

@@ -1,11 +1,14 @@
 // X-free test support for child processes: reads a process's state and parent from /proc,
-// and waits, with a generous bound, for a condition that another process brings about.
+// waits, with a generous bound, for a condition that another process brings about, and ends a
+// child of ours.
 // Header-only, like TempDirectory.h.
 #pragma once
 
 #include <dirent.h>
+#include <signal.h>
 #include <sys/syscall.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -130,4 +133,13 @@ inline std::set<pid_t> ChildrenOfThisProcess() {
 // hanging. Returns done().
 inline bool Eventually(const std::function<bool()>& done) {
   return waiting::WaitUntil(done, std::chrono::seconds(10));
+}
+
+// Asks a child of this process to end, so that it can clean up after itself, and reaps it; a
+// child that has not ended within the usual wait is killed outright.
+inline void EndAndReap(pid_t pid) {
+  kill(pid, SIGTERM);
+  if (waiting::WaitUntil([pid] { return waitpid(pid, nullptr, WNOHANG) != 0; })) return;
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
 }

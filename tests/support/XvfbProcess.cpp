@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "support/ProcessProbe.h"
 #include "support/TempDirectory.h"
 #include "support/Waiting.h"
 
@@ -85,8 +86,7 @@ void XvfbProcess::Kill() {
 
 void XvfbProcess::Stop() {
   if (pid <= 0) return;
-  kill(pid, SIGTERM);
-  if (!waiting::WaitUntil([this] { return waitpid(pid, nullptr, WNOHANG) == pid; })) Kill();
+  EndAndReap(pid);
   pid = -1;
 }
 

@@ -21,7 +21,6 @@ constexpr Color kMarker = 0xFF0000;
 class CellControlTest : public CanvasFixture {
  protected:
   CellControlTest() : CanvasFixture({20, 20, 220, 160, kFormColor}) {}
-  void SetUp() override { CanvasFixture::SetUp(); }
   void TearDown() override {
     cell.reset();
     CanvasFixture::TearDown();

@@ -28,7 +28,6 @@ constexpr Color kMarker = 0xFF00FF;
 class TextBoxCustomTest : public CanvasFixture {
  protected:
   TextBoxCustomTest() : CanvasFixture({40, 40, 320, 220, kFormColor, true}) {}
-  void SetUp() override { CanvasFixture::SetUp(); }
   void TearDown() override {
     boxes.clear();
     panel.reset();
