@@ -673,14 +673,27 @@ constexpr const char* kGalleryHeaders[6] = {"figure",
 // A program's start-up figures, from index `from` of its runs on.
 struct StartupStats {
   Stats ms, cpu, server;
+  std::vector<double> eachMs;
 };
 
 StartupStats StartupOf(const ProgramFigures& figures, std::size_t from = 0) {
-  const auto summarise = [from](const std::vector<double>& values) {
-    return Summarise(std::vector<double>(values.begin() + static_cast<long>(from), values.end()));
+  const auto tail = [from](const std::vector<double>& values) {
+    return std::vector<double>(values.begin() + static_cast<long>(from), values.end());
   };
-  return {summarise(figures.startupMs), summarise(figures.startupCpuMs),
-          summarise(figures.startupServerCpuMs)};
+  return {Summarise(tail(figures.startupMs)), Summarise(tail(figures.startupCpuMs)),
+          Summarise(tail(figures.startupServerCpuMs)), tail(figures.startupMs)};
+}
+
+// The two programs start in turn, so start-up k of each met the same machine: the ratio of
+// each such pair leaves out the drift of the machine over the minutes of a run, which the
+// ratio of the two medians keeps.
+Stats PairedRatios(const StartupStats& program, const StartupStats& reference) {
+  std::vector<double> ratios;
+  if (program.eachMs.size() != reference.eachMs.size()) return Summarise(ratios);
+  for (std::size_t k = 0; k < program.eachMs.size(); ++k) {
+    if (reference.eachMs[k] > 0) ratios.push_back(program.eachMs[k] / reference.eachMs[k]);
+  }
+  return Summarise(ratios);
 }
 
 // The start-up rows of a program beside the one it is measured against, named in the target.
@@ -690,6 +703,8 @@ std::vector<Row> StartupRows(const StartupStats& program, const StartupStats& re
       {"start-up to fully painted (ms)", Cell(program.ms, 2), Cell(reference.ms, 2),
        Ratio(program.ms, reference.ms), "<= 1.5 x " + referenceName,
        Verdict(program.ms, program.ms.median <= 1.5 * reference.ms.median)},
+      {"  start-up, ratio of each pair taken in turn", "-", "-",
+       Cell(PairedRatios(program, reference), 2), "-", "-"},
       {"  start-up CPU of the program (ms)", Cell(program.cpu, 2), Cell(reference.cpu, 2),
        Ratio(program.cpu, reference.cpu), "-", "-"},
       {"  start-up CPU of the X server (ms)", Cell(program.server, 2), Cell(reference.server, 2),
