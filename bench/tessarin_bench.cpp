@@ -396,9 +396,10 @@ void MeasureStart(Window window, ProgramFigures& figures) {
 
 // Presses the tile beside the empty cell and times it until both cells show their new look:
 // the old place empty and framed, the new place white with its number. beforePress, when
-// given, runs once the pointer rests on the tile, just before the press.
-double TimeOneMove(Window window, int tile, int empty,
-                   const std::function<void()>& beforePress = nullptr) {
+// given, runs once the pointer rests on the tile, just before the press. Nothing when the
+// two cells did not change so within two seconds.
+std::optional<double> TimeOneMove(Window window, int tile, int empty,
+                                  const std::function<void()>& beforePress = nullptr) {
   std::vector<Probe> done = {
       PixelIs(TileLeft(tile) + 8, TileTop(tile) + 8, kEmptyGrey),
       PixelIs(TileLeft(empty) + 8, TileTop(empty) + 8, kWhite),
@@ -413,7 +414,7 @@ double TimeOneMove(Window window, int tile, int empty,
   if (beforePress) beforePress();
   Clock::time_point pressed = Click();
   auto seen = WaitUntil([&] { return AllHold(window, done); }, 2000);
-  Require(seen.has_value(), "a tile did not move");
+  if (!seen) return std::nullopt;
   SleepMs(60);
   return MsBetween(pressed, *seen);
 }
@@ -424,7 +425,9 @@ void MeasureMoves(Window window, int moves, ProgramFigures& figures) {
   Require(empty >= 0, "no empty cell on the board");
   int tile = NeighbourOf(empty);
   for (int m = 0; m < moves; ++m) {
-    figures.moveMs.push_back(TimeOneMove(window, tile, empty));
+    const std::optional<double> ms = TimeOneMove(window, tile, empty);
+    Require(ms.has_value(), "a tile did not move");
+    figures.moveMs.push_back(*ms);
     std::swap(tile, empty);
   }
 }
@@ -436,18 +439,34 @@ void MeasureMoves(Window window, int moves, ProgramFigures& figures) {
 // would outlast many searches and let the answer slide a tile first. The press changes the
 // board, so the answer to the H before it is dropped, and the next H starts a new search. The
 // presses walk the empty cell round the bottom-right 2 x 2 block, whose three tiles are back in
-// place only after twelve, so no board repeats. Then the resident memory the searches added, once
-// the program has gone quiet: the pages of the tables they touched.
+// place only after twelve, so no board repeats. A search that answers between the H and the
+// press slides a tile first, and the press then finds no tile to move: that press is not
+// timed, and the walk goes on from wherever the empty cell went. Then the resident memory the
+// searches added, once the program has gone quiet: the pages of the tables they touched.
 void MeasureHint(pid_t pid, Window window, ProgramFigures& figures) {
   Require(FindEmptyTile(window) == 15, "the dealt board has its empty cell elsewhere");
   const long before = Sample(pid).residentKb;
-  const int round[] = {14, 10, 11, 15};
+  // The empty cell's round: the tile to press for each place of it.
+  const auto nextTile = [](int empty) {
+    const int round[] = {15, 14, 10, 11};
+    for (int i = 0; i < 4; ++i) {
+      if (round[i] == empty) return round[(i + 1) % 4];
+    }
+    return NeighbourOf(empty);
+  };
   int empty = 15;
-  for (int m = 0; m < 11; ++m) {
-    const int tile = round[m % 4];
-    figures.moveDuringHintMs.push_back(
-        TimeOneMove(window, tile, empty, [] { screen->TypeKey(XK_h); }));
-    empty = tile;
+  for (int pressed = 0, timed = 0; timed < 11 && pressed < 40; ++pressed) {
+    const int tile = nextTile(empty);
+    const std::optional<double> ms =
+        TimeOneMove(window, tile, empty, [] { screen->TypeKey(XK_h); });
+    if (ms) {
+      figures.moveDuringHintMs.push_back(*ms);
+      ++timed;
+      empty = tile;
+    } else {
+      empty = FindEmptyTile(window);
+      Require(empty >= 0, "no empty cell on the board");
+    }
   }
   double cpu = OnCpuSeconds(pid);
   for (int waited = 0; waited < 60000; waited += 500) {
