@@ -8,12 +8,10 @@
 #include <X11/keysym.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <set>
@@ -25,6 +23,7 @@
 #include "game/BestResults.h"
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
+#include "support/ProcessProbe.h"
 #include "support/ProgramE2E.h"
 #include "support/ProgramProcess.h"
 #include "support/PuzzleSolver.h"
@@ -104,30 +103,6 @@ std::string PrintedScores(const std::string& folder) {
     pclose(pipe);
   }
   return output;
-}
-
-// The resident kilobytes of the largest mapping of the program's own file: the solver's tables,
-// which dwarf everything else it maps. -1 when /proc shows no such mapping.
-long ResidentKbOfLargestOwnMapping(pid_t pid) {
-  const std::string proc = "/proc/" + std::to_string(pid);
-  char exe[4096] = {};
-  if (readlink((proc + "/exe").c_str(), exe, sizeof exe - 1) <= 0) return -1;
-  std::istringstream smaps(FileText(proc + "/smaps"));
-  unsigned long largest = 0, size = 0;
-  long resident = -1;
-  bool own = false;
-  for (std::string line; std::getline(smaps, line);) {
-    unsigned long from = 0, to = 0;
-    if (std::sscanf(line.c_str(), "%lx-%lx", &from, &to) == 2) {
-      own = line.size() > std::strlen(exe) &&
-            line.compare(line.size() - std::strlen(exe), std::string::npos, exe) == 0;
-      size = to - from;
-    } else if (own && size > largest && line.rfind("Rss:", 0) == 0) {
-      largest = size;
-      resident = std::stol(line.substr(4));
-    }
-  }
-  return resident;
 }
 
 class TessarinE2E : public ProgramE2E {
@@ -903,7 +878,7 @@ TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNot
   };
   for (std::size_t i = 0; !topRowsHome(); ++i) ASSERT_TRUE(Slide(model, presses[i]));
   // The tables are read in only by a search: a game without a hint does not pay for them.
-  EXPECT_EQ(ResidentKbOfLargestOwnMapping(game.Pid()), 0);
+  EXPECT_EQ(ResidentKbOfLargestFileMapping(game.Pid()), 0);
 
   int hints = 0;
   for (bool won = false; !won && hints < 80; ++hints) {
@@ -923,7 +898,7 @@ TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNot
         << "hint " << hints << " moved nothing";
     if (!won) model = *seen;
   }
-  EXPECT_GT(ResidentKbOfLargestOwnMapping(game.Pid()), 0) << "the hints read no table";
+  EXPECT_GT(ResidentKbOfLargestFileMapping(game.Pid()), 0) << "the hints read no table";
   const std::vector<int> lengths = LoggedHintLengths(game.ReadWorkFile("log.txt").value_or(""));
   ASSERT_FALSE(lengths.empty()) << "no hint was logged";
   EXPECT_EQ(hints, lengths.front()) << "presses to the win against the logged shortest length";

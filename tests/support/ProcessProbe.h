@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <set>
@@ -111,6 +112,24 @@ inline pid_t OurChildAbove(pid_t pid) {
     pid = parent;
   }
   return -1;
+}
+
+// The resident kilobytes of the process's largest mapping of a file, -1 when it maps none.
+// For the game that is its solver tables, which dwarf every library it maps.
+inline long ResidentKbOfLargestFileMapping(pid_t pid) {
+  std::istringstream smaps(FileText("/proc/" + std::to_string(pid) + "/smaps"));
+  unsigned long largest = 0, size = 0;
+  long resident = -1;
+  for (std::string line; std::getline(smaps, line);) {
+    unsigned long from = 0, to = 0;
+    if (std::sscanf(line.c_str(), "%lx-%lx", &from, &to) == 2) {
+      size = line.find('/') != std::string::npos ? to - from : 0;
+    } else if (size > largest && line.rfind("Rss:", 0) == 0) {
+      largest = size;
+      resident = std::stol(line.substr(4));
+    }
+  }
+  return resident;
 }
 
 // The pids whose parent is this process, zombies included.
