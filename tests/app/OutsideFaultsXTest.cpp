@@ -210,7 +210,7 @@ TEST_F(OutsideFaults, AKilledServerEndsTheGameAtOnceWithStatusOneAndOneLine) {
   // This test's own connection would break with the server too.
   screen.reset();
   const auto killedAt = std::chrono::steady_clock::now();
-  server->Kill();
+  server->Stop();
   const auto status = game.WaitForExit();
   const auto took = std::chrono::steady_clock::now() - killedAt;
 

@@ -2,8 +2,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -70,18 +68,11 @@ bool XvfbProcess::Start(const std::vector<std::string>& extraArguments) {
   const std::string number = pid > 0 ? ReadDisplayNumber(pipeFds[0]) : "";
   close(pipeFds[0]);
   if (number.empty()) {
-    Kill();
+    Stop();
     return false;
   }
   displayName = ":" + number;
   return true;
-}
-
-void XvfbProcess::Kill() {
-  if (pid <= 0) return;
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
-  pid = -1;
 }
 
 void XvfbProcess::Stop() {

@@ -21,9 +21,9 @@ class XvfbProcess {
   bool Start(const std::vector<std::string>& extraArguments = {});
   // ":N", the value of DISPLAY for a client of this server.
   const std::string& DisplayName() const { return displayName; }
-  // Kills the server outright, as a crash would, and reaps it.
-  void Kill();
-  // Asks the server to end, so that it removes its lock and socket, and reaps it.
+  // Asks the server to end and reaps it. Its clients see their connections break at once, as
+  // after a crash, but the server removes its lock and socket on the way out: a SIGKILL would
+  // leave /tmp/.X11-unix/X<n> behind for every run.
   void Stop();
   std::string Output() const;
 
