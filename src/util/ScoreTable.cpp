@@ -32,6 +32,15 @@ std::string ScoreField(long score) {
 }
 }  // namespace
 
+std::optional<ScoreEntry> ParseScoreLine(const std::string& line) {
+  if (line.size() <= kScoreDigits || line[kScoreDigits] != ' ') return std::nullopt;
+  const auto digits = line.begin() + kScoreDigits;
+  if (!std::all_of(line.begin(), digits, [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  return ScoreEntry{std::stol(std::string(line.begin(), digits)), line.substr(kScoreDigits + 1)};
+}
+
 ScoreTable::ScoreTable(std::string name) : name(std::move(name)) {}
 
 std::string ScoreTable::FilePath() const {

@@ -4,8 +4,19 @@
 // name and the error flag and words of its last call; the file is opened inside each call.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+struct ScoreEntry {
+  long score;
+  std::string name;
+};
+
+// The score and the name of a line as the table writes it, 8 digits, a blank and a name;
+// nothing for any other line. A table edited by hand may hold others: they are read and kept,
+// but they are no result.
+std::optional<ScoreEntry> ParseScoreLine(const std::string& line);
 
 class ScoreTable {
  public:
