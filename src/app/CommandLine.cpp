@@ -34,7 +34,7 @@ std::optional<int> HandleCommandLine(const ProgramUsage& program, int argc, cons
   const bool ownFirst = IsOwnOption(program, argv[1]);
   const bool knownFirst = Is(argv[1], "--help") || Is(argv[1], "--version") || ownFirst;
   if (argc == 2 && knownFirst) {
-    if (ownFirst) return program.ownOption->run(out);
+    if (ownFirst) return program.ownOption->run(out, errors);
     if (Is(argv[1], "--help")) {
       PrintUsage(program, out);
     } else {

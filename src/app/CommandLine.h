@@ -13,8 +13,9 @@ struct ProgramOption {
   const char* name;
   // Its line in the options list, aligned with the others.
   const char* help;
-  // Does what the option asks, printing to out; returns the exit status.
-  int (*run)(std::FILE* out);
+  // Does what the option asks, printing to out and what went wrong to errors; returns the
+  // exit status.
+  int (*run)(std::FILE* out, std::FILE* errors);
 };
 
 struct ProgramUsage {

@@ -67,7 +67,7 @@ void ScoreSection::NameWindowClosed() {
   const std::string name = FormNamePlayer::LastPlayerName();
   if (name.empty()) return;
   if (!table.AddScore(ScoreFromText(scoreBox->GetText()), name)) {
-    Log("The gallery could not add " + name + " to its score table");
+    Log("The gallery could not add " + name + " to its score table. " + table.Problem());
   }
   ShowTable();
 }

@@ -3,9 +3,11 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <vector>
+#include <utility>
 
+#include "game/ScoreRows.h"
 #include "util/ScoreTable.h"
+#include "util/TextUtils.h"
 
 namespace {
 
@@ -13,22 +15,32 @@ namespace {
 // stay far below it.
 constexpr std::size_t kLongestName = 64;
 constexpr char kNobody[] = "player";
+// Wide enough for ranks up to "10." and times up to "999:59".
+constexpr std::size_t kRankWidth = 3;
+constexpr std::size_t kScoreWidth = 6;
 
-std::string Printable(std::string name) {
-  for (char& c : name) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
-  }
-  if (name.size() > kLongestName) name.resize(kLongestName);
-  return name;
+void PrintRow(std::FILE* out, const ScoreRow& row) {
+  std::fprintf(out, "  %s %s  %s\n", PadLeft(row.rank, ' ', kRankWidth).c_str(),
+               PadLeft(row.score, ' ', kScoreWidth).c_str(), row.name.c_str());
 }
 
-bool PrintTable(std::FILE* out, const char* heading, const char* tableName) {
+bool PrintTable(std::FILE* out, std::FILE* errors, const char* heading, const char* tableName,
+                ScoreKind kind) {
   ScoreTable table(tableName);
-  const std::vector<std::string> lines = table.ReadScores();
+  const std::vector<ScoreRow> rows = ToScoreRows(table.ReadScores(), kind);
   std::fprintf(out, "%s\n", heading);
-  for (const std::string& line : lines) std::fprintf(out, "  %s\n", line.c_str());
-  if (lines.empty()) std::fprintf(out, "  (none yet)\n");
-  return !table.HasError();
+  for (const ScoreRow& row : rows) PrintRow(out, row);
+  if (table.HasError()) {
+    std::fprintf(errors, "tessarin: %s\n", table.Problem().c_str());
+    return false;
+  }
+  if (rows.empty()) std::fprintf(out, "  (none yet)\n");
+  return true;
+}
+
+// Cut between two characters, so that a name never ends in half of one.
+std::string PlayerName(const std::string& name) {
+  return CutUtf8(PrintableUtf8(name), kLongestName);
 }
 
 }  // namespace
@@ -38,19 +50,25 @@ std::string LoginPlayerName() {
   if (entry == nullptr) return kNobody;
   std::string fullName = entry->pw_gecos != nullptr ? entry->pw_gecos : "";
   fullName = fullName.substr(0, fullName.find(','));
-  std::string name = Printable(fullName.empty() ? std::string(entry->pw_name) : fullName);
+  std::string name = PlayerName(fullName.empty() ? std::string(entry->pw_name) : fullName);
   return name.find_first_not_of(' ') == std::string::npos ? kNobody : name;
 }
 
-bool RecordBestResult(int moves, int seconds, const std::string& player) {
-  const std::string name = Printable(player);
-  const bool movesKept = ScoreTable(kMovesTableName).AddScore(moves, name);
-  const bool timeKept = ScoreTable(kTimeTableName).AddScore(seconds, name);
-  return movesKept && timeKept;
+std::vector<std::string> RecordBestResult(int moves, int seconds, const std::string& player) {
+  const std::string name = PlayerName(player);
+  std::vector<std::string> problems;
+  const std::pair<const char*, int> wins[] = {{kMovesTableName, moves}, {kTimeTableName, seconds}};
+  for (const auto& [tableName, score] : wins) {
+    ScoreTable table(tableName);
+    if (!table.AddScore(score, name)) problems.push_back(table.Problem());
+  }
+  return problems;
 }
 
-int PrintBestResults(std::FILE* out) {
-  const bool movesRead = PrintTable(out, "Fewest moves:", kMovesTableName);
-  const bool timeRead = PrintTable(out, "Shortest time (seconds):", kTimeTableName);
+int PrintBestResults(std::FILE* out, std::FILE* errors) {
+  const bool movesRead =
+      PrintTable(out, errors, "Fewest moves:", kMovesTableName, ScoreKind::Moves);
+  const bool timeRead =
+      PrintTable(out, errors, "Shortest time:", kTimeTableName, ScoreKind::Seconds);
   return movesRead && timeRead ? 0 : 1;
 }

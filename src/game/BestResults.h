@@ -5,19 +5,23 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // The tables' names, their folders under Data/.
 constexpr char kMovesTableName[] = "Moves";
 constexpr char kTimeTableName[] = "Time";
 
-// The full name of the password entry (up to its first comma) or else the user name; line
-// breaks and other control characters become blanks, and the name is cut to a length the
-// table reads back whole. "player" when the process has no password entry.
+// The full name of the password entry (up to its first comma) or else the user name, as the
+// tables keep a name. "player" when the process has no password entry.
 std::string LoginPlayerName();
 
-// Adds a win to both tables; false when either could not be written.
-bool RecordBestResult(int moves, int seconds, const std::string& player);
+// Adds a win to both tables. The name is kept as UTF-8 that cannot drive a terminal (control
+// characters and bytes of no valid character become "?"), cut between two characters to a
+// length the table reads back whole. What kept it out of a table, one log
+// line for each that could not take it; empty when both did.
+std::vector<std::string> RecordBestResult(int moves, int seconds, const std::string& player);
 
-// Prints both tables, a heading before each; the status a program ends with (1 when a table
-// could not be read, else 0).
-int PrintBestResults(std::FILE* out);
+// Prints both tables in the player's units, as the statistics window shows them, a heading
+// before each; what a table that cannot be read says goes to errors. The status a program
+// ends with: 1 when a table could not be read, else 0.
+int PrintBestResults(std::FILE* out, std::FILE* errors);

@@ -372,8 +372,9 @@ void FormMain::ShowMoveMade() {
 void FormMain::RecordWin() {
   const GameStats stats = session.Stats();
   if (stats.hintUsed) return;
-  if (!RecordBestResult(stats.moves, stats.seconds, LoginPlayerName())) {
-    Log("FormMain: the best results could not be written");
+  for (const std::string& problem :
+       RecordBestResult(stats.moves, stats.seconds, LoginPlayerName())) {
+    Log("FormMain: the win is not recorded. " + problem);
   }
 }
 

@@ -125,7 +125,8 @@ void FormStats::BuildTable(const std::string& title, const std::string& tableNam
     const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
     AddCell(panel.get(), rows[i].rank, 6, top, kRankWidth);
     AddCell(panel.get(), rows[i].score, 6 + kRankWidth, top, kScoreWidth);
-    AddCell(panel.get(), rows[i].name, nameLeft, top, kTableWidth - nameLeft - 6);
+    // The table keeps names in UTF-8; the cells draw the core font's Latin-1.
+    AddCell(panel.get(), Utf8ToLatin1(rows[i].name), nameLeft, top, kTableWidth - nameLeft - 6);
   }
   panels.push_back(std::move(panel));
 }

@@ -1,5 +1,5 @@
-// How the statistics window reads a best-result table: each line of a ScoreTable, an 8-digit
-// score, a blank and a name, split into what one row of the window shows.
+// How a best-result table is shown, in the statistics window and by --scores alike: each score
+// line of a ScoreTable, an 8-digit score, a blank and a name, split into what one row shows.
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@
 struct ScoreRow {
   std::string rank;
   std::string score;
+  // UTF-8 that cannot drive a terminal: control characters and broken bytes show as "?".
   std::string name;
 };
 
@@ -17,6 +18,6 @@ enum class ScoreKind { Moves, Seconds };
 // Seconds as m:ss (minutes unbounded); negative counts show as 0:00.
 std::string FormatSeconds(long seconds);
 
-// One row per line, ranked from 1 in file order. A line whose first field is no number keeps
-// its text as the score, so that a damaged table shows what it holds rather than nothing.
+// One row per score line, ranked from 1 in file order. Lines that are no score (an empty line,
+// a score of letters) are passed over: a hand-edited table must not rank them among the wins.
 std::vector<ScoreRow> ToScoreRows(const std::vector<std::string>& lines, ScoreKind kind);

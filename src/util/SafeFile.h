@@ -23,7 +23,7 @@ enum class FileProblem { None, Missing, Link, NotRegular, TooLarge, Unusable };
 std::string DescribeProblem(FileProblem problem);
 
 // A read-only stream on the regular file at path of at most byteLimit bytes, or null with
-// the reason in problem.
+// the reason in problem; for Missing and Unusable, errno tells the system's own reason.
 FileStream OpenForReading(const std::string& path, std::int64_t byteLimit, FileProblem& problem);
 
 enum class WriteMode {

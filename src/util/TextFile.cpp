@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -31,6 +32,7 @@ TextFile::TextFile(std::string path) : fileName(std::move(path)) {}
 void TextFile::ClearFlags() {
   failed = false;
   notFound = false;
+  readProblem.clear();
 }
 
 std::vector<std::string> TextFile::ReadLines(std::int64_t byteLimit) {
@@ -39,8 +41,12 @@ std::vector<std::string> TextFile::ReadLines(std::int64_t byteLimit) {
   FileProblem problem = FileProblem::None;
   const FileStream stream = OpenForReading(fileName, byteLimit, problem);
   if (!stream) {
+    const int openError = errno;
     failed = true;
-    notFound = !IsRefusal(problem);
+    // Only a missing file may be taken for one not made yet: a file that is there but
+    // cannot be read (EACCES, EIO) holds lines that a caller must not write over.
+    notFound = problem == FileProblem::Missing;
+    readProblem = IsRefusal(problem) ? DescribeProblem(problem) : std::strerror(openError);
     return lines;
   }
   std::FILE* file = stream.get();
@@ -53,7 +59,10 @@ std::vector<std::string> TextFile::ReadLines(std::int64_t byteLimit) {
     if (!line.empty() && line.back() == '\n') line.pop_back();
     lines.push_back(std::move(line));
   }
-  if (std::ferror(file) != 0) failed = true;
+  if (std::ferror(file) != 0) {
+    failed = true;
+    readProblem = std::strerror(errno);
+  }
   std::free(buffer);
   return lines;
 }

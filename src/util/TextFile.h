@@ -15,9 +15,10 @@ class TextFile {
   explicit TextFile(std::string path);
 
   // Every line without its newline, whatever its length; a CR before the newline stays, and
-  // a last line without a newline still counts. Empty (with Failed and NotFound) when the
-  // file cannot be opened; empty with Failed alone when what stands at the path is refused:
-  // a symbolic link, not a regular file, or more than byteLimit bytes.
+  // a last line without a newline still counts. Empty with Failed and NotFound when nothing
+  // stands at the path; empty with Failed alone when something does but cannot be read (no
+  // permission, say) or is refused: a symbolic link, not a regular file, or more than
+  // byteLimit bytes. ReadProblem then says which.
   std::vector<std::string> ReadLines(std::int64_t byteLimit = kAnyFileSize);
   // The lines each followed by "\r\n"; empty when the read failed.
   std::string ReadAll();
@@ -34,6 +35,9 @@ class TextFile {
 
   bool Failed() const { return failed; }
   bool NotFound() const { return notFound; }
+  // Why the last ReadLines failed, as the end of a log line ("Permission denied", "it is a
+  // symbolic link"); empty after a read that did not fail and after any other operation.
+  const std::string& ReadProblem() const { return readProblem; }
   const std::string& FileName() const { return fileName; }
 
  private:
@@ -42,5 +46,6 @@ class TextFile {
 
   bool failed = false;
   bool notFound = false;
+  std::string readProblem;
   std::string fileName;
 };

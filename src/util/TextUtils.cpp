@@ -100,3 +100,87 @@ std::string Latin1ToUtf8(const std::string& text) {
   }
   return utf8;
 }
+
+namespace {
+constexpr char kNotShown = '?';
+
+bool IsContinuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// What a lead byte says of the character it begins: its length (0 when it begins none), its
+// payload bits and the least code point that may take that length (below it, an overlong form).
+struct Utf8Lead {
+  std::size_t length;
+  char32_t payload;
+  char32_t least;
+};
+
+Utf8Lead LeadOf(unsigned char lead) {
+  if (lead < 0x80) return {1, lead, 0};
+  if (lead >= 0xC2 && lead <= 0xDF) return {2, lead & 0x1Fu, 0x80};
+  if ((lead & 0xF0) == 0xE0) return {3, lead & 0x0Fu, 0x800};
+  if (lead >= 0xF0 && lead <= 0xF4) return {4, lead & 0x07u, 0x10000};
+  return {0, 0, 0};
+}
+
+// The length of the valid UTF-8 character at text[at], its code point in code; 0 when the
+// bytes there are none: a stray continuation, a sequence cut short, an overlong form, a
+// surrogate or a code point past U+10FFFF.
+std::size_t DecodeUtf8(const std::string& text, std::size_t at, char32_t& code) {
+  const Utf8Lead lead = LeadOf(static_cast<unsigned char>(text[at]));
+  if (lead.length == 0 || text.size() - at < lead.length) return 0;
+  code = lead.payload;
+  for (std::size_t i = 1; i < lead.length; ++i) {
+    if (!IsContinuation(text[at + i])) return 0;
+    code = (code << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3Fu);
+  }
+  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+  return code < lead.least || code > 0x10FFFF || surrogate ? 0 : lead.length;
+}
+
+// Calls take(at, length, code) for every character of text in turn, and take(at, 0, 0) for
+// every byte that is no part of a valid one.
+template <typename Take>
+void ForEachUtf8(const std::string& text, Take take) {
+  for (std::size_t at = 0; at < text.size();) {
+    char32_t code = 0;
+    const std::size_t length = DecodeUtf8(text, at, code);
+    take(at, length, length == 0 ? 0 : code);
+    at += length == 0 ? 1 : length;
+  }
+}
+
+bool IsControl(char32_t code) {
+  return code < 0x20 || (code >= 0x7F && code <= 0x9F);
+}
+}  // namespace
+
+std::string Utf8ToLatin1(const std::string& text) {
+  std::string latin1;
+  latin1.reserve(text.size());
+  ForEachUtf8(text, [&](std::size_t, std::size_t length, char32_t code) {
+    latin1 += length == 0 || code > 0xFF ? kNotShown : static_cast<char>(code);
+  });
+  return latin1;
+}
+
+std::string PrintableUtf8(const std::string& text) {
+  std::string shown;
+  shown.reserve(text.size());
+  ForEachUtf8(text, [&](std::size_t at, std::size_t length, char32_t code) {
+    if (length == 0 || IsControl(code)) {
+      shown += kNotShown;
+    } else {
+      shown.append(text, at, length);
+    }
+  });
+  return shown;
+}
+
+std::string CutUtf8(const std::string& text, std::size_t maxBytes) {
+  if (text.size() <= maxBytes) return text;
+  std::size_t end = maxBytes;
+  while (end > 0 && IsContinuation(text[end])) --end;
+  return text.substr(0, end);
+}

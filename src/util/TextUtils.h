@@ -21,3 +21,13 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
 // The program's 8-bit texts are ISO 8859-1, as its core fonts are; this is the same text in
 // UTF-8, for the places (window-manager names) that expect it.
 std::string Latin1ToUtf8(const std::string& text);
+// The other way, for UTF-8 that comes from outside (a name from the password entry) and is
+// drawn in the core font: every character up to U+00FF becomes its one byte; any other
+// character, and every byte that is no part of a valid UTF-8 character, becomes "?".
+std::string Utf8ToLatin1(const std::string& text);
+// The text as valid UTF-8 that cannot drive a terminal: every control character (C0, DEL, C1)
+// and every byte that is no part of a valid UTF-8 character becomes "?"; letters such as "é"
+// stay as they are.
+std::string PrintableUtf8(const std::string& text);
+// At most maxBytes of valid UTF-8 text, cut where a character begins, never inside one.
+std::string CutUtf8(const std::string& text, std::size_t maxBytes);

@@ -4,6 +4,7 @@
 // without touching its folder.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "support/TempDirectory.h"
+#include "support/WithoutPrivileges.h"
 
 namespace {
 
@@ -66,9 +68,10 @@ struct RunResult {
   std::string errors;
 };
 
-// Runs the program in dir with the arguments, on a display no server listens on.
+// Runs the program in dir with the arguments, on a display no server listens on; as a user
+// whom file modes stop when asked (status kNoPrivilegeDrop when it cannot be one).
 RunResult RunProgram(const Program& program, const std::string& dir,
-                     const std::vector<std::string>& arguments) {
+                     const std::vector<std::string>& arguments, bool withoutPrivileges = false) {
   std::vector<char*> argv{const_cast<char*>(program.name.c_str())};
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
@@ -79,6 +82,7 @@ RunResult RunProgram(const Program& program, const std::string& dir,
     setenv("DISPLAY", ":4097", 1);
     if (std::freopen(outPath.c_str(), "w", stdout) == nullptr) _exit(92);
     if (std::freopen(errPath.c_str(), "w", stderr) == nullptr) _exit(92);
+    if (withoutPrivileges && !DropPrivileges()) _exit(kNoPrivilegeDrop);
     execv(program.binary, argv.data());
     _exit(91);
   }
@@ -130,6 +134,73 @@ TEST(ProgramEntry, OptionsAnswerAndUnknownArgumentsAreRefusedWithoutTouchingTheF
     EXPECT_EQ(run.out.empty(), test.outStart.empty()) << name;
     EXPECT_EQ(run.errors.empty(), test.errorsStart.empty()) << name;
     EXPECT_EQ(FileText(dir + "/log.txt"), "a line from an earlier run\n") << name;
+  }
+}
+
+// --scores on tables that a hand (or another user) wrote: the results show in the player's
+// units, as the statistics window shows them; lines that are no score are passed over; a name
+// keeps its letters, while escape sequences, C1 controls and broken UTF-8 reach the terminal
+// only as "?". A moves table that cannot be read (mode 000, read as a user it stops) is said
+// on standard error, with status 1, and keeps its bytes.
+TEST(ProgramEntry, ScoresPrintAsTheStatisticsWindowShowsThemAndNothingThatDrivesATerminal) {
+  const std::string hostile =
+      "\n"
+      "00000068 root\n"
+      "abcdefgh letters\n"
+      "00000070 Jos\u00E9 \u00DCn\u00EFcode\n"
+      "00000071 \x1B]0;owned\x07title\x7F\n"
+      "00000072 \x1B[2J\xC2\x9Bm\n"
+      "00000073 raw \x9Bm \xFF\xC3.\n"
+      "not a score line\n"
+      "00000074\n";
+  std::string nine;
+  for (int score = 1; score <= 9; ++score) nine += "0000000" + std::to_string(score) + " p\n";
+  struct Case {
+    const char* name;
+    std::string moves;
+    bool movesUnreadable;
+    int status;
+    std::string out;
+    std::string errors;
+  };
+  const std::string times = "Shortest time:\n   1.   1:08  root\n";
+  const std::vector<Case> cases = {
+      {"crafted", hostile, false, 0,
+       "Fewest moves:\n"
+       "   1.     68  root\n"
+       "   2.     70  Jos\u00E9 \u00DCn\u00EFcode\n"
+       "   3.     71  ?]0;owned?title?\n"
+       "   4.     72  ?[2J?m\n"
+       "   5.     73  raw ?m ??.\n" +
+           times,
+       ""},
+      {"unreadable", nine, true, 1, "Fewest moves:\n" + times,
+       "tessarin: Score table Data/Moves/Score/Classifica.txt cannot be read: Permission "
+       "denied\n"},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    TempDirectory scratch;
+    const std::string dir = scratch.File("work");
+    for (const char* folder :
+         {"", "/Data", "/Data/Moves", "/Data/Moves/Score", "/Data/Time", "/Data/Time/Score"}) {
+      ASSERT_EQ(mkdir((dir + folder).c_str(), 0755), 0) << folder;
+    }
+    ASSERT_EQ(chmod(scratch.Path().c_str(), 0755), 0);
+    const std::string movesFile = dir + "/Data/Moves/Score/Classifica.txt";
+    WriteFileText(movesFile, test.moves);
+    WriteFileText(dir + "/Data/Time/Score/Classifica.txt", "00000068 root\n");
+    if (test.movesUnreadable) {
+      ASSERT_EQ(chmod(movesFile.c_str(), 0), 0);
+    }
+
+    const RunResult run = RunProgram(kGame, dir, {"--scores"}, test.movesUnreadable);
+    chmod(movesFile.c_str(), 0644);
+    if (run.status == kNoPrivilegeDrop) GTEST_SKIP() << kNoPrivilegeDropReason;
+    EXPECT_EQ(run.status, test.status);
+    EXPECT_EQ(run.out, test.out);
+    EXPECT_EQ(run.errors, test.errors);
+    EXPECT_EQ(FileText(movesFile), test.moves);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 
 #include "support/ReadOnlyView.h"
 #include "support/TempDirectory.h"
+#include "support/WithoutPrivileges.h"
 #include "util/FileUtils.h"
 
 namespace {
@@ -129,6 +131,33 @@ TEST_F(ScoreTableTest, AReadOnlyFolderIsAnErrorAndKeepsTheTable) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "2: no view; 1: a wrong read or a write taken as done";
+  EXPECT_EQ(FileText(kTableFile), before);
+  EXPECT_EQ(FolderEntries("Data/Gallery/Score"), (Lines{"Classifica.txt"}));
+}
+
+// A table its reader may not open (mode 000) still holds the results: its read is an error,
+// and a new result is refused, not written over the nine entries. Root opens any file, so the
+// reader is a child without privileges, in a folder it may write as a player may the own one.
+TEST_F(ScoreTableTest, ATableThatCannotBeReadIsAnErrorAndIsNotWrittenOver) {
+  for (int i = 1; i <= 9; ++i) ASSERT_TRUE(table.AddScore(i, "player"));
+  const std::string before = FileText(kTableFile);
+  ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+  ASSERT_EQ(chmod("Data/Gallery/Score", 0777), 0);
+  ASSERT_EQ(chmod(kTableFile, 0), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (!DropPrivileges()) _exit(kNoPrivilegeDrop);
+    ScoreTable seen("Gallery");
+    const bool unread = seen.ReadScores().empty() && seen.HasError();
+    _exit(unread && !seen.AddScore(10, "newcomer") && seen.HasError() ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_EQ(chmod(kTableFile, 0644), 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == kNoPrivilegeDrop) GTEST_SKIP() << kNoPrivilegeDropReason;
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the table read as empty or the result was written";
   EXPECT_EQ(FileText(kTableFile), before);
   EXPECT_EQ(FolderEntries("Data/Gallery/Score"), (Lines{"Classifica.txt"}));
 }

@@ -80,4 +80,35 @@ TEST(TextUtils, Latin1ToUtf8KeepsAsciiAndWidensTheUpperHalfToTwoBytes) {
             std::string("\x7F\xC2\x80\xC3\xBF\0", 6));
 }
 
+// A name from outside is UTF-8: the core font takes its Latin-1 letters as single bytes, the
+// terminal takes it as it is but for what could drive it, and a cut never halves a letter.
+TEST(TextUtils, Utf8TextBecomesLatin1OrPrintableWithAQuestionMarkForWhatCannotShow) {
+  struct Case {
+    std::string utf8, latin1, printable;
+  };
+  const Case cases[] = {
+      {"Zo\xC3\xAB \xC3\x85nsgar", "Zo\xEB \xC5nsgar", "Zo\xC3\xAB \xC3\x85nsgar"},
+      {"\xC2\xA0\xC3\xBF", "\xA0\xFF", "\xC2\xA0\xC3\xBF"},  // the ends of Latin-1
+      {"\xE2\x82\xAC \xF0\x9F\x98\x80", "? ?", "\xE2\x82\xAC \xF0\x9F\x98\x80"},  // beyond it
+      {"\x1B]0;t\x07\x7F", "\x1B]0;t\x07\x7F", "?]0;t??"},                        // C0 and DEL
+      {"\xC2\x9Bm", "\x9Bm", "?m"},                                               // a C1 control
+      {"\x9B\xFF\xC3.", "???.", "???."},  // stray, never, cut short
+      // An overlong "/", a surrogate and a code point past U+10FFFF: each byte a "?".
+      {"\xC0\xAF \xED\xA0\x80 \xF4\x90\x80\x80", "?? ??? ????", "?? ??? ????"},
+      {"\xE2\x82", "??", "??"},  // cut off at the end
+  };
+  for (const Case& test : cases) {
+    EXPECT_EQ(Utf8ToLatin1(test.utf8), test.latin1) << test.utf8;
+    EXPECT_EQ(PrintableUtf8(test.utf8), test.printable) << test.utf8;
+  }
+}
+
+TEST(TextUtils, CutUtf8EndsBetweenTwoCharacters) {
+  const std::string name = "ab\xC3\xA9\xE2\x82\xAC";  // a, b, e acute (2 bytes), euro (3)
+  const std::pair<std::size_t, std::string> cases[] = {
+      {9, name},         {7, name}, {6, "ab\xC3\xA9"}, {5, "ab\xC3\xA9"},
+      {4, "ab\xC3\xA9"}, {3, "ab"}, {2, "ab"},         {0, ""}};
+  for (const auto& [limit, cut] : cases) EXPECT_EQ(CutUtf8(name, limit), cut) << limit;
+}
+
 }  // namespace
