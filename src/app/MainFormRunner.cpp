@@ -25,7 +25,7 @@ int RunMainForm(const ProgramUsage& usage, const std::string& title,
                 const MainFormFactory& makeMainForm, int argc, const char* const* argv) {
   if (auto status = HandleCommandLine(usage, argc, argv, stdout, stderr)) return *status;
   PrepareProcess(usage);
-  ClearLog();
+  StartLog();
 
   auto application = std::make_unique<Application>(title.c_str());
   if (application->GetDisplay() == nullptr) return kNoDisplayStatus;

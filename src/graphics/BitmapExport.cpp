@@ -5,6 +5,7 @@
 
 #include "graphics/PaletteImage.h"
 #include "util/FileUtils.h"
+#include "util/Log.h"
 #include "util/TextFile.h"
 #include "util/TextUtils.h"
 
@@ -65,7 +66,9 @@ std::string PaletteImageSource(const std::string& name, int w, int h, const unsi
 bool WriteBitmapExport(const std::string& bitmapPath, int w, int h, const unsigned char* image) {
   const std::string sourcePath = bitmapPath + ".c";
   const std::string text = PaletteImageSource(ExportSymbolName(bitmapPath), w, h, image);
-  // WriteLines removes what stands at the name (a link planted there, not its target) and
-  // makes a new file.
-  return TextFile(sourcePath).WriteLines({text});
+  // Written beside the export and renamed over it, so that a write cut short (a full disk)
+  // leaves the old export rather than a truncated one.
+  if (TextFile(sourcePath).WriteLines({text})) return true;
+  Log("BMP export " + sourcePath + " not written");
+  return false;
 }

@@ -14,7 +14,7 @@ std::string ExportSymbolName(const std::string& path);
 // one line, then one line per stored row. image holds PaletteImageSize(w, h) bytes.
 std::string PaletteImageSource(const std::string& name, int w, int h, const unsigned char* image);
 
-// Writes the source for the picture read from bitmapPath to bitmapPath + ".c", removing what
-// stood at that name first (a link itself, never its target). False when the file could not
-// be written.
+// Writes the source for the picture read from bitmapPath to bitmapPath + ".c" (TextFile's
+// WriteLines: a link there is replaced itself, a special file refused). False, with a log
+// line, when it could not be written; the export that stood there is then left whole.
 bool WriteBitmapExport(const std::string& bitmapPath, int w, int h, const unsigned char* image);

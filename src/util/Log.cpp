@@ -6,7 +6,12 @@
 
 namespace {
 constexpr const char* kLogFileName = "log.txt";
-}
+
+// Never closed but by the next StartLog: a message from a destructor run at exit still
+// finds it. Flushed at every message, so a forked child starts with nothing of its parent's
+// buffered and adds its own lines at the end.
+std::FILE* logFile = nullptr;
+}  // namespace
 
 void Log(const char* text) {
   if (text == nullptr) text = "";
@@ -17,20 +22,19 @@ void Log(const char* text) {
   std::fflush(stdout);
   std::clearerr(stdout);
 
-  // Appended to the file this run made, never through a link or into a special file that
-  // someone put at its name; such a line reaches standard output only.
-  FileProblem problem = FileProblem::None;
-  const FileStream file = OpenForWriting(kLogFileName, WriteMode::Append, problem);
-  if (!file) return;
-  std::fputs(text, file.get());
-  std::fputc('\n', file.get());
-  std::fflush(file.get());
+  if (logFile == nullptr) return;
+  std::fputs(text, logFile);
+  std::fputc('\n', logFile);
+  std::fflush(logFile);
+  std::clearerr(logFile);
 }
 
 void Log(const std::string& message) {
   Log(message.c_str());
 }
 
-void ClearLog() {
-  RemoveEntry(kLogFileName);
+void StartLog() {
+  if (logFile != nullptr) std::fclose(logFile);
+  FileProblem problem = FileProblem::None;
+  logFile = OpenForWriting(kLogFileName, WriteMode::Fresh, problem).release();
 }

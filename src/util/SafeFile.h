@@ -1,10 +1,12 @@
 // The one way the programs open the files of their working folder, a folder that someone else
 // may be able to write into. A file is never opened through a symbolic link at its own name,
 // and only a regular file is used: a link planted there cannot send a write to a file of the
-// player's or a read to a device, and a FIFO cannot hang the program. A file being created is
-// made new (O_EXCL), so nothing already at its name is written through; a file being read has
-// a size limit, checked before anything is read. A link in the folders above the file is
-// followed as usual: those folders are the player's choice.
+// player's or a read to a device, and a FIFO cannot hang the program. A write never deletes
+// what it did not make: a link at the name (never its target) and a regular file are replaced,
+// anything else there (a FIFO, a device, a socket, a folder) is refused and left as it stands.
+// A file being created is made new (O_EXCL), so nothing already at its name is written
+// through; a file being read has a size limit, checked before anything is read. A link in the
+// folders above the file is followed as usual: those folders are the player's choice.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +19,7 @@ struct StreamCloser {
 };
 using FileStream = std::unique_ptr<std::FILE, StreamCloser>;
 
-enum class FileProblem { None, Missing, Link, NotRegular, TooLarge, Unusable };
+enum class FileProblem { None, Missing, Link, NotRegular, TooLarge, Unusable, WriteFailed };
 
 // Why a file was refused, as the end of a log line: "it is a symbolic link" and so on.
 std::string DescribeProblem(FileProblem problem);
@@ -27,18 +29,21 @@ std::string DescribeProblem(FileProblem problem);
 FileStream OpenForReading(const std::string& path, std::int64_t byteLimit, FileProblem& problem);
 
 enum class WriteMode {
-  // Whatever stands at the path (a file, a link, a FIFO; not a folder) is removed, never what
-  // a link points to, and a new file is made in its place.
-  Replace,
+  // A new file made at the path after a link or a regular file there is removed; written at
+  // its end, so that the lines of a forked child follow those of its parent.
+  Fresh,
   // Appends to the regular file at path, which must have no other name (a hard link could
   // carry the lines into a file of the player's); made new when missing.
   Append
 };
 
 // A write-only stream, or null with the reason in problem. A new file gets mode 0666 less the
-// umask, as fopen would give it.
+// umask, as fopen would give it. The descriptor is closed at exec: the programs started from
+// here cannot write into the file.
 FileStream OpenForWriting(const std::string& path, WriteMode mode, FileProblem& problem);
 
-// Removes the directory entry at path itself (a link, not its target); false when nothing was
-// removed. A folder is left alone.
-bool RemoveEntry(const std::string& path);
+// Puts text at path in one step: written to a new file beside it, under a random name that no
+// one can take ahead, and renamed over it, so the path holds the old file or all of the new
+// one, never a part (a full disk, a size limit). A link at the path is replaced itself. On
+// failure, with the reason in problem, the old file is untouched and nothing is left beside it.
+bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& problem);

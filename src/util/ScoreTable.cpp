@@ -96,7 +96,7 @@ bool ScoreTable::WriteScores(std::vector<std::string> lines) {
   }
   // Written beside the table and renamed over it: a write cut short leaves the old table.
   TextFile file(folder + kScoreFile);
-  if (!file.ReplaceLines(lines)) {
+  if (!file.WriteLines(lines)) {
     error = true;
     Report("cannot be written");
   }

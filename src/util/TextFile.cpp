@@ -1,9 +1,5 @@
 #include "util/TextFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -76,21 +72,20 @@ std::string TextFile::ReadAll() {
 }
 
 bool TextFile::WriteLines(const std::vector<std::string>& lines) {
-  return Write(lines, false);
+  ClearFlags();
+  std::string text;
+  for (const std::string& line : lines) text += line + '\n';
+  FileProblem problem = FileProblem::None;
+  if (!ReplaceFile(fileName, text, problem)) Fail(problem);
+  return !failed;
 }
 
 bool TextFile::AppendLines(const std::vector<std::string>& lines) {
-  return Write(lines, true);
-}
-
-bool TextFile::Write(const std::vector<std::string>& lines, bool append) {
   ClearFlags();
   FileProblem problem = FileProblem::None;
-  FileStream stream =
-      OpenForWriting(fileName, append ? WriteMode::Append : WriteMode::Replace, problem);
+  FileStream stream = OpenForWriting(fileName, WriteMode::Append, problem);
   if (!stream) {
-    failed = true;
-    notFound = !IsRefusal(problem);
+    Fail(problem);
     return false;
   }
   std::FILE* file = stream.get();
@@ -106,49 +101,9 @@ bool TextFile::Write(const std::vector<std::string>& lines, bool append) {
   return !failed;
 }
 
-namespace {
-bool WriteAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t written = write(fd, text.data() + done, text.size() - done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    done += static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
-// A fresh name beside the file, taken with O_EXCL so that nothing already there (a leftover,
-// a link planted in the folder) is ever written through. The mode is the one a plain
-// creation would give, the umask applied.
-int OpenSibling(const std::string& path, std::string& siblingName) {
-  constexpr int kAttempts = 100;
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    siblingName = path + "." + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
-    const int fd = open(siblingName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-}  // namespace
-
-bool TextFile::ReplaceLines(const std::vector<std::string>& lines) {
-  ClearFlags();
-  std::string sibling;
-  const int fd = OpenSibling(fileName, sibling);
-  if (fd < 0) {
-    failed = true;
-    notFound = true;
-    return false;
-  }
-  std::string text;
-  for (const std::string& line : lines) text += line + '\n';
-  // fsync before the rename: otherwise a crash could leave the new name on empty blocks.
-  bool written = WriteAll(fd, text) && fsync(fd) == 0;
-  written = close(fd) == 0 && written;
-  if (!written || std::rename(sibling.c_str(), fileName.c_str()) != 0) {
-    std::remove(sibling.c_str());
-    failed = true;
-  }
-  return !failed;
+// A file that could not be opened or made is not found; one refused, or not written whole,
+// was there.
+void TextFile::Fail(FileProblem problem) {
+  failed = true;
+  notFound = !IsRefusal(problem) && problem != FileProblem::WriteFailed;
 }

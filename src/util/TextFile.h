@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+enum class FileProblem;  // util/SafeFile.h
+
 constexpr std::int64_t kAnyFileSize = -1;
 
 class TextFile {
@@ -22,16 +24,16 @@ class TextFile {
   std::vector<std::string> ReadLines(std::int64_t byteLimit = kAnyFileSize);
   // The lines each followed by "\r\n"; empty when the read failed.
   std::string ReadAll();
-  // Replaces the file with the lines, each ended by a newline; an empty list empties it.
-  // Whatever stood at the path (a link too, never its target) is removed and a new file made.
+  // Replaces the file with the lines, each ended by a newline; an empty list empties it. They
+  // are written to a new file in the same folder, renamed over this one, so the path holds
+  // the old lines or all the new ones, never a part; on failure (Failed alone when the file
+  // is not written whole) the old file is untouched and nothing is left beside it. A link at
+  // the path is replaced itself, never its target; a FIFO, a device, a socket or a folder
+  // there is refused and left as it stands (Failed alone).
   bool WriteLines(const std::vector<std::string>& lines);
   // Adds the lines at the end, creating the file when missing; a link or a special file at
   // the path is refused (Failed alone).
   bool AppendLines(const std::vector<std::string>& lines);
-  // Writes the same bytes as WriteLines to a new file in the same folder and renames it over
-  // this one, so the path holds the old lines or all the new ones, never a part. On failure
-  // the old file is untouched and the new one removed.
-  bool ReplaceLines(const std::vector<std::string>& lines);
 
   bool Failed() const { return failed; }
   bool NotFound() const { return notFound; }
@@ -41,7 +43,7 @@ class TextFile {
   const std::string& FileName() const { return fileName; }
 
  private:
-  bool Write(const std::vector<std::string>& lines, bool append);
+  void Fail(FileProblem problem);
   void ClearFlags();
 
   bool failed = false;

@@ -226,6 +226,7 @@ TEST_F(FormAboutXTest, MailLinkStartsTheComposerForTheDerivedAddress) {
 }
 
 TEST_F(FormAboutXTest, WithoutFirefoxAndThunderbirdTheLinksUseTheDesktopsOpeners) {
+  LogCapture log;
   StandInPrograms openers;
   openers.Add("xdg-open");
   openers.Add("xdg-email");
@@ -242,8 +243,7 @@ TEST_F(FormAboutXTest, WithoutFirefoxAndThunderbirdTheLinksUseTheDesktopsOpeners
   // With nothing to open it, a press leaves one line in the log and the window open.
   setenv("PATH", (onlyOpeners + "/none").c_str(), 1);
   ClickCentreOf(about->GetWebLink());
-  EXPECT_NE(FileText("log.txt").find(std::string("no program to open ") + kTestAddress),
-            std::string::npos);
+  EXPECT_NE(log.Text().find(std::string("no program to open ") + kTestAddress), std::string::npos);
   EXPECT_TRUE(IsOpen());
 }
 

@@ -13,6 +13,7 @@
 #include "support/ProcessProbe.h"
 #include "support/StandInPlayer.h"
 #include "support/TempDirectory.h"
+#include "util/Log.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ class SoundPlayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(inside.Entered());
+    StartLog();
     WriteFileText("first.wav", "RIFF");
     WriteFileText("second.wav", "RIFF");
   }

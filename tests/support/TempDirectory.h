@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "util/Log.h"
+
 class TempDirectory {
  public:
   TempDirectory() {
@@ -73,10 +75,11 @@ inline void WriteFileText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-// Runs the rest of a test in a scratch folder, so that its log.txt holds only what the code
-// under test logged from then on.
+// Runs the rest of a test in a scratch folder and starts the log there, as a program does at
+// start, so that its log.txt holds only what the code under test logged from then on.
 class LogCapture {
  public:
+  LogCapture() { StartLog(); }
   std::string Text() const { return FileText(folder.File("log.txt")); }
   // A file in the scratch folder the test now runs in.
   std::string File(const std::string& name) const { return folder.File(name); }

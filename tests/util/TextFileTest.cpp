@@ -2,9 +2,14 @@
 #include "util/TextFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/TempDirectory.h"
@@ -83,13 +88,39 @@ TEST(TextFile, AFileThatCannotBeOpenedForWritingFailsAndTheNextSuccessClearsTheF
   EXPECT_FALSE(file.NotFound());
 }
 
-TEST(TextFile, AReplacementThatCannotTakeThePlaceFailsAndCleansUp) {
-  TempDirectory folder;
-  ASSERT_EQ(mkdir(folder.File("busy").c_str(), 0700), 0);  // a folder where the file should go
-  TextFile blocked(folder.File("busy"));
-  EXPECT_FALSE(blocked.ReplaceLines({"x"}));
-  EXPECT_TRUE(blocked.Failed());
-  EXPECT_EQ(FolderEntries(folder.Path()), (Lines{"busy"}));
+// Only a link or a regular file may be replaced. Run as root, writing to /dev/full deleted the
+// machine's device; a FIFO or a socket went the same way. The tests make no device node.
+TEST(TextFile, WriteLinesRefusesASpecialFileAndLeavesItAsItStands) {
+  auto bindSocket = [](const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return bound;
+  };
+  const std::pair<const char*, std::function<bool(const std::string&)>> entries[] = {
+      {"a FIFO", [](const std::string& path) { return mkfifo(path.c_str(), 0600) == 0; }},
+      {"a folder", [](const std::string& path) { return mkdir(path.c_str(), 0700) == 0; }},
+      {"a socket", bindSocket},
+  };
+  for (const auto& [what, make] : entries) {
+    SCOPED_TRACE(what);
+    TempDirectory folder;
+    const std::string path = folder.File("special");
+    struct stat before {
+    }, after{};
+    ASSERT_TRUE(make(path) && lstat(path.c_str(), &before) == 0);
+    TextFile file(path);
+    EXPECT_FALSE(file.WriteLines({"x"}));
+    EXPECT_TRUE(file.Failed());
+    EXPECT_FALSE(file.NotFound());
+    ASSERT_EQ(lstat(path.c_str(), &after), 0);
+    EXPECT_EQ(std::make_pair(after.st_ino, after.st_mode),
+              std::make_pair(before.st_ino, before.st_mode));
+    EXPECT_EQ(FolderEntries(folder.Path()), (Lines{"special"}));
+  }
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "graphics/BitmapFile.h"
 #include "support/TempDirectory.h"
@@ -42,9 +44,10 @@ void Plant(Hazard hazard, const std::string& path, const std::string& target,
   ASSERT_TRUE(planted) << path;
 }
 
-bool IsRegularFile(const std::string& path) {
+// The kind of entry at path itself (S_IFREG, S_IFIFO, ...), 0 when there is none.
+mode_t KindAt(const std::string& path) {
   struct stat info {};
-  return lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  return lstat(path.c_str(), &info) == 0 ? info.st_mode & S_IFMT : 0;
 }
 
 class WorkingFolderFiles : public ::testing::Test {
@@ -64,31 +67,60 @@ class WorkingFolderFiles : public ::testing::Test {
   WorkingDirectoryScope inside{folder.Path()};
 };
 
+// The files the programs write, and the one line each begins with.
+struct WrittenFile {
+  std::string path;
+  std::function<void()> write;
+  std::string startsWith;
+};
+
+const WrittenFile kWrittenFiles[] = {
+    {"log.txt", [] { StartLog(), Log("line"); }, "line\n"},
+    {kTable, [] { ScoreTable("t").WriteScores({"00000002 Anna"}); }, "00000002 Anna\n"},
+    {"pic.bmp.c", [] { ReadBitmap4("pic.bmp"); }, "int wPIC = 3;\n"},
+};
+
+// A link at the name is replaced by a new regular file; a FIFO is refused and stays, so that
+// no special file is ever deleted (the line is dropped, or the write reported as failed).
 TEST_F(WorkingFolderFiles, WritesNeverGoThroughALinkOrIntoASpecialFile) {
-  struct {
-    std::string path;
-    std::function<void()> write;
-    std::string startsWith;  // of the new regular file; empty: the write is dropped
-  } const files[] = {
-      {"log.txt", [] { Log("line"); }, ""},
-      {"log.txt", [] { ClearLog(), Log("line"); }, "line\n"},
-      {kTable, [] { ScoreTable("t").WriteScores({"00000002 Anna"}); }, "00000002 Anna\n"},
-      {"pic.bmp.c", [] { ReadBitmap4("pic.bmp"); }, "int wPIC = 3;\n"},
-  };
-  for (const auto& file : files) {
+  for (const WrittenFile& file : kWrittenFiles) {
     for (Hazard hazard : {kLinkToFile, kDanglingLink, kFifo}) {
-      SCOPED_TRACE(file.path + " " + file.startsWith + ", hazard " + std::to_string(hazard));
+      SCOPED_TRACE(file.path + ", hazard " + std::to_string(hazard));
       Plant(hazard, file.path, target, kPlayers, 0);
       file.write();
       EXPECT_EQ(FileText(target), hazard == kLinkToFile ? kPlayers : "");
       EXPECT_EQ(FileExists(target), hazard == kLinkToFile);
+      const mode_t kind = KindAt(file.path);
+      EXPECT_EQ(kind, hazard == kFifo ? S_IFIFO : S_IFREG);
       // Not read unless regular: opening the FIFO would wait here.
-      const bool regular = IsRegularFile(file.path);
-      EXPECT_EQ(regular, !file.startsWith.empty());
-      const std::string text = regular ? FileText(file.path) : "";
-      EXPECT_EQ(text.substr(0, file.startsWith.size()), file.startsWith);
+      const std::string text = kind == S_IFREG ? FileText(file.path) : "";
+      const std::string expected = hazard == kFifo ? "" : file.startsWith;
+      EXPECT_EQ(text.substr(0, expected.size()), expected);
       RemoveFile(file.path), RemoveFile(target);
     }
+  }
+}
+
+// The temporary names that a write beside the file once took in turn (name.<pid>-N.tmp, then
+// giving up) and other guesses, made ahead as links: the write still succeeds, through none
+// of them, and leaves them as they were.
+TEST_F(WorkingFolderFiles, NamesTakenAheadBesideAFileBlockNoWrite) {
+  for (const WrittenFile& file : kWrittenFiles) {
+    if (file.path == "log.txt") continue;  // made at its own name, never beside it
+    SCOPED_TRACE(file.path);
+    const std::string pid = std::to_string(getpid());
+    std::vector<std::string> taken = {".tmp", ".new", "~", "." + pid + ".tmp", ".0.tmp"};
+    for (int n = 0; n < 100; ++n) taken.push_back("." + pid + "-" + std::to_string(n) + ".tmp");
+    for (const std::string& suffix : taken)
+      ASSERT_EQ(symlink(target.c_str(), (file.path + suffix).c_str()), 0) << suffix;
+    const std::string folderPath = GetDirectory(file.path).empty() ? "." : GetDirectory(file.path);
+    std::vector<std::string> entries = FolderEntries(folderPath);
+    file.write();
+    EXPECT_EQ(FileText(file.path).substr(0, file.startsWith.size()), file.startsWith);
+    EXPECT_FALSE(FileExists(target));
+    entries.push_back(GetFileName(file.path));
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(FolderEntries(folderPath), entries);
   }
 }
 
