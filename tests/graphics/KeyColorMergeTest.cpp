@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <utility>
 #include <vector>
 
 #include "graphics/KeyColorMerge.h"
@@ -103,48 +102,6 @@ TEST(KeyColorMergeTest, MasksThatDoNotFitAPixelChangeNothing) {
   ReplaceKeyPixels(&picture.image, &background.image, 1, 1, 0, {});  // 24-bit masks
   ReplaceKeyPixels(&picture.image, nullptr, 1, 1, 0, {});
   EXPECT_EQ(picture.Get(0, 0), 0);
-}
-
-// Two-byte pixels, least significant byte first, as a 15- or 16-bit server stores them. The
-// key matches as the pixel the masks make of it, cut to their widths; bits beyond the masks
-// (the top bit of a 15-bit pixel) stay.
-struct ShortPixelCase {
-  const char* name;
-  ColorMasks masks;
-  Color key;
-  unsigned keyPixel;  // the key's pixel as the picture holds it, spare bits and all
-  unsigned merged;    // what the key pixel becomes over a background of 0x7FFF
-};
-
-TEST(KeyColorMergeTest, ShortPixelsMatchTheKeyThroughTheMasks) {
-  const ShortPixelCase cases[] = {
-      {"16-bit black", {0xF800, 0x07E0, 0x001F}, 0x000000, 0x0000, 0x7FFF},
-      {"16-bit title red", {0xF800, 0x07E0, 0x001F}, 0xFB1F1F, 0xF8E3, 0x7FFF},
-      {"15-bit green, top bit set", {0x7C00, 0x03E0, 0x001F}, 0x00FF00, 0x83E0, 0xFFFF},
-  };
-  for (const ShortPixelCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    const unsigned other = c.keyPixel ^ 0x0001;  // one step of blue from the key
-    unsigned char pictureBytes[] = {
-        static_cast<unsigned char>(c.keyPixel & 0xFF), static_cast<unsigned char>(c.keyPixel >> 8),
-        static_cast<unsigned char>(other & 0xFF), static_cast<unsigned char>(other >> 8)};
-    unsigned char backgroundBytes[] = {0xFF, 0x7F, 0xFF, 0x7F};
-    XImage picture{};
-    XImage background{};
-    for (auto [image, bytes] :
-         {std::pair{&picture, pictureBytes}, std::pair{&background, backgroundBytes}}) {
-      image->width = 2;
-      image->height = 1;
-      image->bytes_per_line = 4;
-      image->bits_per_pixel = 16;
-      image->data = reinterpret_cast<char*>(bytes);
-    }
-    PixelLayout layout;
-    layout.masks = c.masks;
-    ReplaceKeyPixels(&picture, &background, 2, 1, c.key, layout);
-    EXPECT_EQ(pictureBytes[0] | pictureBytes[1] << 8, c.merged);
-    EXPECT_EQ(pictureBytes[2] | pictureBytes[3] << 8, other);
-  }
 }
 
 }  // namespace
