@@ -12,7 +12,8 @@ set(TESSARIN_TOOLKIT_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/tessarin-toolkit-dev"
 # resource helpers, the pixel converters, the game's files) stay private and may change.
 set(TESSARIN_PUBLIC_HEADERS
   util/CharacterCodes.h util/DateTime.h util/IdleClock.h
-  graphics/BitmapFile.h graphics/Color.h graphics/FlushBatch.h graphics/MyFont.h
+  graphics/BitmapFile.h graphics/Color.h graphics/ColorMasks.h graphics/FlushBatch.h
+  graphics/MyFont.h
   graphics/PaintTarget.h graphics/Painter.h graphics/PaletteImage.h graphics/Rect.h
   graphics/TextPlacement.h graphics/XImageFactory.h
   framework/Child.h framework/DisplayHost.h framework/ElementRegistry.h framework/ElementWatch.h

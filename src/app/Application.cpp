@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include <err.h>
 #include <fcntl.h>
 
 #include "util/Log.h"
@@ -34,7 +35,10 @@ void Application::Open() {
   screenWidth = DisplayWidth(display, screen);
   screenHeight = DisplayHeight(display, screen);
   depth = DefaultDepth(display, screen);
-  if (depth < 24) Log("This app requires 24-bit depth.");
+  if (!ShowsTrueColor()) {
+    RefuseScreen();
+    return;
+  }
 
   if (!ScreenHasVisualOfDepth(ScreenOfDisplay(display, screen), depth)) {
     Log("GetVisualInfo failed.");
@@ -42,6 +46,24 @@ void Application::Open() {
 
   screenHeight = XDisplayHeight(display, screen);
   screenWidth = XDisplayWidth(display, screen);
+}
+
+// Every window takes the default visual, and a colour becomes its pixel through that visual's
+// masks, at 15, 16, 24 or 32 bits alike. A visual that looks pixels up in a colour table
+// (PseudoColor, as 8-bit screens have) would show whatever the table holds instead.
+bool Application::ShowsTrueColor() const {
+  return DefaultVisual(display, screen)->c_class == TrueColor;
+}
+
+// Closed again, the display counts as not opened, and the program ends with that status.
+void Application::RefuseScreen() {
+  Log("This app requires 24-bit depth.");
+  warnx(
+      "this app requires 24-bit depth: the default visual of the X server %s (depth %d) is not "
+      "TrueColor",
+      DisplayString(display), depth);
+  XCloseDisplay(display);
+  display = nullptr;
 }
 
 bool Application::Close() {

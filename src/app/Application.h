@@ -5,6 +5,9 @@
 // What every element shares (registries, focus, key states, ids, deferred deletion) belongs to
 // the element layer, framework/ElementRegistry.h; the class-wide operations below keep their
 // names and reach it. ResetProcessState() returns all of it to a fresh start.
+//
+// A screen whose default visual is not TrueColor is refused: the display is closed again at
+// once, as if it had not opened.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -108,6 +111,9 @@ class Application : public DisplayHost {
 
  private:
   static bool ScreenHasVisualOfDepth(const Screen* screenFacts, int wantedDepth);
+  bool ShowsTrueColor() const;
+  // Logs, tells standard error and closes the display.
+  void RefuseScreen();
 
   mutable XVisualInfo* visualList = nullptr;
   const char* name;

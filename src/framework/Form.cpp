@@ -10,6 +10,7 @@
 
 #include "framework/ElementRegistry.h"
 #include "graphics/Color.h"
+#include "graphics/ColorMasks.h"
 #include "util/Log.h"
 #include "util/TextUtils.h"
 
@@ -215,8 +216,7 @@ void Form::Create() {
   }
   Display* display = application->GetDisplay();
   int screen = application->GetScreen();
-  unsigned long background =
-      backColor == -1 ? kFallbackGrey : static_cast<unsigned long>(backColor);
+  unsigned long background = ColorToPixel(display, ColorOrGrey(backColor));
   window = XCreateSimpleWindow(display, RootWindow(display, screen), x, y, width, height, 1,
                                BlackPixel(display, screen), background);
   if (window != 0) SetWindowProperties();

@@ -1,4 +1,5 @@
-// A colour 0x00RRGGBB, used unchanged as the X pixel value on a 24-bit TrueColor visual.
+// A colour 0x00RRGGBB: the X pixel value itself on a 24-bit TrueColor visual, and on any other
+// TrueColor visual the pixel that ColorMasks.h makes of it.
 // kNoColor (-1) means "no colour": drawing calls keep the current foreground, and an element
 // without a background is painted on its container's.
 #pragma once

@@ -4,16 +4,17 @@
 #include <cstdint>
 #include <cstring>
 
+#include "graphics/PixelBytes.h"
+
 namespace {
 
 int BytesPerPixel(const XImage* image) {
-  return image->bits_per_pixel / 8;
+  return image->bits_per_pixel % 8 == 0 ? image->bits_per_pixel / 8 : 0;
 }
 
-bool LayoutFits(const PixelLayout& layout, int bytesPerPixel) {
-  int lowest = std::min({layout.red, layout.green, layout.blue});
-  int highest = std::max({layout.red, layout.green, layout.blue});
-  return lowest >= 0 && highest < bytesPerPixel;
+bool MasksFit(const ColorMasks& masks, int bytesPerPixel) {
+  if (bytesPerPixel < 1 || bytesPerPixel > 4) return false;
+  return static_cast<std::uint64_t>(masks.All()) >> (8 * bytesPerPixel) == 0;
 }
 
 // How many whole pixels one row of the image really holds.
@@ -22,20 +23,34 @@ int UsableWidth(const XImage* image) {
   return std::min(image->width, perRow);
 }
 
-// A four-byte pixel as a word: the colour bytes, wherever the layout puts them, are compared
-// and copied together with one mask, in the host's order whatever it is.
+// A pixel's bytes as one image stores them, for a row walked a pixel at a time.
+struct PixelRow {
+  unsigned char* bytes;
+  int step;
+  int byteOrder;
+
+  unsigned long Get(int column) const { return LoadPixel(bytes + column * step, step, byteOrder); }
+  void Set(int column, unsigned long pixel) const {
+    StorePixel(bytes + column * step, pixel, step, byteOrder);
+  }
+};
+
+PixelRow RowOf(const XImage* image, int row) {
+  return {reinterpret_cast<unsigned char*>(image->data) + row * image->bytes_per_line,
+          BytesPerPixel(image), image->byte_order};
+}
+
+// Four-byte pixels in the same byte order as words: the colour bits are compared and copied
+// together with one mask, laid out in the images' order and read in the host's.
 struct WordPixels {
   std::uint32_t mask;
   std::uint32_t key;
 
-  WordPixels(const PixelLayout& layout, unsigned char keyRed, unsigned char keyGreen,
-             unsigned char keyBlue) {
-    unsigned char maskBytes[4] = {};
-    unsigned char keyBytes[4] = {};
-    maskBytes[layout.red] = maskBytes[layout.green] = maskBytes[layout.blue] = 0xFF;
-    keyBytes[layout.red] = keyRed;
-    keyBytes[layout.green] = keyGreen;
-    keyBytes[layout.blue] = keyBlue;
+  WordPixels(unsigned long colourBits, unsigned long keyPixel, int byteOrder) {
+    unsigned char maskBytes[4];
+    unsigned char keyBytes[4];
+    StorePixel(maskBytes, colourBits, 4, byteOrder);
+    StorePixel(keyBytes, keyPixel, 4, byteOrder);
     std::memcpy(&mask, maskBytes, 4);
     std::memcpy(&key, keyBytes, 4);
   }
@@ -59,42 +74,33 @@ void ReplaceKeyPixels(XImage* image, const XImage* background, int w, int h, Col
                       const PixelLayout& layout) {
   if (image == nullptr || background == nullptr) return;
   if (image->data == nullptr || background->data == nullptr) return;
-  int imageStep = BytesPerPixel(image);
-  int backgroundStep = BytesPerPixel(background);
-  if (!LayoutFits(layout, imageStep) || !LayoutFits(layout, backgroundStep)) return;
+  const ColorMasks& masks = layout.masks;
+  if (!MasksFit(masks, BytesPerPixel(image)) || !MasksFit(masks, BytesPerPixel(background))) {
+    return;
+  }
 
   w = std::min({w, UsableWidth(image), UsableWidth(background)});
   h = std::min({h, image->height, background->height});
-  const auto keyRed = static_cast<unsigned char>((key >> 16) & 0xFF);
-  const auto keyGreen = static_cast<unsigned char>((key >> 8) & 0xFF);
-  const auto keyBlue = static_cast<unsigned char>(key & 0xFF);
+  const unsigned long colourBits = masks.All();
+  const unsigned long keyPixel = ColorToPixel(key, masks) & colourBits;
 
-  if (imageStep == 4 && backgroundStep == 4) {
+  if (BytesPerPixel(image) == 4 && BytesPerPixel(background) == 4 &&
+      image->byte_order == background->byte_order) {
     // Every picture of a 24-bit TrueColor server: a transparent blit's whole merge is start-up
     // time in the gallery, so it takes a word at a time.
-    const WordPixels words(layout, keyRed, keyGreen, keyBlue);
+    const WordPixels words(colourBits, keyPixel, image->byte_order);
     for (int row = 0; row < h; ++row) {
-      words.ReplaceRow(reinterpret_cast<unsigned char*>(image->data) + row * image->bytes_per_line,
-                       reinterpret_cast<const unsigned char*>(background->data) +
-                           row * background->bytes_per_line,
-                       w);
+      words.ReplaceRow(RowOf(image, row).bytes, RowOf(background, row).bytes, w);
     }
     return;
   }
   for (int row = 0; row < h; ++row) {
-    auto* target = reinterpret_cast<unsigned char*>(image->data) + row * image->bytes_per_line;
-    const auto* source =
-        reinterpret_cast<const unsigned char*>(background->data) + row * background->bytes_per_line;
+    const PixelRow target = RowOf(image, row);
+    const PixelRow source = RowOf(background, row);
     for (int column = 0; column < w; ++column) {
-      unsigned char* pixel = target + column * imageStep;
-      const unsigned char* under = source + column * backgroundStep;
-      if (pixel[layout.red] != keyRed || pixel[layout.green] != keyGreen ||
-          pixel[layout.blue] != keyBlue) {
-        continue;
-      }
-      pixel[layout.red] = under[layout.red];
-      pixel[layout.green] = under[layout.green];
-      pixel[layout.blue] = under[layout.blue];
+      const unsigned long pixel = target.Get(column);
+      if ((pixel & colourBits) != keyPixel) continue;
+      target.Set(column, (pixel & ~colourBits) | (source.Get(column) & colourBits));
     }
   }
 }

@@ -8,11 +8,6 @@ namespace {
 
 constexpr int kFullTurn = 360 * 64;
 
-// Colours travel sign-extended, so kNoColor would become all ones; callers test it first.
-unsigned long ToPixel(Color color) {
-  return static_cast<unsigned long>(static_cast<long>(color));
-}
-
 }  // namespace
 
 Painter::Painter(const PaintTarget& paintTarget) : target(paintTarget) {
@@ -23,6 +18,7 @@ Painter::Painter(const PaintTarget& paintTarget) : target(paintTarget) {
   }
   display = target.display;
   drawable = target.drawable;
+  masks = VisualColorMasks(display);
   gc = SharedGC(display);
   if (gc == nullptr) {
     Log("Errore nella creazione del GC");
@@ -50,7 +46,7 @@ void Painter::Flush() {
 }
 
 void Painter::UseForeground(Color color) {
-  if (color != kNoColor) XSetForeground(display, gc, ToPixel(color));
+  if (color != kNoColor) XSetForeground(display, gc, PixelOf(color));
 }
 
 void Painter::RestoreLineAttributes() {
@@ -59,7 +55,7 @@ void Painter::RestoreLineAttributes() {
 
 void Painter::DrawPoint(int x, int y, Color color) {
   if (gc == nullptr) return;
-  XSetForeground(display, gc, ToPixel(color));
+  XSetForeground(display, gc, PixelOf(color));
   XDrawPoint(display, drawable, gc, x, y);
 }
 

@@ -4,7 +4,8 @@
 // caller hands over: no back buffer, no clipping; the display is flushed when the Painter
 // goes, so each paint reaches the server whole and at once. A Painter lives on the stack of a
 // Paint call; it creates its graphics context with the target's font selected and frees it
-// when it goes. Colours are 0x00RRGGBB; kNoColor keeps the foreground the last call left.
+// when it goes. Colours are 0x00RRGGBB, each set as the pixel the screen's visual makes of it
+// (ColorMasks.h); kNoColor keeps the foreground the last call left.
 // All Xlib drawing calls of the program live in src/graphics.
 #pragma once
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "graphics/Color.h"
+#include "graphics/ColorMasks.h"
 #include "graphics/PaintTarget.h"
 #include "graphics/Rect.h"
 #include "graphics/TextPlacement.h"
@@ -41,7 +43,8 @@ class Painter {
   const PaintTarget& GetTarget() const { return target; }
 
   void DrawPoint(int x, int y, Color color);
-  // The pixel value at (x, y) of the target; kNoColor when it cannot be read.
+  // The pixel value at (x, y) of the target, the colour itself only on a 24-bit visual;
+  // kNoColor when it cannot be read.
   int GetPixel(int x, int y);
   // style 1: on-off dashes, 2: double dashes, anything else: solid. width is not used.
   void DrawLine(int x1, int y1, int x2, int y2, int style, int width, Color color);
@@ -97,6 +100,7 @@ class Painter {
  private:
   // kNoColor leaves the foreground the previous primitive set.
   void UseForeground(Color color);
+  unsigned long PixelOf(Color color) const { return ColorToPixel(color, masks); }
   // Width 1, solid, round caps and joins: where every primitive leaves the lines.
   void RestoreLineAttributes();
   // The image's w x h at (sourceX, sourceY), clamped to the image; 0 means all that is left.
@@ -108,6 +112,7 @@ class Painter {
   Display* display = nullptr;
   Drawable drawable = 0;
   GC gc = nullptr;
+  ColorMasks masks;
 };
 
 // The text measures of a font for code that measures without drawing (a Painter reports the

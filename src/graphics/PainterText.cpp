@@ -11,8 +11,7 @@ void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, C
                           TextAlign align) {
   if (gc == nullptr) return;
   UseForeground(fg);
-  if (bg != kNoColor)
-    XSetBackground(display, gc, static_cast<unsigned long>(static_cast<long>(bg)));
+  if (bg != kNoColor) XSetBackground(display, gc, PixelOf(bg));
   if (!TextBoxHasRoom(h)) return;
   if (w > 0 && bg != kNoColor) {
     FillBox({x, y, w, h}, bg);

@@ -27,6 +27,7 @@ void RecordImageParameters(const XImage& pixel, PixelLayout& layout) {
   layout.format = pixel.format;
   layout.xoffset = pixel.xoffset;
   layout.depth = pixel.depth;
+  layout.byteOrder = pixel.byte_order;
 }
 
 // Anything but 32-bit little-endian ZPixmap at depth 24 is noted; the probed values are used
@@ -74,9 +75,10 @@ void FindColorBytes(const XImage& pixel, PixelLayout& layout) {
 
 }  // namespace
 
-void AdoptProbedPixel(const XImage& pixel) {
+void AdoptProbedPixel(const XImage& pixel, const ColorMasks& masks) {
   PixelLayout layout = CurrentPixelLayout();
   RecordImageParameters(pixel, layout);
+  layout.masks = masks;
   WarnAboutUnexpectedImage(pixel);
   FindColorBytes(pixel, layout);
   SetPixelLayout(layout);
@@ -97,5 +99,5 @@ void ProbePixelFormat(Display* display) {
   }
   pixel = FetchImage(display, canvas.pixmap, 0, 0, 1, 1);
   if (!pixel || pixel->data == nullptr) return;
-  AdoptProbedPixel(*pixel);
+  AdoptProbedPixel(*pixel, VisualColorMasks(display));
 }

@@ -7,6 +7,8 @@
 
 #include <X11/Xlib.h>
 
+#include "graphics/ColorMasks.h"
+
 // The colour the probe draws; its red, green and blue bytes are what the pixel is searched for.
 constexpr unsigned long kProbeColor = 0xCF3B76;
 
@@ -14,6 +16,6 @@ constexpr unsigned long kProbeColor = 0xCF3B76;
 // once. A display that cannot give the pixel leaves the layout unprobed for a later call.
 void ProbePixelFormat(Display* display);
 
-// Takes the read-back pixel's parameters and colour positions as the process-wide layout,
-// logging a warning for anything unexpected.
-void AdoptProbedPixel(const XImage& pixel);
+// Takes the read-back pixel's parameters and colour positions, and the masks of the visual it
+// was drawn for, as the process-wide layout, logging a warning for anything unexpected.
+void AdoptProbedPixel(const XImage& pixel, const ColorMasks& masks = {});

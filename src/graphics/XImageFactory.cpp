@@ -9,6 +9,7 @@
 #include <string>
 
 #include "graphics/PaletteImage.h"
+#include "graphics/PixelBytes.h"
 #include "graphics/PixelFormatProbe.h"
 #include "graphics/PixelLayout.h"
 #include "util/Log.h"
@@ -35,34 +36,41 @@ void PutRgb(unsigned char* out, const RgbColor& color) {
   out[2] = color.blue;
 }
 
-// What MakeXImage builds with: the probed layout, or, while the probe has found nothing, the
-// layout of a 24-bit TrueColor server, which every supported display has.
+// What MakeXImage builds with: the probed layout, or, while the probe has found nothing, what
+// the server told of itself when the connection opened.
 struct ImageLayout {
   int depth;
   int format;
   int xoffset;
   int padBytes;
   int bytesPerPixel;
-  int red;
-  int green;
-  int blue;
+  int byteOrder;
+  ColorMasks masks;
 };
+
+// Xlib keeps the pixmap formats, the image byte order and the visual from the connection's
+// set-up, so none of this asks the server anything.
+ImageLayout UnprobedLayout(Display* display) {
+  const int depth = DefaultDepth(display, DefaultScreen(display));
+  ImageLayout layout{depth, ZPixmap, 0, 4, 4, ImageByteOrder(display), VisualColorMasks(display)};
+  int count = 0;
+  XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
+  for (int i = 0; i < count; ++i) {
+    if (formats[i].depth != depth) continue;
+    layout.padBytes = formats[i].scanline_pad / 8;
+    layout.bytesPerPixel = formats[i].bits_per_pixel / 8;
+  }
+  if (formats != nullptr) XFree(formats);
+  return layout;
+}
 
 ImageLayout CurrentLayout(Display* display) {
   const PixelLayout& probed = CurrentPixelLayout();
-  if (!probed.IsProbed()) {
-    return {DefaultDepth(display, DefaultScreen(display)),
-            ZPixmap,
-            0,
-            4,
-            4,
-            probed.red,
-            probed.green,
-            probed.blue};
-  }
-  return {
-      probed.depth, probed.format, probed.xoffset, probed.bitmapPad / 8, probed.bitsPerPixel / 8,
-      probed.red,   probed.green,  probed.blue};
+  if (!probed.IsProbed()) return UnprobedLayout(display);
+  // A pixel of less than a byte cannot hold a TrueColor colour: no picture is made for it.
+  const int bytesPerPixel = probed.bitsPerPixel % 8 == 0 ? probed.bitsPerPixel / 8 : 0;
+  return {probed.depth,  probed.format,    probed.xoffset, probed.bitmapPad / 8,
+          bytesPerPixel, probed.byteOrder, probed.masks};
 }
 
 int PaddedLineBytes(int w, const ImageLayout& layout) {
@@ -75,21 +83,17 @@ int PaddedLineBytes(int w, const ImageLayout& layout) {
   return padded;
 }
 
-void SetComponent(unsigned char* pixel, int index, int bytesPerPixel, unsigned char value) {
-  if (index >= 0 && index < bytesPerPixel) pixel[index] = value;
-}
-
 bool IsUsualLayout(const ImageLayout& layout) {
-  return layout.bytesPerPixel == 4 && layout.padBytes == 4 && layout.blue == 0 &&
-         layout.green == 1 && layout.red == 2;
+  return layout.bytesPerPixel == 4 && layout.padBytes == 4 && layout.byteOrder == LSBFirst &&
+         layout.masks.AreIdentity();
 }
 
 void FillPixels(unsigned char* buffer, const unsigned char* rgb, int w, int h, int lineBytes,
                 const ImageLayout& layout) {
   if (IsUsualLayout(layout)) {
     // The layout every 24-bit TrueColor server has here: four plain stores per pixel, which the
-    // compiler merges, instead of three checked ones. The pictures are converted during the
-    // first paint, so this is start-up time.
+    // compiler merges, instead of a pixel built from the masks. The pictures are converted
+    // during the first paint, so this is start-up time.
     // Rows have no padding here, so the picture is one run of pixels.
     const std::size_t count = static_cast<std::size_t>(w) * h;
     unsigned char* pixel = buffer;
@@ -102,13 +106,14 @@ void FillPixels(unsigned char* buffer, const unsigned char* rgb, int w, int h, i
     }
     return;
   }
+  // Any other TrueColor layout, 15- and 16-bit pixels among them: each colour goes into the
+  // bits of the visual's masks, and the pixel into its bytes in the server's order.
   for (int row = 0; row < h; ++row) {
     for (int column = 0; column < w; ++column) {
       unsigned char* pixel = buffer + row * lineBytes + column * layout.bytesPerPixel;
       const unsigned char* triple = rgb + (static_cast<std::size_t>(row) * w + column) * 3;
-      SetComponent(pixel, layout.red, layout.bytesPerPixel, triple[0]);
-      SetComponent(pixel, layout.green, layout.bytesPerPixel, triple[1]);
-      SetComponent(pixel, layout.blue, layout.bytesPerPixel, triple[2]);
+      const Color color = triple[0] << 16 | triple[1] << 8 | triple[2];
+      StorePixel(pixel, ColorToPixel(color, layout.masks), layout.bytesPerPixel, layout.byteOrder);
     }
   }
 }
@@ -176,7 +181,7 @@ XImage* MakeXImage(Display* display, const unsigned char* rgb, int w, int h) {
   if (!PrepareConversion(display, rgb, w, h)) return nullptr;
 
   const ImageLayout layout = CurrentLayout(display);
-  if (layout.bytesPerPixel <= 0) return nullptr;
+  if (layout.bytesPerPixel <= 0 || layout.bytesPerPixel > 4) return nullptr;
   const int lineBytes = PaddedLineBytes(w, layout);
   const std::size_t size = static_cast<std::size_t>(h) * lineBytes;
   // The usual layout writes every byte; any other leaves padding and unused bytes at zero.

@@ -2,6 +2,8 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "graphics/KeyColorMerge.h"
@@ -64,15 +66,15 @@ TEST(KeyColorMergeTest, OversizedRequestsStayInsideBothBuffers) {
   EXPECT_EQ(picture.Get(2, 0), 0);  // beyond the background's width
 }
 
-TEST(KeyColorMergeTest, AnotherKeyAndAnotherByteLayout) {
+TEST(KeyColorMergeTest, AnotherKeyInAnImageOfTheOtherByteOrder) {
   TestImage picture(1, 1, 4, 0);
-  picture.Pixel(0, 0)[1] = 0xAA;  // red in byte 1
-  picture.Pixel(0, 0)[2] = 0xBB;  // green in byte 2
-  picture.Pixel(0, 0)[3] = 0xCC;  // blue in byte 3
+  const unsigned char keyPixel[] = {0x99, 0xAA, 0xBB, 0xCC};  // spare byte first, then red
+  std::copy(std::begin(keyPixel), std::end(keyPixel), picture.Pixel(0, 0));
   TestImage background(1, 1, 4, 0x42);
-  ReplaceKeyPixels(&picture.image, &background.image, 1, 1, 0xAABBCC, {1, 2, 3});
-  EXPECT_EQ(picture.Pixel(0, 0)[1], 0x42);
-  EXPECT_EQ(picture.Pixel(0, 0)[3], 0x42);
+  for (TestImage* image : {&picture, &background}) image->image.byte_order = MSBFirst;
+  ReplaceKeyPixels(&picture.image, &background.image, 1, 1, 0xAABBCC, {});
+  const unsigned char merged[] = {0x99, 0x42, 0x42, 0x42};
+  EXPECT_TRUE(std::equal(std::begin(merged), std::end(merged), picture.Pixel(0, 0)));
 }
 
 TEST(KeyColorMergeTest, FourAndThreeBytePixelsMergeAlikeAndTheSpareByteStays) {
@@ -93,10 +95,11 @@ TEST(KeyColorMergeTest, FourAndThreeBytePixelsMergeAlikeAndTheSpareByteStays) {
   }
 }
 
-TEST(KeyColorMergeTest, LayoutsThatDoNotFitAPixelChangeNothing) {
+TEST(KeyColorMergeTest, MasksThatDoNotFitAPixelChangeNothing) {
   TestImage picture(1, 1, 4, 0);
   TestImage background(1, 1, 4, 0x42);
-  ReplaceKeyPixels(&picture.image, &background.image, 1, 1, 0, {4, 1, 0});
+  for (TestImage* image : {&picture, &background}) image->image.bits_per_pixel = 16;
+  ReplaceKeyPixels(&picture.image, &background.image, 1, 1, 0, {});  // 24-bit masks
   ReplaceKeyPixels(&picture.image, nullptr, 1, 1, 0, {});
   EXPECT_EQ(picture.Get(0, 0), 0);
 }

@@ -38,16 +38,17 @@ XvfbProcess::~XvfbProcess() {
   if (!logPath.empty()) std::remove(logPath.c_str());
 }
 
-bool XvfbProcess::Start(const std::vector<std::string>& extraArguments) {
+bool XvfbProcess::Start(const std::vector<std::string>& extraArguments, int depth) {
   char logPattern[] = "/tmp/tessarin-xvfb-XXXXXX";
   const int log = mkstemp(logPattern);
   if (log < 0) return false;
   logPath = logPattern;
   int pipeFds[2];
   if (pipe(pipeFds) != 0) return false;
-  std::vector<std::string> arguments = {"Xvfb",      "-displayfd", std::to_string(pipeFds[1]),
-                                        "-screen",   "0",          "1024x768x24",
-                                        "-nolisten", "tcp",        "-noreset"};
+  std::vector<std::string> arguments = {
+      "Xvfb",      "-displayfd", std::to_string(pipeFds[1]),
+      "-screen",   "0",          "1024x768x" + std::to_string(depth),
+      "-nolisten", "tcp",        "-noreset"};
   arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());

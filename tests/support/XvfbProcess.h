@@ -16,9 +16,10 @@ class XvfbProcess {
   XvfbProcess(const XvfbProcess&) = delete;
   XvfbProcess& operator=(const XvfbProcess&) = delete;
 
-  // Starts Xvfb (24-bit, local connections only, never reset) with the extra arguments and
-  // waits until it takes connections; false, with the reason in Output(), when it does not.
-  bool Start(const std::vector<std::string>& extraArguments = {});
+  // Starts Xvfb (one 1024 x 768 screen of the given depth, 24 bits unless asked otherwise,
+  // local connections only, never reset) with the extra arguments and waits until it takes
+  // connections; false, with the reason in Output(), when it does not.
+  bool Start(const std::vector<std::string>& extraArguments = {}, int depth = 24);
   // ":N", the value of DISPLAY for a client of this server.
   const std::string& DisplayName() const { return displayName; }
   // Asks the server to end and reaps it. Its clients see their connections break at once, as
