@@ -60,6 +60,7 @@ using game_layout::kShortestTimeSecondScore;
 using game_layout::kStartButton;
 using game_layout::kStatsMovesCell;
 using game_layout::kStatsOkButton;
+using game_layout::kStatsTimeCell;
 using game_layout::kTitlePicture;
 using game_layout::kWebLink;
 using game_layout::kWhite;
@@ -139,6 +140,19 @@ int RightmostInside(const Picture& cell, unsigned long colour) {
     }
   }
   return rightmost;
+}
+
+// The first and the last row inside a framed cell that hold a pixel of the colour; -1 for none.
+std::pair<int, int> RowsInside(const Picture& cell, unsigned long colour) {
+  std::pair<int, int> rows{-1, -1};
+  for (int y = 1; y < cell.height - 1; ++y) {
+    for (int x = 1; x < cell.width - 1; ++x) {
+      if (cell.At(x, y) != colour) continue;
+      if (rows.first < 0) rows.first = y;
+      rows.second = y;
+    }
+  }
+  return rows;
 }
 
 // What `tessarin --scores` prints in the folder the game played in.
@@ -876,6 +890,15 @@ TEST_F(CompanionWindowsE2E, StatisticsWindowFollowsTheGameLeavesTheMainWindowFre
     EXPECT_EQ(CountViewable("Statistics"), 1);
     EXPECT_TRUE(WaitForNewFigure(stats->id, figures)) << "after the move into cell " << cell;
   }
+  // The digits stand inside their frames, a row clear of them above and below.
+  for (const Area& figure : {kStatsMovesCell, kStatsTimeCell}) {
+    const auto digits = Grab(stats->id, figure);
+    ASSERT_TRUE(digits.has_value());
+    const auto [top, bottom] = RowsInside(*digits, kBlack);
+    EXPECT_GE(top, 2) << "figure at x " << figure.x;
+    EXPECT_LE(bottom, figure.height - 3) << "figure at x " << figure.x;
+  }
+
   ClickAt(stats->id, kStatsOkButton);
   EXPECT_TRUE(screen.WaitUntilGone(stats->id)) << "OK did not close the window";
   EXPECT_TRUE(Slide(model, beside, true)) << "the main window lost the keyboard";

@@ -40,7 +40,9 @@ constexpr Area kMailLink{419, 68, 150, 12};
 constexpr Area kAboutOkButton{359, 173, 80, 28};
 // The windows F2 and F1 open beside the main window.
 constexpr Area kWholeMainWindow{0, 0, 800, 600};
-constexpr Area kStatsMovesCell{85, 36, 80, 15};
+// The framed figures of the current game.
+constexpr Area kStatsMovesCell{85, 34, 80, 19};
+constexpr Area kStatsTimeCell{315, 34, 80, 19};
 // The score column of the second row of each best-result table.
 constexpr Area kFewestMovesSecondScore{46, 107, 60, 11};
 constexpr Area kShortestTimeSecondScore{281, 107, 60, 11};
