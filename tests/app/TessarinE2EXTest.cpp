@@ -130,29 +130,25 @@ KeysWindowOnServer MeasureKeysWindow() {
   return measured;
 }
 
-// The rightmost column inside the frame of a framed cell that holds a pixel of the colour; -1
-// for none.
-int RightmostInside(const Picture& cell, unsigned long colour) {
-  int rightmost = -1;
-  for (int y = 1; y < cell.height - 1; ++y) {
-    for (int x = 1; x < cell.width - 1; ++x) {
-      if (cell.At(x, y) == colour) rightmost = std::max(rightmost, x);
-    }
-  }
-  return rightmost;
-}
+// The first and last rows and the last column inside a framed cell's one-pixel frame that
+// hold a pixel of the colour; -1 for none.
+struct InkRows {
+  int top = -1;
+  int bottom = -1;
+  int right = -1;
+};
 
-// The first and the last row inside a framed cell that hold a pixel of the colour; -1 for none.
-std::pair<int, int> RowsInside(const Picture& cell, unsigned long colour) {
-  std::pair<int, int> rows{-1, -1};
+InkRows InkInside(const Picture& cell, unsigned long colour) {
+  InkRows ink;
   for (int y = 1; y < cell.height - 1; ++y) {
     for (int x = 1; x < cell.width - 1; ++x) {
       if (cell.At(x, y) != colour) continue;
-      if (rows.first < 0) rows.first = y;
-      rows.second = y;
+      if (ink.top < 0) ink.top = y;
+      ink.bottom = y;
+      ink.right = std::max(ink.right, x);
     }
   }
-  return rows;
+  return ink;
 }
 
 // What `tessarin --scores` prints in the folder the game played in.
@@ -894,9 +890,9 @@ TEST_F(CompanionWindowsE2E, StatisticsWindowFollowsTheGameLeavesTheMainWindowFre
   for (const Area& figure : {kStatsMovesCell, kStatsTimeCell}) {
     const auto digits = Grab(stats->id, figure);
     ASSERT_TRUE(digits.has_value());
-    const auto [top, bottom] = RowsInside(*digits, kBlack);
-    EXPECT_GE(top, 2) << "figure at x " << figure.x;
-    EXPECT_LE(bottom, figure.height - 3) << "figure at x " << figure.x;
+    const InkRows ink = InkInside(*digits, kBlack);
+    EXPECT_GE(ink.top, 2) << "figure at x " << figure.x;
+    EXPECT_LE(ink.bottom, figure.height - 3) << "figure at x " << figure.x;
   }
 
   ClickAt(stats->id, kStatsOkButton);
@@ -937,7 +933,7 @@ TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ShowsEveryRowWholeClosesWithOkOrE
       if (cell.text.find_first_not_of(' ') == std::string::npos) continue;
       const LastCharacter last = measured.lastCharacters[i];
       EXPECT_LE(last.end, cell.box.w - 1) << "wider than its cell";
-      const int ink = RightmostInside(*picture, kBlack);
+      const int ink = InkInside(*picture, kBlack).right;
       EXPECT_GE(ink, last.left) << "cut short";
       EXPECT_LT(ink, last.end);
     }

@@ -80,16 +80,6 @@ TEST_F(InstalledToolkit, EveryPublicHeaderCompilesAgainstTheInstalledFolderAlone
       scratch.File("compile.log")));
 }
 
-// Both ways of finding the toolkit report the release --version prints.
-TEST_F(InstalledToolkit, PkgConfigAndTheCMakePackageCarryTheProjectVersion) {
-  EXPECT_TRUE(RunLogged("PKG_CONFIG_PATH='" + PkgConfigPath() +
-                            "' pkg-config --exact-version=1.0.0.0 tessarin-toolkit",
-                        scratch.File("pkg-config.log")));
-  const std::string versionFile = prefix.File(TESSARIN_INSTALL_LIBDIR) +
-                                  "/cmake/TessarinToolkit/TessarinToolkitConfigVersion.cmake";
-  EXPECT_NE(FileText(versionFile).find("set(PACKAGE_VERSION \"1.0.0.0\")"), std::string::npos);
-}
-
 // The libraries of a sanitizer build call its runtime: a program built on them links it too.
 #ifdef TESSARIN_SANITIZED
 constexpr char kSanitizerFlags[] = "-fsanitize=address,undefined";
