@@ -11,13 +11,19 @@ set(TESSARIN_LAUNCHER_DIR "${CMAKE_INSTALL_BINDIR}" CACHE STRING
 set(TESSARIN_GAME_DIR "${CMAKE_INSTALL_LIBEXECDIR}/tessarin")
 set(TESSARIN_DATA_DIR "${CMAKE_INSTALL_DATADIR}/tessarin")
 set(TESSARIN_DIST_DIR "${CMAKE_CURRENT_SOURCE_DIR}/dist")
+# The files that name the release take its number from the project's, made here from their
+# templates (dist/<name>.in).
+set(TESSARIN_VERSIONED_DIR "${CMAKE_CURRENT_BINARY_DIR}/dist")
+foreach(name tessarin.6 tessarin-gallery.6 changelog example.tessarin.Tessarin.metainfo.xml)
+  configure_file("${TESSARIN_DIST_DIR}/${name}.in" "${TESSARIN_VERSIONED_DIR}/${name}" @ONLY)
+endforeach()
 
 install(TARGETS tessarin tessarin-gallery RUNTIME DESTINATION "${TESSARIN_GAME_DIR}")
 install(FILES Data/beep.wav Data/gallery-24bit.bmp Data/gallery-8bit.bmp Data/gallery-4bit.bmp
         DESTINATION "${TESSARIN_DATA_DIR}")
 install(FILES "${TESSARIN_DIST_DIR}/tessarin.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-install(FILES "${TESSARIN_DIST_DIR}/example.tessarin.Tessarin.metainfo.xml"
+install(FILES "${TESSARIN_VERSIONED_DIR}/example.tessarin.Tessarin.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 install(DIRECTORY "${TESSARIN_DIST_DIR}/icons/hicolor" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons")
 install(FILES "${TESSARIN_DIST_DIR}/copyright" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/tessarin")
@@ -31,9 +37,9 @@ endfunction()
 set(TESSARIN_MAN_PAGE "${CMAKE_CURRENT_BINARY_DIR}/tessarin.6.gz")
 set(TESSARIN_GALLERY_MAN_PAGE "${CMAKE_CURRENT_BINARY_DIR}/tessarin-gallery.6.gz")
 set(TESSARIN_CHANGELOG "${CMAKE_CURRENT_BINARY_DIR}/changelog.gz")
-tessarin_gzip("${TESSARIN_DIST_DIR}/tessarin.6" "${TESSARIN_MAN_PAGE}")
-tessarin_gzip("${TESSARIN_DIST_DIR}/tessarin-gallery.6" "${TESSARIN_GALLERY_MAN_PAGE}")
-tessarin_gzip("${TESSARIN_DIST_DIR}/changelog" "${TESSARIN_CHANGELOG}")
+tessarin_gzip("${TESSARIN_VERSIONED_DIR}/tessarin.6" "${TESSARIN_MAN_PAGE}")
+tessarin_gzip("${TESSARIN_VERSIONED_DIR}/tessarin-gallery.6" "${TESSARIN_GALLERY_MAN_PAGE}")
+tessarin_gzip("${TESSARIN_VERSIONED_DIR}/changelog" "${TESSARIN_CHANGELOG}")
 add_custom_target(tessarin_compressed_docs ALL DEPENDS "${TESSARIN_MAN_PAGE}"
                   "${TESSARIN_GALLERY_MAN_PAGE}" "${TESSARIN_CHANGELOG}")
 install(FILES "${TESSARIN_MAN_PAGE}" "${TESSARIN_GALLERY_MAN_PAGE}"
@@ -50,6 +56,8 @@ install(CODE "
 install(SCRIPT "${TESSARIN_DIST_DIR}/InstallLauncher.cmake")
 
 set(CPACK_PACKAGE_NAME tessarin)
+# All four parts of the project's version: CPack's default joins only the first three.
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "The Tessarin team")
 set(CPACK_PACKAGE_CONTACT "The Tessarin team <info@tessarin.example>")
 # Each package's first description line is its summary. CPack would put a package-wide summary

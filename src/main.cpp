@@ -21,6 +21,7 @@
 #include "game/BestResults.h"
 #include "game/FormMain.h"
 #include "game/GameInfo.h"
+#include "game/KeyTable.h"
 
 namespace {
 
@@ -28,32 +29,21 @@ constexpr ProgramOption kScoresOption{
     "--scores", "  --scores   print the best results (fewest moves, shortest time) and exit\n",
     PrintBestResults};
 
+// The keys come from the window's own table, when the program starts.
 constexpr ProgramUsage kGameUsage{
     "tessarin",
     "The sliding fifteen puzzle for X11. Without an option it opens the game window on the\n"
     "display named by DISPLAY, working in the current directory.",
-    "  Left Right Up Down  during a game, slide the tile on the far side of the gap\n"
-    "                      into it: Left moves the tile right of the gap to the left\n"
-    "  W A S D             the same as Up, Left, Down and Right\n"
-    "  U Ctrl+Z BackSpace  during a game, take back the last move\n"
-    "  R Ctrl+Y            during a game, make the move taken back again\n"
-    "  H                   during a game, slide the first tile of a shortest solution;\n"
-    "                      a game with a hint counts for no best result\n"
-    "  Tab                 move the focus to the next button\n"
-    "  Return              press the focused button; in a message box, answer\n"
-    "  Escape, Delete      close the About window, as Return does\n"
-    "  F2                  open the statistics window: the game's moves and time and\n"
-    "                      the best results; the board stays in play beside it\n"
-    "  F1                  open the window that lists every key\n"
-    "  Escape, Return      close the statistics or the keys window\n"
-    "  Letters work in either case.\n",
-    &kScoresOption};
+    nullptr, &kScoresOption};
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string keys = KeyTableText();
+  ProgramUsage usage = kGameUsage;
+  usage.keys = keys.c_str();
   return RunMainForm(
-      kGameUsage, WindowTitle(),
+      usage, WindowTitle(),
       [](Application* application, const std::string& title) {
         return std::make_unique<FormMain>(application, title);
       },

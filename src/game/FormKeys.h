@@ -1,14 +1,20 @@
-// The keys window: every key of the main window and the mouse rules, in a table of cells. It
-// does not block the main window. Its owner owns it; it owns its children.
+// The keys window: the main window's key table (game/KeyTable), its keys and mouse rules, in a
+// table of cells laid out to hold every line whole. It does not block the main window. Its
+// owner owns it; it owns its children.
 #pragma once
 
 #include <memory>
 #include <vector>
 
 #include "dialogs/CompanionWindow.h"
+#include "game/KeysWindowLayout.h"
+#include "graphics/Color.h"
 
 class ButtonCustom;
 class CellControl;
+
+// The layout for the main window's key table in the shared font.
+KeysWindowLayout LayOutKeysWindow();
 
 class FormKeys : public CompanionWindow {
  public:
@@ -22,8 +28,9 @@ class FormKeys : public CompanionWindow {
   const std::vector<std::unique_ptr<CellControl>>& GetCells() const { return cells; }
 
  private:
-  CellControl* AddCell(const char* text, int left, int top, int w);
+  void AddCell(const KeysCell& place, Color back);
 
+  KeysWindowLayout layout;
   std::vector<std::unique_ptr<CellControl>> cells;
   std::unique_ptr<ButtonCustom> okButton;
 };

@@ -1,7 +1,5 @@
 #include "game/FormMain.h"
 
-#include <X11/keysym.h>
-
 #include "app/Application.h"
 #include "app/ExternalPrograms.h"
 #include "app/UserMessage.h"
@@ -15,6 +13,7 @@
 #include "game/GameIcon.h"
 #include "game/GameInfo.h"
 #include "game/HintSearch.h"
+#include "game/KeyTable.h"
 #include "game/SoundPlayer.h"
 #include "game/images/TitleImages.h"
 #include "graphics/FlushBatch.h"
@@ -52,63 +51,6 @@ constexpr int kFlagSquareHeight = 15;
 constexpr std::uint32_t kExitQuestionId = 1000;
 constexpr char kExitQuestion[] = "Do you really want to go exit?";
 constexpr char kWinMessage[] = "Well done! You have completed the game!";
-// What the letter keys type with Ctrl held.
-constexpr char kCtrlY = 'Y' - '@';
-constexpr char kCtrlZ = 'Z' - '@';
-
-// The main window's keys: one entry per key, so that a new key is one more line. Keys whose
-// meaning lies in their symbol (arrows, function keys) act on the press; keys that type a
-// character act on it when it reaches the window, at the release.
-template <typename Key>
-struct KeyAction {
-  Key key;
-  void (*action)(FormMain& form);
-};
-
-const KeyAction<unsigned long> kSymbolKeys[] = {
-    {XK_Up, [](FormMain& form) { form.SlideFromKeyboard(Slide::Up); }},
-    {XK_Down, [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
-    {XK_Left, [](FormMain& form) { form.SlideFromKeyboard(Slide::Left); }},
-    {XK_Right, [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
-    {XK_KP_Up, [](FormMain& form) { form.SlideFromKeyboard(Slide::Up); }},
-    {XK_KP_Down, [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
-    {XK_KP_Left, [](FormMain& form) { form.SlideFromKeyboard(Slide::Left); }},
-    {XK_KP_Right, [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
-    {XK_F1, [](FormMain& form) { form.OpenKeys(); }},
-    {XK_F2, [](FormMain& form) { form.OpenStatistics(); }},
-};
-
-const KeyAction<char> kCharacterKeys[] = {
-    {'w', [](FormMain& form) { form.SlideFromKeyboard(Slide::Up); }},
-    {'W', [](FormMain& form) { form.SlideFromKeyboard(Slide::Up); }},
-    {'a', [](FormMain& form) { form.SlideFromKeyboard(Slide::Left); }},
-    {'A', [](FormMain& form) { form.SlideFromKeyboard(Slide::Left); }},
-    {'s', [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
-    {'S', [](FormMain& form) { form.SlideFromKeyboard(Slide::Down); }},
-    {'d', [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
-    {'D', [](FormMain& form) { form.SlideFromKeyboard(Slide::Right); }},
-    {'u', [](FormMain& form) { form.UndoMove(); }},
-    {'U', [](FormMain& form) { form.UndoMove(); }},
-    {kCtrlZ, [](FormMain& form) { form.UndoMove(); }},
-    {kBackspaceChar, [](FormMain& form) { form.UndoMove(); }},
-    {'r', [](FormMain& form) { form.RedoMove(); }},
-    {'R', [](FormMain& form) { form.RedoMove(); }},
-    {kCtrlY, [](FormMain& form) { form.RedoMove(); }},
-    {'h', [](FormMain& form) { form.AskForHint(); }},
-    {'H', [](FormMain& form) { form.AskForHint(); }},
-};
-
-// Runs the entry for key; false when the table has none.
-template <typename Key, std::size_t N>
-bool RunKeyAction(const KeyAction<Key> (&table)[N], Key key, FormMain& form) {
-  for (const KeyAction<Key>& entry : table) {
-    if (entry.key != key) continue;
-    entry.action(form);
-    return true;
-  }
-  return false;
-}
-
 // The ticks only poke the form; nothing the player sees depends on them.
 void TickToOwnerForm(Timer* timer) {
   if (Form* form = FindForm(timer)) form->OnUserMessage();
@@ -433,11 +375,11 @@ void FormMain::DropHint() {
 }
 
 bool FormMain::FormKeyChar(char ch) {
-  return !RunKeyAction(kCharacterKeys, ch, *this);
+  return !RunKeyBinding({KeyKind::Character, static_cast<unsigned char>(ch)}, *this);
 }
 
 void FormMain::FormKeyDown(unsigned long keysym) {
-  RunKeyAction(kSymbolKeys, keysym, *this);
+  RunKeyBinding({KeyKind::Symbol, keysym}, *this);
 }
 
 void FormMain::SlideFromKeyboard(Slide slide) {

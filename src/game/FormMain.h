@@ -46,7 +46,7 @@ class FormMain : public HandlerForm {
   // A press on the window while a dialog blocks it.
   void FormMouseDown() override;
   void CommandClicked(GUIElement* element) override;
-  // The keys of the board; the tables in FormMain.cpp say which key does what.
+  // The keys of the board; game/KeyTable says which key does what.
   bool FormKeyChar(char ch) override;
   void FormKeyDown(unsigned long keysym) override;
   // A slide asked for from the keyboard: moves the tile into the gap during a game, beeps

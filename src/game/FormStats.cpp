@@ -22,6 +22,10 @@ constexpr int kTableWidth = 225;
 constexpr int kTableRows = 10;
 constexpr int kRankWidth = 30;
 constexpr int kScoreWidth = 60;
+constexpr int kFigureWidth = 80;
+// A figure's frame stands this far outside its row, above and below: one pixel for the frame
+// and one to keep the digits off it.
+constexpr int kFigureSpare = 2;
 constexpr std::uint32_t kRefreshMs = 1000;
 constexpr Color kFigureWhite = 0xFFFFFF;
 // The figures stand a blank away from their cells' frames.
@@ -76,10 +80,10 @@ void FormStats::LoadControls() {
 }
 
 CellControl* FormStats::AddCell(GUIElement* parent, const std::string& text, int left, int top,
-                                int w) {
+                                int w, int h) {
   auto cell = std::make_unique<CellControl>(parent);
   cell->SetText(text);
-  cell->SetSize(w, kRowHeight);
+  cell->SetSize(w, h);
   cell->MoveTo(left, top);
   cell->SetTextAlign(TextAlign::Left);
   cell->Create();
@@ -95,15 +99,20 @@ void FormStats::BuildGamePanel() {
   panel->SetBorder(true);
   panel->Create();
   const int top = kFirstRowTop + 8;
-  AddCell(panel.get(), "Moves", 10, top, 60);
-  movesValue = AddCell(panel.get(), kNoGame, 75, top, 80);
-  AddCell(panel.get(), "Time", 240, top, 60);
-  timeValue = AddCell(panel.get(), kNoGame, 305, top, 80);
-  for (CellControl* value : {movesValue, timeValue}) {
-    value->SetBorder(true);
-    value->SetBackColor(kFigureWhite);
-  }
+  AddCell(panel.get(), "Moves", 10, top, 60, kRowHeight);
+  movesValue = AddFigure(panel.get(), 75, top);
+  AddCell(panel.get(), "Time", 240, top, 60, kRowHeight);
+  timeValue = AddFigure(panel.get(), 305, top);
   panels.push_back(std::move(panel));
+}
+
+// Its text stands on the same line as the label's beside it.
+CellControl* FormStats::AddFigure(GUIElement* parent, int left, int top) {
+  CellControl* figure = AddCell(parent, kNoGame, left, top - kFigureSpare, kFigureWidth,
+                                kRowHeight + 2 * kFigureSpare);
+  figure->SetBorder(true);
+  figure->SetBackColor(kFigureWhite);
+  return figure;
 }
 
 void FormStats::BuildTable(const std::string& title, const std::string& tableName, ScoreKind kind,
@@ -119,14 +128,14 @@ void FormStats::BuildTable(const std::string& title, const std::string& tableNam
   const int nameLeft = 6 + kRankWidth + kScoreWidth;
   if (rows.empty()) {
     AddCell(panel.get(), table.HasError() ? kUnreadableTable : kEmptyTable, 6, kFirstRowTop,
-            kTableWidth - 12);
+            kTableWidth - 12, kRowHeight);
   }
   for (std::size_t i = 0; i < rows.size() && i < kTableRows; ++i) {
     const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
-    AddCell(panel.get(), rows[i].rank, 6, top, kRankWidth);
-    AddCell(panel.get(), rows[i].score, 6 + kRankWidth, top, kScoreWidth);
+    AddCell(panel.get(), rows[i].rank, 6, top, kRankWidth, kRowHeight);
+    AddCell(panel.get(), rows[i].score, 6 + kRankWidth, top, kScoreWidth, kRowHeight);
     // The table keeps names in UTF-8; the cells draw the core font's Latin-1.
-    AddCell(panel.get(), Utf8ToLatin1(rows[i].name), nameLeft, top, kTableWidth - nameLeft - 6);
+    AddCell(panel.get(), Utf8ToLatin1(rows[i].name), nameLeft, top, kTableWidth - nameLeft - 6, kRowHeight);
   }
   panels.push_back(std::move(panel));
 }

@@ -41,7 +41,10 @@ class FormStats : public CompanionWindow {
  private:
   static FormStats* current;
 
-  CellControl* AddCell(GUIElement* parent, const std::string& text, int left, int top, int w);
+  CellControl* AddCell(GUIElement* parent, const std::string& text, int left, int top, int w,
+                       int h);
+  // A framed figure of the current game, on the row at top.
+  CellControl* AddFigure(GUIElement* parent, int left, int top);
   void BuildGamePanel();
   void BuildTable(const std::string& title, const std::string& tableName, ScoreKind kind, int left);
   void FreeChildren();

@@ -116,9 +116,11 @@ class Painter {
 };
 
 // The text measures of a font for code that measures without drawing (a Painter reports the
-// same for its target's font): ascent + 1, and the width of "M". 0 without a font.
+// same for its target's font): ascent + 1, the width of "M", and the width of a line of text.
+// 0 without a font.
 int FontLineHeight(const XFontStruct* font);
 int FontCharWidth(XFontStruct* font);
+int FontTextWidth(XFontStruct* font, const std::string& text);
 
 // A pixmap of the image's size and depth on the display, holding the image; 0 when there is
 // nothing to hold. like is any drawable of the screen the pixmap is for. The caller frees it.

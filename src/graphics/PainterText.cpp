@@ -19,9 +19,7 @@ void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, C
   }
   XFontStruct* font = target.font;
   if (font == nullptr) return;
-  auto measure = [font](const std::string& line) {
-    return XTextWidth(font, line.data(), static_cast<int>(line.size()));
-  };
+  auto measure = [font](const std::string& line) { return FontTextWidth(font, line); };
   TextBox box{x, y, w, h, align};
   for (const PlacedLine& line : LayoutTextBox(box, text, TextLineHeight(font->ascent), measure)) {
     if (line.text.empty()) continue;
@@ -34,9 +32,7 @@ void Painter::DrawGlyphCells(const std::vector<int>& cellXs, const std::string& 
                              int w, int h, Color fg, TextAlign align) {
   XFontStruct* font = target.font;
   if (gc == nullptr || font == nullptr || !TextBoxHasRoom(h)) return;
-  auto measure = [font](const std::string& line) {
-    return XTextWidth(font, line.data(), static_cast<int>(line.size()));
-  };
+  auto measure = [font](const std::string& line) { return FontTextWidth(font, line); };
   const int lineHeight = TextLineHeight(font->ascent);
   // Each item's delta moves the pen from the end of the glyph before to where this one stands.
   std::vector<XTextItem> items;
@@ -80,4 +76,8 @@ int FontLineHeight(const XFontStruct* font) {
 
 int FontCharWidth(XFontStruct* font) {
   return font != nullptr ? XTextWidth(font, "M", 1) : 0;
+}
+
+int FontTextWidth(XFontStruct* font, const std::string& text) {
+  return font != nullptr ? XTextWidth(font, text.data(), static_cast<int>(text.size())) : 0;
 }

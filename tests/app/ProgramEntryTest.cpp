@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "game/GameInfo.h"
 #include "support/TempDirectory.h"
 #include "support/WithoutPrivileges.h"
 
@@ -108,13 +109,13 @@ TEST(ProgramEntry, OptionsAnswerAndUnknownArgumentsAreRefusedWithoutTouchingTheF
   const std::string galleryUsage = "Usage: tessarin-gallery [--help | --version]\n";
   const std::vector<Case> cases = {
       {kGame, {"--help"}, 0, usage, ""},
-      {kGame, {"--version"}, 0, "tessarin 1.0.0\n", ""},
+      {kGame, {"--version"}, 0, "tessarin 1.0.0.0\n", ""},
       {kGame, {"--bogus"}, 2, "", "tessarin: unexpected argument '--bogus'\n\n" + usage},
       {kGame, {"-h"}, 2, "", "tessarin: unexpected argument '-h'\n\n" + usage},
       {kGame, {"--version", "--help"}, 2, "", "tessarin: unexpected argument '--help'\n\n" + usage},
       {kGame, {""}, 2, "", "tessarin: unexpected argument ''\n\n" + usage},
       {kGallery, {"--help"}, 0, galleryUsage, ""},
-      {kGallery, {"--version"}, 0, "tessarin-gallery 1.0.0\n", ""},
+      {kGallery, {"--version"}, 0, "tessarin-gallery 1.0.0.0\n", ""},
       {kGallery,
        {"--help", "x"},
        2,
@@ -202,6 +203,14 @@ TEST(ProgramEntry, ScoresPrintAsTheStatisticsWindowShowsThemAndNothingThatDrives
     EXPECT_EQ(run.errors, test.errors);
     EXPECT_EQ(FileText(movesFile), test.moves);
   }
+
+// About names the release by a text of its own; it must name the one --version prints.
+TEST(ProgramEntry, AboutsProductLineNamesTheVersionThatVersionPrints) {
+  TempDirectory scratch;
+  const std::string dir = scratch.File("work");
+  ASSERT_EQ(mkdir(dir.c_str(), 0755), 0);
+  const std::string printed = RunProgram(kGame, dir, {"--version"}).out;
+  EXPECT_EQ("Tessarin" + printed.substr(printed.find(' ')), std::string(kProductLine) + "\n");
 }
 
 }  // namespace

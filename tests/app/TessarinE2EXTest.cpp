@@ -13,14 +13,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "game/BestResults.h"
+#include "game/KeyTable.h"
+#include "game/KeysWindowLayout.h"
+#include "graphics/MyFont.h"
+#include "graphics/Painter.h"
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
 #include "support/ProcessProbe.h"
@@ -44,7 +50,6 @@ using game_layout::kExitButton;
 using game_layout::kFewestMovesSecondScore;
 using game_layout::kGreen;
 using game_layout::kInfoButton;
-using game_layout::kKeysOkButton;
 using game_layout::kLabelGrey;
 using game_layout::kLinkBlue;
 using game_layout::kMailLink;
@@ -55,6 +60,7 @@ using game_layout::kShortestTimeSecondScore;
 using game_layout::kStartButton;
 using game_layout::kStatsMovesCell;
 using game_layout::kStatsOkButton;
+using game_layout::kStatsTimeCell;
 using game_layout::kTitlePicture;
 using game_layout::kWebLink;
 using game_layout::kWhite;
@@ -91,6 +97,58 @@ std::vector<int> LoggedHintLengths(const std::string& log) {
     if (StartsWith(line, "Hint: ")) lengths.push_back(std::atoi(line.c_str() + 6));
   }
   return lengths;
+}
+
+// Where the last character of a cell's text stands, from the cell's left edge: the text ends
+// where that character does.
+struct LastCharacter {
+  int left = 0;
+  int end = 0;
+};
+
+// The keys window as the game lays it out on this server, in the font it draws with.
+struct KeysWindowOnServer {
+  KeysWindowLayout layout;
+  std::vector<LastCharacter> lastCharacters;
+};
+
+KeysWindowOnServer MeasureKeysWindow() {
+  KeysWindowOnServer measured;
+  std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
+  if (!display) return measured;
+  MyFont font;  // freed before the display closes
+  XFontStruct* loaded = font.GetFontStruct(display.get());
+  const auto measure = [loaded](const std::string& text) { return FontTextWidth(loaded, text); };
+  measured.layout = LayOutKeysWindow(MainWindowKeyRows(), measure,
+                                     TextLineHeight(loaded != nullptr ? loaded->ascent : 0));
+  for (const KeysCell& cell : measured.layout.cells) {
+    const std::string shown = cell.text.substr(0, cell.text.find_last_not_of(' ') + 1);
+    const int end = 1 + measure(shown);
+    const int last = shown.empty() ? 0 : measure(shown.substr(shown.size() - 1));
+    measured.lastCharacters.push_back({end - last, end});
+  }
+  return measured;
+}
+
+// The first and last rows and the last column inside a framed cell's one-pixel frame that
+// hold a pixel of the colour; -1 for none.
+struct InkRows {
+  int top = -1;
+  int bottom = -1;
+  int right = -1;
+};
+
+InkRows InkInside(const Picture& cell, unsigned long colour) {
+  InkRows ink;
+  for (int y = 1; y < cell.height - 1; ++y) {
+    for (int x = 1; x < cell.width - 1; ++x) {
+      if (cell.At(x, y) != colour) continue;
+      if (ink.top < 0) ink.top = y;
+      ink.bottom = y;
+      ink.right = std::max(ink.right, x);
+    }
+  }
+  return ink;
 }
 
 // What `tessarin --scores` prints in the folder the game played in.
@@ -833,6 +891,14 @@ TEST_F(CompanionWindowsE2E, StatisticsWindowFollowsTheGameLeavesTheMainWindowFre
     EXPECT_EQ(CountViewable("Statistics"), 1);
     EXPECT_TRUE(WaitForNewFigure(stats->id, figures)) << "after the move into cell " << cell;
   }
+  // The digits stand inside their frames, a row clear of them above and below.
+  for (const Area& figure : {kStatsMovesCell, kStatsTimeCell}) {
+    const auto digits = Grab(stats->id, figure);
+    ASSERT_TRUE(digits.has_value());
+    const InkRows ink = InkInside(*digits, kBlack);
+    EXPECT_GE(ink.top, 2) << "figure at x " << figure.x;
+    EXPECT_LE(ink.bottom, figure.height - 3) << "figure at x " << figure.x;
+  }
 
   ClickAt(stats->id, kStatsOkButton);
   EXPECT_TRUE(screen.WaitUntilGone(stats->id)) << "OK did not close the window";
@@ -843,19 +909,39 @@ TEST_F(CompanionWindowsE2E, StatisticsWindowFollowsTheGameLeavesTheMainWindowFre
   EXPECT_TRUE(ExitThroughTheQuestion());
 }
 
-TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTrace) {
+// Every cell of the table shows its whole text on one line: its last character is drawn where
+// the text ends, and the text ends inside the frame.
+TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ShowsEveryRowWholeClosesWithOkOrEscape) {
   ASSERT_TRUE(StartGame());
   const auto idle = Grab(mainWindow, kWholeMainWindow);
   ASSERT_TRUE(idle.has_value());
+  const KeysWindowOnServer measured = MeasureKeysWindow();
+  const KeysWindowLayout& layout = measured.layout;
+  ASSERT_FALSE(layout.cells.empty());
+  const Rect& ok = layout.okButton;
 
   for (const bool byEscape : {false, true}) {
     const auto keys = OpenByKey(XK_F1, "Keys");
     ASSERT_TRUE(keys.has_value()) << "F1 opened no keys window";
     ExpectCompanionOfMainWindow(*keys);
+    ASSERT_EQ(std::make_pair(keys->width, keys->height),
+              std::make_pair(layout.width, layout.height));
     EXPECT_TRUE(WaitUntil([&] {
-      const auto table = screen.Grab(keys->id, 0, 0, keys->width, kKeysOkButton.y);
-      return table && table->Count(kCream) > 0 && table->Count(kBlack) > 0;
-    })) << "the table of keys is not drawn";
+      const auto last = Grab(keys->id, {ok.x, ok.y, ok.w, ok.h});
+      return last && last->Count(kBlack) > 0;
+    })) << "the window is not drawn";
+    for (std::size_t i = 0; i < layout.cells.size(); ++i) {
+      const KeysCell& cell = layout.cells[i];
+      SCOPED_TRACE(cell.text);
+      const auto picture = Grab(keys->id, {cell.box.x, cell.box.y, cell.box.w, cell.box.h});
+      ASSERT_TRUE(picture.has_value());
+      if (cell.text.find_first_not_of(' ') == std::string::npos) continue;
+      const LastCharacter last = measured.lastCharacters[i];
+      EXPECT_LE(last.end, cell.box.w - 1) << "wider than its cell";
+      const int ink = InkInside(*picture, kBlack).right;
+      EXPECT_GE(ink, last.left) << "cut short";
+      EXPECT_LT(ink, last.end);
+    }
     screen.Raise(mainWindow);
     screen.Focus(mainWindow);
     screen.TypeKey(XK_F1);
@@ -865,7 +951,7 @@ TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTr
       screen.Focus(keys->id);
       screen.TypeKey(XK_Escape);
     } else {
-      ClickAt(keys->id, kKeysOkButton);
+      ClickAt(keys->id, {ok.x, ok.y, ok.w, ok.h});
     }
     EXPECT_TRUE(screen.WaitUntilGone(keys->id)) << (byEscape ? "Escape" : "OK");
     EXPECT_TRUE(MainWindowShows(*idle)) << "the main window changed";

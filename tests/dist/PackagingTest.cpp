@@ -15,6 +15,9 @@
 namespace {
 
 const std::string kSource = TESSARIN_SOURCE_DIR;
+// The files that name the release, as the build makes them from dist/<name>.in.
+const std::string kVersioned = std::string(TESSARIN_BUILD_DIR) + "/dist/";
+constexpr char kVersion[] = "1.0.0.0";
 
 struct CommandResult {
   int status = -1;
@@ -52,11 +55,10 @@ TEST(Packaging, DesktopEntryMetainfoAndManualPagePassTheirValidators) {
   };
   const std::vector<Case> cases = {
       {"desktop-file-validate '" + kSource + "/dist/tessarin.desktop'", {}},
-      {"appstreamcli validate --no-net '" + kSource +
-           "/dist/example.tessarin.Tessarin.metainfo.xml'",
+      {"appstreamcli validate --no-net '" + kVersioned + "example.tessarin.Tessarin.metainfo.xml'",
        {"E:", "W:"}},
-      {"groff -man -ww -z '" + kSource + "/dist/tessarin.6'", {}},
-      {"groff -man -ww -z '" + kSource + "/dist/tessarin-gallery.6'", {}},
+      {"groff -man -ww -z '" + kVersioned + "tessarin.6'", {}},
+      {"groff -man -ww -z '" + kVersioned + "tessarin-gallery.6'", {}},
   };
   for (const Case& test : cases) {
     const CommandResult result = Shell(test.command);
@@ -65,6 +67,9 @@ TEST(Packaging, DesktopEntryMetainfoAndManualPagePassTheirValidators) {
         test.complaints.empty() ? result.output : LinesStartingWith(result.output, test.complaints);
     EXPECT_EQ(complaints, "") << test.command;
   }
+  EXPECT_NE(FileText(kVersioned + "example.tessarin.Tessarin.metainfo.xml")
+                .find(std::string("<release version=\"") + kVersion + "\""),
+            std::string::npos);
 }
 
 // Both launchers, filled in with a stand-in program that prints its folder and arguments,
@@ -120,7 +125,8 @@ TEST(Packaging, DebianPackageHoldsTheGameTheGalleryTheirLaunchersAndTheDesktopFi
   ASSERT_EQ(made.status, 0) << made.output;
   const std::string architecture = Shell("dpkg --print-architecture").output;
   const std::string package =
-      scratch.File("tessarin_1.0.0_" + architecture.substr(0, architecture.find('\n')) + ".deb");
+      scratch.File("tessarin_" + std::string(kVersion) + "_" +
+                   architecture.substr(0, architecture.find('\n')) + ".deb");
 
   const std::string listing = Shell("dpkg-deb -c '" + package + "'").output;
   for (const char* path :
@@ -160,7 +166,7 @@ TEST(Packaging, DebianPackageHoldsTheGameTheGalleryTheirLaunchersAndTheDesktopFi
 
   // The toolkit's package, made by the same run: what a program needs to build on it, and no
   // file of the game's, so that both install side by side.
-  const std::string dev = scratch.File("tessarin-toolkit-dev_1.0.0_" +
+  const std::string dev = scratch.File("tessarin-toolkit-dev_" + std::string(kVersion) + "_" +
                                        architecture.substr(0, architecture.find('\n')) + ".deb");
   const std::string devListing = Shell("dpkg-deb -c '" + dev + "'").output;
   const std::string multiarch = Shell("dpkg-architecture -qDEB_HOST_MULTIARCH").output;

@@ -3,6 +3,7 @@
 
 #include "game/FormMain.h"
 
+#include <X11/keysym.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -14,12 +15,16 @@
 #include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "framework/Timer.h"
+#include "game/FormKeys.h"
+#include "game/FormStats.h"
 #include "game/GameInfo.h"
+#include "game/KeyTable.h"
 #include "game/PuzzleRules.h"
 #include "graphics/Painter.h"
 #include "support/GameBoards.h"
 #include "support/StandInPrograms.h"
 #include "support/TempDirectory.h"
+#include "support/Waiting.h"
 #include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
 #include "widgets/CellControl.h"
@@ -75,6 +80,34 @@ bool IsStackedAbove(Display* display, Window upper, Window lower) {
   }
   if (children != nullptr) XFree(children);
   return upperAt > lowerAt && lowerAt >= 0;
+}
+
+KeyInput Sym(unsigned long keysym) {
+  return {KeyKind::Symbol, keysym};
+}
+
+KeyInput Chr(unsigned long ch) {
+  return {KeyKind::Character, ch};
+}
+
+// Keys that do one thing, seen on the board they leave and, for some, on a window they open.
+struct KeyCase {
+  std::vector<KeyInput> keys;
+  Board before;
+  Board after;
+  void (*prepare)(FormMain& form) = nullptr;
+  bool (*opened)(const FormMain& form) = nullptr;
+};
+
+std::size_t CountBindings() {
+  std::size_t count = 0;
+  for (const KeyRow& row : MainWindowKeyRows()) count += row.bindingCount;
+  return count;
+}
+
+Board WithEmptyMovedTo(Board board, int cell) {
+  std::swap(*std::find(board.begin(), board.end(), kEmptyCell), board[cell]);
+  return board;
 }
 
 }  // namespace
@@ -421,4 +454,57 @@ TEST_F(FormMainXTest, DestroyingTheWindowWithADialogOpenLeavesNothingBehind) {
 TEST_F(FormMainXTest, WindowTitleCarriesTheAddressAndTheNotice) {
   EXPECT_EQ(WindowTitle(), std::string("Tessarin - ") + kWebAddress + " " + kNotice);
   EXPECT_EQ(std::string(kWebAddress).rfind("https://www.", 0), 0u);
+}
+
+// Each key is sent as the loop hands it over. From the gap at 5 a slide empties the cell on
+// the far side; undo and redo walk a move made by Left; a hint takes back the later of two
+// slides away from the goal.
+TEST_F(FormMainXTest, EveryKeyOfTheKeyTableDoesWhatItsRowSays) {
+  const Board start = BoardWithEmptyAt(5);
+  const Board left = WithEmptyMovedTo(start, 6);
+  const Board nearGoal = BoardWithEmptyAt(14);
+  const auto moveLeft = [](FormMain& f) { f.SlideFromKeyboard(Slide::Left); };
+  const auto moveLeftAndBack = [](FormMain& f) {
+    f.SlideFromKeyboard(Slide::Left);
+    f.UndoMove();
+  };
+  const auto statsOpen = [](const FormMain& f) {
+    return f.GetStatsForm() != nullptr && f.GetStatsForm()->IsOpen();
+  };
+  const auto keysOpen = [](const FormMain& f) {
+    return f.GetKeysForm() != nullptr && f.GetKeysForm()->IsOpen();
+  };
+  // Ctrl+Z and Ctrl+Y type 26 and 25, BackSpace 8.
+  const KeyCase cases[] = {
+      {{Sym(XK_Up), Sym(XK_KP_Up), Chr('w'), Chr('W')}, start, WithEmptyMovedTo(start, 9)},
+      {{Sym(XK_Down), Sym(XK_KP_Down), Chr('s'), Chr('S')}, start, WithEmptyMovedTo(start, 1)},
+      {{Sym(XK_Left), Sym(XK_KP_Left), Chr('a'), Chr('A')}, start, left},
+      {{Sym(XK_Right), Sym(XK_KP_Right), Chr('d'), Chr('D')}, start, WithEmptyMovedTo(start, 4)},
+      {{Chr('u'), Chr('U'), Chr(26), Chr(8)}, start, start, moveLeft},
+      {{Chr('r'), Chr('R'), Chr(25)}, start, left, moveLeftAndBack},
+      {{Chr('h'), Chr('H')}, WithEmptyMovedTo(nearGoal, 10), nearGoal},
+      {{Sym(XK_F2)}, start, start, nullptr, statsOpen},
+      {{Sym(XK_F1)}, start, start, nullptr, keysOpen},
+  };
+  std::size_t tested = 0;
+  for (const KeyCase& test : cases) {
+    for (const KeyInput& key : test.keys) {
+      SCOPED_TRACE("key " + std::to_string(key.code));
+      ++tested;
+      form->SetBoardForTest(test.before);
+      if (test.prepare != nullptr) test.prepare(*form);
+      if (key.kind == KeyKind::Symbol) {
+        form->FormKeyDown(key.code);
+      } else {
+        form->FormKeyChar(static_cast<char>(key.code));
+      }
+      // The hint's answer comes from the search's thread.
+      EXPECT_TRUE(waiting::WaitUntil([&] {
+        Pump(form.get(), 5);
+        return form->GetBoard() == test.after;
+      }));
+      EXPECT_TRUE(test.opened == nullptr || test.opened(*form));
+    }
+  }
+  EXPECT_EQ(tested, CountBindings()) << "the table binds a key this test does not know";
 }

@@ -1,6 +1,6 @@
 // Where the game draws what the end-to-end tests look at and press: the colours it paints and
-// the areas of its main window, its message boxes, its About window and the statistics and keys
-// windows, in window coordinates.
+// the areas of its main window, its message boxes, its About window and the statistics window,
+// in window coordinates (the keys window's follow its font: game/KeysWindowLayout).
 // The tiles' places are BoardReader's. Header-only constants.
 #pragma once
 
@@ -40,12 +40,13 @@ constexpr Area kMailLink{419, 68, 150, 12};
 constexpr Area kAboutOkButton{359, 173, 80, 28};
 // The windows F2 and F1 open beside the main window.
 constexpr Area kWholeMainWindow{0, 0, 800, 600};
-constexpr Area kStatsMovesCell{85, 36, 80, 15};
+// The framed figures of the current game.
+constexpr Area kStatsMovesCell{85, 34, 80, 19};
+constexpr Area kStatsTimeCell{315, 34, 80, 19};
 // The score column of the second row of each best-result table.
 constexpr Area kFewestMovesSecondScore{46, 107, 60, 11};
 constexpr Area kShortestTimeSecondScore{281, 107, 60, 11};
 constexpr Area kStatsOkButton{200, 262, 80, 28};
-constexpr Area kKeysOkButton{220, 264, 80, 28};
 
 // The inside of a button's caption, clear of its bevel and of the dashed focus frame, so it
 // changes only when the caption does.
