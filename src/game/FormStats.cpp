@@ -135,7 +135,8 @@ void FormStats::BuildTable(const std::string& title, const std::string& tableNam
     AddCell(panel.get(), rows[i].rank, 6, top, kRankWidth, kRowHeight);
     AddCell(panel.get(), rows[i].score, 6 + kRankWidth, top, kScoreWidth, kRowHeight);
     // The table keeps names in UTF-8; the cells draw the core font's Latin-1.
-    AddCell(panel.get(), Utf8ToLatin1(rows[i].name), nameLeft, top, kTableWidth - nameLeft - 6, kRowHeight);
+    AddCell(panel.get(), Utf8ToLatin1(rows[i].name), nameLeft, top, kTableWidth - nameLeft - 6,
+            kRowHeight);
   }
   panels.push_back(std::move(panel));
 }

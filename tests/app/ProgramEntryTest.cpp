@@ -203,6 +203,7 @@ TEST(ProgramEntry, ScoresPrintAsTheStatisticsWindowShowsThemAndNothingThatDrives
     EXPECT_EQ(run.errors, test.errors);
     EXPECT_EQ(FileText(movesFile), test.moves);
   }
+}
 
 // About names the release by a text of its own; it must name the one --version prints.
 TEST(ProgramEntry, AboutsProductLineNamesTheVersionThatVersionPrints) {
