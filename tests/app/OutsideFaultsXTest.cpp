@@ -230,9 +230,13 @@ TEST_F(OutsideFaults, AKilledServerEndsTheGameAtOnceWithStatusOneAndOneLine) {
 
 class TerminationSignal : public OutsideFaults, public ::testing::WithParamInterface<int> {};
 
+// The stand-in player is a shell that waits for a child of its own, as a player run through a
+// wrapper script is: ending the shell alone would leave the child playing.
+constexpr char kPlayerWithAChild[] = "sleep 20";
+
 TEST_P(TerminationSignal, EndsTheSoundsAndTheGameWithStatus128PlusTheSignal) {
   UseSuiteServer();
-  game.ReplaceStandIn("aplay", "exec sleep 20");
+  game.ReplaceStandIn("aplay", kPlayerWithAChild);
   ASSERT_TRUE(StartGame());
   ASSERT_TRUE(StartALongBeep());
   ASSERT_EQ(kill(game.Pid(), GetParam()), 0);
@@ -246,6 +250,48 @@ TEST_P(TerminationSignal, EndsTheSoundsAndTheGameWithStatus128PlusTheSignal) {
 INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignal, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
                          [](const ::testing::TestParamInfo<int>& info) {
                            return std::string(sigabbrev_np(info.param));
+                         });
+
+// The beep's child carries the game's name, so what signals every process of that name
+// (killall, kill $(pidof tessarin)) may reach it before the game.
+enum class Ending { SignalToTheBeepFirst, ExitAndYes };
+
+class EndingWhileABeepPlays : public OutsideFaults, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(EndingWhileABeepPlays, LeavesNoProcessOfTheRun) {
+  UseSuiteServer();
+  game.ReplaceStandIn("aplay", kPlayerWithAChild);
+  ASSERT_TRUE(StartGame());
+  const auto question = AskToExit();
+  ASSERT_TRUE(question.has_value());
+  PressMainWindow();
+  ASSERT_TRUE(game.WaitForCalls("aplay", 1));
+  int expectedStatus = 0;
+  if (GetParam() == Ending::SignalToTheBeepFirst) {
+    const std::vector<pid_t> beeps = game.LiveChildren();
+    ASSERT_EQ(beeps.size(), 1u);
+    ASSERT_EQ(kill(beeps.front(), SIGTERM), 0);
+    // Once the game has reaped it, its table no longer holds the beep.
+    ASSERT_TRUE(
+        WaitUntil([this] { return game.LiveChildren().empty() && game.ZombieChildren().empty(); }));
+    ASSERT_EQ(kill(game.Pid(), SIGTERM), 0);
+    expectedStatus = 128 + SIGTERM;
+  } else {
+    screen->Click(question->id, kYesOrOkButton.CentreX(), kYesOrOkButton.CentreY());
+  }
+  const auto status = game.WaitForExit();
+  ASSERT_TRUE(status.has_value()) << "the game did not end";
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
+  EXPECT_EQ(WEXITSTATUS(*status), expectedStatus);
+  EXPECT_TRUE(NothingOfTheRunLeft(waiting::kDeadline)) << "the beep outlived the game";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, EndingWhileABeepPlays,
+                         ::testing::Values(Ending::SignalToTheBeepFirst, Ending::ExitAndYes),
+                         [](const ::testing::TestParamInfo<Ending>& info) {
+                           return info.param == Ending::SignalToTheBeepFirst
+                                      ? "SignalToTheBeepFirst"
+                                      : "ExitAndYes";
                          });
 
 enum class Folder { ReadOnly, DataIsAFile };
