@@ -21,13 +21,17 @@ std::atomic<bool> outlivesProgram[kMaxChildren];
 bool handlerInstalled = false;
 int childLimit = kMaxChildren;
 
+// The signals that end the program (ExitHandlers.h) and the children that lead a group.
+constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
 // The signals whose handlers read the table: normal code that changes it blocks them all, so
 // no handler finds a pid that has just been reaped (and may already name another process)
 // or misses a child that has just been forked.
 sigset_t TableSignals() {
   sigset_t signals;
   sigemptyset(&signals);
-  for (int signal : {SIGCHLD, SIGTERM, SIGINT, SIGHUP}) sigaddset(&signals, signal);
+  sigaddset(&signals, SIGCHLD);
+  for (int signal : kTerminationSignals) sigaddset(&signals, signal);
   return signals;
 }
 
@@ -82,11 +86,40 @@ int FreeSlot() {
   return -1;
 }
 
+constexpr int kSignalStatusBase = 128;
+
+// A child that leads its group and ends with the program never ends alone on a termination
+// signal: it takes the shell and the player under it along. The child carries the program's
+// name, so a signal meant for the program (killall, kill $(pidof ...)) reaches it too, maybe
+// first. With the program's handler, inherited through the fork, it would leave alone and be
+// reaped, and its pid would be gone from the table before the program's handler looked there
+// for the group that still plays. Its own SIGTERM, held back while this runs, dies with it.
+void EndOwnGroupOnSignal(int signalNumber) {
+  kill(0, SIGTERM);
+  _exit(kSignalStatusBase + signalNumber);
+}
+
+void EndOwnGroupOnTerminationSignals() {
+  for (int signalNumber : kTerminationSignals) {
+    struct sigaction current {};
+    if (sigaction(signalNumber, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) continue;
+    struct sigaction action {};
+    action.sa_handler = EndOwnGroupOnSignal;
+    action.sa_mask = TableSignals();
+    sigaction(signalNumber, &action, nullptr);
+  }
+}
+
 // The child's side of the fork. It leaves through _exit so that it never runs the parent's
 // atexit handlers or flushes the parent's copied stream buffers a second time.
 [[noreturn]] void RunChild(void (*body)(const std::string&), const std::string& arg,
-                           bool ownProcessGroup, const sigset_t& signalMask) {
+                           bool ownProcessGroup, ChildLifetime lifetime,
+                           const sigset_t& signalMask) {
   if (ownProcessGroup) setpgid(0, 0);
+  // A browser a link opened stays open when this child is ended, as it does after the program.
+  if (ownProcessGroup && lifetime == ChildLifetime::EndsWithProgram) {
+    EndOwnGroupOnTerminationSignals();
+  }
   // The parent's children are not this process's to wait for, and what body starts it
   // waits for itself.
   signal(SIGCHLD, SIG_DFL);
@@ -110,7 +143,7 @@ pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& 
   if (slot < 0) return -1;
   const pid_t pid = fork();
   if (pid < 0) return -1;
-  if (pid == 0) RunChild(body, arg, ownProcessGroup, block.Previous());
+  if (pid == 0) RunChild(body, arg, ownProcessGroup, lifetime, block.Previous());
   // Also set here: a signal to the group right after we return must already reach it.
   if (ownProcessGroup) setpgid(pid, pid);
   outlivesProgram[slot].store(lifetime == ChildLifetime::OutlivesProgram);

@@ -247,7 +247,29 @@ void OnLeave(Form*, Form* form, XEvent&) {
 void OnExpose(Form*, Form* form, XEvent&) {
   form->Paint();
 }
-void OnDestroy(Form*, Form*, XEvent&) {}
+// Set when another client destroyed the main window; RunEventLoop reports it.
+bool mainWindowDestroyed = false;
+
+// A form other than the main one closed from outside: its window goes, and with it the form.
+void CloseWindowOf(Form* form) {
+  form->DestroyWindow();
+  form->Close();
+}
+
+// Another client destroyed the window: the form that destroys its own forgets the id first, so
+// its notice finds no form. A dialog or a companion is closed as a window manager's close
+// closes it, which lets a blocked owner go; the window is gone whatever the form answers. The
+// main window's loss ends the loop, and the program, as a lost connection does.
+void OnDestroy(Form* mainForm, Form* form, XEvent&) {
+  form->ForgetDestroyedWindow();
+  if (form->GetId() == mainForm->GetId()) {
+    mainWindowDestroyed = true;
+    Application::RequestQuit();
+    return;
+  }
+  form->QueryClose();
+  CloseWindowOf(form);
+}
 
 void OnConfigure(Form*, Form* form, XEvent& event) {
   const XConfigureEvent& configure = event.xconfigure;
@@ -264,8 +286,7 @@ void OnClientMessage(Form* mainForm, Form* form, XEvent& event) {
     if (form->GetId() == mainForm->GetId()) {
       form->QueryClose();
     } else if (form->QueryClose()) {
-      form->DestroyWindow();
-      form->Close();
+      CloseWindowOf(form);
     }
     return;
   }
@@ -388,7 +409,8 @@ void DispatchEvent(Form* mainForm, XEvent& event) {
   route.handler(mainForm, form, event);
 }
 
-void RunEventLoop(Form* mainForm) {
+LoopEnd RunEventLoop(Form* mainForm) {
+  mainWindowDestroyed = false;
   Application::ClearKeyStates();
   for (PressedCharacter& entry : pressedCharacters) entry = {};
   Display* display = mainForm->GetApplication()->GetDisplay();
@@ -404,4 +426,5 @@ void RunEventLoop(Form* mainForm) {
     Application::DeletePending();
   }
   Shutdown(mainForm);
+  return mainWindowDestroyed ? LoopEnd::MainWindowDestroyed : LoopEnd::Quit;
 }

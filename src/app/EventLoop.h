@@ -12,7 +12,11 @@
 
 class Form;
 
-void RunEventLoop(Form* mainForm);
+// Why the loop ended: the quit flag, or another client destroyed the main window, after
+// which the program ends as it does on a lost connection.
+enum class LoopEnd { Quit, MainWindowDestroyed };
+
+LoopEnd RunEventLoop(Form* mainForm);
 
 // Delivers one event as the loop would; mainForm is the loop's main form (close requests on
 // it are only asked, never carried out here).

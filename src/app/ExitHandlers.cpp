@@ -28,7 +28,8 @@ void EndOnSignal(int signalNumber) {
 
 // Xlib calls this when the connection breaks (the server died or closed it) and ends the
 // program itself if it returns, after printing a paragraph of its own: say it in one line
-// and leave. Destructors are not run, as every one of them would talk to the dead server.
+// and leave. Destructors are not run, as every one of them would talk to the dead server; nor
+// are static ones, which exit() would run while the hint search's thread still reads them.
 int EndOnLostConnection(Display* display) {
   EndBackgroundChildren();
   std::fprintf(stderr, "%s: lost the connection to the X server %s\n", programName,

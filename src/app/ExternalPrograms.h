@@ -48,7 +48,8 @@ void LimitBackgroundChildren(int count);
 // Forks a child that runs body(arg) and ends with _exit(0); with ownProcessGroup the child
 // leads a new process group, so signalling -pid reaches everything it started. Returns the
 // child's pid, or -1, logging nothing, when no child could be started: the table is full or
-// fork failed. Every child started is in the table until it is reaped.
+// fork failed. Every child started is in the table until it is reaped. A group leader that
+// ends with the program ends its whole group when a termination signal reaches it alone.
 pid_t StartBackgroundChild(void (*body)(const std::string&), const std::string& arg,
                            bool ownProcessGroup,
                            ChildLifetime lifetime = ChildLifetime::EndsWithProgram);

@@ -7,18 +7,22 @@
 #include "app/EventLoop.h"
 #include "app/ExitHandlers.h"
 #include "app/ExternalPrograms.h"
+#include "app/XErrorLog.h"
 #include "framework/Form.h"
 #include "util/Log.h"
 
 namespace {
 
 constexpr int kNoDisplayStatus = 1;
+// As when the connection is lost (ExitHandlers.h): the program was ended from outside.
+constexpr int kMainWindowDestroyedStatus = 1;
 
 }  // namespace
 
 void PrepareProcess(const ProgramUsage& usage) {
   InstallExitHandlers(usage.name);
   IgnoreBrokenPipes();
+  LogXErrorsAndGoOn();
 }
 
 int RunMainForm(const ProgramUsage& usage, const std::string& title,
@@ -31,7 +35,9 @@ int RunMainForm(const ProgramUsage& usage, const std::string& title,
   if (application->GetDisplay() == nullptr) return kNoDisplayStatus;
 
   std::unique_ptr<Form> mainForm = makeMainForm(application.get(), title);
-  RunEventLoop(mainForm.get());
+  const LoopEnd end = RunEventLoop(mainForm.get());
+  // Its destructor ends the threads it started (the game's hint search) before anything
+  // static is destroyed.
   mainForm.reset();
   // A beep still playing ends with the program, as it does on a termination signal.
   EndBackgroundChildren();
@@ -40,5 +46,9 @@ int RunMainForm(const ProgramUsage& usage, const std::string& title,
          Application::Timers().empty());
 
   if (!application->Close()) Log("Chiusura screen non riuscita");
+  if (end == LoopEnd::MainWindowDestroyed) {
+    std::fprintf(stderr, "%s: the main window was destroyed\n", usage.name);
+    return kMainWindowDestroyedStatus;
+  }
   return 0;
 }

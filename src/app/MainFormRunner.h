@@ -18,7 +18,8 @@ using MainFormFactory =
 
 // Answers --help and --version, prepares the process, clears the last run's log, opens the
 // display, builds the main window and runs the event loop until the program is asked to end.
-// Returns the exit status: the command line's, 1 when the display does not open, else 0.
+// Returns the exit status: the command line's, 1 when the display does not open or another
+// client destroyed the main window (with one line on standard error), else 0.
 int RunMainForm(const ProgramUsage& usage, const std::string& title,
                 const MainFormFactory& makeMainForm, int argc, const char* const* argv);
 

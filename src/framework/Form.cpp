@@ -114,13 +114,18 @@ Display* Form::GetDisplay() const {
 
 void Form::ReleaseWindow() {
   if (window == 0) return;
-  ElementRegistry::ClearFocus();
   Display* display = GetDisplay();
   if (display != nullptr) {
     XUnmapWindow(display, window);
     XDestroyWindow(display, window);
     XFlush(display);
   }
+  ForgetDestroyedWindow();
+}
+
+void Form::ForgetDestroyedWindow() {
+  if (window == 0) return;
+  ElementRegistry::ClearFocus();
   window = 0;
 }
 

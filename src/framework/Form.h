@@ -91,6 +91,11 @@ class Form : public GUIElement {
   // outlive the form. Applied at creation, or at once.
   void SetIconImages(std::vector<WindowIcon> images);
 
+  // The window is gone from the server (another client destroyed it): no request may name it
+  // again. The focus goes as when the form destroys it; the form stays created until its
+  // DestroyWindow, so that closing it runs as any close does.
+  void ForgetDestroyedWindow();
+
   Form* GetModalChild() const { return modalChild; }
   Atom GetDeleteWindowAtom() const { return wmDeleteWindow; }
   bool GetStyleFlag1() const { return styleFlag1; }

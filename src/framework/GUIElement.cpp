@@ -1,6 +1,7 @@
 #include "framework/GUIElement.h"
 
 #include "framework/ElementRegistry.h"
+#include "framework/ElementWatch.h"
 
 namespace {
 constexpr std::int64_t kDoubleClickMs = 999;
@@ -161,11 +162,15 @@ std::string GUIElement::GetValue() {
   return GetText();
 }
 
+// A release may close the element's form, and the element with it: the callbacks come last.
 void GUIElement::MouseUp(Point point) {
+  const ElementWatch watch(this);
   if (onMouseUp != nullptr) onMouseUp(this, tag, point);
-  DateTime now = DateTime::Now();
-  if (lastClickTime.ElapsedMs(now) <= kDoubleClickMs) DoubleClick(point);
+  if (!watch) return;
+  const DateTime now = DateTime::Now();
+  const bool doubleClick = lastClickTime.ElapsedMs(now) <= kDoubleClickMs;
   lastClickTime = now;
+  if (doubleClick) DoubleClick(point);
 }
 
 void GUIElement::MouseDown(Point point) {
@@ -243,8 +248,9 @@ void GUIElement::GotFocus() {
 
 void GUIElement::LostFocus() {
   focused = false;
+  const ElementWatch watch(this);
   if (onLostFocus != nullptr) onLostFocus(this);
-  if (GetValue() != valueAtFocus && onChange != nullptr) onChange(this);
+  if (watch && GetValue() != valueAtFocus && onChange != nullptr) onChange(this);
 }
 
 void GUIElement::MouseEnter() {

@@ -1,12 +1,13 @@
 // Faults from outside, on the real tessarin binary: its X server killed under it, termination
-// signals, a working directory it cannot write, a server without the core fonts, and a sound
-// player that is missing or fails. A fault that needs a server of its own (one to kill, one
-// with a font path of its choosing) gets a private Xvfb beside the suite's, which is never
-// touched. Beeps are the game's background sounds: a press on the main window while a dialog
-// blocks it plays one.
-// GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
+// signals, its windows destroyed by another client, a working directory it cannot write, a
+// server without the core fonts, and a sound player that is missing or fails. A fault that needs a
+// server of its own (one to kill, one with a font path of its choosing) gets a private Xvfb beside
+// the suite's, which is never touched. Beeps are the game's background sounds: a press on the main
+// window while a dialog blocks it plays one. GoogleTest first: X11 headers define macros (None,
+// Bool) that clash with its names.
 #include <gtest/gtest.h>
 
+#include <X11/keysym.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -144,6 +145,14 @@ class OutsideFaults : public ::testing::Test {
     return screen->WaitUntilGone(question.id);
   }
 
+  // F2 opens the statistics window, or raises it.
+  std::optional<WindowFacts> OpenStatistics() const {
+    screen->Focus(mainWindow);
+    screen->TypeKey(XK_F2);
+    return screen->WaitForWindow(
+        [](const WindowFacts& facts) { return facts.isDialog && facts.name == "Statistics"; });
+  }
+
   // A press on a tile clear of the dialogs, which beeps while one blocks the window.
   void PressMainWindow() const {
     screen->Click(mainWindow, BoardReader::CellCentreX(0), BoardReader::CellCentreY(0));
@@ -230,9 +239,13 @@ TEST_F(OutsideFaults, AKilledServerEndsTheGameAtOnceWithStatusOneAndOneLine) {
 
 class TerminationSignal : public OutsideFaults, public ::testing::WithParamInterface<int> {};
 
+// The stand-in player is a shell that waits for a child of its own, as a player run through a
+// wrapper script is: ending the shell alone would leave the child playing.
+constexpr char kPlayerWithAChild[] = "sleep 20";
+
 TEST_P(TerminationSignal, EndsTheSoundsAndTheGameWithStatus128PlusTheSignal) {
   UseSuiteServer();
-  game.ReplaceStandIn("aplay", "exec sleep 20");
+  game.ReplaceStandIn("aplay", kPlayerWithAChild);
   ASSERT_TRUE(StartGame());
   ASSERT_TRUE(StartALongBeep());
   ASSERT_EQ(kill(game.Pid(), GetParam()), 0);
@@ -247,6 +260,99 @@ INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignal, ::testing::Values(SIGTERM, 
                          [](const ::testing::TestParamInfo<int>& info) {
                            return std::string(sigabbrev_np(info.param));
                          });
+
+// The beep's child carries the game's name, so what signals every process of that name
+// (killall, kill $(pidof tessarin)) may reach it before the game.
+enum class Ending { SignalToTheBeepFirst, ExitAndYes };
+
+class EndingWhileABeepPlays : public OutsideFaults, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(EndingWhileABeepPlays, LeavesNoProcessOfTheRun) {
+  UseSuiteServer();
+  game.ReplaceStandIn("aplay", kPlayerWithAChild);
+  ASSERT_TRUE(StartGame());
+  const auto question = AskToExit();
+  ASSERT_TRUE(question.has_value());
+  PressMainWindow();
+  ASSERT_TRUE(game.WaitForCalls("aplay", 1));
+  int expectedStatus = 0;
+  if (GetParam() == Ending::SignalToTheBeepFirst) {
+    const std::vector<pid_t> beeps = game.LiveChildren();
+    ASSERT_EQ(beeps.size(), 1u);
+    ASSERT_EQ(kill(beeps.front(), SIGTERM), 0);
+    // Once the game has reaped it, its table no longer holds the beep.
+    ASSERT_TRUE(
+        WaitUntil([this] { return game.LiveChildren().empty() && game.ZombieChildren().empty(); }));
+    ASSERT_EQ(kill(game.Pid(), SIGTERM), 0);
+    expectedStatus = 128 + SIGTERM;
+  } else {
+    screen->Click(question->id, kYesOrOkButton.CentreX(), kYesOrOkButton.CentreY());
+  }
+  const auto status = game.WaitForExit();
+  ASSERT_TRUE(status.has_value()) << "the game did not end";
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
+  EXPECT_EQ(WEXITSTATUS(*status), expectedStatus);
+  EXPECT_TRUE(NothingOfTheRunLeft(waiting::kDeadline)) << "the beep outlived the game";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, EndingWhileABeepPlays,
+                         ::testing::Values(Ending::SignalToTheBeepFirst, Ending::ExitAndYes),
+                         [](const ::testing::TestParamInfo<Ending>& info) {
+                           return info.param == Ending::SignalToTheBeepFirst
+                                      ? "SignalToTheBeepFirst"
+                                      : "ExitAndYes";
+                         });
+
+// Another client destroys a window of the game, as xdotool windowclose does: a companion or a
+// dialog is closed as by the window manager, and the game plays on.
+enum class Destroyed { Statistics, ExitQuestion };
+
+class DestroyedFromOutside : public OutsideFaults,
+                             public ::testing::WithParamInterface<Destroyed> {};
+
+TEST_P(DestroyedFromOutside, TheWindowIsClosedAndTheGamePlaysOn) {
+  UseSuiteServer();
+  ASSERT_TRUE(StartGame());
+  const auto destroyed = GetParam() == Destroyed::Statistics ? OpenStatistics() : AskToExit();
+  ASSERT_TRUE(destroyed.has_value());
+  screen->DestroyWindow(destroyed->id);
+  if (GetParam() == Destroyed::Statistics) {
+    const auto again = OpenStatistics();
+    ASSERT_TRUE(again.has_value()) << "F2 opened no statistics window again";
+    EXPECT_NE(again->id, destroyed->id);
+    // It stands over the buttons.
+    screen->SendCloseRequest(again->id);
+    ASSERT_TRUE(screen->WaitUntilGone(again->id));
+  }
+  EXPECT_TRUE(PlaysAMove());
+  EXPECT_TRUE(ExitsWithStatusZero());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, DestroyedFromOutside,
+                         ::testing::Values(Destroyed::Statistics, Destroyed::ExitQuestion),
+                         [](const ::testing::TestParamInfo<Destroyed>& info) {
+                           return info.param == Destroyed::Statistics ? "Statistics"
+                                                                      : "ExitQuestion";
+                         });
+
+// The search for a hint and a beep may still be at work when the window goes: the game ends
+// them both before it leaves.
+TEST_F(OutsideFaults, TheMainWindowDestroyedFromOutsideEndsTheGameWithStatusOneAndOneLine) {
+  UseSuiteServer();
+  game.ReplaceStandIn("aplay", kPlayerWithAChild);
+  ASSERT_TRUE(StartGame());
+  screen->Click(mainWindow, kStartButton.CentreX(), kStartButton.CentreY());
+  screen->Focus(mainWindow);
+  screen->TypeKey(XK_h);
+  ASSERT_TRUE(StartALongBeep());
+  screen->DestroyWindow(mainWindow);
+  const auto status = game.WaitForExit();
+  ASSERT_TRUE(status.has_value()) << "the game runs on without its window";
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
+  EXPECT_EQ(WEXITSTATUS(*status), 1);
+  EXPECT_EQ(game.ErrorOutput(), "tessarin: the main window was destroyed\n");
+  EXPECT_TRUE(NothingOfTheRunLeft(waiting::kDeadline)) << "the beep outlived the game";
+}
 
 enum class Folder { ReadOnly, DataIsAFile };
 

@@ -192,6 +192,63 @@ TEST_F(ElementTest, KeyStateOutsideTheTableIsNeverDown) {
   EXPECT_FALSE(Application::IsKeyDown('a'));
 }
 
+bool senderDeleted = false;
+
+void DeleteSender(GUIElement* sender) {
+  delete sender;
+  senderDeleted = true;
+}
+
+// A callback that closes the element's form destroys the element while it still delivers; run
+// under the sanitizer build, a touch of it afterwards is a use after free.
+struct DeletingCallback {
+  const char* name;
+  void (*arm)(GUIElement& element);
+  void (*deliver)(GUIElement& element);
+};
+
+TEST_F(ElementTest, NothingOfTheElementIsTouchedAfterItsCallbackDeletedIt) {
+  const DeletingCallback cases[] = {
+      {"OnMouseUp",
+       [](GUIElement& e) {
+         e.SetOnMouseUp([](GUIElement* sender, std::uint64_t, Point) { DeleteSender(sender); });
+       },
+       [](GUIElement& e) {
+         e.MouseUp({1, 1});
+       }},
+      // A first release within a second of construction is a double click; a second release
+      // covers a clock second that began in between.
+      {"OnDoubleClick",
+       [](GUIElement& e) {
+         e.SetOnDoubleClick([](GUIElement* sender, std::uint64_t, Point) { DeleteSender(sender); });
+       },
+       [](GUIElement& e) {
+         e.MouseUp({1, 1});
+         if (!senderDeleted) e.MouseUp({1, 1});
+       }},
+      {"OnLostFocus",
+       [](GUIElement& e) {
+         e.SetOnLostFocus(DeleteSender);
+         e.SetOnChange(
+             [](GUIElement*) { ADD_FAILURE() << "a change reported by a deleted element"; });
+       },
+       [](GUIElement& e) {
+         e.GotFocus();
+         e.SetText("changed");
+         e.LostFocus();
+       }},
+  };
+  for (const DeletingCallback& callback : cases) {
+    SCOPED_TRACE(callback.name);
+    senderDeleted = false;
+    auto* element = new RecordingChild(nullptr, "e", nullptr);
+    callback.arm(*element);
+    callback.deliver(*element);
+    EXPECT_TRUE(senderDeleted);
+    EXPECT_TRUE(Application::Elements().empty());
+  }
+}
+
 TEST_F(ElementTest, AWatchSeesItsElementUntilItIsDestroyed) {
   auto* element = new RecordingChild(nullptr, "e", nullptr);
   const ElementWatch beforeCreation(element);

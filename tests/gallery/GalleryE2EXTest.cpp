@@ -218,6 +218,18 @@ TEST_F(GalleryE2E, SigtermEndsTheBeepAndTheGalleryWithStatus128PlusTheSignal) {
       << "the beep outlived the gallery";
 }
 
+// Another client destroys the window, as xdotool windowclose does, while the pictures animate.
+TEST_F(GalleryE2E, TheWindowDestroyedFromOutsideEndsTheGalleryWithStatusOneAndOneLine) {
+  ASSERT_TRUE(Start());
+  screen.DestroyWindow(window);
+  const auto status = gallery.WaitForExit();
+  ASSERT_TRUE(status.has_value()) << "the gallery runs on without its window";
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
+  EXPECT_EQ(WEXITSTATUS(*status), 1);
+  EXPECT_EQ(gallery.ErrorOutput(), "tessarin-gallery: the main window was destroyed\n");
+  EXPECT_TRUE(gallery.NothingLeftRunning());
+}
+
 TEST_F(GalleryE2E, TypingChangesWhatGetTextShowsAndTakingItBackRestoresIt) {
   ASSERT_TRUE(Start());
   using namespace g::text;

@@ -382,6 +382,11 @@ void RemoteScreen::SendCloseRequest(Window window) const {
   XSync(display, False);
 }
 
+void RemoteScreen::DestroyWindow(Window window) const {
+  XDestroyWindow(display, window);
+  XSync(display, False);
+}
+
 bool RemoteScreen::SetFontPath(const std::vector<std::string>& folders) const {
   std::vector<char*> names;
   for (const std::string& folder : folders) names.push_back(const_cast<char*>(folder.c_str()));

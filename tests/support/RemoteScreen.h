@@ -122,6 +122,8 @@ class RemoteScreen {
   void Focus(Window window) const;
   void Raise(Window window) const;
   void SendCloseRequest(Window window) const;
+  // What another client may do to a window it does not own (xdotool windowclose).
+  void DestroyWindow(Window window) const;
 
   // What `xset fp` does: the server looks for core fonts only in these folders from now on.
   bool SetFontPath(const std::vector<std::string>& folders) const;
