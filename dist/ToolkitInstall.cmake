@@ -19,7 +19,7 @@ set(TESSARIN_PUBLIC_HEADERS
   framework/Child.h framework/DisplayHost.h framework/ElementRegistry.h framework/ElementWatch.h
   framework/Form.h framework/GUIElement.h framework/HandlerForm.h framework/Point.h
   framework/Timer.h framework/WindowIcon.h
-  app/Application.h app/CommandLine.h app/MainFormRunner.h
+  app/Application.h app/CommandLine.h app/MainFormRunner.h app/ProgramIdentity.h
   widgets/ButtonCustom.h widgets/CellControl.h widgets/CheckBox.h widgets/CommandElement.h
   widgets/GlyphArt.h widgets/ImageFrame.h widgets/MyImage.h widgets/OptionBox.h
   widgets/PanelChildren.h widgets/ProgressBar.h widgets/ScrollBar.h widgets/Slider.h

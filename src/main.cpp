@@ -29,12 +29,14 @@ constexpr ProgramOption kScoresOption{
     "--scores", "  --scores   print the best results (fewest moves, shortest time) and exit\n",
     PrintBestResults};
 
-// The keys come from the window's own table, when the program starts.
+// The keys come from the window's own table, when the program starts. Its windows' class,
+// the log and the beep are the game's own since its first release.
 constexpr ProgramUsage kGameUsage{
-    "tessarin",
+    {"tessarin", TESSARIN_VERSION, "Tessarin.exe", "Tessarin.exe", "log.txt", "Data/beep.wav"},
     "The sliding fifteen puzzle for X11. Without an option it opens the game window on the\n"
     "display named by DISPLAY, working in the current directory.",
-    nullptr, &kScoresOption};
+    nullptr,
+    &kScoresOption};
 
 }  // namespace
 

@@ -91,7 +91,7 @@ class RatingForm : public HandlerForm {
 
 int main(int argc, char** argv) {
   return RunMainForm(
-      {"custom-widget", "A rating widget written on the widget base."}, "Rating",
+      {{"custom-widget"}, "A rating widget written on the widget base."}, "Rating",
       [](Application* application, const std::string& title) {
         return std::make_unique<RatingForm>(application, title);
       },

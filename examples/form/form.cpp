@@ -89,7 +89,7 @@ class EntryForm : public HandlerForm {
 
 int main(int argc, char** argv) {
   return RunMainForm(
-      {"form", "A data-entry window that prints what was entered."}, "Form",
+      {{"form"}, "A data-entry window that prints what was entered."}, "Form",
       [](Application* application, const std::string& title) {
         return std::make_unique<EntryForm>(application, title);
       },

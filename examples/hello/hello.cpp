@@ -57,7 +57,10 @@ class HelloForm : public HandlerForm {
   std::unique_ptr<ButtonCustom> button;
 };
 
-constexpr ProgramUsage kUsage{"hello", "Opens one window with a button that says hello."};
+// Who the program is: its command name and version for --help and --version, and the class its
+// window carries. Nothing more is said, so it keeps no log file and beeps with the X bell.
+constexpr ProgramUsage kUsage{{"hello", "1.0", "Hello"},
+                              "Opens one window with a button that says hello."};
 
 int main(int argc, char** argv) {
   return RunMainForm(

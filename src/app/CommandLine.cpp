@@ -19,11 +19,19 @@ bool IsOwnOption(const ProgramUsage& program, const char* argument) {
 }
 
 void PrintUsage(const ProgramUsage& program, std::FILE* stream) {
-  std::fprintf(stream, "Usage: %s [--help | --version", program.name);
+  std::fprintf(stream, "Usage: %s [--help | --version", program.identity.name);
   if (program.ownOption != nullptr) std::fprintf(stream, " | %s", program.ownOption->name);
   std::fprintf(stream, "]\n\n%s\n\n%s", program.description, kOptions);
   if (program.ownOption != nullptr) std::fprintf(stream, "%s", program.ownOption->help);
   if (program.keys != nullptr) std::fprintf(stream, "\nKeys:\n%s", program.keys);
+}
+
+void PrintVersion(const ProgramIdentity& identity, std::FILE* out) {
+  if (identity.version != nullptr) {
+    std::fprintf(out, "%s %s\n", identity.name, identity.version);
+  } else {
+    std::fprintf(out, "%s\n", identity.name);
+  }
 }
 
 }  // namespace
@@ -38,13 +46,13 @@ std::optional<int> HandleCommandLine(const ProgramUsage& program, int argc, cons
     if (Is(argv[1], "--help")) {
       PrintUsage(program, out);
     } else {
-      std::fprintf(out, "%s %s\n", program.name, TESSARIN_VERSION);
+      PrintVersion(program.identity, out);
     }
     return 0;
   }
   // Options do not combine: whatever follows one is as unexpected as an unknown one.
   const char* unexpected = knownFirst ? argv[2] : argv[1];
-  std::fprintf(errors, "%s: unexpected argument '%s'\n\n", program.name, unexpected);
+  std::fprintf(errors, "%s: unexpected argument '%s'\n\n", program.identity.name, unexpected);
   PrintUsage(program, errors);
   return kUsageError;
 }

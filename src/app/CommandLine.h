@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/ProgramIdentity.h"
+
 // An option that a program answers in its own way, then ends.
 struct ProgramOption {
   const char* name;
@@ -19,8 +21,8 @@ struct ProgramOption {
 };
 
 struct ProgramUsage {
-  // The command name, as the usage line and the messages show it.
-  const char* name;
+  // Its command name and version, which --help and --version print, and the rest of who it is.
+  ProgramIdentity identity;
   // What the program does, between the usage line and the options.
   const char* description;
   // The keys of the program's window, printed after the options; null for none.

@@ -6,12 +6,25 @@
 
 #include <cstdlib>
 
+#include "app/Application.h"
 #include "util/FileUtils.h"
 #include "util/Log.h"
 #include "util/TextUtils.h"
 
 namespace {
-constexpr const char* kBeepFile = "Data/beep.wav";
+// Empty: the X bell.
+std::string& BeepSound() {
+  static std::string sound;
+  return sound;
+}
+
+void RingBell() {
+  const Application* application = Application::Default();
+  Display* display = application != nullptr ? application->GetDisplay() : nullptr;
+  if (display == nullptr) return;
+  XBell(display, 0);
+  XFlush(display);
+}
 
 bool IsShellSafe(char c) {
   if (c >= 'a' && c <= 'z') return true;
@@ -72,10 +85,19 @@ std::string ChooseOpener(const std::string& preferred, const std::string& fallba
   return "";
 }
 
+void SetBeepSound(const std::string& soundFile) {
+  BeepSound() = soundFile;
+}
+
 void Beep() {
-  if (!FileExists(kBeepFile)) return;
+  const std::string& sound = BeepSound();
+  if (sound.empty()) {
+    RingBell();
+    return;
+  }
+  if (!FileExists(sound)) return;
   // In a group of its own, so that ending the beep when the program is stopped also ends the
   // shell and the player under it.
-  if (StartBackgroundChild(PlayBeep, kBeepFile, true) < 0)
+  if (StartBackgroundChild(PlayBeep, sound, true) < 0)
     Log("Beep dropped: no background process could be started.");
 }

@@ -30,11 +30,15 @@ bool IsOnPath(const std::string& program);
 // holds that, else "" (nothing can open it).
 std::string ChooseOpener(const std::string& preferred, const std::string& fallback);
 
-// Plays "Data/beep.wav" in a background child; silent when the file is missing. When no child
+// The program's beep: the sound file SetBeepSound named (the game's "Data/beep.wav"), played
+// with aplay in a background child and silent when the file is missing, or the X bell of the
+// default application's display when none was named. When no child
 // can be started (the table is full, fork fails) the beep is dropped with a log line: the
 // program never plays it itself, which would stop its event loop for as long as the player
 // runs.
 void Beep();
+// The sound file Beep plays from now on; an empty name for the X bell.
+void SetBeepSound(const std::string& soundFile);
 
 // Sounds end with the program; a browser or a mail composer the player opened lives on.
 enum class ChildLifetime { EndsWithProgram, OutlivesProgram };

@@ -20,7 +20,7 @@ constexpr int kMainWindowDestroyedStatus = 1;
 }  // namespace
 
 void PrepareProcess(const ProgramUsage& usage) {
-  InstallExitHandlers(usage.name);
+  InstallExitHandlers(usage.identity.name);
   IgnoreBrokenPipes();
   LogXErrorsAndGoOn();
 }
@@ -29,7 +29,7 @@ int RunMainForm(const ProgramUsage& usage, const std::string& title,
                 const MainFormFactory& makeMainForm, int argc, const char* const* argv) {
   if (auto status = HandleCommandLine(usage, argc, argv, stdout, stderr)) return *status;
   PrepareProcess(usage);
-  StartLog();
+  SetProgramIdentity(usage.identity);
 
   auto application = std::make_unique<Application>(title.c_str());
   if (application->GetDisplay() == nullptr) return kNoDisplayStatus;

@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <errno.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,7 +16,16 @@
 #include "util/TextUtils.h"
 
 namespace {
-constexpr const char* kClassName = "Tessarin.exe";
+// What a program's windows are called before it says otherwise: its command name, as a
+// neutral program's windows are.
+std::string& WindowClassName() {
+  static std::string name = program_invocation_short_name;
+  return name;
+}
+std::string& WindowIconName() {
+  static std::string name = program_invocation_short_name;
+  return name;
+}
 constexpr long kEventMask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
                             EnterWindowMask | LeaveWindowMask | PointerMotionMask |
                             ButtonMotionMask | ExposureMask | StructureNotifyMask |
@@ -273,12 +283,12 @@ void Form::SetStandardProperties() {
   hints.size->height = hints.size->min_height = hints.size->max_height = height;
   FillWMHints(*hints.wm, iconPixmap);
 
-  std::string className = kClassName;
+  std::string className = WindowClassName();
   hints.klass->res_name = className.data();
   hints.klass->res_class = className.data();
 
   TextProperty windowName(GetText());
-  TextProperty iconName(kClassName);
+  TextProperty iconName(WindowIconName());
   if (!windowName.ok || !iconName.ok) Log("XStringListToTextProperty - error");
   // Besides the names and hints this sets WM_CLIENT_MACHINE to this host, which together
   // with _NET_WM_PID ties the window to its process.
@@ -296,10 +306,15 @@ void Form::SetDesktopProperties(const Atom* atoms) {
   XChangeProperty(display, window, atoms[kPid], XA_CARDINAL, 32, PropModeReplace,
                   reinterpret_cast<unsigned char*>(&pid), 1);
   SetUtf8Property(display, window, atoms[kName], atoms[kUtf8String], GetText());
-  SetUtf8Property(display, window, atoms[kIconName], atoms[kUtf8String], kClassName);
+  SetUtf8Property(display, window, atoms[kIconName], atoms[kUtf8String], WindowIconName());
   // A new window has neither property: only what there is to say is sent.
   if (transientOwner != nullptr) ApplyTransientOwner();
   if (!iconImages.empty()) ApplyIconImages(atoms[kIcon]);
+}
+
+void Form::SetWindowClass(const std::string& className, const std::string& iconName) {
+  WindowClassName() = className.empty() ? program_invocation_short_name : className;
+  WindowIconName() = iconName.empty() ? WindowClassName() : iconName;
 }
 
 void Form::ApplyPosition() {

@@ -1,6 +1,6 @@
 // A top-level window: the only kind of element that owns an X window.
 //
-// A Form creates its window with fixed-size hints, window-manager hints, class "Tessarin.exe",
+// A Form creates its window with fixed-size hints, window-manager hints, the program's class,
 // the WM_DELETE_WINDOW protocol and, for dialogs, the dialog window type, plus what a desktop
 // reads to tie the window to its process and show it (pid, host, UTF-8 names, icon, owner);
 // it maps, moves, raises and destroys it, and repaints its drawable children on every Expose.
@@ -82,6 +82,10 @@ class Form : public GUIElement {
   virtual Window GetWindow();
   virtual void SetFlagBIfCreated();
   virtual void ClearFlagBIfCreated();
+
+  // The WM_CLASS name and class, and the icon name, of every window made from now on; an empty
+  // text stands for the program's own command name, which is what they are until told.
+  static void SetWindowClass(const std::string& className, const std::string& iconName);
 
   // The form this window belongs to (WM_TRANSIENT_FOR), so that a window manager keeps it
   // above that form and out of the task bar; null for none. Applied at creation, or at once.

@@ -73,14 +73,6 @@ bool FormGallery::ConfirmClose() {
   return true;
 }
 
-void FormGallery::FormKeyUp(unsigned long) {
-  if (texts) texts->ShowTexts();
-}
-
-void FormGallery::FormMouseUp() {
-  if (texts) texts->ShowTexts();
-}
-
 void FormGallery::CommandClicked(GUIElement* element) {
   CheckBox* animate = choices ? choices->AnimateBox() : nullptr;
   if (element == nullptr || animate == nullptr || element->GetId() != animate->GetId()) return;

@@ -29,8 +29,6 @@ class FormGallery : public HandlerForm {
   void Paint() override;
   void LoadControls() override;
   bool ConfirmClose() override;
-  void FormKeyUp(unsigned long keysym) override;
-  void FormMouseUp() override;
   // A command the sections leave to the form: the check box that switches the animation.
   void CommandClicked(GUIElement* element) override;
 

@@ -47,14 +47,9 @@ void GallerySection::Build() {
 
 void GallerySection::CommandClicked(GUIElement*) {}
 void GallerySection::TimerTicked(Timer*) {}
-void GallerySection::WidgetLeft(GUIElement*) {}
 
 void GallerySection::ForwardTick(Timer* timer) {
   if (GallerySection* section = SectionHolding(timer)) section->TimerTicked(timer);
-}
-
-void GallerySection::ForwardLostFocus(GUIElement* widget) {
-  if (GallerySection* section = SectionHolding(widget)) section->WidgetLeft(widget);
 }
 
 std::function<void(GUIElement*)> GallerySection::CommandToThis() {

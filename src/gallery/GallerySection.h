@@ -28,13 +28,11 @@ class GallerySection : public PanelChildren {
   // A button or box of this section ran its command.
   virtual void CommandClicked(GUIElement* sender);
 
-  // A timer of this section ticked; a widget of it lost the focus.
+  // A timer of this section ticked.
   virtual void TimerTicked(Timer* timer);
-  virtual void WidgetLeft(GUIElement* widget);
 
-  // Slot functions for a section's widgets: the widget's section's TimerTicked or WidgetLeft.
+  // The slot function of a section's timers: the timer's section's TimerTicked.
   static void ForwardTick(Timer* timer);
-  static void ForwardLostFocus(GUIElement* widget);
 
  protected:
   // Makes the section's widgets once its panel exists.

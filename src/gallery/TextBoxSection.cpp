@@ -59,18 +59,9 @@ void TextBoxSection::BuildRow(int row) {
   built.label = MakeLabel(kind.label, {kLabelLeft, top, kLabelWidth, height});
   built.box = std::make_unique<TextBoxCustom>(this, kind.initialText);
   kind.configure(*built.box);
-  built.box->SetOnLostFocus(ForwardLostFocus);
   Place(*built.box, {kBoxLeft, top, kBoxWidth, height});
   built.shown = MakeValueCell(ShownText(built.box->GetText()),
                               {kShownLeft, top, kShownWidth, height}, TextAlign::Left);
-}
-
-void TextBoxSection::WidgetLeft(GUIElement*) {
-  ShowTexts();
-}
-
-void TextBoxSection::ShowTexts() {
-  for (Row& row : rows) {
-    if (row.box && row.shown) row.shown->SetText(ShownText(row.box->GetText()));
-  }
+  CellControl* shown = built.shown.get();
+  built.box->SetOnEdit([shown](TextBoxCustom& box) { shown->SetText(ShownText(box.GetText())); });
 }

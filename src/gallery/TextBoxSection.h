@@ -1,6 +1,5 @@
 // The text boxes in every mode, one row each: what the box is, the box, and a cell that
-// shows what the box's GetText returns. The gallery form asks the section to bring those
-// cells up to date after each key and click; a box that loses the focus does it too. The
+// shows what the box's GetText returns, brought up to date at every edit of the box. The
 // section owns its rows.
 #pragma once
 
@@ -17,15 +16,10 @@ class TextBoxSection : public GallerySection {
   explicit TextBoxSection(GUIElement* container);
   ~TextBoxSection() override;
 
-  // Shows in every row's cell what its box's GetText returns now.
-  void ShowTexts();
-
   TextBoxCustom* Box(gallery::text::Row row) const { return rows[row].box.get(); }
 
  private:
   void BuildWidgets() override;
-  // A box left: every row shows its box's text again.
-  void WidgetLeft(GUIElement* box) override;
 
   struct Row {
     std::unique_ptr<CellControl> label;

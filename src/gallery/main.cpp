@@ -13,8 +13,10 @@
 
 namespace {
 
+// Its own window class, so that a desktop does not take it for the game; the log and the beep
+// as the game has them, in the folder the gallery works in.
 constexpr ProgramUsage kGalleryUsage{
-    "tessarin-gallery",
+    {"tessarin-gallery", TESSARIN_VERSION, "tessarin-gallery", nullptr, "log.txt", "Data/beep.wav"},
     "The widgets of the Tessarin toolkit at work in one window. Without an option it opens\n"
     "the window on the display named by DISPLAY, working in the current directory, whose\n"
     "Data/ holds the sample pictures."};

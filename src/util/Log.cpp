@@ -5,8 +5,6 @@
 #include "util/SafeFile.h"
 
 namespace {
-constexpr const char* kLogFileName = "log.txt";
-
 // Never closed but by the next StartLog: a message from a destructor run at exit still
 // finds it. Flushed at every message, so a forked child starts with nothing of its parent's
 // buffered and adds its own lines at the end.
@@ -33,8 +31,10 @@ void Log(const std::string& message) {
   Log(message.c_str());
 }
 
-void StartLog() {
+void StartLog(const std::string& fileName) {
   if (logFile != nullptr) std::fclose(logFile);
+  logFile = nullptr;
+  if (fileName.empty()) return;
   FileProblem problem = FileProblem::None;
-  logFile = OpenForWriting(kLogFileName, WriteMode::Fresh, problem).release();
+  logFile = OpenForWriting(fileName, WriteMode::Fresh, problem).release();
 }

@@ -104,10 +104,12 @@ void TextBoxCustom::Create() {
 }
 
 void TextBoxCustom::SetText(const std::string& newText) {
+  const std::string before = GetText();
   text = newText;
   if (!created) return;
   model.Load(text);
   Paint();
+  ReportEdit(before);
 }
 
 std::string TextBoxCustom::GetText() {
@@ -131,7 +133,7 @@ void TextBoxCustom::KeyDown(unsigned long keysym) {
   if (!watch) return;
   // The caret moves in a read-only or disabled box too.
   CaretMove move;
-  if (CaretMoveFor(keysym, move)) ApplyEdit(model.MoveCaret(move));
+  if (CaretMoveFor(keysym, move)) ApplyEdit(model.MoveCaret(move), model.Text());
 }
 
 bool TextBoxCustom::KeyChar(char ch) {
@@ -141,13 +143,23 @@ bool TextBoxCustom::KeyChar(char ch) {
     if (!onKeyChar(this, ch)) return false;
     if (!watch) return true;
   }
-  ApplyEdit(model.Type(ch));
+  const std::string before = model.Text();
+  ApplyEdit(model.Type(ch), before);
   return true;
 }
 
-void TextBoxCustom::ApplyEdit(EditOutcome outcome) {
+void TextBoxCustom::ApplyEdit(EditOutcome outcome, const std::string& textBefore) {
   if (outcome == EditOutcome::Refused) Beep();
-  if (outcome == EditOutcome::Changed) Refresh(false);
+  if (outcome != EditOutcome::Changed) return;
+  Refresh(false);
+  ReportEdit(textBefore);
+}
+
+void TextBoxCustom::ReportEdit(const std::string& textBefore) {
+  if (!onEdit || GetText() == textBefore) return;
+  // A copy: the handler may destroy this box, and the stored callable with it.
+  const EditHandler handler = onEdit;
+  handler(*this);
 }
 
 void TextBoxCustom::SetFocus() {

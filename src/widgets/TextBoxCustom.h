@@ -9,6 +9,7 @@
 // changed. The form that builds a box owns it; the box owns its model and cell records.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,12 @@ class TextBoxCustom : public Widget {
   virtual void Refresh(bool full);
   // Draws the cells that differ from what they show (every cell the text reaches when full).
   virtual void RenderText(bool full, int from);
+
+  // Told of every change of the text as it happens: a character typed or deleted, a date's "/"
+  // put in, a SetText that changes it. OnChange, by contrast, tells once, when the box loses the
+  // focus with a text other than it had. The handler may destroy the box.
+  using EditHandler = std::function<void(TextBoxCustom& box)>;
+  void SetOnEdit(EditHandler handler) { onEdit = std::move(handler); }
 
   // Shown from the next edit or paint.
   void SetForeColor(Color color) override { foreColor = color; }
@@ -87,7 +94,9 @@ class TextBoxCustom : public Widget {
   void UpdateGrid();
   // Every cell as the background fill of Paint leaves it.
   void ForgetShownCells();
-  void ApplyEdit(EditOutcome outcome);
+  void ApplyEdit(EditOutcome outcome, const std::string& textBefore);
+  // Tells the edit handler when the text is no longer textBefore.
+  void ReportEdit(const std::string& textBefore);
   bool ShowsCaret() const;
   Color TextColorNow() const;
   Color BackColorNow() const;
@@ -116,4 +125,5 @@ class TextBoxCustom : public Widget {
   int cellWidth = 0;
   bool measured = false;
   std::vector<CellLook> shownCells;
+  EditHandler onEdit;
 };

@@ -74,7 +74,9 @@ class BeepTest : public ::testing::Test {
     ASSERT_TRUE(inside.Entered());
     ASSERT_TRUE(EnsureFolder("Data"));
     WriteFileText("Data/beep.wav", "RIFF");
+    SetBeepSound("Data/beep.wav");
   }
+  void TearDown() override { SetBeepSound(""); }
   TempDirectory folder;
   WorkingDirectoryScope inside{folder.Path()};
 };

@@ -194,6 +194,7 @@ TEST_F(FormAboutXTest, WithTheChildTableFullALinkIsRefusedAndABeepDropped) {
   LogCapture log;
   ASSERT_TRUE(EnsureFolder("Data"));
   WriteFileText("Data/beep.wav", "RIFF");
+  SetBeepSound("Data/beep.wav");
   programs.Add("aplay");
   OpenAbout();
   LimitBackgroundChildren(1);
@@ -202,6 +203,7 @@ TEST_F(FormAboutXTest, WithTheChildTableFullALinkIsRefusedAndABeepDropped) {
   Beep();
   EndBackgroundChildren();
   LimitBackgroundChildren(kMaxBackgroundChildren);
+  SetBeepSound("");
   ASSERT_GT(holder, 0);
   auto* box = dynamic_cast<FormMsgBox*>(Application::CurrentMessageBox());
   ASSERT_NE(box, nullptr);

@@ -40,7 +40,9 @@ class InstalledToolkit : public ::testing::Test {
                           scratch.File("install.log")));
   }
 
-  // Starts the program and reads a pixel of its button once the window shows.
+  // Starts the program and reads a pixel of its button once the window shows. The window
+  // carries the class hello states, and hello leaves no log in the folder it ran in: nothing of
+  // the game comes with the toolkit.
   void ExpectButtonDrawn(const std::string& binary) {
     SCOPED_TRACE(binary);
     ProgramProcess hello(binary, std::vector<std::string>{});
@@ -48,11 +50,14 @@ class InstalledToolkit : public ::testing::Test {
     const auto window =
         screen.WaitForWindow([](const WindowFacts& facts) { return facts.name == "Hello"; });
     ASSERT_TRUE(window.has_value()) << "hello showed no window\n" << hello.Output();
+    EXPECT_EQ(window->className, "Hello");
+    EXPECT_EQ(window->instanceName, "Hello");
     EXPECT_TRUE(waiting::WaitUntil([&] {
       return screen.PixelAt(window->id, kButtonInsideX, kButtonInsideY) == kButtonBack;
     })) << std::hex
         << screen.PixelAt(window->id, kButtonInsideX, kButtonInsideY);
     hello.KillAndReap();
+    EXPECT_FALSE(hello.ReadWorkFile("log.txt").has_value());
   }
 
   std::string PkgConfigPath() const { return prefix.File(TESSARIN_INSTALL_LIBDIR) + "/pkgconfig"; }

@@ -5,6 +5,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <errno.h>
 
 #include <unistd.h>
 
@@ -73,13 +74,22 @@ class FormTest : public XServerFixture {
 };
 
 TEST_F(FormTest, WindowAnnouncesClassNameAndFixedSize) {
+  // A program that states no class is known by its command name; one that does, by that.
+  for (const std::string stated : {"", "Stated.class"}) {
+    Form::SetWindowClass(stated, "");
+    auto classed = MakeForm();
+    const std::string expected = stated.empty() ? program_invocation_short_name : stated;
+    XClassHint hint{};
+    ASSERT_TRUE(XGetClassHint(display(), classed->GetWindow(), &hint));
+    EXPECT_EQ(hint.res_name, expected);
+    EXPECT_EQ(hint.res_class, expected);
+    EXPECT_EQ(Property(classed->GetWindow(), "WM_ICON_NAME"), expected);
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+  }
+  Form::SetWindowClass("", "");
+
   auto form = MakeForm();
-  XClassHint hint{};
-  ASSERT_TRUE(XGetClassHint(display(), form->GetWindow(), &hint));
-  EXPECT_STREQ(hint.res_name, "Tessarin.exe");
-  EXPECT_STREQ(hint.res_class, "Tessarin.exe");
-  XFree(hint.res_name);
-  XFree(hint.res_class);
 
   XSizeHints sizes{};
   long supplied = 0;
@@ -146,7 +156,7 @@ TEST_F(FormTest, AFormWithoutBackgroundIsNeutralGreyAndAColouredOneKeepsItsColou
 TEST_F(FormTest, TitleBeforeCreationNamesTheWindowWhileTheIconNameStaysTheClass) {
   auto form = MakeForm();
   EXPECT_EQ(Property(form->GetWindow(), "WM_NAME"), "recording form");
-  EXPECT_EQ(Property(form->GetWindow(), "WM_ICON_NAME"), "Tessarin.exe");
+  EXPECT_EQ(Property(form->GetWindow(), "WM_ICON_NAME"), program_invocation_short_name);
   form->SetTitle("renamed");
   XSync(display(), False);
   EXPECT_EQ(Property(form->GetWindow(), "WM_NAME"), "renamed");
@@ -167,7 +177,7 @@ TEST_F(FormTest, EveryFormNamesItsProcessItsHostAndItsTitleInUtf8) {
   EXPECT_EQ(Property(window, "WM_CLIENT_MACHINE"), host);
   EXPECT_EQ(Property(window, "WM_NAME"), "Caff\xE8 1");
   EXPECT_EQ(Property(window, "_NET_WM_NAME"), "Caff\xC3\xA8 1");
-  EXPECT_EQ(Property(window, "_NET_WM_ICON_NAME"), "Tessarin.exe");
+  EXPECT_EQ(Property(window, "_NET_WM_ICON_NAME"), program_invocation_short_name);
   for (const char* name : {"_NET_WM_NAME", "_NET_WM_ICON_NAME"}) {
     std::string type;
     Cardinals(window, name, &type);

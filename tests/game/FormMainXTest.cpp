@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "app/ExternalPrograms.h"
 #include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "framework/Timer.h"
@@ -120,6 +121,8 @@ class FormMainXTest : public XServerFixture {
     std::string data = workFolder.File("Data");
     ASSERT_EQ(mkdir(data.c_str(), 0777), 0);
     std::ofstream(workFolder.File("Data/beep.wav")) << "RIFF";
+    // The game's own beep, as its entry states it.
+    SetBeepSound("Data/beep.wav");
     programs.Add("aplay");
     programs.Add("firefox");
     programs.Add("thunderbird");
@@ -130,6 +133,7 @@ class FormMainXTest : public XServerFixture {
 
   void TearDown() override {
     form.reset();
+    SetBeepSound("");
     insideWorkFolder.reset();
     XServerFixture::TearDown();
   }

@@ -21,7 +21,7 @@ class SoundPlayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(inside.Entered());
-    StartLog();
+    StartLog("log.txt");
     WriteFileText("first.wav", "RIFF");
     WriteFileText("second.wav", "RIFF");
   }

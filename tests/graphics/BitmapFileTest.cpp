@@ -82,7 +82,7 @@ class BitmapFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(inside.Entered());
-    StartLog();
+    StartLog("log.txt");
   }
   TempDirectory folder;
   WorkingDirectoryScope inside{folder.Path()};
@@ -241,7 +241,7 @@ TEST_F(BitmapFileTest, UnusableFilesGiveNoPictureAndOneLogLine) {
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
     EXPECT_NE(log.find(path), std::string::npos) << log;
     EXPECT_EQ(echoed, log);
-    StartLog();
+    StartLog("log.txt");
   };
   for (const Unusable& file : files) {
     SCOPED_TRACE(file.why);

@@ -1,12 +1,14 @@
-// Counts the beeps the code under test sounds: for its life the process works in a scratch
-// folder holding Data/beep.wav, and a stand-in aplay first on PATH records each time it is
-// started. X-free and header-only; the counter owns the folder and the stand-in.
+// Counts the beeps the code under test sounds: for its life the process beeps as the game does,
+// with Data/beep.wav, in a scratch folder holding that file, and a stand-in aplay first on PATH
+// records each time it is started. X-free and header-only; the counter owns the folder and the
+// stand-in.
 #pragma once
 
 #include <sys/stat.h>
 
 #include <cstddef>
 
+#include "app/ExternalPrograms.h"
 #include "support/StandInPlayer.h"
 #include "support/TempDirectory.h"
 #include "support/Waiting.h"
@@ -16,7 +18,11 @@ class BeepCounter {
   BeepCounter() {
     mkdir("Data", 0777);
     WriteFileText("Data/beep.wav", "RIFF");
+    SetBeepSound("Data/beep.wav");
   }
+  ~BeepCounter() { SetBeepSound(""); }
+  BeepCounter(const BeepCounter&) = delete;
+  BeepCounter& operator=(const BeepCounter&) = delete;
 
   std::size_t Count() const { return player.Runs().size(); }
 

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr char kProgramClass[] = "Tessarin.exe";
 // How far past a window's edge a point may fall.
 constexpr int kOutside = 40;
 constexpr std::size_t kRecentKept = 60;
@@ -134,7 +133,7 @@ std::vector<WindowFacts> WindowsOf(const RemoteScreen& screen, pid_t program) {
   std::vector<WindowFacts> found;
   for (Window window : screen.TopLevelWindows()) {
     const auto facts = screen.Describe(window);
-    if (!facts || !facts->viewable || facts->className != kProgramClass) continue;
+    if (!facts || !facts->viewable) continue;
     const auto owner = screen.Cardinals(window, "_NET_WM_PID");
     if (owner.size() == 1 && static_cast<pid_t>(owner[0]) == program) found.push_back(*facts);
   }

@@ -49,8 +49,8 @@ struct StormPlan {
   std::vector<KeySym> untyped;
 };
 
-// The viewable top-level windows of the process, lowest first: ours are of the class
-// "Tessarin.exe" and name their process in _NET_WM_PID.
+// The viewable top-level windows of the process, lowest first: those that name it in
+// _NET_WM_PID.
 std::vector<WindowFacts> WindowsOf(const RemoteScreen& screen, pid_t program);
 
 class InputStorm {

@@ -18,7 +18,7 @@ class LogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(inside.Entered());
-    StartLog();
+    StartLog("log.txt");
   }
   TempDirectory folder;
   WorkingDirectoryScope inside{folder.Path()};
@@ -45,7 +45,7 @@ TEST_F(LogTest, EmbeddedNewlinesStayAndEmptyOrNullMessagesGiveEmptyLines) {
 TEST_F(LogTest, AMessageThatCannotBeWrittenStillReachesStandardOutput) {
   ASSERT_EQ(unlink("log.txt"), 0);
   ASSERT_EQ(mkdir("log.txt", 0700), 0);  // a folder where the file should be
-  StartLog();
+  StartLog("log.txt");
   testing::internal::CaptureStdout();
   Log("lost from the file");
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "lost from the file\n");
@@ -65,7 +65,7 @@ TEST_F(LogTest, LinesReachTheFileMadeAtStartWhateverIsPutAtItsNameLater) {
   };
   for (const auto& [what, put] : replacements) {
     SCOPED_TRACE(what);
-    StartLog();
+    StartLog("log.txt");
     WriteFileText("victim.txt", kVictim);
     Log("first");
     ASSERT_EQ(std::rename("log.txt", "opened.txt"), 0);

@@ -75,7 +75,7 @@ struct WrittenFile {
 };
 
 const WrittenFile kWrittenFiles[] = {
-    {"log.txt", [] { StartLog(), Log("line"); }, "line\n"},
+    {"log.txt", [] { StartLog("log.txt"), Log("line"); }, "line\n"},
     {kTable, [] { ScoreTable("t").WriteScores({"00000002 Anna"}); }, "00000002 Anna\n"},
     {"pic.bmp.c", [] { ReadBitmap4("pic.bmp"); }, "int wPIC = 3;\n"},
 };

@@ -116,9 +116,13 @@ TEST_F(TextBoxCustomTest, ADisabledBoxIsGreyAndTakesNoTyping) {
   EXPECT_EQ(CellPixels(box, 2).Count(kDefaultCaretColor), 0);  // no caret when read-only
 }
 
+// The edit handler hears of each change of the text as it happens, and of nothing else: not
+// of a caret move, a refused key, a key that changes nothing or a SetText of the same text.
 TEST_F(TextBoxCustomTest, KeysTypedOnTheKeyboardEditTheBoxAndARefusedOneBeeps) {
   BeepCounter beeps;
   TextBoxCustom& box = AddBox(20, 20, 6 + 4 * 9 + 4, 30, "abc");
+  std::vector<std::string> edits;
+  box.SetOnEdit([&](TextBoxCustom& edited) { edits.push_back(edited.GetText()); });
   box.Show();
   ASSERT_EQ(box.GetModel().Grid().columns, 4) << "the cells are 9 pixels wide in this font";
   ClickCell(box, 1);
@@ -136,6 +140,9 @@ TEST_F(TextBoxCustomTest, KeysTypedOnTheKeyboardEditTheBoxAndARefusedOneBeeps) {
   EXPECT_EQ(CellPixels(box, 2).Count(kDefaultCaretColor) > 0, true);
   Pump(form.get(), 100);
   EXPECT_EQ(beeps.Count(), 1u);
+  box.SetText("axy");
+  box.SetText("new");
+  EXPECT_EQ(edits, (std::vector<std::string>{"axc", "axcy", "axy", "new"}));
 }
 
 TEST_F(TextBoxCustomTest, AMultiLineBoxBreaksLinesAndInsertsFromTheKeyboard) {

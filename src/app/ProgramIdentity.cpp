@@ -1,0 +1,18 @@
+#include "app/ProgramIdentity.h"
+
+#include "app/ExternalPrograms.h"
+#include "framework/Form.h"
+#include "util/Log.h"
+
+namespace {
+const char* Or(const char* stated, const char* fallback) {
+  return stated != nullptr && *stated != '\0' ? stated : fallback;
+}
+}  // namespace
+
+void SetProgramIdentity(const ProgramIdentity& identity) {
+  const char* windowClass = Or(identity.windowClass, identity.name);
+  Form::SetWindowClass(windowClass, Or(identity.iconName, windowClass));
+  SetBeepSound(Or(identity.beepSound, ""));
+  StartLog(Or(identity.logFile, ""));
+}
