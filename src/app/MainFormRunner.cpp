@@ -47,7 +47,7 @@ int RunMainForm(const ProgramUsage& usage, const std::string& title,
 
   if (!application->Close()) Log("Chiusura screen non riuscita");
   if (end == LoopEnd::MainWindowDestroyed) {
-    std::fprintf(stderr, "%s: the main window was destroyed\n", usage.name);
+    std::fprintf(stderr, "%s: the main window was destroyed\n", usage.identity.name);
     return kMainWindowDestroyedStatus;
   }
   return 0;
