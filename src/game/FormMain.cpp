@@ -441,7 +441,8 @@ bool FormMain::FollowHintPlan() {
     hintPlan.clear();
     return false;
   }
-  Log("Hint: " + ToString(static_cast<int>(hintPlan.size())) + " moves to the goal");
+  const int movesLeft = static_cast<int>(hintPlan.size());
+  Log("Hint: " + ToString(movesLeft) + (movesLeft == 1 ? " move" : " moves") + " to the goal");
   const int cell = hintPlan.front();
   hintPlan.erase(hintPlan.begin());
   if (!session.Move(cell)) {
