@@ -437,7 +437,8 @@ void MeasureMoves(Window window, int moves, ProgramFigures& figures) {
 // own and needs from a fraction of a millisecond to seconds (the tables are linked in, nothing
 // is built), so H comes again before each press, after the pointer's settling pause, which
 // would outlast many searches and let the answer slide a tile first. The press changes the
-// board, so the answer to the H before it is dropped, and the next H starts a new search. The
+// board, so it cancels the search of the H before it (its time holds that wait, a millisecond
+// or so, until the search next looks at its flag), and the next H starts a new search. The
 // presses walk the empty cell round the bottom-right 2 x 2 block, whose three tiles are back in
 // place only after twelve, so no board repeats. A search that answers between the H and the
 // press slides a tile first, and the press then finds no tile to move: that press is not

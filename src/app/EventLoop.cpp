@@ -13,6 +13,7 @@
 #include "app/Application.h"
 #include "app/IdleSteps.h"
 #include "app/IdleWait.h"
+#include "app/LoopWakeUp.h"
 #include "framework/Child.h"
 #include "framework/ElementWatch.h"
 #include "framework/Form.h"
@@ -333,25 +334,35 @@ Window TargetWindow(const XEvent& event) {
   }
 }
 
-// Waits until the connection becomes readable (true) or the deadline comes (false); without a
-// deadline only input ends it. now is the caller's latest reading of the clock. A signal
-// resumes the wait for what is left until the same deadline, so no idle time is lost to it.
-bool WaitForConnectionUntil(Display* display, const timespec* deadline, timespec now) {
+// What ended an idle wait. When input and a wake-up are both there, the wake-up is named: the
+// loop reads the input anyway once the wake-up has been delivered.
+enum class WaitEnd { Input, WakeUp, Deadline };
+
+// Waits until the connection or the wake-up descriptor (-1 for none) becomes readable, or the
+// deadline comes; without a deadline only those end it. now is the caller's latest reading of
+// the clock. A signal resumes the wait for what is left until the same deadline, so no idle
+// time is lost to it.
+WaitEnd WaitUntilReadable(Display* display, int wakeUpFd, const timespec* deadline, timespec now) {
   const int fd = ConnectionNumber(display);
   for (;;) {
     timeval left{};
     if (deadline != nullptr) {
       left = TimeLeftUntil(*deadline, now);
-      if (left.tv_sec == 0 && left.tv_usec == 0) return false;
+      if (left.tv_sec == 0 && left.tv_usec == 0) return WaitEnd::Deadline;
     }
     fd_set readable;
     FD_ZERO(&readable);
     FD_SET(fd, &readable);
-    int ready = select(fd + 1, &readable, nullptr, nullptr, deadline != nullptr ? &left : nullptr);
-    if (ready > 0) return true;
+    if (wakeUpFd >= 0) FD_SET(wakeUpFd, &readable);
+    const int ready = select(std::max(fd, wakeUpFd) + 1, &readable, nullptr, nullptr,
+                             deadline != nullptr ? &left : nullptr);
+    if (ready > 0) {
+      const bool woken = wakeUpFd >= 0 && FD_ISSET(wakeUpFd, &readable);
+      return woken ? WaitEnd::WakeUp : WaitEnd::Input;
+    }
     // select never returns before its timeout, which TimeLeftUntil rounds up: the deadline came.
-    if (ready == 0) return false;
-    if (errno != EINTR) return true;
+    if (ready == 0) return WaitEnd::Deadline;
+    if (errno != EINTR) return WaitEnd::Input;
     // Interrupted by a signal: the clock says what is left.
     now = MonotonicNow();
   }
@@ -360,8 +371,11 @@ bool WaitForConnectionUntil(Display* display, const timespec* deadline, timespec
 // Idles until the connection becomes readable (true) or a wake-up has done something that the
 // loop must look at (false). Each wait lasts until the first running punctual timer is due, or
 // without limit while none runs, deferrable ones being left to the next input; the whole 10 ms
-// steps that passed are applied when it ends, before any input is read, so ticks and the idle
-// counter come out as if the loop had woken at every step.
+// steps that passed are applied when it ends, before any input is read or any wake-up
+// delivered, so ticks and the idle counter come out as if the loop had woken at every step.
+// Without a timer no step counts, as when the loop blocked in XNextEvent. A wake-up's user
+// message is delivered like an event: what its handler sent or queued is looked at before the
+// next wait.
 // After a wake-up whose ticks sent no request and left no event in Xlib's queue, that queue is
 // known to be as empty as before and the next wait can follow without asking the server. The
 // NextRequest and QLength macros read those counters without the display lock, which this
@@ -369,14 +383,21 @@ bool WaitForConnectionUntil(Display* display, const timespec* deadline, timespec
 bool IdleUntilInput(Display* display) {
   for (;;) {
     const timespec start = MonotonicNow();
+    const bool counting = !Application::Timers().empty();
     const std::optional<std::uint32_t> dueSteps = Timer::StepsUntilPunctualDue(kIdleStepMs);
     const timespec due =
         MillisecondsAfter(start, std::uint64_t{dueSteps.value_or(0)} * kIdleStepMs);
-    const bool readable = WaitForConnectionUntil(display, dueSteps ? &due : nullptr, start);
+    const WaitEnd end =
+        WaitUntilReadable(display, LoopWakeUp::LoopDescriptor(), dueSteps ? &due : nullptr, start);
     const unsigned long nextRequest = NextRequest(display);
-    ApplyIdleSteps(WholeIdleStepsBetween(start, MonotonicNow()));
+    if (counting) ApplyIdleSteps(WholeIdleStepsBetween(start, MonotonicNow()));
     if (Application::QuitRequested()) return false;
-    if (readable) return true;
+    if (end == WaitEnd::WakeUp) {
+      LoopWakeUp::DeliverTriggered();
+      Application::DeletePending();
+      return false;
+    }
+    if (end == WaitEnd::Input) return true;
     if (Application::Timers().empty()) return false;
     if (NextRequest(display) != nextRequest) return false;
     if (QLength(display) != 0) return false;
@@ -396,7 +417,7 @@ bool WaitForConnection(Display* display, int timeoutMs) {
   const timespec now = MonotonicNow();
   const timespec deadline =
       MillisecondsAfter(now, static_cast<std::uint64_t>(std::max(timeoutMs, 0)));
-  return WaitForConnectionUntil(display, &deadline, now);
+  return WaitUntilReadable(display, -1, &deadline, now) == WaitEnd::Input;
 }
 
 void DispatchEvent(Form* mainForm, XEvent& event) {
@@ -415,7 +436,7 @@ LoopEnd RunEventLoop(Form* mainForm) {
   for (PressedCharacter& entry : pressedCharacters) entry = {};
   Display* display = mainForm->GetApplication()->GetDisplay();
   while (!Application::QuitRequested()) {
-    if (!Application::Timers().empty() && XPending(display) == 0) {
+    if (XPending(display) == 0) {
       if (!IdleUntilInput(display)) continue;
       // Readable but holding no whole event (a lone reply or error): never block on it.
       if (XPending(display) == 0) continue;

@@ -1,11 +1,11 @@
 // The one event loop of the program.
 //
 // RunEventLoop reads X events until the quit flag is set, finds the form each event belongs
-// to and delivers it to the form and its elements; while nothing is queued and timers exist
-// it sleeps until the first running punctual timer is due, or until input comes, and then
-// advances the timers and the idle counter by each whole 10 ms it waited. No dialog runs a loop of
-// its own: a dialog disables its owner, and a disabled form gets only its own mouse presses and
-// releases. DispatchEvent routes one event exactly as the loop does.
+// to and delivers it to the form and its elements; while nothing is queued it sleeps until
+// the first running punctual timer is due, or until input or a wake-up (app/LoopWakeUp.h)
+// comes, and then advances the timers and the idle counter by each whole 10 ms it waited. No
+// dialog runs a loop of its own: a dialog disables its owner, and a disabled form gets only its
+// own mouse presses and releases. DispatchEvent routes one event exactly as the loop does.
 #pragma once
 
 #include <X11/Xlib.h>

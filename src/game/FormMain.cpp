@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/ExternalPrograms.h"
-#include "app/UserMessage.h"
+#include "app/LoopWakeUp.h"
 #include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "framework/Child.h"
@@ -77,8 +77,9 @@ FormMain::FormMain(Application* app, const std::string& title) {
 }
 
 FormMain::~FormMain() {
-  // The search's thread posts to this window: it ends before the window does.
+  // The search's thread triggers the wake-up that names this window: it ends before either.
   hintSearch.reset();
+  hintWakeUp.reset();
   tickTimer.reset();
   soundPlayer.reset();
   // The companion windows are kept above this one and go before it.
@@ -304,6 +305,7 @@ bool FormMain::PlayMove(int k) {
 }
 
 void FormMain::ShowMoveMade() {
+  CancelHintSearch();
   ShowFiguresInStats();
   if (!SyncCells()) return;
   RecordWin();
@@ -332,17 +334,42 @@ void FormMain::AskForHint() {
   if (!session.Running()) return;
   session.MarkHintUsed();
   if (FollowHintPlan()) return;
-  if (!hintSearch) {
-    const UserMessageSender sender(GetDisplay(), GetWindow());
-    hintSearch = std::make_unique<HintSearch>([sender] { sender.Send(); });
-  }
-  // A search already running answers for this board or is dropped when it arrives.
+  if (!MakeHintSearch()) return;
   hintSearch->Start(session.GetBoard());
 }
 
+bool FormMain::MakeHintSearch() {
+  if (hintSearch) return true;
+  auto wakeUp = std::make_unique<LoopWakeUp>(this);
+  if (!wakeUp->IsReady()) {
+    Log("Hint: no way to hear the search's answer");
+    return false;
+  }
+  hintWakeUp = std::move(wakeUp);
+  LoopWakeUp* answered = hintWakeUp.get();
+  hintSearch = std::make_unique<HintSearch>([answered] { answered->Trigger(); });
+  return true;
+}
+
 void FormMain::OnUserMessage() {
-  // Under a dialog the answer waits: the ticks bring it back here once the dialog is gone.
-  if (!hintSearch || hintSearch->Running() || !IsEnabled()) return;
+  if (!hintWakeUp || !hintWakeUp->TakeArrival()) return;
+  if (!IsEnabled()) {
+    hintWaitsForWindow = true;
+    return;
+  }
+  TakeHintAnswer();
+}
+
+void FormMain::SetEnabled(bool on) {
+  HandlerForm::SetEnabled(on);
+  if (!on || !hintWaitsForWindow) return;
+  hintWaitsForWindow = false;
+  // Through the loop, not from here: the dialog that lets the window go is still closing, and
+  // a hint that wins the game opens a message box of its own.
+  hintWakeUp->Trigger();
+}
+
+void FormMain::TakeHintAnswer() {
   std::optional<ShortestSolution> answer = hintSearch->TakeResultFor(session.GetBoard());
   if (!answer || !session.Running() || answer->outcome != SolveOutcome::Solved) return;
   hintPlan = std::move(answer->moves);
@@ -357,7 +384,8 @@ bool FormMain::FollowHintPlan() {
     hintPlan.clear();
     return false;
   }
-  Log("Hint: " + ToString(static_cast<int>(hintPlan.size())) + " moves to the goal");
+  const int movesLeft = static_cast<int>(hintPlan.size());
+  Log("Hint: " + ToString(movesLeft) + (movesLeft == 1 ? " move" : " moves") + " to the goal");
   const int cell = hintPlan.front();
   hintPlan.erase(hintPlan.begin());
   if (!session.Move(cell)) {
@@ -369,9 +397,14 @@ bool FormMain::FollowHintPlan() {
   return true;
 }
 
+void FormMain::CancelHintSearch() {
+  if (hintSearch) hintSearch->Cancel();
+}
+
 void FormMain::DropHint() {
   hintPlan.clear();
-  if (hintSearch) hintSearch->Cancel();
+  hintWaitsForWindow = false;
+  CancelHintSearch();
 }
 
 bool FormMain::FormKeyChar(char ch) {

@@ -26,6 +26,7 @@ class FormAbout;
 class FormKeys;
 class FormStats;
 class HintSearch;
+class LoopWakeUp;
 class MyImage;
 class SoundPlayer;
 class Timer;
@@ -56,10 +57,15 @@ class FormMain : public HandlerForm {
   void UndoMove();
   void RedoMove();
   // Slides the first tile of a shortest solution: at once when the last answer still fits the
-  // board, else when the search started here answers. Nothing while a search runs.
+  // board, else when the search started here answers. Nothing while a search runs: it is for
+  // this very board, since every change of the board cancels it.
   void AskForHint();
-  // The hint search's answer has arrived (the tick timer calls it too, harmlessly).
+  // The hint search's answer, when its wake-up brought the call; the tick timer's and any other
+  // user message find nothing to do.
   void OnUserMessage() override;
+  // Enabled again once the dialog that blocked it lets it go: an answer held back meanwhile
+  // comes now.
+  void SetEnabled(bool on) override;
 
   // F2 and F1: open the window, or raise it when it is open. Neither blocks this one.
   void OpenStatistics();
@@ -112,7 +118,12 @@ class FormMain : public HandlerForm {
   void ShowMoveMade();
   void RecordWin();
   bool FollowHintPlan();
-  // Forgets the last answer and abandons a running search: the board is no longer theirs.
+  // False when no search can be had (the loop cannot be woken for its answer).
+  bool MakeHintSearch();
+  void TakeHintAnswer();
+  // Abandons a running search and an answer not yet taken: the board is no longer theirs.
+  void CancelHintSearch();
+  // That, and forgets the rest of the last answer too: a new game or none.
   void DropHint();
   // The statistics window, when open, shows the figures of the game as they now stand.
   void ShowFiguresInStats();
@@ -127,6 +138,10 @@ class FormMain : public HandlerForm {
   // Made at the first hint: the solver's linked tables are read into memory only by those who
   // ask.
   std::unique_ptr<HintSearch> hintSearch;
+  // The search's way back to this window; it outlives the search, whose thread triggers it.
+  std::unique_ptr<LoopWakeUp> hintWakeUp;
+  // An answer came while a dialog blocked the window.
+  bool hintWaitsForWindow = false;
   std::unique_ptr<ButtonCustom> btnInfo;
   std::unique_ptr<ButtonCustom> btnStart;
   std::unique_ptr<ButtonCustom> btnExit;

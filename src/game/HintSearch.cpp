@@ -20,6 +20,8 @@ bool HintSearch::Start(const Board& board) {
 void HintSearch::Cancel() {
   cancel_.store(true);
   JoinFinished();
+  std::lock_guard<std::mutex> lock(resultMutex_);
+  result_.reset();
 }
 
 // A worker that has cleared running_ may still be inside notify_; joining waits for that.

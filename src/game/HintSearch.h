@@ -3,8 +3,8 @@
 //
 // When a search ends with an answer, the worker stores it and then calls the notify callback
 // on the worker thread. The callback must not touch X or the forms: it only wakes the loop
-// (a user message sent on a connection of its own, a byte written to a pipe). The loop then
-// calls TakeResultFor with the board it shows; an answer for any other board is dropped.
+// (app/LoopWakeUp.h). The loop then calls TakeResultFor with the board it shows; an answer for
+// any other board is dropped.
 // Start and Cancel belong to the loop's thread: called from the callback, they would wait
 // for the very thread that runs it.
 #pragma once
@@ -34,7 +34,8 @@ class HintSearch {
   // Starts a search for board; false (and nothing starts) while another one runs.
   bool Start(const Board& board);
   // Abandons the running search, if any, and waits for its thread: it returns within a few
-  // milliseconds, and a cancelled search stores nothing and notifies no one.
+  // milliseconds, and a cancelled search stores nothing and notifies no one. An answer not yet
+  // taken is forgotten too: whoever cancels has moved on from its board.
   void Cancel();
   bool Running() const { return running_.load(); }
 

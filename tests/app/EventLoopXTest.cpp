@@ -18,6 +18,7 @@
 
 #include "app/Application.h"
 #include "app/EventLoop.h"
+#include "app/LoopWakeUp.h"
 #include "framework/Timer.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
@@ -571,6 +572,33 @@ TEST_F(EventLoopTest, WithNoTimerRunningTheLoopSleepsAndStillCountsTheIdleSteps)
   // Twenty whole steps passed before the message, less one for the start of the wait.
   EXPECT_GE(countAtMessage, 190);
   EXPECT_LE(countAtMessage, waited);
+}
+
+TEST_F(EventLoopTest, AWakeUpTriggeredOnAnotherThreadReachesItsFormWhileTheLoopIdlesUntimed) {
+  ASSERT_TRUE(Application::Timers().empty());
+  std::unique_ptr<LoopWakeUp> wakeUp;
+  std::vector<bool> arrivals;
+  HookForm target(app.get(), [&](Form*) {
+    arrivals.push_back(wakeUp->TakeArrival());
+    Application::RequestQuit();
+  });
+  target.Create();
+  WaitUntilMapped(&target);
+  wakeUp = std::make_unique<LoopWakeUp>(&target);
+  ASSERT_TRUE(wakeUp->IsReady());
+  // Its user messages would reach the hook too, but as no arrival of the wake-up.
+  HangGuard guard(target.GetWindow());
+  std::thread worker([&wakeUp] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    wakeUp->Trigger();
+  });
+
+  RunEventLoop(form.get());
+
+  worker.join();
+  EXPECT_FALSE(guard.Stop()) << "the loop slept through the wake-up";
+  EXPECT_EQ(arrivals, std::vector<bool>{true});
+  EXPECT_FALSE(wakeUp->TakeArrival()) << "one delivery, one arrival";
 }
 
 int deferredTicks = 0;

@@ -1,10 +1,11 @@
 // Faults from outside, on the real tessarin binary: its X server killed under it, termination
 // signals, its windows destroyed by another client, a working directory it cannot write, a
-// server without the core fonts, and a sound player that is missing or fails. A fault that needs a
-// server of its own (one to kill, one with a font path of its choosing) gets a private Xvfb beside
-// the suite's, which is never touched. Beeps are the game's background sounds: a press on the main
-// window while a dialog blocks it plays one. GoogleTest first: X11 headers define macros (None,
-// Bool) that clash with its names.
+// server without the core fonts, a sound player that is missing or fails, and the authority
+// file that let it in removed. A fault that needs a server of its own (one to kill, one with a
+// font path or an authority file of its choosing) gets a private Xvfb beside the suite's, which
+// is never touched. Beeps are the game's background sounds: a press on the main window while a
+// dialog blocks it plays one. GoogleTest first: X11 headers define macros (None, Bool) that
+// clash with its names.
 #include <gtest/gtest.h>
 
 #include <X11/keysym.h>
@@ -16,11 +17,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <optional>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/BoardReader.h"
@@ -62,6 +66,45 @@ std::size_t LinesHolding(const std::string& text, const std::string& part) {
   for (std::string line; std::getline(lines, line);) count += line.find(part) != line.npos;
   return count;
 }
+
+// An authority file of one cookie that admits its holder to any display: the server reads it
+// at start (-auth), a client finds it through XAUTHORITY.
+void WriteCookieForAnyDisplay(const std::string& path) {
+  const auto field = [](std::string& entry, const std::string& bytes) {
+    entry += static_cast<char>(bytes.size() >> 8);
+    entry += static_cast<char>(bytes.size() & 0xFF);
+    entry += bytes;
+  };
+  std::string entry = "\xFF\xFF";  // FamilyWild, with no address and no display number
+  field(entry, "");
+  field(entry, "");
+  field(entry, "MIT-MAGIC-COOKIE-1");
+  std::random_device random;
+  std::string cookie;
+  for (int i = 0; i < 16; ++i) cookie += static_cast<char>(random() & 0xFF);
+  field(entry, cookie);
+  std::ofstream(path, std::ios::binary) << entry;
+}
+
+// Sets an environment variable of this process while alive, then puts back what was there.
+class EnvironmentScope {
+ public:
+  EnvironmentScope(const char* name, const std::string& value) : name(name) {
+    if (const char* old = std::getenv(name)) before = old;
+    setenv(name, value.c_str(), 1);
+  }
+  ~EnvironmentScope() {
+    if (before) {
+      setenv(name, before->c_str(), 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+
+ private:
+  const char* name;
+  std::optional<std::string> before;
+};
 
 // Starts the game on a server, finds its windows and plays it through what it draws, with or
 // without text: the tiles white, the empty cell grey, the buttons in their colours.
@@ -235,6 +278,43 @@ TEST_F(OutsideFaults, AKilledServerEndsTheGameAtOnceWithStatusOneAndOneLine) {
   EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
   EXPECT_EQ(LinesHolding(errors, "X server " + server->DisplayName()), 1u) << errors;
   EXPECT_TRUE(NothingOfTheRunLeft(std::chrono::seconds(2))) << "the beep outlived the game";
+}
+
+// With its cookie gone the game can open no second connection to its server. A hint needs
+// none: it slides its tile by itself, and the keys that open windows slide nothing.
+TEST_F(OutsideFaults, AHintComesWhenTheAuthorityFileIsGoneAndF1AndF2SlideNothing) {
+  TempDirectory folder;
+  const std::string cookie = folder.File("cookie");
+  WriteCookieForAnyDisplay(cookie);
+  // This test's own connection needs the cookie as well.
+  const EnvironmentScope authority("XAUTHORITY", cookie);
+  ASSERT_TRUE(UseOwnServer({"-auth", cookie}));
+  ASSERT_TRUE(screen->IsOpen());
+  game.SetEnvironment("XAUTHORITY=" + cookie);
+  ASSERT_TRUE(StartGame());
+  ASSERT_EQ(std::remove(cookie.c_str()), 0);
+
+  // The dealt board keeps the empty cell last; the hint's tile comes from beside it.
+  screen->Click(mainWindow, kStartButton.CentreX(), kStartButton.CentreY());
+  screen->Focus(mainWindow);
+  screen->TypeKey(XK_h);
+  std::optional<int> empty;
+  ASSERT_TRUE(WaitUntil([&] { return (empty = EmptyCell()) && *empty != kOrderedEmptyCell; },
+                        std::chrono::minutes(1)))
+      << "H slid no tile";
+  // Each window opens and is closed again, so that the board can be read whole.
+  for (const auto& [key, title] : {std::pair{XK_F1, "Keys"}, std::pair{XK_F2, "Statistics"}}) {
+    screen->Focus(mainWindow);
+    screen->TypeKey(key);
+    const auto opened =
+        screen->WaitForWindow([&](const WindowFacts& facts) { return facts.name == title; });
+    ASSERT_TRUE(opened.has_value()) << title;
+    screen->Focus(opened->id);
+    screen->TypeKey(XK_Escape);
+    ASSERT_TRUE(screen->WaitUntilGone(opened->id)) << title;
+    EXPECT_TRUE(WaitUntil([&] { return EmptyCell().has_value(); })) << title;
+    EXPECT_EQ(EmptyCell(), empty) << title << " slid a tile";
+  }
 }
 
 class TerminationSignal : public OutsideFaults, public ::testing::WithParamInterface<int> {};

@@ -27,6 +27,7 @@
 #include "game/KeysWindowLayout.h"
 #include "graphics/MyFont.h"
 #include "graphics/Painter.h"
+#include "game/ShortestSolver.h"
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
 #include "support/ProcessProbe.h"
@@ -149,6 +150,25 @@ InkRows InkInside(const Picture& cell, unsigned long colour) {
     }
   }
   return ink;
+// Searches of this many nodes take the game's solver a tenth of a second or more (some three
+// million a second); about one deal in eight needs them.
+constexpr unsigned long long kSlowSearchNodes = 300000;
+
+// The board in the game's own terms (game/PuzzleRules.h), whose empty cell is 16.
+::Board GameBoard(const Board& board) {
+  ::Board game{};
+  for (int cell = 0; cell < fifteen::kCells; ++cell) {
+    game[cell] = board[cell] == fifteen::kEmpty ? kEmptyCell : board[cell];
+  }
+  return game;
+}
+
+bool OneSlideApart(const Board& from, const Board& to) {
+  for (int cell = 0; cell < fifteen::kCells; ++cell) {
+    Board slid = from;
+    if (fifteen::Slide(slid, cell) && slid == to) return true;
+  }
+  return false;
 }
 
 // What `tessarin --scores` prints in the folder the game played in.
@@ -241,6 +261,28 @@ class TessarinE2E : public ProgramE2E {
     }
     solution = *presses;
     return ::testing::AssertionSuccess();
+  }
+
+  // Deals until the game's search for the board is slow: a tenth of a second or more, so that
+  // a question asked at once after H opens before the answer comes. The game goes back to idle
+  // between deals; shortest is the length of the dealt board's shortest solution.
+  ::testing::AssertionResult DealASlowBoard(Board& dealt, int& shortest) {
+    for (int deal = 0; deal < 200; ++deal) {
+      if (!CaptionReadsStart()) {
+        ClickAt(mainWindow, kStartButton);
+        if (!WaitUntil([this] { return CaptionReadsStart(); })) {
+          return ::testing::AssertionFailure() << "CANCEL did not end the game";
+        }
+      }
+      const auto dealtOne = DealABoard(dealt);
+      if (!dealtOne) return dealtOne;
+      const ShortestSolution solution = SolveShortest(GameBoard(dealt));
+      if (solution.nodes >= kSlowSearchNodes) {
+        shortest = solution.Length();
+        return ::testing::AssertionSuccess();
+      }
+    }
+    return ::testing::AssertionFailure() << "no slow board in 200 deals";
   }
 
   // Plays every move of the solution but the last, the one that orders the board.
@@ -990,7 +1032,10 @@ TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNot
     if (!won) model = *seen;
   }
   EXPECT_GT(ResidentKbOfLargestFileMapping(game.Pid()), 0) << "the hints read no table";
-  const std::vector<int> lengths = LoggedHintLengths(game.ReadWorkFile("log.txt").value_or(""));
+  const std::string log = game.ReadWorkFile("log.txt").value_or("");
+  EXPECT_NE(log.find("Hint: 2 moves to the goal\nHint: 1 move to the goal\n"), std::string::npos)
+      << log;
+  const std::vector<int> lengths = LoggedHintLengths(log);
   ASSERT_FALSE(lengths.empty()) << "no hint was logged";
   EXPECT_EQ(hints, lengths.front()) << "presses to the win against the logged shortest length";
   for (std::size_t i = 0; i < lengths.size(); ++i) {
@@ -998,6 +1043,33 @@ TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNot
   }
   EXPECT_EQ(PrintedScores(game.WorkDir()).find(LoginPlayerName()), std::string::npos)
       << "a game won by hints was recorded";
+}
+
+// Under the question a hint's answer waits; NO lets it come, with no other input to fetch it.
+// Each deal is one whose search takes long enough to be still running when the question opens.
+TEST_F(TessarinE2E, AHintThatAnswersUnderTheExitQuestionSlidesItsTileWhenTheAnswerIsNo) {
+  ASSERT_TRUE(StartGame());
+  std::vector<int> shortestLengths;
+  for (int round = 0; round < 5; ++round) {
+    Board dealt{};
+    int shortest = 0;
+    ASSERT_TRUE(DealASlowBoard(dealt, shortest));
+    shortestLengths.push_back(shortest);
+    screen.Focus(mainWindow);
+    screen.TypeKey(XK_h);
+    const auto question = AskToExit();
+    ASSERT_TRUE(question.has_value()) << "round " << round;
+    ASSERT_TRUE(WaitUntil([&] { return ThreadCount(game.Pid()) == 1; }, std::chrono::minutes(1)))
+        << "round " << round << ": the search never ended";
+    ClickAt(question->id, kNoButton);
+    ASSERT_TRUE(screen.WaitUntilGone(question->id));
+    std::optional<Board> seen;
+    ASSERT_TRUE(WaitUntil([&] { return (seen = board->Read()) && *seen != dealt; },
+                          std::chrono::seconds(2)))
+        << "round " << round << ": no tile moved after NO";
+    EXPECT_TRUE(OneSlideApart(dealt, *seen)) << DescribeBoard(dealt) << DescribeBoard(*seen);
+  }
+  EXPECT_EQ(LoggedHintLengths(game.ReadWorkFile("log.txt").value_or("")), shortestLengths);
 }
 
 TEST_F(TessarinE2E, UndoAndRedoKeysWalkTheBoardAndCancelLeavesTheIdlePictureAsItWas) {

@@ -132,6 +132,17 @@ inline long ResidentKbOfLargestFileMapping(pid_t pid) {
   return resident;
 }
 
+// The threads the process runs now, 0 when it cannot be read. A thread that has returned is
+// gone from the count even before it is joined.
+inline int ThreadCount(pid_t pid) {
+  std::istringstream status(FileText("/proc/" + std::to_string(pid) + "/status"));
+  for (std::string key; status >> key; status.ignore(1 << 16, '\n')) {
+    int count = 0;
+    if (key == "Threads:" && status >> count) return count;
+  }
+  return 0;
+}
+
 // The pids whose parent is this process, zombies included.
 inline std::set<pid_t> ChildrenOfThisProcess() {
   std::set<pid_t> children;

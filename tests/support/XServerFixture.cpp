@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "app/EventLoop.h"
+#include "app/LoopWakeUp.h"
 #include "framework/Form.h"
 
 namespace {
@@ -60,8 +61,13 @@ void XServerFixture::Pump(Form* mainForm, int quietMs) {
   auto quietSince = Clock::now();
   while (Clock::now() - quietSince < std::chrono::milliseconds(quietMs)) {
     if (XPending(d) == 0) {
-      pollfd fd{ConnectionNumber(d), POLLIN, 0};
-      poll(&fd, 1, 5);
+      // The loop's wake-ups too: a search's answer comes that way, not from the server.
+      pollfd fds[] = {{ConnectionNumber(d), POLLIN, 0}, {LoopWakeUp::LoopDescriptor(), POLLIN, 0}};
+      if (poll(fds, 2, 5) > 0 && (fds[1].revents & POLLIN) != 0) {
+        LoopWakeUp::DeliverTriggered();
+        Application::DeletePending();
+        quietSince = Clock::now();
+      }
       continue;
     }
     XEvent event;

@@ -27,7 +27,8 @@ class XServerFixture : public ::testing::Test {
   // Waits until the server has mapped and exposed the form's window, dispatching every event
   // on the way through DispatchEvent.
   void WaitUntilMapped(Form* form);
-  // Dispatches everything the server has sent, to mainForm's loop rules, until quiet.
+  // Dispatches everything the server has sent, to mainForm's loop rules, and delivers the
+  // loop's wake-ups, until quiet.
   void Pump(Form* mainForm, int quietMs = 30);
   // Pumps until the predicate holds or about two seconds pass; returns the predicate.
   bool PumpUntil(Form* mainForm, const std::function<bool()>& done);
