@@ -150,6 +150,8 @@ InkRows InkInside(const Picture& cell, unsigned long colour) {
     }
   }
   return ink;
+}
+
 // Searches of this many nodes take the game's solver a tenth of a second or more (some three
 // million a second); about one deal in eight needs them.
 constexpr unsigned long long kSlowSearchNodes = 300000;
