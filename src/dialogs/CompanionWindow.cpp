@@ -20,13 +20,6 @@ bool CompanionWindow::FormKeyChar(char ch) {
   return false;
 }
 
-// Without a window manager the focus would fall back to the root and the owner's keys with it.
-void CompanionWindow::DestroyWindow() {
-  const bool hadWindow = created;
-  HandlerForm::DestroyWindow();
-  if (hadWindow) owner->TakeInputFocusIfViewable();
-}
-
 void CompanionWindow::Open() {
   if (IsOpen()) {
     Raise();

@@ -1,8 +1,9 @@
 // A window that stands beside its owner without blocking it: the owner stays enabled and
 // keeps answering the player while the companion is open. It is a dialog-type window kept
 // above its owner (WM_TRANSIENT_FOR), asks for the X input focus once it shows, and closes
-// with Escape, Return or the window manager. Closing destroys only the X window; the object
-// stays with its creator. The owner, never null, must outlive the companion.
+// with Escape, Return or the window manager. Closing destroys only the X window, which gives
+// the owner the keyboard back (Form); the object stays with its creator. The owner, never
+// null, must outlive the companion.
 //
 // The companion takes no element focus from its owner: the owner's focused button keeps its
 // look, so nothing in the owner changes while the companion comes and goes.
@@ -21,8 +22,6 @@ class CompanionWindow : public HandlerForm {
   void Open() override;
 
   bool FormKeyChar(char ch) override;
-  // Hands the keyboard back to the owner when the window goes.
-  void DestroyWindow() override;
 
  protected:
   explicit CompanionWindow(Form* owner);

@@ -85,11 +85,19 @@ class Form : public GUIElement {
 
   // The form this window belongs to (WM_TRANSIENT_FOR), so that a window manager keeps it
   // above that form and out of the task bar; null for none. Applied at creation, or at once.
+  // When the window goes, that form, unless a dialog blocks it, gets the keyboard back: the X
+  // input focus and the element it last had focused, which shows it again.
   void SetTransientOwner(Form* owner);
   Form* GetTransientOwner() const { return transientOwner; }
   // The icon the window manager shows (_NET_WM_ICON), one picture per size; the pixels must
   // outlive the form. Applied at creation, or at once.
   void SetIconImages(std::vector<WindowIcon> images);
+
+  // The element of this form that took the keyboard focus last, unless the focus was dropped
+  // by a press on this form since; null for none, or once that element is gone. The focus
+  // moving to another window leaves it as it is, so that the form can get it back.
+  GUIElement* RememberedFocus() const;
+  void RememberFocus(const GUIElement* element);
 
   Form* GetModalChild() const { return modalChild; }
   Atom GetDeleteWindowAtom() const { return wmDeleteWindow; }
@@ -127,10 +135,12 @@ class Form : public GUIElement {
   void ApplyTransientOwner();
   void ApplyIconImages(Atom iconAtom);
   void ReleaseWindow();
+  void GiveOwnerTheKeyboard();
 
   Form* transientOwner = nullptr;
   std::vector<WindowIcon> iconImages;
   bool inputFocusAsked = false;
+  std::uint32_t rememberedFocusId = 0;
 };
 
 // The font every Painter of the program selects and every text measurement asks: the first

@@ -298,6 +298,13 @@ class TessarinE2E : public ProgramE2E {
     return clear;
   }
 
+  // The dashed frame of the focused button, by its top line: three rows below the bevel, in
+  // the caption's colour.
+  bool ShowsFocusFrame(const Area& button, unsigned long ink) const {
+    const auto line = screen.Grab(mainWindow, button.x + 4, button.y + 3, button.width - 8, 1);
+    return line && line->Count(ink) > 0;
+  }
+
   Board OnlyCells(const Board& full, const std::vector<bool>& wanted) const {
     Board some = full;
     for (int cell = 0; cell < fifteen::kCells; ++cell) {
@@ -866,6 +873,65 @@ TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ClosesWithOkOrEscapeAndLeavesNoTr
     EXPECT_TRUE(MainWindowShows(*idle)) << "the main window changed";
   }
 }
+
+// A window opened over the game from the keyboard and closed by Escape: the button that Tab
+// reached before has the keyboard again, shows it alone, and Return presses it.
+struct FocusComesBackCase {
+  const char* window;
+  int tabs;
+  KeySym opensWith;
+  const char* title;
+  // The dialog that Return on the button opens; null for START, which starts a game.
+  const char* thenOpens;
+};
+
+void PrintTo(const FocusComesBackCase& test, std::ostream* out) {
+  *out << test.window;
+}
+
+class FocusComesBackE2E : public CompanionWindowsE2E,
+                          public ::testing::WithParamInterface<FocusComesBackCase> {};
+
+TEST_P(FocusComesBackE2E, TheButtonTabReachedShowsItsFrameAloneAndReturnPressesIt) {
+  const FocusComesBackCase& test = GetParam();
+  // Tab walks INFO, EXIT, START.
+  const std::vector<std::pair<Area, unsigned long>> buttons = {
+      {kInfoButton, kBlack}, {kExitButton, kBlack}, {kStartButton, kWhite}};
+  const Area& focused = buttons[test.tabs - 1].first;
+  ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
+  for (int tab = 0; tab < test.tabs; ++tab) screen.TypeKey(XK_Tab);
+  ASSERT_TRUE(WaitUntil([&] { return ShowsFocusFrame(focused, buttons[test.tabs - 1].second); }));
+
+  screen.TypeKey(test.opensWith);
+  const auto window = WaitForDialog(test.title);
+  ASSERT_TRUE(window.has_value()) << "no " << test.title << " window";
+  ASSERT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == window->id; }));
+  screen.TypeKey(XK_Escape);
+  ASSERT_TRUE(screen.WaitUntilGone(window->id));
+
+  EXPECT_TRUE(WaitUntil([&] {
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      const bool wanted = static_cast<int>(i) == test.tabs - 1;
+      if (ShowsFocusFrame(buttons[i].first, buttons[i].second) != wanted) return false;
+    }
+    return true;
+  })) << "not the one button reached by Tab shows a focus frame";
+  screen.TypeKey(XK_Return);
+  if (test.thenOpens == nullptr) {
+    EXPECT_TRUE(WaitUntil([this] { return CaptionReadsOtherThanStart(); }))
+        << "Return did not start a game";
+  } else {
+    EXPECT_TRUE(WaitForDialog(test.thenOpens).has_value()) << "Return opened no " << test.thenOpens;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Game, FocusComesBackE2E,
+    ::testing::Values(FocusComesBackCase{"Statistics", 3, XK_F2, "Statistics", nullptr},
+                      FocusComesBackCase{"Keys", 2, XK_F1, "Keys", "Exit"},
+                      FocusComesBackCase{"About", 1, XK_Return, "Info...", "Info..."}),
+    [](const ::testing::TestParamInfo<FocusComesBackCase>& info) { return info.param.window; });
 
 TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNothing) {
   Board model{};
