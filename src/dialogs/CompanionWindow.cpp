@@ -8,12 +8,6 @@ CompanionWindow::CompanionWindow(Form* owner) : HandlerForm(true), owner(owner) 
   AskForInputFocus();
 }
 
-void CompanionWindow::Raise() {
-  if (!created) return;
-  Show();
-  TakeInputFocusIfViewable();
-}
-
 bool CompanionWindow::FormKeyChar(char ch) {
   if (ch != kEscapeChar && ch != kReturnChar) return true;
   CloseWindow();
@@ -22,7 +16,7 @@ bool CompanionWindow::FormKeyChar(char ch) {
 
 void CompanionWindow::Open() {
   if (IsOpen()) {
-    Raise();
+    Show();
     return;
   }
   if (GetId() != 0) return;

@@ -15,10 +15,9 @@ class CompanionWindow : public HandlerForm {
  public:
   // True while the window exists on the server.
   bool IsOpen() const { return created; }
-  // Brings an open window to the front of its owner.
-  void Raise();
-  // Creates and shows the window centred on its owner, or raises it when it is open already.
-  // A closed window is not opened again: its owner makes a new one.
+  // Creates and shows the window centred on its owner, or brings it to the front with the
+  // keyboard when it is open already. A closed window is not opened again: its owner makes a
+  // new one.
   void Open() override;
 
   bool FormKeyChar(char ch) override;

@@ -190,10 +190,10 @@ void Form::SetBackColor(std::int64_t color) {
 
 void Form::Show() {
   GUIElement::Show();
-  if (created && GetDisplay() != nullptr) {
-    XRaiseWindow(GetDisplay(), window);
-    XFlush(GetDisplay());
-  }
+  if (!created || GetDisplay() == nullptr) return;
+  XRaiseWindow(GetDisplay(), window);
+  XFlush(GetDisplay());
+  if (isDialog) TakeInputFocusIfViewable();
 }
 
 void Form::ShowAndMap() {

@@ -30,6 +30,8 @@ class Form : public GUIElement {
   Point GetActualSize();
   Point GetPosition() override;
   void SetBackColor(std::int64_t color) override;
+  // Raises the window; a dialog also takes the keyboard, whether it opens or comes forward
+  // because its blocked owner was pressed (a window manager gives the pressed owner the focus).
   void Show() override;
   void ShowAndMap() override;
   void Hide() override;
