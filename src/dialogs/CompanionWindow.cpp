@@ -1,6 +1,30 @@
 #include "dialogs/CompanionWindow.h"
 
+#include <vector>
+
+#include "app/Application.h"
+#include "dialogs/CompanionPlacement.h"
 #include "util/CharacterCodes.h"
+
+namespace {
+
+Rect BoxOf(Point origin, Point size) {
+  return {origin.x, origin.y, size.x, size.y};
+}
+
+// What the owner shows, in screen coordinates: its visible children, whose boxes enclose
+// their own children.
+std::vector<Rect> PartsOf(Form* owner, Point origin) {
+  std::vector<Rect> parts;
+  for (GUIElement* child : Application::CollectChildren(owner->GetId())) {
+    if (child->GetParent() != owner || !child->IsCreated() || !child->IsVisible()) continue;
+    const Point at = child->GetPosition();
+    parts.push_back(BoxOf({origin.x + at.x, origin.y + at.y}, child->GetSize()));
+  }
+  return parts;
+}
+
+}  // namespace
 
 CompanionWindow::CompanionWindow(Form* owner) : HandlerForm(true), owner(owner) {
   SetApplication(owner->GetApplication());
@@ -20,14 +44,21 @@ void CompanionWindow::Open() {
     return;
   }
   if (GetId() != 0) return;
-  CenterOnOwner();
+  PlaceBesideOwner();
   HandlerForm::Open();
 }
 
-void CompanionWindow::CenterOnOwner() {
+void CompanionWindow::PlaceBesideOwner() {
+  const DisplayHost* host = GetApplication();
+  if (host == nullptr) return;
   const Point origin = owner->GetPosition();
-  const Point size = owner->GetSize();
-  MoveTo(origin.x + (size.x - width) / 2, origin.y + (size.y - height) / 2);
+  CompanionPlacement placement;
+  placement.screen = {0, 0, host->GetScreenWidth(), host->GetScreenHeight()};
+  placement.owner = BoxOf(origin, owner->GetSize());
+  placement.ownerParts = PartsOf(owner, origin);
+  placement.size = {width, height};
+  const Point at = PlaceCompanion(placement);
+  MoveTo(at.x, at.y);
 }
 
 void CompanionWindow::CloseWindow() {

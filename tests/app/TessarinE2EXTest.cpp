@@ -283,17 +283,22 @@ class TessarinE2E : public ProgramE2E {
     EXPECT_NEAR(dialog.y - main->y, (600 - height) / 2, 2);
   }
 
-  // Cells of the main window that no part of the window lies over.
-  std::vector<bool> CellsClearOf(const WindowFacts& over) const {
+  // No part of the window lies over the area of the main window.
+  bool LeavesClear(const WindowFacts& over, const Area& area) const {
     const XPoint origin = screen.Translate(over.id, mainWindow, 0, 0);
     // One pixel of window border on each side.
     const int left = origin.x - 1, top = origin.y - 1;
     const int right = origin.x + over.width + 1, bottom = origin.y + over.height + 1;
+    return area.x + area.width <= left || area.x >= right || area.y + area.height <= top ||
+           area.y >= bottom;
+  }
+
+  // Cells of the main window that no part of the window lies over.
+  std::vector<bool> CellsClearOf(const WindowFacts& over) const {
     std::vector<bool> clear(fifteen::kCells);
     for (int cell = 0; cell < fifteen::kCells; ++cell) {
-      const int x = BoardReader::CellX(cell), y = BoardReader::CellY(cell);
-      clear[cell] = x + BoardReader::kCellWidth <= left || x >= right ||
-                    y + BoardReader::kCellHeight <= top || y >= bottom;
+      clear[cell] = LeavesClear(over, {BoardReader::CellX(cell), BoardReader::CellY(cell),
+                                       BoardReader::kCellWidth, BoardReader::kCellHeight});
     }
     return clear;
   }
@@ -761,12 +766,17 @@ class CompanionWindowsE2E : public TessarinE2E {
     return window;
   }
 
-  // The window belongs to this game and stays over its main window.
+  // The window belongs to this game, stays over its main window and stands beside it, over
+  // none of its tiles and buttons.
   void ExpectCompanionOfMainWindow(const WindowFacts& window) const {
     EXPECT_EQ(window.className, "Tessarin.exe");
     EXPECT_EQ(screen.TransientFor(window.id), mainWindow);
     EXPECT_EQ(screen.Cardinals(window.id, "_NET_WM_PID"),
               (std::vector<unsigned long>{static_cast<unsigned long>(game.Pid())}));
+    EXPECT_EQ(CellsClearOf(window), std::vector<bool>(fifteen::kCells, true)) << window.name;
+    for (const Area& button : {kInfoButton, kStartButton, kExitButton}) {
+      EXPECT_TRUE(LeavesClear(window, button)) << window.name << " over a button at " << button.y;
+    }
   }
 
   // A grab of the moves figure that differs from every earlier one: the figure has changed.
