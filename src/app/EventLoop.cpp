@@ -69,17 +69,18 @@ GUIElement* FocusedOn(Form* form) {
   return focused;
 }
 
+// Tab may lead back to the focused element itself, which then loses the focus and gets it again.
 void MoveFocusTo(GUIElement* element) {
   if (GUIElement* previous = Focused()) previous->LostFocus();
   Application::SetFocusedElement(element);
   element->GotFocus();
 }
 
-void DropFocus() {
-  GUIElement* previous = Focused();
-  if (previous == nullptr) return;
-  previous->LostFocus();
+// A press or release on form away from every element: the form keeps no focus either that a
+// window over it would give back when it goes.
+void DropFocus(Form* form) {
   Application::ClearFocus();
+  form->RememberFocus(nullptr);
 }
 
 // Only what the user can see and use takes the focus: a hidden OK box's NO button must not,
@@ -145,24 +146,13 @@ void OnKeyRelease(Form*, Form* form, XEvent& event) {
 void PressOnHit(Form* form, GUIElement* focused, Point point) {
   GUIElement* hit = Application::HitTest(form->GetId(), point);
   if (hit == nullptr) {
-    DropFocus();
+    DropFocus(form);
     return;
   }
-  if (focused == nullptr) {
-    hit->GotFocus();
-  } else if (focused->GetId() != hit->GetId()) {
-    focused->LostFocus();
-    hit->GotFocus();
-  }
-  std::uint32_t hitId = hit->GetId();
+  // Focused before the press is handled: a dialog that the press opens (the message after a
+  // winning move) takes the keyboard from it, and its window gets it back when the dialog goes.
+  if (focused == nullptr || focused->GetId() != hit->GetId()) MoveFocusTo(hit);
   hit->MouseDown(point);
-  // A dialog that the press opened (the message after a winning move) has taken the keyboard;
-  // the press must not take it back. The handler may also have destroyed the element; focus
-  // only what still exists.
-  GUIElement* now = Focused();
-  if (now == nullptr || now == focused || FindForm(now) == form) {
-    Application::SetFocusedElement(Application::FindElementById(hitId));
-  }
 }
 
 // A release away from the focused direct child reaches the element under the pointer only
@@ -172,7 +162,7 @@ void ReleaseOnHit(Form* form, GUIElement* focused, Point point) {
   if (hit != nullptr && focused != nullptr && hit->GetId() == focused->GetId()) {
     hit->MouseUp(point);
   } else {
-    DropFocus();
+    DropFocus(form);
   }
 }
 

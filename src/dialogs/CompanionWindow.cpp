@@ -1,17 +1,35 @@
 #include "dialogs/CompanionWindow.h"
 
+#include <vector>
+
+#include "app/Application.h"
+#include "dialogs/CompanionPlacement.h"
 #include "util/CharacterCodes.h"
+
+namespace {
+
+Rect BoxOf(Point origin, Point size) {
+  return {origin.x, origin.y, size.x, size.y};
+}
+
+// What the owner shows, in screen coordinates: its visible children, whose boxes enclose
+// their own children.
+std::vector<Rect> PartsOf(Form* owner, Point origin) {
+  std::vector<Rect> parts;
+  for (GUIElement* child : Application::CollectChildren(owner->GetId())) {
+    if (child->GetParent() != owner || !child->IsCreated() || !child->IsVisible()) continue;
+    const Point at = child->GetPosition();
+    parts.push_back(BoxOf({origin.x + at.x, origin.y + at.y}, child->GetSize()));
+  }
+  return parts;
+}
+
+}  // namespace
 
 CompanionWindow::CompanionWindow(Form* owner) : HandlerForm(true), owner(owner) {
   SetApplication(owner->GetApplication());
   SetTransientOwner(owner);
   AskForInputFocus();
-}
-
-void CompanionWindow::Raise() {
-  if (!created) return;
-  Show();
-  TakeInputFocusIfViewable();
 }
 
 bool CompanionWindow::FormKeyChar(char ch) {
@@ -20,27 +38,27 @@ bool CompanionWindow::FormKeyChar(char ch) {
   return false;
 }
 
-// Without a window manager the focus would fall back to the root and the owner's keys with it.
-void CompanionWindow::DestroyWindow() {
-  const bool hadWindow = created;
-  HandlerForm::DestroyWindow();
-  if (hadWindow) owner->TakeInputFocusIfViewable();
-}
-
 void CompanionWindow::Open() {
   if (IsOpen()) {
-    Raise();
+    Show();
     return;
   }
   if (GetId() != 0) return;
-  CenterOnOwner();
+  PlaceBesideOwner();
   HandlerForm::Open();
 }
 
-void CompanionWindow::CenterOnOwner() {
+void CompanionWindow::PlaceBesideOwner() {
+  const DisplayHost* host = GetApplication();
+  if (host == nullptr) return;
   const Point origin = owner->GetPosition();
-  const Point size = owner->GetSize();
-  MoveTo(origin.x + (size.x - width) / 2, origin.y + (size.y - height) / 2);
+  CompanionPlacement placement;
+  placement.screen = {0, 0, host->GetScreenWidth(), host->GetScreenHeight()};
+  placement.owner = BoxOf(origin, owner->GetSize());
+  placement.ownerParts = PartsOf(owner, origin);
+  placement.size = {width, height};
+  const Point at = PlaceCompanion(placement);
+  MoveTo(at.x, at.y);
 }
 
 void CompanionWindow::CloseWindow() {

@@ -1,7 +1,6 @@
 #include "dialogs/ModalDialog.h"
 
 #include "app/Application.h"
-#include "framework/Child.h"
 
 #include <algorithm>
 #include <utility>
@@ -12,17 +11,6 @@ namespace {
 std::vector<ModalDialog*>& LiveDialogs() {
   static std::vector<ModalDialog*> dialogs;
   return dialogs;
-}
-
-// The owner's focused element, or the one a dialog that blocks it now took from it: a
-// message box that replaces another finds the focus already moved into the first one.
-std::uint32_t FocusIdOfOwner(Form* owner) {
-  if (const ModalDialog* blocker = ModalDialog::Find(owner->GetModalChild())) {
-    return blocker->OwnerFocusId();
-  }
-  GUIElement* focused = Application::FocusedElement();
-  if (focused == nullptr || FindForm(focused) != owner) return 0;
-  return focused->GetId();
 }
 }  // namespace
 
@@ -35,7 +23,6 @@ ModalDialog::ModalDialog(Form* owner, DisplayHost* app) : HandlerForm(true) {
   SetTransientOwner(owner);
   if (owner == nullptr) return;
   ownerId = owner->GetId();
-  ownerFocusId = FocusIdOfOwner(owner);
   owner->SetEnabled(false);
   owner->SetModalChild(this);
 }
@@ -117,18 +104,4 @@ void ModalDialog::TakeKeyboard(GUIElement* element) {
     element->GotFocus();
   }
   AskForInputFocus();
-}
-
-void ModalDialog::DestroyWindow() {
-  const bool hadWindow = created;
-  HandlerForm::DestroyWindow();
-  if (hadWindow) RestoreOwnerFocus();
-}
-
-// Called once the window is gone: its going cleared the focus.
-void ModalDialog::RestoreOwnerFocus() {
-  Form* owner = GetOwner();
-  if (owner == nullptr || !owner->IsEnabled() || owner->GetModalChild() != nullptr) return;
-  GUIElement* element = Application::FindElementById(ownerFocusId);
-  if (element != nullptr && FindForm(element) == owner) Application::SetFocusedElement(element);
 }

@@ -5,8 +5,8 @@
 // so a dialog may outlive it. The creator owns the dialog; the owner is never owned.
 //
 // A dialog also takes the keyboard: once its window shows it asks for the X input focus, and
-// the element it names becomes the focused element. The owner's focused element comes back
-// when the dialog's window goes and the owner is free again.
+// the element it names becomes the focused element. The owner gets the keyboard and its
+// focused element back when the dialog's window goes and the owner is free again (Form).
 //
 // A dialog that answers (the message box) reports its result when it closes: to the handler
 // its caller set, or else to the owner's OnDialogResult(id, result).
@@ -34,11 +34,6 @@ class ModalDialog : public HandlerForm {
   Form* GetOwner() const;
   // Enables the owner again and clears its modal child, if no other dialog blocks it now.
   void ReleaseOwner();
-  // The id of the element the owner had focused when this dialog blocked it; 0 for none.
-  std::uint32_t OwnerFocusId() const { return ownerFocusId; }
-
-  // Destroys the window and gives the owner, when free again, its focused element back.
-  void DestroyWindow() override;
 
  protected:
   // A dialog of app, or of the owner's application when app is null, that blocks owner (which
@@ -62,9 +57,6 @@ class ModalDialog : public HandlerForm {
   void ReportResult(std::uint32_t dialogId, int result);
 
  private:
-  void RestoreOwnerFocus();
-
   std::uint32_t ownerId = 0;
-  std::uint32_t ownerFocusId = 0;
   std::function<void(int result)> resultHandler;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/Child.h"
 #include "framework/Form.h"
 #include "framework/GUIElement.h"
 #include "framework/Timer.h"
@@ -120,6 +121,32 @@ void ElementRegistry::DestroyAllWindows() {
       static_cast<Form*>(element)->DestroyWindow();
     }
   }
+}
+
+namespace {
+// An element that stops being the focused one stops showing the focus.
+void TakeLookFrom(GUIElement* previous, const GUIElement* next) {
+  if (previous != nullptr && previous != next && previous->HasFocus()) previous->LostFocus();
+}
+}  // namespace
+
+void ElementRegistry::SetFocusedElement(GUIElement* element) {
+  GUIElement* previous = focusedElement;
+  focusedElement = element;
+  if (element != nullptr) {
+    if (Form* form = ::FindForm(element)) form->RememberFocus(element);
+  }
+  TakeLookFrom(previous, element);
+}
+
+void ElementRegistry::ClearFocus() {
+  GUIElement* previous = focusedElement;
+  focusedElement = nullptr;
+  TakeLookFrom(previous, nullptr);
+}
+
+void ElementRegistry::ForgetFocusOn(const GUIElement* element) {
+  if (focusedElement == element) focusedElement = nullptr;
 }
 
 GUIElement* ElementRegistry::FindElementById(std::uint32_t id) {

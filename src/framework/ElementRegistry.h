@@ -40,10 +40,14 @@ class ElementRegistry {
   static std::vector<GUIElement*> CollectChildren(std::uint32_t containerId);
   static void DestroyAllWindows();
 
-  // Keyboard focus: one element for the whole process.
+  // Keyboard focus: one element for the whole process. Whatever moves it, the element that
+  // stops being the focused one loses its look (LostFocus), unless it has lost it already, and
+  // the form of the new one remembers it as its own (Form::RememberedFocus).
   static GUIElement* FocusedElement() { return focusedElement; }
-  static void SetFocusedElement(GUIElement* element) { focusedElement = element; }
-  static void ClearFocus() { focusedElement = nullptr; }
+  static void SetFocusedElement(GUIElement* element);
+  static void ClearFocus();
+  // Forgets the focus without a word to the element: for one that is being destroyed.
+  static void ForgetFocusOn(const GUIElement* element);
 
   // Key-state table, one entry per character code 0..255.
   static bool IsKeyDown(int ch);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/Child.h"
 #include "framework/ElementRegistry.h"
 #include "graphics/Color.h"
 #include "graphics/ColorMasks.h"
@@ -52,6 +53,14 @@ const char* const kAtomNames[] = {"WM_LOCALE_NAME",      "WM_PROTOCOLS",
                                   "UTF8_STRING",         "_NET_WM_ICON",
                                   "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DIALOG"};
 static_assert(sizeof kAtomNames / sizeof kAtomNames[0] == kAtomCount, "one name per atom");
+
+// Nothing paints while a form builds its children, so an element of another window whose focus
+// a new child took meanwhile (a dialog's button) still shows it: it is painted again once the
+// children are built.
+void RepaintIfFocusTaken(std::uint32_t focusedIdBefore) {
+  GUIElement* before = ElementRegistry::FindElementById(focusedIdBefore);
+  if (before != nullptr && before != ElementRegistry::FocusedElement()) before->Paint();
+}
 
 // Input is asked for, so that a window manager that follows the hints gives the form the
 // keyboard.
@@ -137,6 +146,29 @@ void Form::ForgetDestroyedWindow() {
   if (window == 0) return;
   ElementRegistry::ClearFocus();
   window = 0;
+  GiveOwnerTheKeyboard();
+}
+
+// Without a window manager the X focus would fall back to the root, and the owner's keys with
+// it. An owner whose window is gone too (the program ending) gets nothing.
+void Form::GiveOwnerTheKeyboard() {
+  Form* owner = transientOwner;
+  if (owner == nullptr || !owner->IsCreated() || !owner->IsEnabled()) return;
+  if (ElementRegistry::FocusedElement() != nullptr) return;
+  owner->TakeInputFocusIfViewable();
+  GUIElement* element = owner->RememberedFocus();
+  if (element == nullptr) return;
+  ElementRegistry::SetFocusedElement(element);
+  element->GotFocus();
+}
+
+GUIElement* Form::RememberedFocus() const {
+  GUIElement* element = ElementRegistry::FindElementById(rememberedFocusId);
+  return element != nullptr && FindForm(element) == this ? element : nullptr;
+}
+
+void Form::RememberFocus(const GUIElement* element) {
+  rememberedFocusId = element != nullptr ? element->GetId() : 0;
 }
 
 int Form::GetActualWidth() {
@@ -174,10 +206,10 @@ void Form::SetBackColor(std::int64_t color) {
 
 void Form::Show() {
   GUIElement::Show();
-  if (created && GetDisplay() != nullptr) {
-    XRaiseWindow(GetDisplay(), window);
-    XFlush(GetDisplay());
-  }
+  if (!created || GetDisplay() == nullptr) return;
+  XRaiseWindow(GetDisplay(), window);
+  XFlush(GetDisplay());
+  if (isDialog) TakeInputFocusIfViewable();
 }
 
 void Form::ShowAndMap() {
@@ -241,9 +273,12 @@ void Form::Create() {
     return;
   }
   AssignId();
+  const GUIElement* focusedBefore = ElementRegistry::FocusedElement();
+  const std::uint32_t focusedIdBefore = focusedBefore != nullptr ? focusedBefore->GetId() : 0;
   ElementRegistry::SetLoading(true);
   Load(tag == 0 ? id : tag);
   ElementRegistry::SetLoading(false);
+  RepaintIfFocusTaken(focusedIdBefore);
   created = true;
   UpdateBackColor();
   AfterCreate();

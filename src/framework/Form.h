@@ -30,6 +30,8 @@ class Form : public GUIElement {
   Point GetActualSize();
   Point GetPosition() override;
   void SetBackColor(std::int64_t color) override;
+  // Raises the window; a dialog also takes the keyboard, whether it opens or comes forward
+  // because its blocked owner was pressed (a window manager gives the pressed owner the focus).
   void Show() override;
   void ShowAndMap() override;
   void Hide() override;
@@ -89,6 +91,8 @@ class Form : public GUIElement {
 
   // The form this window belongs to (WM_TRANSIENT_FOR), so that a window manager keeps it
   // above that form and out of the task bar; null for none. Applied at creation, or at once.
+  // When the window goes, that form, unless a dialog blocks it, gets the keyboard back: the X
+  // input focus and the element it last had focused, which shows it again.
   void SetTransientOwner(Form* owner);
   Form* GetTransientOwner() const { return transientOwner; }
   // The icon the window manager shows (_NET_WM_ICON), one picture per size; the pixels must
@@ -99,6 +103,11 @@ class Form : public GUIElement {
   // again. The focus goes as when the form destroys it; the form stays created until its
   // DestroyWindow, so that closing it runs as any close does.
   void ForgetDestroyedWindow();
+  // The element of this form that took the keyboard focus last, unless the focus was dropped
+  // by a press on this form since; null for none, or once that element is gone. The focus
+  // moving to another window leaves it as it is, so that the form can get it back.
+  GUIElement* RememberedFocus() const;
+  void RememberFocus(const GUIElement* element);
 
   Form* GetModalChild() const { return modalChild; }
   Atom GetDeleteWindowAtom() const { return wmDeleteWindow; }
@@ -136,10 +145,12 @@ class Form : public GUIElement {
   void ApplyTransientOwner();
   void ApplyIconImages(Atom iconAtom);
   void ReleaseWindow();
+  void GiveOwnerTheKeyboard();
 
   Form* transientOwner = nullptr;
   std::vector<WindowIcon> iconImages;
   bool inputFocusAsked = false;
+  std::uint32_t rememberedFocusId = 0;
 };
 
 // The font every Painter of the program selects and every text measurement asks: the first

@@ -13,7 +13,7 @@ GUIElement::GUIElement(void* context) : context(context), lastClickTime(DateTime
 
 GUIElement::~GUIElement() {
   // Nothing may keep pointing at a destroyed element.
-  if (ElementRegistry::FocusedElement() == this) ElementRegistry::ClearFocus();
+  ElementRegistry::ForgetFocusOn(this);
 }
 
 void GUIElement::AssignId() {

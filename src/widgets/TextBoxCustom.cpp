@@ -166,8 +166,7 @@ void TextBoxCustom::SetFocus() {
   if (!created) return;
   Child::SetFocus();
   GotFocus();
-  GUIElement* previous = Application::FocusedElement();
-  if (previous != nullptr && previous->GetId() != id) previous->LostFocus();
+  // The element focused until now loses the focus there.
   Application::SetFocusedElement(this);
 }
 

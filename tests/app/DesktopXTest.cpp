@@ -41,7 +41,6 @@ constexpr Spot kYesButton{185, 124};
 constexpr Spot kStartFill{402, 192};
 constexpr Spot kMessageLabel{12, 12};
 constexpr Spot kAboutOkTop{399, 173};
-constexpr Spot kAboutBlank{20, 195};
 constexpr unsigned long kRed = 0xFF0000;
 constexpr unsigned long kLabelGrey = 0xB7B7B7;
 constexpr unsigned long kWhite = 0xFFFFFF;
@@ -243,15 +242,16 @@ TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {
   const auto about = WaitForDialog("Info...", kAboutOkTop, kWhite);
   ASSERT_TRUE(about.has_value()) << "INFO opened no About window";
   checkDialog(*about, 1);
-  // Given the keyboard back by a press, as a player would, it closes on Return and opens no
-  // other in its place.
-  ClickAt(about->id, kAboutBlank);
-  EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == about->id; }));
+  // The press gave the owner the keyboard, and raising the dialog took it back: Return closes
+  // the dialog and opens no other in its place.
+  EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == about->id; }))
+      << "the raised About window did not take the keyboard";
   screen.TypeKey(XK_Return);
   ASSERT_TRUE(screen.WaitUntilGone(about->id)) << "Return did not reach the About window";
-  // The window manager hands the keyboard back to the owner; a press that comes while it is
-  // still doing so may never reach the game.
+  // The game and the window manager hand the keyboard back to the owner; a press that comes
+  // while the window manager is still doing so may never reach the game.
   EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == main->id; }));
+  EXPECT_TRUE(WaitUntil([&] { return screen.ActiveWindow() == main->id; }));
   ClickAt(main->id, kExitButton);
   const auto question = WaitForDialog("Exit", kMessageLabel, kLabelGrey);
   ASSERT_TRUE(question.has_value()) << "EXIT asked no question";

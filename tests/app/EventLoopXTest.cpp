@@ -13,6 +13,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
 #include <thread>
 
@@ -244,6 +245,66 @@ TEST_F(EventLoopTest, AKeyWhoseElementClosesTheFormItCameToReachesThatFormNoMore
   CallLog expected{"closer.KeyDown", "form.KeyDown", "closer.KeyChar:13"};
   EXPECT_EQ(dialogLog, expected);
 }
+
+// The form has "left" focused, a window that belongs to it opens, the player presses around,
+// and the window goes: the form gets back the element it last had focused, the only one that
+// shows the focus, or none when a press on its empty area dropped the focus.
+struct FocusBackCase {
+  const char* name;
+  std::vector<const char*> presses;
+  // "left", "right", or "" for none.
+  std::string regains;
+};
+
+void PrintTo(const FocusBackCase& test, std::ostream* out) {
+  *out << test.name;
+}
+
+class EventLoopFocusBackTest : public EventLoopTest,
+                               public ::testing::WithParamInterface<FocusBackCase> {};
+
+TEST_P(EventLoopFocusBackTest, AWindowThatGoesGivesItsOwnerTheFocusItLastHad) {
+  CallLog windowLog;
+  RecordingForm window(app.get(), &windowLog, 400, 20, 100, 80, true);
+  window.SetTransientOwner(form.get());
+  RecordingChild inside(&window, "inside", &windowLog);
+  inside.Place(10, 10, 40, 30);
+  window.Create();
+  inside.Create();
+  WaitUntilMapped(&window);
+  Click(form.get(), 20, 20);
+  Settle();
+  ASSERT_EQ(Application::FocusedElement(), left);
+
+  const std::map<std::string, std::pair<Form*, Point>> spots = {{"left", {form.get(), {20, 20}}},
+                                                                {"right", {form.get(), {120, 20}}},
+                                                                {"form", {form.get(), {250, 150}}},
+                                                                {"inside", {&window, {20, 20}}},
+                                                                {"window", {&window, {80, 60}}}};
+  for (const char* spot : GetParam().presses) {
+    const auto& [where, point] = spots.at(spot);
+    Click(where, point.x, point.y);
+    Settle();
+  }
+  window.DestroyWindow();
+  Settle();
+
+  const std::string& regains = GetParam().regains;
+  const GUIElement* expected = regains == "left" ? left : regains == "right" ? right : nullptr;
+  EXPECT_EQ(Application::FocusedElement(), expected);
+  EXPECT_EQ(left->HasFocus(), expected == left);
+  EXPECT_EQ(right->HasFocus(), expected == right);
+  EXPECT_FALSE(inside.HasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EventLoop, EventLoopFocusBackTest,
+    ::testing::Values(FocusBackCase{"AnElementOfTheWindow", {"inside"}, "left"},
+                      FocusBackCase{"TheWindowsEmptyArea", {"window"}, "left"},
+                      FocusBackCase{
+                          "AnotherElementOfTheForm", {"inside", "right", "window"}, "right"},
+                      FocusBackCase{"TheFormsEmptyArea", {"form", "inside"}, ""}),
+    [](const ::testing::TestParamInfo<FocusBackCase>& info) { return info.param.name; });
 
 TEST_F(EventLoopTest, MotionReachesAFocusedSliderEvenOutsideIt) {
   left->SetType("slider");

@@ -385,19 +385,31 @@ class TessarinE2E : public ProgramE2E {
     EXPECT_NEAR(dialog.y - main->y, (600 - height) / 2, 2);
   }
 
-  // Cells of the main window that no part of the window lies over.
-  std::vector<bool> CellsClearOf(const WindowFacts& over) const {
+  // No part of the window lies over the area of the main window.
+  bool LeavesClear(const WindowFacts& over, const Area& area) const {
     const XPoint origin = screen.Translate(over.id, mainWindow, 0, 0);
     // One pixel of window border on each side.
     const int left = origin.x - 1, top = origin.y - 1;
     const int right = origin.x + over.width + 1, bottom = origin.y + over.height + 1;
+    return area.x + area.width <= left || area.x >= right || area.y + area.height <= top ||
+           area.y >= bottom;
+  }
+
+  // Cells of the main window that no part of the window lies over.
+  std::vector<bool> CellsClearOf(const WindowFacts& over) const {
     std::vector<bool> clear(fifteen::kCells);
     for (int cell = 0; cell < fifteen::kCells; ++cell) {
-      const int x = BoardReader::CellX(cell), y = BoardReader::CellY(cell);
-      clear[cell] = x + BoardReader::kCellWidth <= left || x >= right ||
-                    y + BoardReader::kCellHeight <= top || y >= bottom;
+      clear[cell] = LeavesClear(over, {BoardReader::CellX(cell), BoardReader::CellY(cell),
+                                       BoardReader::kCellWidth, BoardReader::kCellHeight});
     }
     return clear;
+  }
+
+  // The dashed frame of the focused button, by its top line: three rows below the bevel, in
+  // the caption's colour.
+  bool ShowsFocusFrame(const Area& button, unsigned long ink) const {
+    const auto line = screen.Grab(mainWindow, button.x + 4, button.y + 3, button.width - 8, 1);
+    return line && line->Count(ink) > 0;
   }
 
   Board OnlyCells(const Board& full, const std::vector<bool>& wanted) const {
@@ -856,12 +868,17 @@ class CompanionWindowsE2E : public TessarinE2E {
     return window;
   }
 
-  // The window belongs to this game and stays over its main window.
+  // The window belongs to this game, stays over its main window and stands beside it, over
+  // none of its tiles and buttons.
   void ExpectCompanionOfMainWindow(const WindowFacts& window) const {
     EXPECT_EQ(window.className, "Tessarin.exe");
     EXPECT_EQ(screen.TransientFor(window.id), mainWindow);
     EXPECT_EQ(screen.Cardinals(window.id, "_NET_WM_PID"),
               (std::vector<unsigned long>{static_cast<unsigned long>(game.Pid())}));
+    EXPECT_EQ(CellsClearOf(window), std::vector<bool>(fifteen::kCells, true)) << window.name;
+    for (const Area& button : {kInfoButton, kStartButton, kExitButton}) {
+      EXPECT_TRUE(LeavesClear(window, button)) << window.name << " over a button at " << button.y;
+    }
   }
 
   // A grab of the moves figure that differs from every earlier one: the figure has changed.
@@ -1001,6 +1018,65 @@ TEST_F(CompanionWindowsE2E, KeysWindowOpensOnF1ShowsEveryRowWholeClosesWithOkOrE
     EXPECT_TRUE(MainWindowShows(*idle)) << "the main window changed";
   }
 }
+
+// A window opened over the game from the keyboard and closed by Escape: the button that Tab
+// reached before has the keyboard again, shows it alone, and Return presses it.
+struct FocusComesBackCase {
+  const char* window;
+  int tabs;
+  KeySym opensWith;
+  const char* title;
+  // The dialog that Return on the button opens; null for START, which starts a game.
+  const char* thenOpens;
+};
+
+void PrintTo(const FocusComesBackCase& test, std::ostream* out) {
+  *out << test.window;
+}
+
+class FocusComesBackE2E : public CompanionWindowsE2E,
+                          public ::testing::WithParamInterface<FocusComesBackCase> {};
+
+TEST_P(FocusComesBackE2E, TheButtonTabReachedShowsItsFrameAloneAndReturnPressesIt) {
+  const FocusComesBackCase& test = GetParam();
+  // Tab walks INFO, EXIT, START.
+  const std::vector<std::pair<Area, unsigned long>> buttons = {
+      {kInfoButton, kBlack}, {kExitButton, kBlack}, {kStartButton, kWhite}};
+  const Area& focused = buttons[test.tabs - 1].first;
+  ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
+  for (int tab = 0; tab < test.tabs; ++tab) screen.TypeKey(XK_Tab);
+  ASSERT_TRUE(WaitUntil([&] { return ShowsFocusFrame(focused, buttons[test.tabs - 1].second); }));
+
+  screen.TypeKey(test.opensWith);
+  const auto window = WaitForDialog(test.title);
+  ASSERT_TRUE(window.has_value()) << "no " << test.title << " window";
+  ASSERT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == window->id; }));
+  screen.TypeKey(XK_Escape);
+  ASSERT_TRUE(screen.WaitUntilGone(window->id));
+
+  EXPECT_TRUE(WaitUntil([&] {
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      const bool wanted = static_cast<int>(i) == test.tabs - 1;
+      if (ShowsFocusFrame(buttons[i].first, buttons[i].second) != wanted) return false;
+    }
+    return true;
+  })) << "not the one button reached by Tab shows a focus frame";
+  screen.TypeKey(XK_Return);
+  if (test.thenOpens == nullptr) {
+    EXPECT_TRUE(WaitUntil([this] { return CaptionReadsOtherThanStart(); }))
+        << "Return did not start a game";
+  } else {
+    EXPECT_TRUE(WaitForDialog(test.thenOpens).has_value()) << "Return opened no " << test.thenOpens;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Game, FocusComesBackE2E,
+    ::testing::Values(FocusComesBackCase{"Statistics", 3, XK_F2, "Statistics", nullptr},
+                      FocusComesBackCase{"Keys", 2, XK_F1, "Keys", "Exit"},
+                      FocusComesBackCase{"About", 1, XK_Return, "Info...", "Info..."}),
+    [](const ::testing::TestParamInfo<FocusComesBackCase>& info) { return info.param.window; });
 
 TEST_F(TessarinE2E, HintsPressedUntilTheWinFollowOneShortestSolutionAndRecordNothing) {
   Board model{};

@@ -13,6 +13,7 @@
 
 #include "app/Application.h"
 #include "dialogs/FormMsgBox.h"
+#include "support/PixelRegion.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
 #include "widgets/ButtonCustom.h"
@@ -215,6 +216,41 @@ TEST_F(FormMsgBoxTest, OwnerIgnoresItsButtonsWhileTheBoxIsOpen) {
   Click(owner.get(), 40, 25);
   Pump(owner.get());
   EXPECT_EQ(ownerCommands, 1);
+}
+
+// The owner's focused button shows no focus while a box (and the box that replaces it) has the
+// keyboard, and has it back, frame and all, once the last box is answered.
+TEST_F(FormMsgBoxTest, TheOwnersFocusedButtonGetsTheFocusBackWhenTheLastBoxGoes) {
+  ownerButton = std::make_unique<ButtonCustom>(owner.get(), "X");
+  ownerButton->MoveTo(10, 10);
+  ownerButton->Create();
+  ownerButton->Paint();
+  // The top line of the dashed focus frame.
+  const auto frameDashes = [&] {
+    return PixelRegion(display(), owner->GetWindow(), 14, 13, 72, 1).Count(kBlack);
+  };
+  Click(owner.get(), 40, 25);
+  Pump(owner.get());
+  ASSERT_EQ(Application::FocusedElement(), ownerButton.get());
+  ASSERT_GT(frameDashes(), 0);
+
+  ShowMessage(owner.get(), "one", "Info");
+  FormMsgBox* first = OpenedBox();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(Application::FocusedElement(), first->GetFirstButton());
+  EXPECT_FALSE(ownerButton->HasFocus());
+  EXPECT_EQ(frameDashes(), 0);
+  AskQuestion(5, owner.get(), "two", "Info");
+  FormMsgBox* second = OpenedBox();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(Application::FocusedElement(), second->GetFirstButton());
+  EXPECT_FALSE(ownerButton->HasFocus());
+
+  ClickSecondButton(second);
+  Pump(owner.get());
+  EXPECT_EQ(Application::FocusedElement(), ownerButton.get());
+  EXPECT_TRUE(ownerButton->HasFocus());
+  EXPECT_GT(frameDashes(), 0);
 }
 
 TEST_F(FormMsgBoxTest, NullOwnerMeansTheFirstRegisteredForm) {

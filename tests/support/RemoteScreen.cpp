@@ -277,6 +277,12 @@ Window RemoteScreen::FocusedWindow() const {
   return focus;
 }
 
+Window RemoteScreen::ActiveWindow() const {
+  const std::vector<unsigned long> active =
+      Cardinals(DefaultRootWindow(display), "_NET_ACTIVE_WINDOW");
+  return active.empty() ? 0 : static_cast<Window>(active.front());
+}
+
 unsigned long RemoteScreen::PixelAt(Window window, int x, int y) const {
   const auto picture = Grab(window, x, y, 1, 1);
   return picture ? picture->pixels[0] : ~0ul;

@@ -88,6 +88,8 @@ class RemoteScreen {
   // The window this one is transient for; 0 for none.
   Window TransientFor(Window window) const;
   Window FocusedWindow() const;
+  // The window that the window manager last made active (_NET_ACTIVE_WINDOW); 0 for none.
+  Window ActiveWindow() const;
 
   unsigned long PixelAt(Window window, int x, int y) const;
   std::optional<Picture> Grab(Window window, int x, int y, int width, int height) const;
