@@ -144,8 +144,10 @@ void Form::ReleaseWindow() {
 
 void Form::ForgetDestroyedWindow() {
   if (window == 0) return;
-  ElementRegistry::ClearFocus();
+  // Forgotten first: an element of this form that loses the focus now has no window to draw
+  // its look on, and must not name the one that is gone.
   window = 0;
+  ElementRegistry::ClearFocus();
   GiveOwnerTheKeyboard();
 }
 
