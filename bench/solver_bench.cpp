@@ -8,7 +8,10 @@
 // grow with the load; the CPU times and the nodes do not.
 // With --prove-longest, solves instead the two known boards that need 80 moves and fails
 // unless both answers are 80 moves long and solve their board.
-// Usage: tessarin_solver_bench [boards] [seed] | --prove-longest
+// With --size N, the hint's solver at that side (SolveBoard) on boards the game deals (srand
+// seed, DealBoard): the first call of the process apart, the times and lengths as above, and
+// at 3 x 3 the mean shortest length over every solvable board and over every deal.
+// Usage: tessarin_solver_bench [boards] [seed] | --prove-longest | --size N [boards] [seed]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -20,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "game/BoardSolver.h"
+#include "game/RandomInt.h"
 #include "game/ShortestSolver.h"
 
 namespace {
@@ -89,14 +94,16 @@ void PrintNodes(std::vector<double> nodes) {
               std::accumulate(nodes.begin(), nodes.end(), 0.0) / nodes.size());
 }
 
-void PrintDistribution(const char* what, std::vector<double> times) {
+// Times to that many decimals of a millisecond.
+void PrintDistribution(const char* what, std::vector<double> times, int decimals = 2) {
   std::sort(times.begin(), times.end());
   std::printf("\nsolve time over %zu boards, %s (ms)\n", times.size(), what);
-  std::printf("  min %.2f  median %.2f  90th %.2f  99th %.2f  max %.2f  mean %.2f\n", times.front(),
-              Percentile(times, 0.5), Percentile(times, 0.9), Percentile(times, 0.99), times.back(),
+  std::printf("  min %.*f  median %.*f  90th %.*f  99th %.*f  max %.*f  mean %.*f\n", decimals,
+              times.front(), decimals, Percentile(times, 0.5), decimals, Percentile(times, 0.9),
+              decimals, Percentile(times, 0.99), decimals, times.back(), decimals,
               std::accumulate(times.begin(), times.end(), 0.0) / times.size());
   std::printf("  deciles:");
-  for (int d = 1; d <= 9; ++d) std::printf(" %.2f", Percentile(times, d / 10.0));
+  for (int d = 1; d <= 9; ++d) std::printf(" %.*f", decimals, Percentile(times, d / 10.0));
   std::printf("\n");
   PrintHistogram(times);
 }
@@ -142,10 +149,82 @@ int ProveLongest() {
   return proven ? 0 : 1;
 }
 
+// Every arrangement of the side's values in turn, each solvable one solved; the mean length of
+// all of them and of those a deal can give (the gap last, not the ordered board).
+void PrintExactMeans(int side) {
+  SizedBoard board(side);
+  std::vector<int> values(board.begin(), board.end());
+  double sum = 0, dealtSum = 0;
+  long count = 0, dealtCount = 0;
+  const std::atomic<bool> never{false};
+  do {
+    for (int cell = 0; cell < board.CellCount(); ++cell) board[cell] = values[cell];
+    if (!IsSolvable(board)) continue;
+    const int length = SolveBoard(board, never).Length();
+    sum += length;
+    ++count;
+    if (board.Gap() != board.CellCount() - 1 || board.IsOrdered()) continue;
+    dealtSum += length;
+    ++dealtCount;
+  } while (std::next_permutation(values.begin(), values.end()));
+  std::printf("\nmean shortest length over all %ld solvable boards: %.3f\n", count, sum / count);
+  std::printf("mean shortest length over all %ld deals (gap last, not ordered): %.3f\n", dealtCount,
+              dealtSum / dealtCount);
+}
+
+int MeasureSize(int side, int boards, unsigned seed) {
+  std::printf("%d x %d: %d boards dealt by the game, srand(%u)\n", side, side, boards, seed);
+  RandomInt(1, 2);  // seeds from the clock once; srand replaces it
+  std::srand(seed);
+  const long rssBefore = StatusKiB("VmRSS");
+  const std::atomic<bool> never{false};
+  std::vector<double> times, cpuTimes;
+  std::vector<int> lengths;
+  std::vector<double> nodes;
+  bool allReplay = true, anyShortest = false;
+  for (int i = 0; i < boards; ++i) {
+    const SizedBoard board = DealBoard(side);
+    const Clock::time_point start = Clock::now();
+    const double cpuStart = ThreadCpuMs();
+    const BoardSolution solution = SolveBoard(board, never);
+    times.push_back(MsSince(start));
+    cpuTimes.push_back(ThreadCpuMs() - cpuStart);
+    if (i == 0) {
+      std::printf("first call of the process: %.3f ms wall, %.3f ms CPU\n", times.back(),
+                  cpuTimes.back());
+    }
+    lengths.push_back(solution.Length());
+    nodes.push_back(static_cast<double>(solution.nodes));
+    anyShortest = anyShortest || solution.shortest;
+    SizedBoard replayed = board;
+    for (int cell : solution.moves) allReplay = MoveTile(replayed, cell) && allReplay;
+    allReplay = allReplay && replayed.IsOrdered();
+  }
+  PrintDistribution("wall", times, 3);
+  PrintDistribution("CPU of the solving thread", cpuTimes, 3);
+  PrintLengths(lengths);
+  PrintNodes(nodes);
+  std::printf("answers %s the shortest; every answer replays to the goal: %s\n",
+              anyShortest ? "are" : "are not", allReplay ? "yes" : "NO");
+  std::printf("resident added by the solves: VmRSS +%ld KiB\n", StatusKiB("VmRSS") - rssBefore);
+  if (side == kSmallestSide) PrintExactMeans(side);
+  return allReplay ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--prove-longest") return ProveLongest();
+  if (argc > 2 && std::string(argv[1]) == "--size") {
+    const int side = std::atoi(argv[2]);
+    const int boards = argc > 3 ? std::atoi(argv[3]) : 1000;
+    const unsigned seed = argc > 4 ? static_cast<unsigned>(std::atol(argv[4])) : 18;
+    if (side < kSmallestSide || side > kLargestSide || boards < 1) {
+      std::fprintf(stderr, "usage: %s --size <3..6> [boards >= 1] [seed]\n", argv[0]);
+      return 2;
+    }
+    return MeasureSize(side, boards, seed);
+  }
   const int boards = argc > 1 ? std::atoi(argv[1]) : 1000;
   const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 18;
   if (boards < 1) {

@@ -4,9 +4,10 @@
 # floor, the memory the first hint adds and tile presses during its search, the shuffle and
 # the full repaint, the gallery's start-up beside the game's; then each
 # widget's paint and the requests of one typed character; last the shortest-solution search on
-# seeded random boards (SOLVER_BOARDS of them, 1000 by default), and, with PROVE_LONGEST=1, the
-# proof that the two longest boards need 80 moves (minutes of CPU). Prints the machine, then
-# the tables.
+# seeded random boards (SOLVER_BOARDS of them, 1000 by default), the hint's solver at 3 x 3,
+# 5 x 5 and 6 x 6 on as many dealt boards, each size in a process of its own so that its first
+# call is a cold one, and, with PROVE_LONGEST=1, the proof that the two longest boards need 80
+# moves (minutes of CPU). Prints the machine, then the tables.
 # Extra arguments go to the first benchmark, e.g. --runs 11 or --idle-seconds 10.
 #
 # The figures are honest only on a quiet machine: the script warns when the load is high.
@@ -41,6 +42,10 @@ echo
 "$root/tools/run-with-xvfb.sh" "$build/bench/tessarin_widget_bench"
 echo
 "$build/bench/tessarin_solver_bench" "${SOLVER_BOARDS:-1000}" 2>/dev/null
+for side in 3 5 6; do
+  echo
+  "$build/bench/tessarin_solver_bench" --size "$side" "${SOLVER_BOARDS:-1000}"
+done
 if [ "${PROVE_LONGEST:-0}" = 1 ]; then
   echo
   "$build/bench/tessarin_solver_bench" --prove-longest

@@ -2,26 +2,11 @@
 
 #include <time.h>
 
-#include <algorithm>
+GameSession::GameSession(SecondsClock clock) : GameSession(kBoardSide, clock) {}
 
-namespace {
-
-int EmptyCellOf(const Board& board) {
-  return static_cast<int>(std::find(board.begin(), board.end(), kEmptyCell) - board.begin());
+GameSession::GameSession(int side, SecondsClock clock) : clock(clock), board(side) {
+  MirrorFourByFour();
 }
-
-// Slides the tile at `from` into the gap and records, in `back`, the cell that slides it back:
-// the gap's old place.
-bool SlideAndRecord(Board& board, int from, std::vector<int>& back) {
-  const int gap = EmptyCellOf(board);
-  if (!MoveTile(board, from)) return false;
-  back.push_back(gap);
-  return true;
-}
-
-}  // namespace
-
-GameSession::GameSession(SecondsClock clock) : clock(clock) {}
 
 long GameSession::MonotonicSeconds() {
   timespec now{};
@@ -29,14 +14,19 @@ long GameSession::MonotonicSeconds() {
   return static_cast<long>(now.tv_sec);
 }
 
-void GameSession::Start(const Board& dealt) {
+void GameSession::Start(const SizedBoard& dealt) {
   board = dealt;
+  MirrorFourByFour();
   running = true;
   hintUsed = false;
   moves = 0;
   startSecond = clock();
   undoCells.clear();
   redoCells.clear();
+}
+
+void GameSession::Start(const Board& dealt) {
+  Start(FromFourByFour(dealt));
 }
 
 void GameSession::Stop() {
@@ -46,9 +36,16 @@ void GameSession::Stop() {
 }
 
 bool GameSession::Move(int k) {
-  if (!running || !SlideAndRecord(board, k, undoCells)) return false;
+  if (!running || !SlideAndRecord(k, undoCells)) return false;
   redoCells.clear();
   ++moves;
+  return true;
+}
+
+bool GameSession::SlideRow(int k) {
+  const std::vector<int> cells = RowSlideCells(board, k);
+  if (!running || cells.empty()) return false;
+  for (int cell : cells) Move(cell);
   return true;
 }
 
@@ -62,10 +59,22 @@ bool GameSession::Redo() {
 
 bool GameSession::SlideBack(std::vector<int>& from, std::vector<int>& to) {
   if (!running || from.empty()) return false;
-  if (!SlideAndRecord(board, from.back(), to)) return false;
+  if (!SlideAndRecord(from.back(), to)) return false;
   from.pop_back();
   ++moves;
   return true;
+}
+
+bool GameSession::SlideAndRecord(int from, std::vector<int>& back) {
+  const int gap = board.Gap();
+  if (!MoveTile(board, from)) return false;
+  MirrorFourByFour();
+  back.push_back(gap);
+  return true;
+}
+
+void GameSession::MirrorFourByFour() {
+  fourByFour = board.Side() == kBoardSide ? ToFourByFour(board) : Board{};
 }
 
 void GameSession::MarkHintUsed() {

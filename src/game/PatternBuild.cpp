@@ -6,23 +6,28 @@
 namespace {
 
 constexpr unsigned kAllCells = (1u << kCellCount) - 1u;
-constexpr unsigned kLeftColumn = 0x1111u, kRightColumn = 0x8888u;
 constexpr int kUnreachedHalfExcess = 0xF;
 
-// The cells beside cell, -1 where the board ends.
-std::array<int, 4> Neighbours(int cell) {
-  const int column = cell % kBoardSide;
-  return {column != 0 ? cell - 1 : -1, column != kBoardSide - 1 ? cell + 1 : -1,
-          cell >= kBoardSide ? cell - kBoardSide : -1,
-          cell < kCellCount - kBoardSide ? cell + kBoardSide : -1};
+// The cells that have a neighbour in that place. The region shifted one cell to the right may
+// keep only the cells with a left neighbour, whence it came, and so for each direction.
+constexpr unsigned CellsWithNeighbour(NeighbourPlace place) {
+  unsigned cells = 0;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    if (NeighboursOf(kBoardSide, cell)[place] >= 0) cells |= 1u << cell;
+  }
+  return cells;
 }
+constexpr unsigned kWithLeft = CellsWithNeighbour(kLeftNeighbour);
+constexpr unsigned kWithRight = CellsWithNeighbour(kRightNeighbour);
+constexpr unsigned kWithUpper = CellsWithNeighbour(kUpperNeighbour);
+constexpr unsigned kWithLower = CellsWithNeighbour(kLowerNeighbour);
 
 // The cells of free that the empty cell can reach from region without crossing a group tile.
 unsigned Spread(unsigned region, unsigned free) {
   while (true) {
     const unsigned grown =
-        (region | ((region << 1) & ~kLeftColumn) | ((region >> 1) & ~kRightColumn) |
-         (region << kBoardSide) | (region >> kBoardSide)) &
+        (region | ((region << 1) & kWithLeft) | ((region >> 1) & kWithRight) |
+         ((region << kBoardSide) & kWithUpper) | ((region >> kBoardSide) & kWithLower)) &
         free;
     if (grown == region) return region;
     region = grown;
@@ -79,7 +84,7 @@ class PatternBuild {
     const unsigned region = Spread(1u << (state % kCellCount), ~occupied & kAllCells);
     for (int i = 0; i < count_; ++i) {
       const int from = cells[i];
-      for (int to : Neighbours(from)) {
+      for (int to : NeighboursOf(kBoardSide, from)) {
         if (to < 0 || !(region & (1u << to))) continue;
         cells[i] = to;
         Reach(cells, occupied ^ (1u << from) ^ (1u << to), from, depth, next);

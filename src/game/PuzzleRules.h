@@ -1,5 +1,6 @@
-// The rules of the sliding puzzle, free of X: the random draw, the parity test that tells a
-// solvable arrangement, the shuffle and the neighbour search of a move.
+// The rules of the 4 x 4 puzzle as the main window plays it, free of X: the parity test that
+// tells a solvable arrangement, the shuffle and the neighbour search of a move. Each is the
+// rule of game/SizedBoard.h at side 4, on the fixed-size board the 4 x 4 game keeps.
 //
 // A board is 16 entries in row-major order, each the number of a tile 1..15 or 16 for the
 // empty cell.
@@ -8,14 +9,18 @@
 #include <array>
 #include <vector>
 
+#include "game/RandomInt.h"
+#include "game/SizedBoard.h"
+
 constexpr int kBoardSide = 4;
 constexpr int kCellCount = kBoardSide * kBoardSide;
 constexpr int kEmptyCell = 16;
 
 using Board = std::array<int, kCellCount>;
 
-// lo + rand() mod (hi - lo + 1); seeds the generator from the clock on first use only.
-int RandomInt(int lo, int hi);
+SizedBoard FromFourByFour(const Board& board);
+// The first 16 cells of a 4 x 4 board; a board of another side gives nothing of use.
+Board ToFourByFour(const SizedBoard& board);
 
 // True when the values, leaving out the last, hold an even number of inversions.
 bool IsEvenPermutation(const std::vector<int>& values);
@@ -33,13 +38,7 @@ int EmptyNeighbour(const Board& board, int k);
 // Slides the tile at k into the empty neighbour; false when it has none.
 bool MoveTile(Board& board, int k);
 
-// A slide asked for from the keyboard: the direction in which a tile moves into the gap.
-enum class Slide { Up, Down, Left, Right };
-
 // The cell whose tile moves into the empty cell for that slide: the neighbour on the
 // opposite side of the gap (Left takes the tile right of the gap), or -1 when the gap lies on
 // that edge or the board has no empty cell.
 int CellToSlide(const Board& board, Slide slide);
-
-// Forgets that the generator was seeded, so the next draw seeds it again. For tests.
-void ResetRandomSeed();

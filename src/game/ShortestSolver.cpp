@@ -55,33 +55,13 @@ const PatternSet* Tables() {
   return tables.get();
 }
 
-bool HoldsEveryValueOnce(const Board& board) {
-  unsigned seen = 0;
-  for (int value : board) {
-    if (value < 1 || value > kCellCount) return false;
-    seen |= 1u << (value - 1);
-  }
-  return seen == (1u << kCellCount) - 1u;
+// The cells beside each cell, once for all: the search's inner loop reads them at every node.
+constexpr std::array<std::array<int, 4>, kCellCount> NeighbourTable() {
+  std::array<std::array<int, 4>, kCellCount> table{};
+  for (int cell = 0; cell < kCellCount; ++cell) table[cell] = NeighboursOf(kBoardSide, cell);
+  return table;
 }
-
-// Every move swaps the empty cell with a tile (one transposition) and takes the empty cell
-// one step, so the parity of the permutation always equals that of the empty cell's distance
-// from its home; the goal has both even.
-bool ParityAllowsGoal(const Board& board) {
-  int transpositions = 0;
-  Board values = board;
-  for (int i = 0; i < kCellCount; ++i) {
-    while (values[i] != i + 1) {
-      std::swap(values[i], values[values[i] - 1]);
-      ++transpositions;
-    }
-  }
-  const int empty =
-      static_cast<int>(std::find(board.begin(), board.end(), kEmptyCell) - board.begin());
-  const int distance =
-      (kBoardSide - 1 - empty / kBoardSide) + (kBoardSide - 1 - empty % kBoardSide);
-  return transpositions % 2 == distance % 2;
-}
+constexpr std::array<std::array<int, 4>, kCellCount> kNeighbours = NeighbourTable();
 
 class Search {
  public:
@@ -155,7 +135,7 @@ class Search {
     if (cancelled_) return kNotFound;
     const int empty = cellOf_[kEmptyCell];
     int smallest = kNotFound;
-    for (int from : NeighboursOf(empty)) {
+    for (int from : kNeighbours[empty]) {
       if (from < 0 || from == previousEmpty) continue;
       const int result = TryMove(from, depth, bound);
       if (result == 0) return 0;
@@ -197,13 +177,6 @@ class Search {
     tileAt_[from] = kEmptyCell;
   }
 
-  static std::array<int, 4> NeighboursOf(int cell) {
-    const int column = cell % kBoardSide;
-    return {column != 0 ? cell - 1 : -1, column != kBoardSide - 1 ? cell + 1 : -1,
-            cell >= kBoardSide ? cell - kBoardSide : -1,
-            cell < kCellCount - kBoardSide ? cell + kBoardSide : -1};
-  }
-
   const PatternSet& tables_;
   const std::atomic<bool>& cancel_;
   int cellOf_[kCellCount + 1] = {};
@@ -217,7 +190,7 @@ class Search {
 }  // namespace
 
 bool IsSolvableBoard(const Board& board) {
-  return HoldsEveryValueOnce(board) && ParityAllowsGoal(board);
+  return IsSolvable(FromFourByFour(board));
 }
 
 ShortestSolution SolveShortest(const Board& board, const std::atomic<bool>& cancel) {

@@ -12,19 +12,11 @@
 #include <atomic>
 #include <vector>
 
+#include "game/BoardSolution.h"
 #include "game/PuzzleRules.h"
 
-enum class SolveOutcome { Solved, Unsolvable, Cancelled };
-
-struct ShortestSolution {
-  SolveOutcome outcome = SolveOutcome::Unsolvable;
-  // The cells whose tile slides into the empty cell, in order (as MoveTile takes them).
-  std::vector<int> moves;
-  // The boards the search expanded: a measure of the estimate's strength that load does not move.
-  unsigned long long nodes = 0;
-
-  int Length() const { return static_cast<int>(moves.size()); }
-};
+// Always shortest; nodes measure the estimate's strength.
+using ShortestSolution = BoardSolution;
 
 // True when board holds each of 1..16 once and the goal can be reached from it.
 bool IsSolvableBoard(const Board& board);

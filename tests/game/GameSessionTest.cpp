@@ -63,6 +63,39 @@ TEST(GameSession, UndoRedoAndTheMoveCountFollowTheRules) {
   }
 }
 
+TEST(GameSession, ARowSlideCountsEveryTileAndUndoTakesThemBackOneByOne) {
+  struct Case {
+    int side;
+    int pressed;
+    // The cells that single presses move the same tiles with; none for a refused press.
+    std::vector<int> asPresses;
+  };
+  const Case cases[] = {{4, 12, {14, 13, 12}},  {4, 3, {11, 7, 3}}, {4, 14, {14}},
+                        {5, 4, {19, 14, 9, 4}}, {4, 0, {}},         {6, 28, {}}};
+  for (const Case& test : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << test.side << " x " << test.side << ", cell " << test.pressed);
+    GameSession session(test.side, FakeClock);
+    session.Start(SizedBoard(test.side));
+    std::vector<SizedBoard> seen{session.GetSizedBoard()};
+    SizedBoard pressed = seen.back();
+    for (int cell : test.asPresses) {
+      ASSERT_TRUE(MoveTile(pressed, cell));
+      seen.push_back(pressed);
+    }
+    EXPECT_EQ(session.SlideRow(test.pressed), !test.asPresses.empty());
+    EXPECT_EQ(session.GetSizedBoard(), pressed);
+    const int slid = static_cast<int>(test.asPresses.size());
+    EXPECT_EQ(session.Stats().moves, slid);
+    for (int back = 1; back <= slid; ++back) {
+      ASSERT_TRUE(session.Undo());
+      EXPECT_EQ(session.GetSizedBoard(), seen[slid - back]) << "undo " << back;
+    }
+    EXPECT_FALSE(session.Undo());
+    EXPECT_EQ(session.Stats().moves, 2 * slid);
+  }
+}
+
 TEST(GameSession, TimeCountsFromStartAndTheHintMarkLastsOneGame) {
   GameSession session(FakeClock);
   fakeNow = 100;
