@@ -13,9 +13,12 @@ Rect BoxOf(Point origin, Point size) {
 }
 
 // What the owner shows, in screen coordinates: its visible children, whose boxes enclose
-// their own children.
+// their own children, and what it paints itself.
 std::vector<Rect> PartsOf(Form* owner, Point origin) {
   std::vector<Rect> parts;
+  for (const Rect& area : owner->GetPaintedAreas()) {
+    parts.push_back({origin.x + area.x, origin.y + area.y, area.w, area.h});
+  }
   for (GUIElement* child : Application::CollectChildren(owner->GetId())) {
     if (child->GetParent() != owner || !child->IsCreated() || !child->IsVisible()) continue;
     const Point at = child->GetPosition();

@@ -11,12 +11,14 @@
 #include <X11/Xlib.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/DisplayHost.h"
 #include "framework/GUIElement.h"
 #include "framework/WindowIcon.h"
 #include "graphics/PaintTarget.h"
+#include "graphics/Rect.h"
 
 class Form : public GUIElement {
  public:
@@ -109,6 +111,11 @@ class Form : public GUIElement {
   GUIElement* RememberedFocus() const;
   void RememberFocus(const GUIElement* element);
 
+  // What the form paints on its own ground besides its children (the game's flag), in window
+  // coordinates: a window placed beside it keeps clear of these as of the children.
+  void SetPaintedAreas(std::vector<Rect> areas) { paintedAreas = std::move(areas); }
+  const std::vector<Rect>& GetPaintedAreas() const { return paintedAreas; }
+
   Form* GetModalChild() const { return modalChild; }
   Atom GetDeleteWindowAtom() const { return wmDeleteWindow; }
   bool GetStyleFlag1() const { return styleFlag1; }
@@ -149,6 +156,7 @@ class Form : public GUIElement {
 
   Form* transientOwner = nullptr;
   std::vector<WindowIcon> iconImages;
+  std::vector<Rect> paintedAreas;
   bool inputFocusAsked = false;
   std::uint32_t rememberedFocusId = 0;
 };

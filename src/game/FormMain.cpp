@@ -72,6 +72,7 @@ FormMain::FormMain(Application* app, const std::string& title) {
   SetTitle(title);
   SetIconImages(GameWindowIcons());
   SetBackColor(kGreen);
+  SetPaintedAreas({FlagArea()});
   Create();
   if (mainForm == nullptr) mainForm = this;
 }
@@ -194,6 +195,11 @@ XImage* FormMain::GetAboutPicture() {
     if (!aboutPixmap) Log("FormMain: about picture conversion failed");
   }
   return aboutPixmap.get();
+}
+
+// The three squares stand 20 pixels apart from 70 pixels left of the right edge.
+Rect FormMain::FlagArea() const {
+  return {width - 70, height - 20, 2 * 20 + kFlagSquareWidth, kFlagSquareHeight};
 }
 
 void FormMain::PaintFlag() {

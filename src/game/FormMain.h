@@ -103,6 +103,8 @@ class FormMain : public HandlerForm {
   void BuildTickTimer();
   void ConvertPicturesOnce();
   void PaintFlag();
+  // Where the flag stands in the window.
+  Rect FlagArea() const;
   void StartOrCancel();
   void OpenAbout();
   // Copies the board onto the tiles; true when every tile stands in its place.

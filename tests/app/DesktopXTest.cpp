@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "support/BoardReader.h"
+#include "support/GameLayout.h"
 #include "support/OpenboxProcess.h"
 #include "support/ProgramE2E.h"
 #include "support/ProgramProcess.h"
@@ -251,6 +252,26 @@ TEST_F(Desktop, UnderOpenboxTheDialogsStayOverTheirOwnerAndTakeTheKeyboard) {
   // The game and the window manager hand the keyboard back to the owner; a press that comes
   // while the window manager is still doing so may never reach the game.
   EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == main->id; }));
+  EXPECT_TRUE(WaitUntil([&] { return screen.ActiveWindow() == main->id; }));
+
+  // Where openbox leaves no room beside the main window, the statistics window still stands
+  // over nothing the main window shows: no tile, button, picture or the flag in its corner.
+  screen.TypeKey(XK_F2);
+  const auto stats =
+      screen.WaitForWindow([](const WindowFacts& facts) { return facts.name == "Statistics"; });
+  ASSERT_TRUE(stats.has_value()) << "F2 opened no statistics window";
+  const XPoint at = screen.Translate(stats->id, main->id, 0, 0);
+  namespace layout = game_layout;
+  for (const layout::Area& shown : {layout::kBoard, layout::kInfoButton, layout::kStartButton,
+                                    layout::kExitButton, layout::kTitlePicture, layout::kFlag}) {
+    EXPECT_TRUE(shown.x + shown.width <= at.x || shown.x >= at.x + stats->width ||
+                shown.y + shown.height <= at.y || shown.y >= at.y + stats->height)
+        << "the statistics window at " << at.x << "," << at.y << " covers the area at " << shown.x
+        << "," << shown.y;
+  }
+  EXPECT_TRUE(WaitUntil([&] { return screen.FocusedWindow() == stats->id; }));
+  screen.TypeKey(XK_Escape);
+  ASSERT_TRUE(screen.WaitUntilGone(stats->id));
   EXPECT_TRUE(WaitUntil([&] { return screen.ActiveWindow() == main->id; }));
   ClickAt(main->id, kExitButton);
   const auto question = WaitForDialog("Exit", kMessageLabel, kLabelGrey);

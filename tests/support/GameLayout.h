@@ -30,6 +30,9 @@ constexpr Area kInfoButton{400, 155, 100, 28};
 constexpr Area kStartButton{400, 190, 100, 28};
 constexpr Area kExitButton{400, 225, 100, 28};
 constexpr Area kTitlePicture{400, 25, 328, 100};
+constexpr Area kBoard{20, 25, 358, 550};
+// The three squares of the flag, painted by the window itself in its bottom-right corner.
+constexpr Area kFlag{730, 580, 60, 15};
 // A message box.
 constexpr Area kYesOrOkButton{130, 110, 110, 28};
 constexpr Area kNoButton{10, 110, 110, 28};
