@@ -1,6 +1,30 @@
 #include "game/HintSearch.h"
 
+#include <pthread.h>
+#include <signal.h>
+
 #include <utility>
+
+namespace {
+// The worker is started with the signals that end the program, and SIGCHLD, blocked, so that
+// they always reach the loop's thread: their handlers read and change the table of children
+// that thread keeps, which it guards by blocking them on itself alone.
+class WorkerSignalMask {
+ public:
+  WorkerSignalMask() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGCHLD}) sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, &previous);
+  }
+  ~WorkerSignalMask() { pthread_sigmask(SIG_SETMASK, &previous, nullptr); }
+  WorkerSignalMask(const WorkerSignalMask&) = delete;
+  WorkerSignalMask& operator=(const WorkerSignalMask&) = delete;
+
+ private:
+  sigset_t previous;
+};
+}  // namespace
 
 HintSearch::HintSearch(Notify notify) : notify_(std::move(notify)) {}
 
@@ -13,6 +37,7 @@ bool HintSearch::Start(const Board& board) {
   JoinFinished();
   cancel_.store(false);
   running_.store(true);
+  const WorkerSignalMask heldForTheWorker;
   worker_ = std::thread(&HintSearch::Work, this, board);
   return true;
 }

@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <signal.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <condition_variable>
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -19,6 +25,23 @@ Board NearGoal() {
 
 Board FarFromGoal() {
   return {16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+}
+
+// Whether every other thread of this process blocks the signal (its SigBlk mask in /proc).
+bool OtherThreadsBlock(int signal) {
+  bool found = false, allBlock = true;
+  DIR* tasks = opendir("/proc/self/task");
+  while (const dirent* task = tasks != nullptr ? readdir(tasks) : nullptr) {
+    if (task->d_name[0] == '.' || std::stol(task->d_name) == gettid()) continue;
+    std::ifstream status(std::string("/proc/self/task/") + task->d_name + "/status");
+    for (std::string line; std::getline(status, line);) {
+      if (line.rfind("SigBlk:", 0) != 0) continue;
+      found = true;
+      allBlock = allBlock && (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1) & 1);
+    }
+  }
+  if (tasks != nullptr) closedir(tasks);
+  return found && allBlock;
 }
 
 TEST(HintSearch, AnswersForItsBoardRefusesASecondSearchAndCancels) {
@@ -40,6 +63,9 @@ TEST(HintSearch, AnswersForItsBoardRefusesASecondSearchAndCancels) {
 
   ASSERT_TRUE(IsSolvableBoard(FarFromGoal()));
   ASSERT_TRUE(search.Start(FarFromGoal()));
+  // The signals that end the program, and SIGCHLD, stay with the thread that keeps the table
+  // of children their handlers read.
+  for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGCHLD}) EXPECT_TRUE(OtherThreadsBlock(signal));
   EXPECT_FALSE(search.Start(NearGoal()));
   search.Cancel();
   EXPECT_FALSE(search.Running());
