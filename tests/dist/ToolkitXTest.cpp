@@ -5,6 +5,8 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -92,6 +94,15 @@ TEST_F(InstalledToolkit, EveryPublicHeaderCompilesAgainstTheInstalledFolderAlone
   EXPECT_TRUE(RunLogged(
       "c++ -std=c++17 -fsyntax-only $(" + pkgConfig + "--cflags tessarin-toolkit) '" + probe + "'",
       scratch.File("compile.log")));
+
+  // The installed guide's links lead to the installed headers and examples.
+  const std::string docs = prefix.File("share/doc/tessarin-toolkit-dev");
+  const std::string guide = FileText(docs + "/TOOLKIT.md");
+  ASSERT_NE(guide.find("](toolkit/"), std::string::npos) << "no guide at " << docs;
+  for (std::size_t at = guide.find("]("); at != std::string::npos; at = guide.find("](", at + 1)) {
+    const std::string target = guide.substr(at + 2, guide.find(')', at) - at - 2);
+    EXPECT_EQ(access((docs + "/" + target).c_str(), F_OK), 0) << target;
+  }
 }
 
 // Every name the archives give other programs is the toolkit's own, in tessarin::, or the C++
