@@ -15,10 +15,12 @@
 #include <fstream>
 #include <string>
 
-#include "app/Application.h"
-#include "app/EventLoop.h"
 #include "game/FormMain.h"
 #include "support/EventDrain.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/EventLoop.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -41,11 +41,13 @@
 #include "gallery/GalleryLayout.h"
 #include "game/PuzzleRules.h"
 #include "game/images/TitleImages.h"
-#include "graphics/BitmapFile.h"
 #include "support/ProcessProbe.h"
 #include "support/ProgramProcess.h"
 #include "support/RemoteScreen.h"
 #include "support/TempDirectory.h"
+#include "tessarin/graphics/BitmapFile.h"
+
+using namespace tessarin;
 
 // Processes, windows, input and /proc come from the harness the tests use (tests/support):
 // every program started here dies with the benchmark, whatever ends it.

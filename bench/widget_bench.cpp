@@ -21,23 +21,25 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/EventLoop.h"
-#include "framework/Form.h"
 #include "gallery/SpinnerStrip.h"
 #include "support/EventDrain.h"
-#include "util/CharacterCodes.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/CheckBox.h"
-#include "widgets/ImageFrame.h"
-#include "widgets/MyImage.h"
-#include "widgets/OptionBox.h"
-#include "widgets/PanelChildren.h"
-#include "widgets/ProgressBar.h"
-#include "widgets/ScrollBar.h"
-#include "widgets/Slider.h"
-#include "widgets/TextBoxCustom.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/EventLoop.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/util/CharacterCodes.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/CheckBox.h"
+#include "tessarin/widgets/ImageFrame.h"
+#include "tessarin/widgets/MyImage.h"
+#include "tessarin/widgets/OptionBox.h"
+#include "tessarin/widgets/PanelChildren.h"
+#include "tessarin/widgets/ProgressBar.h"
+#include "tessarin/widgets/ScrollBar.h"
+#include "tessarin/widgets/Slider.h"
+#include "tessarin/widgets/TextBoxCustom.h"
+
+using namespace tessarin;
 
 namespace {
 

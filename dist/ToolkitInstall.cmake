@@ -19,7 +19,8 @@ set(TESSARIN_PUBLIC_HEADERS
   framework/Child.h framework/DisplayHost.h framework/ElementRegistry.h framework/ElementWatch.h
   framework/Form.h framework/GUIElement.h framework/HandlerForm.h framework/Point.h
   framework/Timer.h framework/WindowIcon.h
-  app/Application.h app/CommandLine.h app/MainFormRunner.h app/ProgramIdentity.h
+  app/Application.h app/CommandLine.h app/LoopWakeUp.h app/MainFormRunner.h
+  app/ProgramIdentity.h
   widgets/ButtonCustom.h widgets/CellControl.h widgets/CheckBox.h widgets/CommandElement.h
   widgets/GlyphArt.h widgets/ImageFrame.h widgets/MyImage.h widgets/OptionBox.h
   widgets/PanelChildren.h widgets/ProgressBar.h widgets/ScrollBar.h widgets/Slider.h
@@ -61,7 +62,16 @@ configure_file(dist/tessarin-toolkit.pc.in "${PROJECT_BINARY_DIR}/tessarin-toolk
 install(FILES "${PROJECT_BINARY_DIR}/tessarin-toolkit.pc"
         DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig" COMPONENT dev)
 
-install(FILES docs/TOOLKIT.md dist/copyright "${TESSARIN_CHANGELOG}"
+# The guide links to the headers and examples of the source tree; the installed copy links to
+# the installed ones, which stand elsewhere relative to it.
+file(RELATIVE_PATH TESSARIN_DOC_TO_HEADERS "/prefix/${TESSARIN_TOOLKIT_DOC_DIR}"
+     "/prefix/${CMAKE_INSTALL_INCLUDEDIR}/tessarin")
+file(READ docs/TOOLKIT.md TESSARIN_GUIDE)
+string(REPLACE "](../src/" "](${TESSARIN_DOC_TO_HEADERS}/" TESSARIN_GUIDE "${TESSARIN_GUIDE}")
+string(REPLACE "](../examples" "](examples" TESSARIN_GUIDE "${TESSARIN_GUIDE}")
+file(WRITE "${PROJECT_BINARY_DIR}/TOOLKIT.md" "${TESSARIN_GUIDE}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS docs/TOOLKIT.md)
+install(FILES "${PROJECT_BINARY_DIR}/TOOLKIT.md" dist/copyright "${TESSARIN_CHANGELOG}"
         DESTINATION "${TESSARIN_TOOLKIT_DOC_DIR}" COMPONENT dev)
 install(DIRECTORY docs/toolkit DESTINATION "${TESSARIN_TOOLKIT_DOC_DIR}" COMPONENT dev)
 install(DIRECTORY examples/ DESTINATION "${TESSARIN_TOOLKIT_DOC_DIR}/examples" COMPONENT dev)

@@ -17,11 +17,13 @@
 #include <memory>
 #include <string>
 
-#include "app/MainFormRunner.h"
 #include "game/BestResults.h"
 #include "game/FormMain.h"
 #include "game/GameInfo.h"
 #include "game/KeyTable.h"
+#include "tessarin/app/MainFormRunner.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -6,11 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "app/Application.h"
-#include "app/MainFormRunner.h"
-#include "framework/ElementWatch.h"
-#include "framework/HandlerForm.h"
-#include "widgets/Widget.h"
+#include <tessarin/app/Application.h>
+#include <tessarin/app/MainFormRunner.h>
+#include <tessarin/framework/ElementWatch.h>
+#include <tessarin/framework/HandlerForm.h>
+#include <tessarin/widgets/Widget.h>
+
+using namespace tessarin;
 
 constexpr int kDots = 5;
 constexpr int kPitch = 30;

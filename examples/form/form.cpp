@@ -6,14 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/MainFormRunner.h"
-#include "framework/HandlerForm.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/CheckBox.h"
-#include "widgets/OptionBox.h"
-#include "widgets/TextBoxCustom.h"
+#include <tessarin/app/Application.h>
+#include <tessarin/app/MainFormRunner.h>
+#include <tessarin/framework/HandlerForm.h>
+#include <tessarin/widgets/ButtonCustom.h>
+#include <tessarin/widgets/CellControl.h>
+#include <tessarin/widgets/CheckBox.h>
+#include <tessarin/widgets/OptionBox.h>
+#include <tessarin/widgets/TextBoxCustom.h>
+
+using namespace tessarin;
 
 class EntryForm : public HandlerForm {
  public:

@@ -3,12 +3,14 @@
 #include <memory>
 #include <string>
 
-#include "app/Application.h"
-#include "app/MainFormRunner.h"
-#include "dialogs/FormMsgBox.h"
-#include "framework/HandlerForm.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
+#include <tessarin/app/Application.h>
+#include <tessarin/app/MainFormRunner.h>
+#include <tessarin/dialogs/FormMsgBox.h>
+#include <tessarin/framework/HandlerForm.h>
+#include <tessarin/widgets/ButtonCustom.h>
+#include <tessarin/widgets/CellControl.h>
+
+using namespace tessarin;
 
 constexpr Color kWindowBack = 0xD4D0C8;
 constexpr Color kButtonBack = 0x3C78D8;

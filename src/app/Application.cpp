@@ -1,9 +1,11 @@
-#include "app/Application.h"
+#include "tessarin/app/Application.h"
 
 #include <err.h>
 #include <fcntl.h>
 
-#include "util/Log.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 Application* Application::defaultApplication = nullptr;
 bool Application::quitFlag = false;
@@ -116,3 +118,5 @@ void Application::ResetProcessState() {
   ResetIdleMilliseconds();
   quitFlag = false;
 }
+
+}  // namespace tessarin

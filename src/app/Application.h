@@ -16,10 +16,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/DisplayHost.h"
-#include "framework/ElementRegistry.h"
-#include "framework/Point.h"
-#include "util/IdleClock.h"
+#include "tessarin/framework/DisplayHost.h"
+#include "tessarin/framework/ElementRegistry.h"
+#include "tessarin/framework/Point.h"
+#include "tessarin/util/IdleClock.h"
+
+namespace tessarin {
 
 class GUIElement;
 class Form;
@@ -80,8 +82,8 @@ class Application : public DisplayHost {
   static void ClearKeyStates() { ElementRegistry::ClearKeyStates(); }
 
   // Milliseconds of idle waiting, 0..990 in steps of 10 (util/IdleClock.h).
-  static int IdleMilliseconds() { return ::IdleMilliseconds(); }
-  static void AdvanceIdleMilliseconds(int ms) { ::AdvanceIdleMilliseconds(ms); }
+  static int IdleMilliseconds() { return tessarin::IdleMilliseconds(); }
+  static void AdvanceIdleMilliseconds(int ms) { tessarin::AdvanceIdleMilliseconds(ms); }
 
   // Set when the program is to end; the event loop stops at its next turn.
   static bool QuitRequested() { return quitFlag; }
@@ -123,3 +125,5 @@ class Application : public DisplayHost {
   static Application* defaultApplication;
   static bool quitFlag;
 };
+
+}  // namespace tessarin

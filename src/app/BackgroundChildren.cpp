@@ -9,7 +9,9 @@
 #include <atomic>
 #include <cerrno>
 
-#include "app/ExternalPrograms.h"
+#include "tessarin/app/ExternalPrograms.h"
+
+namespace tessarin {
 
 namespace {
 constexpr int kMaxChildren = kMaxBackgroundChildren;
@@ -180,3 +182,5 @@ void EndBackgroundChildren() {
     kill(pid, SIGTERM);
   }
 }
+
+}  // namespace tessarin

@@ -1,6 +1,8 @@
-#include "app/CommandLine.h"
+#include "tessarin/app/CommandLine.h"
 
 #include <cstring>
+
+namespace tessarin {
 
 namespace {
 
@@ -56,3 +58,5 @@ std::optional<int> HandleCommandLine(const ProgramUsage& program, int argc, cons
   PrintUsage(program, errors);
   return kUsageError;
 }
+
+}  // namespace tessarin

@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/ProgramIdentity.h"
+#include "tessarin/app/ProgramIdentity.h"
+
+namespace tessarin {
 
 // An option that a program answers in its own way, then ends.
 struct ProgramOption {
@@ -36,3 +38,5 @@ struct ProgramUsage {
 // the usage on errors); returns nothing when the program should start.
 std::optional<int> HandleCommandLine(const ProgramUsage& program, int argc, const char* const* argv,
                                      std::FILE* out, std::FILE* errors);
+
+}  // namespace tessarin

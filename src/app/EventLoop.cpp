@@ -1,4 +1,4 @@
-#include "app/EventLoop.h"
+#include "tessarin/app/EventLoop.h"
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -10,14 +10,16 @@
 #include <optional>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/IdleSteps.h"
-#include "app/IdleWait.h"
-#include "app/LoopWakeUp.h"
-#include "framework/Child.h"
-#include "framework/ElementWatch.h"
-#include "framework/Form.h"
-#include "framework/Timer.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/IdleSteps.h"
+#include "tessarin/app/IdleWait.h"
+#include "tessarin/app/LoopWakeUp.h"
+#include "tessarin/framework/Child.h"
+#include "tessarin/framework/ElementWatch.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/framework/Timer.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -439,3 +441,5 @@ LoopEnd RunEventLoop(Form* mainForm) {
   Shutdown(mainForm);
   return mainWindowDestroyed ? LoopEnd::MainWindowDestroyed : LoopEnd::Quit;
 }
+
+}  // namespace tessarin

@@ -10,6 +10,8 @@
 
 #include <X11/Xlib.h>
 
+namespace tessarin {
+
 class Form;
 
 // Why the loop ended: the quit flag, or another client destroyed the main window, after
@@ -25,3 +27,5 @@ void DispatchEvent(Form* mainForm, XEvent& event);
 // Waits up to timeoutMs for the X connection to become readable, resuming after signals.
 // Returns false when the whole time passed without input.
 bool WaitForConnection(Display* display, int timeoutMs);
+
+}  // namespace tessarin

@@ -1,4 +1,4 @@
-#include "app/ExitHandlers.h"
+#include "tessarin/app/ExitHandlers.h"
 
 #include <X11/Xlib.h>
 #include <signal.h>
@@ -6,7 +6,9 @@
 
 #include <cstdio>
 
-#include "app/ExternalPrograms.h"
+#include "tessarin/app/ExternalPrograms.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -59,3 +61,5 @@ void InstallExitHandlers(const char* name) {
 void IgnoreBrokenPipes() {
   signal(SIGPIPE, SIG_IGN);
 }
+
+}  // namespace tessarin

@@ -4,6 +4,8 @@
 // by the runner of the program entries (MainFormRunner.h); owns nothing.
 #pragma once
 
+namespace tessarin {
+
 // Installs the handlers of the three termination signals (leaving alone a signal that was
 // ignored when the program started, as under nohup) and the X I/O error handler.
 // The line written on a lost connection starts with programName, which must live as long as
@@ -13,3 +15,5 @@ void InstallExitHandlers(const char* programName);
 // A write to a pipe or socket whose reader has gone (standard output piped into a program
 // that ended) then fails with EPIPE instead of ending the program without its clean-up.
 void IgnoreBrokenPipes();
+
+}  // namespace tessarin

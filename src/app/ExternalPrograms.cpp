@@ -1,4 +1,4 @@
-#include "app/ExternalPrograms.h"
+#include "tessarin/app/ExternalPrograms.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -6,10 +6,12 @@
 
 #include <cstdlib>
 
-#include "app/Application.h"
-#include "util/FileUtils.h"
-#include "util/Log.h"
-#include "util/TextUtils.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/util/FileUtils.h"
+#include "tessarin/util/Log.h"
+#include "tessarin/util/TextUtils.h"
+
+namespace tessarin {
 
 namespace {
 // Empty: the X bell.
@@ -101,3 +103,5 @@ void Beep() {
   if (StartBackgroundChild(PlayBeep, sound, true) < 0)
     Log("Beep dropped: no background process could be started.");
 }
+
+}  // namespace tessarin

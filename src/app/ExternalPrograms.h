@@ -9,6 +9,8 @@
 
 #include <string>
 
+namespace tessarin {
+
 // Hands the line to the shell and waits; true on FAILURE (status not 0).
 bool RunCommand(const std::string& commandLine);
 
@@ -67,3 +69,5 @@ void ReapFinishedChildren();
 // Sends SIGTERM to every background child that ends with the program, and to the process
 // group it leads. Async-signal-safe, for the handlers that end the program.
 void EndBackgroundChildren();
+
+}  // namespace tessarin

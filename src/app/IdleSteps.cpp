@@ -1,13 +1,15 @@
-#include "app/IdleSteps.h"
+#include "tessarin/app/IdleSteps.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
 
-#include "app/Application.h"
-#include "app/IdleWait.h"
-#include "framework/Timer.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/IdleWait.h"
+#include "tessarin/framework/Timer.h"
+
+namespace tessarin {
 
 void ApplyIdleSteps(std::uint64_t steps) {
   constexpr std::uint64_t kMostMs = std::numeric_limits<std::uint32_t>::max();
@@ -24,3 +26,5 @@ void ApplyIdleSteps(std::uint64_t steps) {
     if (Application::QuitRequested() || Application::Timers().empty()) return;
   }
 }
+
+}  // namespace tessarin

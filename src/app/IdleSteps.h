@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace tessarin {
+
 // The most steps one wake-up catches up on: 10 s. A wake-up later than that comes after the
 // process was stopped or the machine slept, and the old loop, which counted its timeouts,
 // would not have seen that time pass either; firing every timer for each 10 ms of a long
@@ -15,3 +17,5 @@ constexpr std::uint64_t kMostCatchUpSteps = 1000;
 // Applies idle steps (at most kMostCatchUpSteps) as that many 10 ms steps would, stopping, as
 // they would, once a tick asks to quit or leaves no timer.
 void ApplyIdleSteps(std::uint64_t steps);
+
+}  // namespace tessarin

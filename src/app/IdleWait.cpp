@@ -1,4 +1,6 @@
-#include "app/IdleWait.h"
+#include "tessarin/app/IdleWait.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -40,3 +42,5 @@ timeval TimeLeftUntil(const timespec& deadline, const timespec& now) {
   const std::int64_t us = (ns + kNsPerUs - 1) / kNsPerUs;
   return timeval{static_cast<time_t>(us / kUsPerS), static_cast<suseconds_t>(us % kUsPerS)};
 }
+
+}  // namespace tessarin

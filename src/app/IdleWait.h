@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <ctime>
 
+namespace tessarin {
+
 constexpr std::uint32_t kIdleStepMs = 10;
 
 timespec MonotonicNow();
@@ -21,3 +23,5 @@ std::uint64_t WholeIdleStepsBetween(const timespec& start, const timespec& now);
 // What is left from now until the deadline, rounded up to the microseconds select counts in so
 // that a wait never ends short of it; zero once the deadline has come.
 timeval TimeLeftUntil(const timespec& deadline, const timespec& now);
+
+}  // namespace tessarin

@@ -1,4 +1,4 @@
-#include "app/LoopWakeUp.h"
+#include "tessarin/app/LoopWakeUp.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,9 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/Application.h"
-#include "framework/Form.h"
-#include "util/Log.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 namespace {
 static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler triggers wake-ups");
@@ -107,3 +109,5 @@ void LoopWakeUp::DeliverTriggered() {
     if (Form* form = FormWithId(id)) form->OnUserMessage();
   }
 }
+
+}  // namespace tessarin

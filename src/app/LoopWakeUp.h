@@ -13,6 +13,8 @@
 #include <atomic>
 #include <cstdint>
 
+namespace tessarin {
+
 class Form;
 
 class LoopWakeUp {
@@ -45,3 +47,5 @@ class LoopWakeUp {
   // Loop thread only.
   bool arrived = false;
 };
+
+}  // namespace tessarin

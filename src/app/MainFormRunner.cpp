@@ -1,15 +1,17 @@
-#include "app/MainFormRunner.h"
+#include "tessarin/app/MainFormRunner.h"
 
 #include <cassert>
 #include <cstdio>
 
-#include "app/Application.h"
-#include "app/EventLoop.h"
-#include "app/ExitHandlers.h"
-#include "app/ExternalPrograms.h"
-#include "app/XErrorLog.h"
-#include "framework/Form.h"
-#include "util/Log.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/EventLoop.h"
+#include "tessarin/app/ExitHandlers.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/app/XErrorLog.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -52,3 +54,5 @@ int RunMainForm(const ProgramUsage& usage, const std::string& title,
   }
   return 0;
 }
+
+}  // namespace tessarin

@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/CommandLine.h"
+#include "tessarin/app/CommandLine.h"
+
+namespace tessarin {
 
 class Application;
 class Form;
@@ -26,3 +28,5 @@ int RunMainForm(const ProgramUsage& usage, const std::string& title,
 // The steps every program takes before it touches the display or its files: the handlers that
 // end it cleanly from outside. The one place to add such a step.
 void PrepareProcess(const ProgramUsage& usage);
+
+}  // namespace tessarin

@@ -1,8 +1,10 @@
-#include "app/ProgramIdentity.h"
+#include "tessarin/app/ProgramIdentity.h"
 
-#include "app/ExternalPrograms.h"
-#include "framework/Form.h"
-#include "util/Log.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 namespace {
 const char* Or(const char* stated, const char* fallback) {
@@ -16,3 +18,5 @@ void SetProgramIdentity(const ProgramIdentity& identity) {
   SetBeepSound(Or(identity.beepSound, ""));
   StartLog(Or(identity.logFile, ""));
 }
+
+}  // namespace tessarin

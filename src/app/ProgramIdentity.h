@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace tessarin {
+
 struct ProgramIdentity {
   // The command name, as the usage line, --version and the messages show it.
   const char* name = "";
@@ -26,3 +28,5 @@ struct ProgramIdentity {
 // Takes the identity and starts the log it names; before the first form, since each window
 // takes its class when it is made.
 void SetProgramIdentity(const ProgramIdentity& identity);
+
+}  // namespace tessarin

@@ -1,11 +1,13 @@
-#include "app/XErrorLog.h"
+#include "tessarin/app/XErrorLog.h"
 
 #include <X11/Xlib.h>
 
 #include <cstdio>
 #include <string>
 
-#include "util/Log.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -40,3 +42,5 @@ int LogAndGoOn(Display*, XErrorEvent* error) {
 void LogXErrorsAndGoOn() {
   XSetErrorHandler(LogAndGoOn);
 }
+
+}  // namespace tessarin

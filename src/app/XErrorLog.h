@@ -7,4 +7,8 @@
 // one call (FetchedImage.h) restores it afterwards.
 #pragma once
 
+namespace tessarin {
+
 void LogXErrorsAndGoOn();
+
+}  // namespace tessarin

@@ -1,8 +1,10 @@
-#include "dialogs/CompanionPlacement.h"
+#include "tessarin/dialogs/CompanionPlacement.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <utility>
+
+namespace tessarin {
 
 namespace {
 
@@ -105,3 +107,5 @@ Point PlaceCompanion(const CompanionPlacement& placement) {
   if (chosen != nullptr) return chosen->at;
   return OverTheOwner(placement, need);
 }
+
+}  // namespace tessarin

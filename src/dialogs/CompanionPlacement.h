@@ -8,8 +8,10 @@
 
 #include <vector>
 
-#include "framework/Point.h"
-#include "graphics/Rect.h"
+#include "tessarin/framework/Point.h"
+#include "tessarin/graphics/Rect.h"
+
+namespace tessarin {
 
 struct CompanionPlacement {
   // The whole screen.
@@ -26,3 +28,5 @@ constexpr int kWindowFrameRoom = 24;
 
 // The position to ask for: the top-left corner of the window's frame.
 Point PlaceCompanion(const CompanionPlacement& placement);
+
+}  // namespace tessarin

@@ -1,10 +1,12 @@
-#include "dialogs/CompanionWindow.h"
+#include "tessarin/dialogs/CompanionWindow.h"
 
 #include <vector>
 
-#include "app/Application.h"
-#include "dialogs/CompanionPlacement.h"
-#include "util/CharacterCodes.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/dialogs/CompanionPlacement.h"
+#include "tessarin/util/CharacterCodes.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -69,3 +71,5 @@ void CompanionWindow::CloseWindow() {
   DestroyWindow();
   Close();
 }
+
+}  // namespace tessarin

@@ -10,7 +10,9 @@
 // look, so nothing in the owner changes while the companion comes and goes.
 #pragma once
 
-#include "framework/HandlerForm.h"
+#include "tessarin/framework/HandlerForm.h"
+
+namespace tessarin {
 
 class CompanionWindow : public HandlerForm {
  public:
@@ -36,3 +38,5 @@ class CompanionWindow : public HandlerForm {
 
   Form* owner;
 };
+
+}  // namespace tessarin

@@ -1,13 +1,15 @@
-#include "dialogs/FormAbout.h"
+#include "tessarin/dialogs/FormAbout.h"
 
-#include "app/ExternalPrograms.h"
-#include "dialogs/FormMsgBox.h"
-#include "util/CharacterCodes.h"
-#include "util/Log.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/MyImage.h"
-#include "widgets/PanelChildren.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/dialogs/FormMsgBox.h"
+#include "tessarin/util/CharacterCodes.h"
+#include "tessarin/util/Log.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/MyImage.h"
+#include "tessarin/widgets/PanelChildren.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -177,3 +179,5 @@ void FormAbout::ChildMouseDown(GUIElement* element) {
     ShowMessage(this, kLinkRefused, "Link");
   }
 }
+
+}  // namespace tessarin

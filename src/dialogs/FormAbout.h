@@ -10,7 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/ModalDialog.h"
+#include "tessarin/dialogs/ModalDialog.h"
+
+namespace tessarin {
 
 class ButtonCustom;
 class CellControl;
@@ -81,3 +83,5 @@ std::string MailComposerCommand(const std::string& mailAddress);
 // desktop's own opener (xdg-open, xdg-email) for the address; "" when neither is there.
 std::string WebLinkCommand(const std::string& webAddress);
 std::string MailLinkCommand(const std::string& mailAddress);
+
+}  // namespace tessarin

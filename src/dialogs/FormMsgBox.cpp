@@ -1,12 +1,14 @@
-#include "dialogs/FormMsgBox.h"
+#include "tessarin/dialogs/FormMsgBox.h"
 
 #include <utility>
 
-#include "app/Application.h"
-#include "util/CharacterCodes.h"
-#include "util/Log.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/util/CharacterCodes.h"
+#include "tessarin/util/Log.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+
+namespace tessarin {
 
 namespace {
 constexpr int kBoxWidth = 250;
@@ -135,3 +137,5 @@ void AskQuestion(std::uint32_t id, Form* owner, const std::string& message,
                  const std::string& title, DialogResultHandler onResult) {
   OpenBox(id, true, owner, message, title, std::move(onResult));
 }
+
+}  // namespace tessarin

@@ -12,7 +12,9 @@
 #include <functional>
 #include <string>
 
-#include "dialogs/ModalDialog.h"
+#include "tessarin/dialogs/ModalDialog.h"
+
+namespace tessarin {
 
 class ButtonCustom;
 class CellControl;
@@ -71,3 +73,5 @@ void ShowMessage(Form* owner, const std::string& message, const std::string& tit
 // Opens a YES/NO box reporting to owner with the given id. A null owner means the first form.
 void AskQuestion(std::uint32_t id, Form* owner, const std::string& message,
                  const std::string& title, DialogResultHandler onResult = {});
+
+}  // namespace tessarin

@@ -1,10 +1,12 @@
-#include "dialogs/FormNamePlayer.h"
+#include "tessarin/dialogs/FormNamePlayer.h"
 
-#include "app/ExternalPrograms.h"
-#include "util/CharacterCodes.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/TextBoxCustom.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/util/CharacterCodes.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/TextBoxCustom.h"
+
+namespace tessarin {
 
 namespace {
 constexpr int kWindowWidth = 250;
@@ -88,3 +90,5 @@ void FormNamePlayer::Confirm() {
   DestroyWindow();
   Close();
 }
+
+}  // namespace tessarin

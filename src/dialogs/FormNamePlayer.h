@@ -10,7 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/ModalDialog.h"
+#include "tessarin/dialogs/ModalDialog.h"
+
+namespace tessarin {
 
 class ButtonCustom;
 class CellControl;
@@ -49,3 +51,5 @@ class FormNamePlayer : public ModalDialog {
 
   static std::string lastPlayerName;
 };
+
+}  // namespace tessarin

@@ -1,10 +1,12 @@
-#include "dialogs/ModalDialog.h"
+#include "tessarin/dialogs/ModalDialog.h"
 
-#include "app/Application.h"
+#include "tessarin/app/Application.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
+
+namespace tessarin {
 
 namespace {
 // Every dialog from construction to destruction, so that a form can be told to be one.
@@ -105,3 +107,5 @@ void ModalDialog::TakeKeyboard(GUIElement* element) {
   }
   AskForInputFocus();
 }
+
+}  // namespace tessarin

@@ -15,7 +15,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "framework/HandlerForm.h"
+#include "tessarin/framework/HandlerForm.h"
+
+namespace tessarin {
 
 class ModalDialog : public HandlerForm {
  public:
@@ -60,3 +62,5 @@ class ModalDialog : public HandlerForm {
   std::uint32_t ownerId = 0;
   std::function<void(int result)> resultHandler;
 };
+
+}  // namespace tessarin

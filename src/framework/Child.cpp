@@ -1,7 +1,9 @@
-#include "framework/Child.h"
+#include "tessarin/framework/Child.h"
 
-#include "framework/ElementRegistry.h"
-#include "framework/Form.h"
+#include "tessarin/framework/ElementRegistry.h"
+#include "tessarin/framework/Form.h"
+
+namespace tessarin {
 
 Child::Child() {
   isChild = true;
@@ -54,3 +56,5 @@ void Child::ReplaceBox(int newX, int newY, int w, int h) {
   height = h;
   if (redraw) Show();
 }
+
+}  // namespace tessarin

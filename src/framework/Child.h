@@ -3,8 +3,10 @@
 // relative to it, and paints straight into its form's window.
 #pragma once
 
-#include "framework/GUIElement.h"
-#include "graphics/Color.h"
+#include "tessarin/framework/GUIElement.h"
+#include "tessarin/graphics/Color.h"
+
+namespace tessarin {
 
 class Form;
 
@@ -34,3 +36,5 @@ class Child : public GUIElement {
 
 // The nearest element of type "form" starting at the element itself; null when none.
 Form* FindForm(GUIElement* element);
+
+}  // namespace tessarin

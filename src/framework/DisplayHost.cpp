@@ -1,4 +1,6 @@
-#include "framework/DisplayHost.h"
+#include "tessarin/framework/DisplayHost.h"
+
+namespace tessarin {
 
 DisplayHost* DisplayHost::defaultHost = nullptr;
 
@@ -9,3 +11,5 @@ DisplayHost::DisplayHost() {
 DisplayHost::~DisplayHost() {
   if (defaultHost == this) defaultHost = nullptr;
 }
+
+}  // namespace tessarin

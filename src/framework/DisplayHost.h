@@ -8,6 +8,8 @@
 
 #include <X11/Xlib.h>
 
+namespace tessarin {
+
 class DisplayHost {
  public:
   DisplayHost(const DisplayHost&) = delete;
@@ -32,3 +34,5 @@ class DisplayHost {
  private:
   static DisplayHost* defaultHost;
 };
+
+}  // namespace tessarin

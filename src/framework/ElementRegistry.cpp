@@ -1,14 +1,16 @@
-#include "framework/ElementRegistry.h"
+#include "tessarin/framework/ElementRegistry.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "framework/Child.h"
-#include "framework/Form.h"
-#include "framework/GUIElement.h"
-#include "framework/Timer.h"
-#include "util/Log.h"
-#include "util/TextUtils.h"
+#include "tessarin/framework/Child.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/framework/GUIElement.h"
+#include "tessarin/framework/Timer.h"
+#include "tessarin/util/Log.h"
+#include "tessarin/util/TextUtils.h"
+
+namespace tessarin {
 
 std::vector<GUIElement*> ElementRegistry::elements;
 std::vector<Form*> ElementRegistry::forms;
@@ -134,7 +136,7 @@ void ElementRegistry::SetFocusedElement(GUIElement* element) {
   GUIElement* previous = focusedElement;
   focusedElement = element;
   if (element != nullptr) {
-    if (Form* form = ::FindForm(element)) form->RememberFocus(element);
+    if (Form* form = tessarin::FindForm(element)) form->RememberFocus(element);
   }
   TakeLookFrom(previous, element);
 }
@@ -206,3 +208,5 @@ void ElementRegistry::Reset() {
   lastElementId = 0;
   pendingDeletes.clear();
 }
+
+}  // namespace tessarin

@@ -14,7 +14,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/Point.h"
+#include "tessarin/framework/Point.h"
+
+namespace tessarin {
 
 class GUIElement;
 class Form;
@@ -93,3 +95,5 @@ class ElementRegistry {
   static std::uint32_t lastElementId;
   static std::vector<GUIElement*> pendingDeletes;
 };
+
+}  // namespace tessarin

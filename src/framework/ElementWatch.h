@@ -12,6 +12,8 @@
 
 #include <cstdint>
 
+namespace tessarin {
+
 class GUIElement;
 
 class ElementWatch {
@@ -25,3 +27,5 @@ class ElementWatch {
   const GUIElement* element;
   std::uint32_t id;
 };
+
+}  // namespace tessarin

@@ -1,4 +1,4 @@
-#include "framework/Form.h"
+#include "tessarin/framework/Form.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -9,12 +9,14 @@
 #include <algorithm>
 #include <utility>
 
-#include "framework/Child.h"
-#include "framework/ElementRegistry.h"
-#include "graphics/Color.h"
-#include "graphics/ColorMasks.h"
-#include "util/Log.h"
-#include "util/TextUtils.h"
+#include "tessarin/framework/Child.h"
+#include "tessarin/framework/ElementRegistry.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/graphics/ColorMasks.h"
+#include "tessarin/util/Log.h"
+#include "tessarin/util/TextUtils.h"
+
+namespace tessarin {
 
 namespace {
 // What a program's windows are called before it says otherwise: its command name, as a
@@ -551,3 +553,5 @@ PaintTarget PaintTargetOf(Form* form) {
   if (app == nullptr || app->GetDisplay() == nullptr) return {};
   return {app->GetDisplay(), form->GetWindow(), SharedFont()};
 }
+
+}  // namespace tessarin

@@ -14,11 +14,13 @@
 #include <utility>
 #include <vector>
 
-#include "framework/DisplayHost.h"
-#include "framework/GUIElement.h"
-#include "framework/WindowIcon.h"
-#include "graphics/PaintTarget.h"
-#include "graphics/Rect.h"
+#include "tessarin/framework/DisplayHost.h"
+#include "tessarin/framework/GUIElement.h"
+#include "tessarin/framework/WindowIcon.h"
+#include "tessarin/graphics/PaintTarget.h"
+#include "tessarin/graphics/Rect.h"
+
+namespace tessarin {
 
 class Form : public GUIElement {
  public:
@@ -169,3 +171,5 @@ XFontStruct* SharedFont();
 // Where a form and its children draw: the form's display and window, and the shared font. A
 // null form means the first registered form; the target is empty when there is none.
 PaintTarget PaintTargetOf(Form* form);
+
+}  // namespace tessarin

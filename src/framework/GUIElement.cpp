@@ -1,7 +1,9 @@
-#include "framework/GUIElement.h"
+#include "tessarin/framework/GUIElement.h"
 
-#include "framework/ElementRegistry.h"
-#include "framework/ElementWatch.h"
+#include "tessarin/framework/ElementRegistry.h"
+#include "tessarin/framework/ElementWatch.h"
+
+namespace tessarin {
 
 namespace {
 constexpr std::int64_t kDoubleClickMs = 999;
@@ -300,3 +302,5 @@ void GUIElement::ApplyBringToFront() {}
 void GUIElement::ApplySendToBack() {}
 void GUIElement::OnChildAdded(GUIElement*) {}
 void GUIElement::OnAttributesChanged() {}
+
+}  // namespace tessarin

@@ -3,16 +3,18 @@
 // An element holds its geometry, colours, texts, font and state flags, and a table of callback
 // slots through which a form reacts to its elements without subclassing them. The 74 virtual
 // operations below keep a fixed order; subclasses append theirs after them. Every element
-// registers itself with the element registries (ElementRegistry.h) when constructed and leaves them when
-// destroyed; its creator owns it.
+// registers itself with the element registries (ElementRegistry.h) when constructed and leaves them
+// when destroyed; its creator owns it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "framework/Point.h"
-#include "graphics/MyFont.h"
-#include "util/DateTime.h"
+#include "tessarin/framework/Point.h"
+#include "tessarin/graphics/MyFont.h"
+#include "tessarin/util/DateTime.h"
+
+namespace tessarin {
 
 class GUIElement;
 
@@ -193,3 +195,5 @@ class GUIElement {
   bool focused = false;
   DateTime lastClickTime;
 };
+
+}  // namespace tessarin

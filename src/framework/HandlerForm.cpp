@@ -1,8 +1,10 @@
-#include "framework/HandlerForm.h"
+#include "tessarin/framework/HandlerForm.h"
 
 #include <unordered_set>
 
-#include "framework/Child.h"
+#include "tessarin/framework/Child.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -101,3 +103,5 @@ void HandlerForm::ForwardChildMouseDown(GUIElement* sender, std::uint64_t, Point
   if (sender == nullptr || !sender->IsChild()) return;
   if (HandlerForm* form = AsHandler(FindForm(sender))) form->ChildMouseDown(sender);
 }
+
+}  // namespace tessarin

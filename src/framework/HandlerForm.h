@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "framework/Form.h"
+#include "tessarin/framework/Form.h"
+
+namespace tessarin {
 
 class HandlerForm : public Form {
  public:
@@ -38,3 +40,5 @@ class HandlerForm : public Form {
   // slot is a plain function, so the form is found from the sender.
   static void ForwardChildMouseDown(GUIElement* sender, std::uint64_t tag, Point point);
 };
+
+}  // namespace tessarin

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace tessarin {
+
 struct Point {
   std::int32_t x = 0;
   std::int32_t y = 0;
@@ -11,3 +13,5 @@ struct Point {
   friend bool operator==(Point a, Point b) { return a.x == b.x && a.y == b.y; }
   friend bool operator!=(Point a, Point b) { return !(a == b); }
 };
+
+}  // namespace tessarin

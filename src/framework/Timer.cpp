@@ -1,9 +1,11 @@
-#include "framework/Timer.h"
+#include "tessarin/framework/Timer.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "framework/ElementRegistry.h"
+#include "tessarin/framework/ElementRegistry.h"
+
+namespace tessarin {
 
 Timer::Timer(GUIElement* container, std::uint32_t intervalMs) : interval(intervalMs) {
   type = "timer";
@@ -93,3 +95,5 @@ std::optional<std::uint32_t> Timer::StepsUntilDue(std::uint32_t stepMs) {
 std::optional<std::uint32_t> Timer::StepsUntilPunctualDue(std::uint32_t stepMs) {
   return EarliestDue(stepMs, true);
 }
+
+}  // namespace tessarin

@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "framework/Child.h"
+#include "tessarin/framework/Child.h"
+
+namespace tessarin {
 
 class Timer : public Child {
  public:
@@ -52,3 +54,5 @@ class Timer : public Child {
   TickCallback onTick = nullptr;
   bool deferrable = false;
 };
+
+}  // namespace tessarin

@@ -1,4 +1,6 @@
-#include "framework/WindowIcon.h"
+#include "tessarin/framework/WindowIcon.h"
+
+namespace tessarin {
 
 std::vector<unsigned long> IconProperty(const std::vector<WindowIcon>& icons) {
   std::vector<unsigned long> items;
@@ -12,3 +14,5 @@ std::vector<unsigned long> IconProperty(const std::vector<WindowIcon>& icons) {
   }
   return items;
 }
+
+}  // namespace tessarin

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace tessarin {
+
 struct WindowIcon {
   int width = 0;
   int height = 0;
@@ -16,3 +18,5 @@ struct WindowIcon {
 // width, height, then the pixels, for each icon in turn; icons without pixels are left out.
 // Xlib hands 32-bit properties over as one long per item, hence unsigned long.
 std::vector<unsigned long> IconProperty(const std::vector<WindowIcon>& icons);
+
+}  // namespace tessarin

@@ -2,10 +2,12 @@
 
 #include "gallery/GalleryLayout.h"
 #include "gallery/GalleryText.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/CheckBox.h"
-#include "widgets/OptionBox.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/CheckBox.h"
+#include "tessarin/widgets/OptionBox.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -8,36 +8,39 @@
 
 #include "gallery/GallerySection.h"
 
+namespace tessarin {
 class CheckBox;
 class OptionBox;
+}  // namespace tessarin
 
 class ChoiceSection : public GallerySection {
  public:
-  explicit ChoiceSection(GUIElement* container);
+  explicit ChoiceSection(tessarin::GUIElement* container);
   ~ChoiceSection() override;
 
-  void CommandClicked(GUIElement* sender) override;
+  void CommandClicked(tessarin::GUIElement* sender) override;
 
-  CheckBox* AnimateBox() const { return animateBox.get(); }
-  OptionBox* Options() const { return options.get(); }
+  tessarin::CheckBox* AnimateBox() const { return animateBox.get(); }
+  tessarin::OptionBox* Options() const { return options.get(); }
 
  private:
   void BuildWidgets() override;
-  std::unique_ptr<CheckBox> MakeCheckBox(const std::string& caption, int index, bool checked);
+  std::unique_ptr<tessarin::CheckBox> MakeCheckBox(const std::string& caption, int index,
+                                                   bool checked);
   void BuildOptions();
   void AddRow();
   void RemoveRow();
   // Shows the selection and enables only the buttons that can do something.
   void ShowState();
 
-  std::unique_ptr<CheckBox> enableBox;
-  std::unique_ptr<CheckBox> animateBox;
-  std::unique_ptr<CheckBox> disabledBox;
-  std::unique_ptr<CellControl> hint;
-  std::unique_ptr<OptionBox> options;
-  std::unique_ptr<ButtonCustom> addButton;
-  std::unique_ptr<ButtonCustom> removeButton;
-  std::unique_ptr<ButtonCustom> clearButton;
-  std::unique_ptr<CellControl> selection;
+  std::unique_ptr<tessarin::CheckBox> enableBox;
+  std::unique_ptr<tessarin::CheckBox> animateBox;
+  std::unique_ptr<tessarin::CheckBox> disabledBox;
+  std::unique_ptr<tessarin::CellControl> hint;
+  std::unique_ptr<tessarin::OptionBox> options;
+  std::unique_ptr<tessarin::ButtonCustom> addButton;
+  std::unique_ptr<tessarin::ButtonCustom> removeButton;
+  std::unique_ptr<tessarin::ButtonCustom> clearButton;
+  std::unique_ptr<tessarin::CellControl> selection;
   int rowsAdded = 0;
 };

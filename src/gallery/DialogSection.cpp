@@ -1,12 +1,14 @@
 #include "gallery/DialogSection.h"
 
-#include "app/Application.h"
-#include "dialogs/FormAbout.h"
-#include "dialogs/FormMsgBox.h"
 #include "gallery/GalleryLayout.h"
-#include "graphics/BitmapFile.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/dialogs/FormAbout.h"
+#include "tessarin/dialogs/FormMsgBox.h"
+#include "tessarin/graphics/BitmapFile.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+
+using namespace tessarin;
 
 namespace {
 

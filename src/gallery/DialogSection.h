@@ -8,20 +8,22 @@
 #include <memory>
 
 #include "gallery/GallerySection.h"
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/XImageFactory.h"
 
+namespace tessarin {
 class FormAbout;
+}  // namespace tessarin
 
 class DialogSection : public GallerySection {
  public:
-  explicit DialogSection(GUIElement* container);
+  explicit DialogSection(tessarin::GUIElement* container);
   ~DialogSection() override;
 
-  void CommandClicked(GUIElement* sender) override;
+  void CommandClicked(tessarin::GUIElement* sender) override;
   // A message box or question closed with this result.
   void ShowAnswer(std::uint32_t dialogId, int result);
 
-  FormAbout* About() const { return about.get(); }
+  tessarin::FormAbout* About() const { return about.get(); }
 
  private:
   void BuildWidgets() override;
@@ -29,13 +31,13 @@ class DialogSection : public GallerySection {
   // The picture of the About window, read from a sample file once.
   XImage* AboutPicture();
 
-  std::unique_ptr<ButtonCustom> messageButton;
-  std::unique_ptr<ButtonCustom> questionButton;
-  std::unique_ptr<ButtonCustom> aboutButton;
-  std::unique_ptr<CellControl> answer;
-  std::unique_ptr<CellControl> hint;
-  std::unique_ptr<FormAbout> about;
-  OwnedXImage aboutPicture;
+  std::unique_ptr<tessarin::ButtonCustom> messageButton;
+  std::unique_ptr<tessarin::ButtonCustom> questionButton;
+  std::unique_ptr<tessarin::ButtonCustom> aboutButton;
+  std::unique_ptr<tessarin::CellControl> answer;
+  std::unique_ptr<tessarin::CellControl> hint;
+  std::unique_ptr<tessarin::FormAbout> about;
+  tessarin::OwnedXImage aboutPicture;
   int aboutPictureWidth = 0;
   int aboutPictureHeight = 0;
 };

@@ -1,6 +1,5 @@
 #include "gallery/FormGallery.h"
 
-#include "app/Application.h"
 #include "gallery/ChoiceSection.h"
 #include "gallery/DialogSection.h"
 #include "gallery/GalleryLayout.h"
@@ -8,8 +7,11 @@
 #include "gallery/RangeSection.h"
 #include "gallery/ScoreSection.h"
 #include "gallery/TextBoxSection.h"
-#include "graphics/FlushBatch.h"
-#include "widgets/CheckBox.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/graphics/FlushBatch.h"
+#include "tessarin/widgets/CheckBox.h"
+
+using namespace tessarin;
 
 FormGallery::FormGallery(Application* app) {
   SetApplication(app);

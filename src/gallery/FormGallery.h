@@ -10,9 +10,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/HandlerForm.h"
+#include "tessarin/framework/HandlerForm.h"
 
+namespace tessarin {
 class Application;
+}  // namespace tessarin
 class ChoiceSection;
 class GallerySection;
 class DialogSection;
@@ -21,16 +23,16 @@ class RangeSection;
 class ScoreSection;
 class TextBoxSection;
 
-class FormGallery : public HandlerForm {
+class FormGallery : public tessarin::HandlerForm {
  public:
-  explicit FormGallery(Application* app);
+  explicit FormGallery(tessarin::Application* app);
   ~FormGallery() override;
 
   void Paint() override;
   void LoadControls() override;
   bool ConfirmClose() override;
   // A command the sections leave to the form: the check box that switches the animation.
-  void CommandClicked(GUIElement* element) override;
+  void CommandClicked(tessarin::GUIElement* element) override;
 
  private:
   // In the order they were made, which is the order of their ids.

@@ -4,18 +4,18 @@
 // constants; nothing here is owned.
 #pragma once
 
-#include "graphics/Color.h"
-#include "graphics/Rect.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/graphics/Rect.h"
 
 namespace gallery {
 
 constexpr char kWindowTitle[] = "Tessarin gallery";
 
-constexpr Color kFormBack = 0x4A6B8A;
-constexpr Color kPanelBack = 0xDCDAD5;
-constexpr Color kTitleColor = 0x1F3A5F;
-constexpr Color kShownBack = 0xFFFFF0;
-constexpr Color kBackdropBack = 0xA8C8E8;
+constexpr tessarin::Color kFormBack = 0x4A6B8A;
+constexpr tessarin::Color kPanelBack = 0xDCDAD5;
+constexpr tessarin::Color kTitleColor = 0x1F3A5F;
+constexpr tessarin::Color kShownBack = 0xFFFFF0;
+constexpr tessarin::Color kBackdropBack = 0xA8C8E8;
 
 // Two columns of panels with a 10-pixel margin round the window and between the panels.
 constexpr int kMargin = 10;
@@ -23,15 +23,16 @@ constexpr int kColumnWidth = 485;
 constexpr int kLeftColumn = kMargin;
 constexpr int kRightColumn = kLeftColumn + kColumnWidth + kMargin;
 
-constexpr Rect kTextPanel{kLeftColumn, kMargin, kColumnWidth, 318};
-constexpr Rect kChoicePanel{kLeftColumn, kTextPanel.y + kTextPanel.h + kMargin, kColumnWidth, 194};
-constexpr Rect kDialogPanel{kLeftColumn, kChoicePanel.y + kChoicePanel.h + kMargin, kColumnWidth,
-                            74};
-constexpr Rect kRangePanel{kRightColumn, kMargin, kColumnWidth, 198};
-constexpr Rect kPicturePanel{kRightColumn, kRangePanel.y + kRangePanel.h + kMargin, kColumnWidth,
-                             168};
-constexpr Rect kScorePanel{kRightColumn, kPicturePanel.y + kPicturePanel.h + kMargin, kColumnWidth,
-                           220};
+constexpr tessarin::Rect kTextPanel{kLeftColumn, kMargin, kColumnWidth, 318};
+constexpr tessarin::Rect kChoicePanel{kLeftColumn, kTextPanel.y + kTextPanel.h + kMargin,
+                                      kColumnWidth, 194};
+constexpr tessarin::Rect kDialogPanel{kLeftColumn, kChoicePanel.y + kChoicePanel.h + kMargin,
+                                      kColumnWidth, 74};
+constexpr tessarin::Rect kRangePanel{kRightColumn, kMargin, kColumnWidth, 198};
+constexpr tessarin::Rect kPicturePanel{kRightColumn, kRangePanel.y + kRangePanel.h + kMargin,
+                                       kColumnWidth, 168};
+constexpr tessarin::Rect kScorePanel{kRightColumn, kPicturePanel.y + kPicturePanel.h + kMargin,
+                                     kColumnWidth, 220};
 
 constexpr int kWindowWidth = kRightColumn + kColumnWidth + kMargin;
 constexpr int kWindowHeight = kScorePanel.y + kScorePanel.h + kMargin;
@@ -87,76 +88,76 @@ constexpr int kCheckWidth = 160;
 constexpr int kCheckHeight = 24;
 constexpr int kCheckPitch = 28;
 constexpr int kFirstCheckTop = 24;
-constexpr Rect kHint{kPanelInset, 112, 160, 76};
+constexpr tessarin::Rect kHint{kPanelInset, 112, 160, 76};
 constexpr int kMaxOptionRows = 6;
 constexpr int kOptionRowHeight = 26;
-constexpr Rect kOptionBox{180, 24, 140, kMaxOptionRows* kOptionRowHeight};
+constexpr tessarin::Rect kOptionBox{180, 24, 140, kMaxOptionRows* kOptionRowHeight};
 constexpr int kButtonLeft = 330;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonPitch = 34;
-constexpr Rect kSelection{kButtonLeft, 128, 145, 60};
+constexpr tessarin::Rect kSelection{kButtonLeft, 128, 145, 60};
 }  // namespace choice
 
 namespace dialog {
 constexpr int kButtonTop = 24;
 constexpr int kButtonWidth = 110;
 constexpr int kButtonPitch = 116;
-constexpr Rect kAnswer{kPanelInset + 3 * kButtonPitch, kButtonTop, 117, kButtonHeight};
-constexpr Rect kHint{kPanelInset, kButtonTop + kButtonHeight + 4, 465, 18};
+constexpr tessarin::Rect kAnswer{kPanelInset + 3 * kButtonPitch, kButtonTop, 117, kButtonHeight};
+constexpr tessarin::Rect kHint{kPanelInset, kButtonTop + kButtonHeight + 4, 465, 18};
 }  // namespace dialog
 
 namespace range {
 constexpr int kSliderMinimum = 0;
 constexpr int kSliderMaximum = 10;
 constexpr int kSliderStart = 4;
-constexpr Rect kSlider{kPanelInset, 22, 240, 36};
-constexpr Rect kSliderValue{256, 30, 100, 20};
+constexpr tessarin::Rect kSlider{kPanelInset, 22, 240, 36};
+constexpr tessarin::Rect kSliderValue{256, 30, 100, 20};
 // Under the slider's track, which runs 20 pixels inside either end.
-constexpr Rect kProgress{kSlider.x + 20, 64, kSlider.w - 40, 18};
-constexpr Rect kProgressValue{256, 63, 100, 20};
+constexpr tessarin::Rect kProgress{kSlider.x + 20, 64, kSlider.w - 40, 18};
+constexpr tessarin::Rect kProgressValue{256, 63, 100, 20};
 constexpr int kScrollMaximum = 1000;
 constexpr int kScrollStart = 400;
-constexpr Rect kScroll{kPanelInset, 94, 242, 21};  // a 200-pixel track: five pages
-constexpr Rect kScrollValue{256, 94, 100, 21};
-constexpr Rect kHint{kPanelInset, 126, 330, 62};
+constexpr tessarin::Rect kScroll{kPanelInset, 94, 242, 21};  // a 200-pixel track: five pages
+constexpr tessarin::Rect kScrollValue{256, 94, 100, 21};
+constexpr tessarin::Rect kHint{kPanelInset, 126, 330, 62};
 constexpr int kStandingMinimum = 0;
 constexpr int kStandingMaximum = 5;
 constexpr int kStandingStart = 2;
-constexpr Rect kStandingSlider{356, 22, 40, 136};
-constexpr Rect kStandingSliderValue{346, 168, 60, 20};
+constexpr tessarin::Rect kStandingSlider{356, 22, 40, 136};
+constexpr tessarin::Rect kStandingSliderValue{346, 168, 60, 20};
 constexpr int kStandingScrollMaximum = 300;
 constexpr int kStandingScrollStart = 100;
-constexpr Rect kStandingScroll{432, 22, 21, 142};  // a 100-pixel track: three pages
-constexpr Rect kStandingScrollValue{412, 168, 60, 20};
+constexpr tessarin::Rect kStandingScroll{432, 22, 21, 142};  // a 100-pixel track: three pages
+constexpr tessarin::Rect kStandingScrollValue{412, 168, 60, 20};
 }  // namespace range
 
 namespace picture {
 constexpr int kColumnLeft = 118;
 constexpr int kColumnWidth = 76;
 constexpr int kColumnPitch = 80;
-constexpr Rect kFrameHeader{362, kHeaderTop, 112, kHeaderHeight};
-constexpr Rect kOpaqueRow{kPanelInset, 40, 104, 54};
-constexpr Rect kBackdrop{114, 100, 364, 60};
-constexpr Rect kTransparentLabel{kPanelInset, kBackdrop.y, 104, kBackdrop.h};
+constexpr tessarin::Rect kFrameHeader{362, kHeaderTop, 112, kHeaderHeight};
+constexpr tessarin::Rect kOpaqueRow{kPanelInset, 40, 104, 54};
+constexpr tessarin::Rect kBackdrop{114, 100, 364, 60};
+constexpr tessarin::Rect kTransparentLabel{kPanelInset, kBackdrop.y, 104, kBackdrop.h};
 constexpr int kFrameSize = 48;
 constexpr int kFrameCount = 8;
 constexpr int kFrameIntervalMs = 120;
-constexpr Rect kOpaqueFrame{394, kOpaqueRow.y + 3, kFrameSize, kFrameSize};
+constexpr tessarin::Rect kOpaqueFrame{394, kOpaqueRow.y + 3, kFrameSize, kFrameSize};
 // Inside the backdrop, under the opaque one.
-constexpr Rect kTransparentFrame{kOpaqueFrame.x - kBackdrop.x, 6, kFrameSize, kFrameSize};
+constexpr tessarin::Rect kTransparentFrame{kOpaqueFrame.x - kBackdrop.x, 6, kFrameSize, kFrameSize};
 }  // namespace picture
 
 namespace score {
-constexpr Rect kLabel{kPanelInset, 24, 50, 24};
-constexpr Rect kScoreBox{64, 24, 78, 24};  // eight cells
+constexpr tessarin::Rect kLabel{kPanelInset, 24, 50, 24};
+constexpr tessarin::Rect kScoreBox{64, 24, 78, 24};  // eight cells
 constexpr int kScoreDigits = 8;
-constexpr Rect kNameButton{152, 22, 120, kButtonHeight};
-constexpr Rect kHint{280, 22, 195, kButtonHeight};
-constexpr Rect kLines{kPanelInset, 58, 465, 152};  // ten lines
+constexpr tessarin::Rect kNameButton{152, 22, 120, kButtonHeight};
+constexpr tessarin::Rect kHint{280, 22, 195, kButtonHeight};
+constexpr tessarin::Rect kLines{kPanelInset, 58, 465, 152};  // ten lines
 }  // namespace score
 
 // Where a box given relative to a panel lies in the window.
-constexpr Rect InWindow(const Rect& panel, const Rect& inside) {
+constexpr tessarin::Rect InWindow(const tessarin::Rect& panel, const tessarin::Rect& inside) {
   return {panel.x + inside.x, panel.y + inside.y, inside.w, inside.h};
 }
 

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/Timer.h"
 #include "gallery/GalleryLayout.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
+#include "tessarin/framework/Timer.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+
+using namespace tessarin;
 
 namespace {
 std::vector<GallerySection*>& LiveSections() {

@@ -2,7 +2,9 @@
 
 #include <cctype>
 
-#include "util/CharacterCodes.h"
+#include "tessarin/util/CharacterCodes.h"
+
+using namespace tessarin;
 
 std::string ShownText(const std::string& text) {
   std::string shown = "\"";

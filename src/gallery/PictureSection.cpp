@@ -1,15 +1,17 @@
 #include "gallery/PictureSection.h"
 
-#include "app/Application.h"
-#include "framework/Form.h"
-#include "framework/Timer.h"
 #include "gallery/GalleryLayout.h"
-#include "graphics/BitmapFile.h"
-#include "graphics/FlushBatch.h"
-#include "graphics/XImageFactory.h"
-#include "util/FileUtils.h"
-#include "widgets/CellControl.h"
-#include "widgets/ImageFrame.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/framework/Timer.h"
+#include "tessarin/graphics/BitmapFile.h"
+#include "tessarin/graphics/FlushBatch.h"
+#include "tessarin/graphics/XImageFactory.h"
+#include "tessarin/util/FileUtils.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/ImageFrame.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -16,14 +16,16 @@
 
 #include "gallery/GallerySection.h"
 #include "gallery/SpinnerStrip.h"
-#include "graphics/BitmapFile.h"
+#include "tessarin/graphics/BitmapFile.h"
 
+namespace tessarin {
 class ImageFrame;
 class Timer;
+}  // namespace tessarin
 
 class PictureSection : public GallerySection {
  public:
-  explicit PictureSection(GUIElement* container);
+  explicit PictureSection(tessarin::GUIElement* container);
   ~PictureSection() override;
 
   // Draws the sample files; call after the form and its children have painted.
@@ -37,26 +39,27 @@ class PictureSection : public GallerySection {
  private:
   void BuildWidgets() override;
   // The animation timer: the next frame.
-  void TimerTicked(Timer* ticked) override;
+  void TimerTicked(tessarin::Timer* ticked) override;
   void BuildLabels();
   void BuildFrames();
   // Reading a file costs far more than drawing it, and the 4-bit reader rewrites its export.
   void ReadSamples();
   // Draws a sample plainly in its column and transparently on the backdrop below.
-  void PaintSample(Painter& painter, int index);
-  Point SamplePlace(const RgbPicture& sample, const Rect& column) const;
+  void PaintSample(tessarin::Painter& painter, int index);
+  tessarin::Point SamplePlace(const tessarin::RgbPicture& sample,
+                              const tessarin::Rect& column) const;
 
-  std::array<std::unique_ptr<CellControl>, 4> headers;
-  std::unique_ptr<CellControl> opaqueLabel;
-  std::unique_ptr<CellControl> transparentLabel;
-  std::unique_ptr<PanelChildren> backdrop;
+  std::array<std::unique_ptr<tessarin::CellControl>, 4> headers;
+  std::unique_ptr<tessarin::CellControl> opaqueLabel;
+  std::unique_ptr<tessarin::CellControl> transparentLabel;
+  std::unique_ptr<tessarin::PanelChildren> backdrop;
   SpinnerPictures spinner;
   std::vector<const unsigned char*> paletteFrames;
-  std::unique_ptr<ImageFrame> opaqueFrame;
-  std::unique_ptr<ImageFrame> transparentFrame;
-  std::unique_ptr<Timer> timer;
+  std::unique_ptr<tessarin::ImageFrame> opaqueFrame;
+  std::unique_ptr<tessarin::ImageFrame> transparentFrame;
+  std::unique_ptr<tessarin::Timer> timer;
   // Empty where a file is missing or cannot be used.
-  std::array<RgbPicture, 3> samples;
+  std::array<tessarin::RgbPicture, 3> samples;
   int frame = 0;
   // The animation starts with the first paint: frames drawn into a window the server has not
   // yet shown would only be painted over, each with a read-back for the transparent one.

@@ -2,10 +2,12 @@
 
 #include "gallery/GalleryLayout.h"
 #include "gallery/GalleryText.h"
-#include "widgets/CellControl.h"
-#include "widgets/ProgressBar.h"
-#include "widgets/ScrollBar.h"
-#include "widgets/Slider.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/ProgressBar.h"
+#include "tessarin/widgets/ScrollBar.h"
+#include "tessarin/widgets/Slider.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -8,39 +8,42 @@
 
 #include "gallery/GallerySection.h"
 
+namespace tessarin {
 class ProgressBar;
 class ScrollBar;
 class Slider;
+}  // namespace tessarin
 
 class RangeSection : public GallerySection {
  public:
-  explicit RangeSection(GUIElement* container);
+  explicit RangeSection(tessarin::GUIElement* container);
   ~RangeSection() override;
 
-  void SliderMoved(Slider* slider, int value);
-  void ScrollBarMoved(ScrollBar* bar, int value);
+  void SliderMoved(tessarin::Slider* slider, int value);
+  void ScrollBarMoved(tessarin::ScrollBar* bar, int value);
 
-  Slider* LyingSlider() const { return slider.get(); }
-  ProgressBar* Progress() const { return progress.get(); }
-  ScrollBar* LyingScrollBar() const { return scrollBar.get(); }
+  tessarin::Slider* LyingSlider() const { return slider.get(); }
+  tessarin::ProgressBar* Progress() const { return progress.get(); }
+  tessarin::ScrollBar* LyingScrollBar() const { return scrollBar.get(); }
 
  private:
   void BuildWidgets() override;
   void BuildLying();
   void BuildStanding();
-  std::unique_ptr<Slider> MakeSlider(bool vertical, int minimum, int maximum, int start,
-                                     const Rect& box);
-  std::unique_ptr<ScrollBar> MakeScrollBar(bool vertical, int maximum, int start, const Rect& box);
+  std::unique_ptr<tessarin::Slider> MakeSlider(bool vertical, int minimum, int maximum, int start,
+                                               const tessarin::Rect& box);
+  std::unique_ptr<tessarin::ScrollBar> MakeScrollBar(bool vertical, int maximum, int start,
+                                                     const tessarin::Rect& box);
 
-  std::unique_ptr<Slider> slider;
-  std::unique_ptr<CellControl> sliderValue;
-  std::unique_ptr<ProgressBar> progress;
-  std::unique_ptr<CellControl> progressValue;
-  std::unique_ptr<ScrollBar> scrollBar;
-  std::unique_ptr<CellControl> scrollValue;
-  std::unique_ptr<CellControl> hint;
-  std::unique_ptr<Slider> standingSlider;
-  std::unique_ptr<CellControl> standingSliderValue;
-  std::unique_ptr<ScrollBar> standingScrollBar;
-  std::unique_ptr<CellControl> standingScrollValue;
+  std::unique_ptr<tessarin::Slider> slider;
+  std::unique_ptr<tessarin::CellControl> sliderValue;
+  std::unique_ptr<tessarin::ProgressBar> progress;
+  std::unique_ptr<tessarin::CellControl> progressValue;
+  std::unique_ptr<tessarin::ScrollBar> scrollBar;
+  std::unique_ptr<tessarin::CellControl> scrollValue;
+  std::unique_ptr<tessarin::CellControl> hint;
+  std::unique_ptr<tessarin::Slider> standingSlider;
+  std::unique_ptr<tessarin::CellControl> standingSliderValue;
+  std::unique_ptr<tessarin::ScrollBar> standingScrollBar;
+  std::unique_ptr<tessarin::CellControl> standingScrollValue;
 };

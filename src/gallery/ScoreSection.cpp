@@ -1,12 +1,14 @@
 #include "gallery/ScoreSection.h"
 
-#include "dialogs/FormNamePlayer.h"
 #include "gallery/GalleryLayout.h"
 #include "gallery/GalleryText.h"
-#include "util/Log.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/TextBoxCustom.h"
+#include "tessarin/dialogs/FormNamePlayer.h"
+#include "tessarin/util/Log.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/TextBoxCustom.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -7,32 +7,34 @@
 #include <memory>
 
 #include "gallery/GallerySection.h"
-#include "util/ScoreTable.h"
+#include "tessarin/util/ScoreTable.h"
 
+namespace tessarin {
 class FormNamePlayer;
 class TextBoxCustom;
+}  // namespace tessarin
 
 class ScoreSection : public GallerySection {
  public:
-  explicit ScoreSection(GUIElement* container);
+  explicit ScoreSection(tessarin::GUIElement* container);
   ~ScoreSection() override;
 
-  void CommandClicked(GUIElement* sender) override;
+  void CommandClicked(tessarin::GUIElement* sender) override;
   // The name window went: a name it confirmed enters the table.
   void NameWindowClosed();
 
-  FormNamePlayer* NameWindow() const { return nameWindow.get(); }
+  tessarin::FormNamePlayer* NameWindow() const { return nameWindow.get(); }
 
  private:
   void BuildWidgets() override;
   void OpenNameWindow();
   void ShowTable();
 
-  ScoreTable table{"Gallery"};
-  std::unique_ptr<CellControl> scoreLabel;
-  std::unique_ptr<TextBoxCustom> scoreBox;
-  std::unique_ptr<ButtonCustom> nameButton;
-  std::unique_ptr<CellControl> hint;
-  std::unique_ptr<CellControl> lines;
-  std::unique_ptr<FormNamePlayer> nameWindow;
+  tessarin::ScoreTable table{"Gallery"};
+  std::unique_ptr<tessarin::CellControl> scoreLabel;
+  std::unique_ptr<tessarin::TextBoxCustom> scoreBox;
+  std::unique_ptr<tessarin::ButtonCustom> nameButton;
+  std::unique_ptr<tessarin::CellControl> hint;
+  std::unique_ptr<tessarin::CellControl> lines;
+  std::unique_ptr<tessarin::FormNamePlayer> nameWindow;
 };

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <utility>
 
-#include "graphics/PaletteImage.h"
+#include "tessarin/graphics/PaletteImage.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -1,8 +1,10 @@
 #include "gallery/TextBoxSection.h"
 
 #include "gallery/GalleryText.h"
-#include "widgets/CellControl.h"
-#include "widgets/TextBoxCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/TextBoxCustom.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -9,27 +9,29 @@
 #include "gallery/GalleryLayout.h"
 #include "gallery/GallerySection.h"
 
+namespace tessarin {
 class TextBoxCustom;
+}  // namespace tessarin
 
 class TextBoxSection : public GallerySection {
  public:
-  explicit TextBoxSection(GUIElement* container);
+  explicit TextBoxSection(tessarin::GUIElement* container);
   ~TextBoxSection() override;
 
-  TextBoxCustom* Box(gallery::text::Row row) const { return rows[row].box.get(); }
+  tessarin::TextBoxCustom* Box(gallery::text::Row row) const { return rows[row].box.get(); }
 
  private:
   void BuildWidgets() override;
 
   struct Row {
-    std::unique_ptr<CellControl> label;
-    std::unique_ptr<TextBoxCustom> box;
-    std::unique_ptr<CellControl> shown;
+    std::unique_ptr<tessarin::CellControl> label;
+    std::unique_ptr<tessarin::TextBoxCustom> box;
+    std::unique_ptr<tessarin::CellControl> shown;
   };
 
   void BuildHeaders();
   void BuildRow(int row);
 
-  std::array<std::unique_ptr<CellControl>, 3> headers;
+  std::array<std::unique_ptr<tessarin::CellControl>, 3> headers;
   std::array<Row, gallery::text::kRowCount> rows;
 };

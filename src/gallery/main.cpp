@@ -7,9 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "app/MainFormRunner.h"
 #include "gallery/FormGallery.h"
 #include "gallery/GalleryLayout.h"
+#include "tessarin/app/MainFormRunner.h"
+
+using namespace tessarin;
 
 namespace {
 

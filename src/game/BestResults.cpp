@@ -6,8 +6,10 @@
 #include <utility>
 
 #include "game/ScoreRows.h"
-#include "util/ScoreTable.h"
-#include "util/TextUtils.h"
+#include "tessarin/util/ScoreTable.h"
+#include "tessarin/util/TextUtils.h"
+
+using namespace tessarin;
 
 namespace {
 

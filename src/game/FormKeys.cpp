@@ -1,10 +1,12 @@
 #include "game/FormKeys.h"
 
-#include "framework/Form.h"
 #include "game/KeyTable.h"
-#include "graphics/Painter.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -6,31 +6,33 @@
 #include <memory>
 #include <vector>
 
-#include "dialogs/CompanionWindow.h"
 #include "game/KeysWindowLayout.h"
-#include "graphics/Color.h"
+#include "tessarin/dialogs/CompanionWindow.h"
+#include "tessarin/graphics/Color.h"
 
+namespace tessarin {
 class ButtonCustom;
 class CellControl;
+}  // namespace tessarin
 
 // The layout for the main window's key table in the shared font.
 KeysWindowLayout LayOutKeysWindow();
 
-class FormKeys : public CompanionWindow {
+class FormKeys : public tessarin::CompanionWindow {
  public:
-  explicit FormKeys(Form* owner);
+  explicit FormKeys(tessarin::Form* owner);
   ~FormKeys() override;
 
   void LoadControls() override;
-  void CommandClicked(GUIElement* element) override;
+  void CommandClicked(tessarin::GUIElement* element) override;
 
   // The table's cells, row by row: the key, then what it does.
-  const std::vector<std::unique_ptr<CellControl>>& GetCells() const { return cells; }
+  const std::vector<std::unique_ptr<tessarin::CellControl>>& GetCells() const { return cells; }
 
  private:
-  void AddCell(const KeysCell& place, Color back);
+  void AddCell(const KeysCell& place, tessarin::Color back);
 
   KeysWindowLayout layout;
-  std::vector<std::unique_ptr<CellControl>> cells;
-  std::unique_ptr<ButtonCustom> okButton;
+  std::vector<std::unique_ptr<tessarin::CellControl>> cells;
+  std::unique_ptr<tessarin::ButtonCustom> okButton;
 };

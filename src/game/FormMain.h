@@ -13,27 +13,29 @@
 #include <string>
 #include <vector>
 
-#include "framework/HandlerForm.h"
 #include "game/GameSession.h"
 #include "game/PuzzleRules.h"
-#include "graphics/Color.h"
-#include "graphics/XImageFactory.h"
+#include "tessarin/framework/HandlerForm.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/graphics/XImageFactory.h"
 
+namespace tessarin {
 class Application;
 class ButtonCustom;
 class CellControl;
 class FormAbout;
+class LoopWakeUp;
+class MyImage;
+class Timer;
+}  // namespace tessarin
 class FormKeys;
 class FormStats;
 class HintSearch;
-class LoopWakeUp;
-class MyImage;
 class SoundPlayer;
-class Timer;
 
-class FormMain : public HandlerForm {
+class FormMain : public tessarin::HandlerForm {
  public:
-  FormMain(Application* app, const std::string& title);
+  FormMain(tessarin::Application* app, const std::string& title);
   ~FormMain() override;
 
   // Form operations the main window gives its own meaning.
@@ -43,10 +45,10 @@ class FormMain : public HandlerForm {
   // Asks whether to leave; the answer arrives in OnDialogResult, so the window stays.
   bool ConfirmClose() override;
   // A press on a tile.
-  void ChildMouseDown(GUIElement* element) override;
+  void ChildMouseDown(tessarin::GUIElement* element) override;
   // A press on the window while a dialog blocks it.
   void FormMouseDown() override;
-  void CommandClicked(GUIElement* element) override;
+  void CommandClicked(tessarin::GUIElement* element) override;
   // The keys of the board; game/KeyTable says which key does what.
   bool FormKeyChar(char ch) override;
   void FormKeyDown(unsigned long keysym) override;
@@ -80,15 +82,15 @@ class FormMain : public HandlerForm {
   bool IsGameActive() const { return session.Running(); }
   // The current game as the statistics window shows it.
   GameStats GetGameStats() const { return session.Stats(); }
-  ButtonCustom* GetInfoButton() const { return btnInfo.get(); }
-  ButtonCustom* GetStartButton() const { return btnStart.get(); }
-  ButtonCustom* GetExitButton() const { return btnExit.get(); }
-  MyImage* GetLogoImage() const { return logoImage.get(); }
-  CellControl* GetCell(int index) const;
-  FormAbout* GetAboutForm() const { return aboutForm.get(); }
+  tessarin::ButtonCustom* GetInfoButton() const { return btnInfo.get(); }
+  tessarin::ButtonCustom* GetStartButton() const { return btnStart.get(); }
+  tessarin::ButtonCustom* GetExitButton() const { return btnExit.get(); }
+  tessarin::MyImage* GetLogoImage() const { return logoImage.get(); }
+  tessarin::CellControl* GetCell(int index) const;
+  tessarin::FormAbout* GetAboutForm() const { return aboutForm.get(); }
   FormStats* GetStatsForm() const { return statsForm.get(); }
   FormKeys* GetKeysForm() const { return keysForm.get(); }
-  Timer* GetTickTimer() const { return tickTimer.get(); }
+  tessarin::Timer* GetTickTimer() const { return tickTimer.get(); }
   // The About window's picture, converted at the first call.
   XImage* GetAboutPicture();
 
@@ -98,13 +100,13 @@ class FormMain : public HandlerForm {
  private:
   void BuildCells();
   void BuildButtons();
-  ButtonCustom* BuildButton(const std::string& caption, int left, int top, Color textColor,
-                            Color background);
+  tessarin::ButtonCustom* BuildButton(const std::string& caption, int left, int top,
+                                      tessarin::Color textColor, tessarin::Color background);
   void BuildTickTimer();
   void ConvertPicturesOnce();
   void PaintFlag();
   // Where the flag stands in the window.
-  Rect FlagArea() const;
+  tessarin::Rect FlagArea() const;
   void StartOrCancel();
   void OpenAbout();
   // Copies the board onto the tiles; true when every tile stands in its place.
@@ -112,7 +114,7 @@ class FormMain : public HandlerForm {
   // Shows the ordered picture without touching the board.
   void ResetCells();
   void ShowOnCell(int index, int value, bool alwaysRepaint);
-  int IndexOfCell(const GUIElement* element) const;
+  int IndexOfCell(const tessarin::GUIElement* element) const;
   // Moves the tile at k into the gap and, when that ends the game, congratulates and goes
   // back to idle; false when the tile cannot move.
   bool PlayMove(int k);
@@ -141,19 +143,19 @@ class FormMain : public HandlerForm {
   // ask.
   std::unique_ptr<HintSearch> hintSearch;
   // The search's way back to this window; it outlives the search, whose thread triggers it.
-  std::unique_ptr<LoopWakeUp> hintWakeUp;
+  std::unique_ptr<tessarin::LoopWakeUp> hintWakeUp;
   // An answer came while a dialog blocked the window.
   bool hintWaitsForWindow = false;
-  std::unique_ptr<ButtonCustom> btnInfo;
-  std::unique_ptr<ButtonCustom> btnStart;
-  std::unique_ptr<ButtonCustom> btnExit;
-  std::unique_ptr<MyImage> logoImage;
-  std::array<std::unique_ptr<CellControl>, kCellCount> cells;
-  OwnedXImage aboutPixmap;
-  OwnedXImage logoPixmap;
-  std::unique_ptr<FormAbout> aboutForm;
+  std::unique_ptr<tessarin::ButtonCustom> btnInfo;
+  std::unique_ptr<tessarin::ButtonCustom> btnStart;
+  std::unique_ptr<tessarin::ButtonCustom> btnExit;
+  std::unique_ptr<tessarin::MyImage> logoImage;
+  std::array<std::unique_ptr<tessarin::CellControl>, kCellCount> cells;
+  tessarin::OwnedXImage aboutPixmap;
+  tessarin::OwnedXImage logoPixmap;
+  std::unique_ptr<tessarin::FormAbout> aboutForm;
   std::unique_ptr<FormStats> statsForm;
   std::unique_ptr<FormKeys> keysForm;
-  std::unique_ptr<Timer> tickTimer;
+  std::unique_ptr<tessarin::Timer> tickTimer;
   std::unique_ptr<SoundPlayer> soundPlayer;
 };

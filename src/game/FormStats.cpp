@@ -2,13 +2,15 @@
 
 #include <utility>
 
-#include "framework/Child.h"
-#include "framework/Timer.h"
-#include "util/ScoreTable.h"
-#include "util/TextUtils.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/PanelChildren.h"
+#include "tessarin/framework/Child.h"
+#include "tessarin/framework/Timer.h"
+#include "tessarin/util/ScoreTable.h"
+#include "tessarin/util/TextUtils.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/PanelChildren.h"
+
+using namespace tessarin;
 
 namespace {
 

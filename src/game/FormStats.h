@@ -9,31 +9,34 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/CompanionWindow.h"
 #include "game/GameStats.h"
 #include "game/ScoreRows.h"
+#include "tessarin/dialogs/CompanionWindow.h"
 
+namespace tessarin {
 class ButtonCustom;
 class CellControl;
 class PanelChildren;
 class Timer;
+}  // namespace tessarin
 
-class FormStats : public CompanionWindow {
+class FormStats : public tessarin::CompanionWindow {
  public:
   // The tables are ScoreTable names: fewest moves first, then shortest time.
-  FormStats(Form* owner, GameStatsProvider provider, std::string movesTable, std::string timeTable);
+  FormStats(tessarin::Form* owner, GameStatsProvider provider, std::string movesTable,
+            std::string timeTable);
   ~FormStats() override;
 
   void LoadControls() override;
-  void CommandClicked(GUIElement* element) override;
+  void CommandClicked(tessarin::GUIElement* element) override;
   void DestroyWindow() override;
 
   // Asks the provider and shows what it answers.
   void ShowGameFigures();
 
-  CellControl* GetMovesCell() const { return movesValue; }
-  CellControl* GetTimeCell() const { return timeValue; }
-  Timer* GetRefreshTimer() const { return refreshTimer.get(); }
+  tessarin::CellControl* GetMovesCell() const { return movesValue; }
+  tessarin::CellControl* GetTimeCell() const { return timeValue; }
+  tessarin::Timer* GetRefreshTimer() const { return refreshTimer.get(); }
 
   // The statistics window alive, or null: the program keeps at most one.
   static FormStats* Current() { return current; }
@@ -41,10 +44,10 @@ class FormStats : public CompanionWindow {
  private:
   static FormStats* current;
 
-  CellControl* AddCell(GUIElement* parent, const std::string& text, int left, int top, int w,
-                       int h);
+  tessarin::CellControl* AddCell(tessarin::GUIElement* parent, const std::string& text, int left,
+                                 int top, int w, int h);
   // A framed figure of the current game, on the row at top.
-  CellControl* AddFigure(GUIElement* parent, int left, int top);
+  tessarin::CellControl* AddFigure(tessarin::GUIElement* parent, int left, int top);
   void BuildGamePanel();
   void BuildTable(const std::string& title, const std::string& tableName, ScoreKind kind, int left);
   void FreeChildren();
@@ -52,10 +55,10 @@ class FormStats : public CompanionWindow {
   GameStatsProvider provider;
   std::string movesTable;
   std::string timeTable;
-  std::vector<std::unique_ptr<PanelChildren>> panels;
-  std::vector<std::unique_ptr<CellControl>> cells;
-  CellControl* movesValue = nullptr;
-  CellControl* timeValue = nullptr;
-  std::unique_ptr<ButtonCustom> okButton;
-  std::unique_ptr<Timer> refreshTimer;
+  std::vector<std::unique_ptr<tessarin::PanelChildren>> panels;
+  std::vector<std::unique_ptr<tessarin::CellControl>> cells;
+  tessarin::CellControl* movesValue = nullptr;
+  tessarin::CellControl* timeValue = nullptr;
+  std::unique_ptr<tessarin::ButtonCustom> okButton;
+  std::unique_ptr<tessarin::Timer> refreshTimer;
 };

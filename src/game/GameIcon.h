@@ -7,14 +7,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/WindowIcon.h"
+#include "tessarin/framework/WindowIcon.h"
 
 constexpr int kGameIconSmallSize = 16;
 constexpr int kGameIconLargeSize = 48;
 extern const std::uint32_t kGameIcon16[kGameIconSmallSize * kGameIconSmallSize];
 extern const std::uint32_t kGameIcon48[kGameIconLargeSize * kGameIconLargeSize];
 
-inline std::vector<WindowIcon> GameWindowIcons() {
+inline std::vector<tessarin::WindowIcon> GameWindowIcons() {
   return {{kGameIconSmallSize, kGameIconSmallSize, kGameIcon16},
           {kGameIconLargeSize, kGameIconLargeSize, kGameIcon48}};
 }

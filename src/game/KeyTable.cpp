@@ -6,7 +6,9 @@
 #include <iterator>
 
 #include "game/FormMain.h"
-#include "util/CharacterCodes.h"
+#include "tessarin/util/CharacterCodes.h"
+
+using namespace tessarin;
 
 namespace {
 

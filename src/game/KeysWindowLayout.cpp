@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+using namespace tessarin;
+
 namespace {
 
 constexpr int kMargin = 10;

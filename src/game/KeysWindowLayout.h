@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "game/KeyTable.h"
-#include "graphics/Rect.h"
-#include "graphics/TextPlacement.h"
+#include "tessarin/graphics/Rect.h"
+#include "tessarin/graphics/TextPlacement.h"
 
 struct KeysCell {
-  Rect box;
+  tessarin::Rect box;
   // As the cell shows it, a blank away from its frame.
   std::string text;
 };
@@ -22,7 +22,8 @@ struct KeysWindowLayout {
   std::vector<KeysCell> cells;
   int width = 0;
   int height = 0;
-  Rect okButton;
+  tessarin::Rect okButton;
 };
 
-KeysWindowLayout LayOutKeysWindow(const KeyRows& rows, const TextMeasure& measure, int lineHeight);
+KeysWindowLayout LayOutKeysWindow(const KeyRows& rows, const tessarin::TextMeasure& measure,
+                                  int lineHeight);

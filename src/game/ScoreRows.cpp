@@ -1,7 +1,9 @@
 #include "game/ScoreRows.h"
 
-#include "util/ScoreTable.h"
-#include "util/TextUtils.h"
+#include "tessarin/util/ScoreTable.h"
+#include "tessarin/util/TextUtils.h"
+
+using namespace tessarin;
 
 std::string FormatSeconds(long seconds) {
   if (seconds < 0) seconds = 0;

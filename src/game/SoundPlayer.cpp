@@ -2,9 +2,11 @@
 
 #include <signal.h>
 
-#include "app/ExternalPrograms.h"
-#include "util/FileUtils.h"
-#include "util/Log.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/util/FileUtils.h"
+#include "tessarin/util/Log.h"
+
+using namespace tessarin;
 
 namespace {
 constexpr const char* kPlayer = "aplay";

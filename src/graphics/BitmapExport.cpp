@@ -1,13 +1,15 @@
-#include "graphics/BitmapExport.h"
+#include "tessarin/graphics/BitmapExport.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "graphics/PaletteImage.h"
-#include "util/FileUtils.h"
-#include "util/Log.h"
-#include "util/TextFile.h"
-#include "util/TextUtils.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/util/FileUtils.h"
+#include "tessarin/util/Log.h"
+#include "tessarin/util/TextFile.h"
+#include "tessarin/util/TextUtils.h"
+
+namespace tessarin {
 
 namespace {
 bool IsIdentifierCharacter(unsigned char c) {
@@ -72,3 +74,5 @@ bool WriteBitmapExport(const std::string& bitmapPath, int w, int h, const unsign
   Log("BMP export " + sourcePath + " not written");
   return false;
 }
+
+}  // namespace tessarin

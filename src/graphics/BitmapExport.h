@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace tessarin {
+
 // The file name without its folder and last extension, upper-cased, with every character
 // other than a letter, digit or "_" turned into "_": Data/logo.bmp gives LOGO, my-pic.bmp
 // gives MY_PIC.
@@ -18,3 +20,5 @@ std::string PaletteImageSource(const std::string& name, int w, int h, const unsi
 // WriteLines: a link there is replaced itself, a special file refused). False, with a log
 // line, when it could not be written; the export that stood there is then left whole.
 bool WriteBitmapExport(const std::string& bitmapPath, int w, int h, const unsigned char* image);
+
+}  // namespace tessarin

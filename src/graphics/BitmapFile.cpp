@@ -1,4 +1,4 @@
-#include "graphics/BitmapFile.h"
+#include "tessarin/graphics/BitmapFile.h"
 
 #include <sys/stat.h>
 
@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "graphics/BitmapExport.h"
-#include "graphics/PaletteImage.h"
-#include "util/Log.h"
-#include "util/SafeFile.h"
+#include "tessarin/graphics/BitmapExport.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/util/Log.h"
+#include "tessarin/util/SafeFile.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -297,3 +299,5 @@ RgbPicture ReadBitmap(const std::string& path, int depth) {
   Log("BMP " + path + " not read: " + std::to_string(depth) + " bits per pixel are not read");
   return {};
 }
+
+}  // namespace tessarin

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+namespace tessarin {
+
 // width x height x 3 bytes, red, green, blue per pixel, top row first, no row padding.
 struct RgbPicture {
   int width = 0;
@@ -39,3 +41,5 @@ RgbPicture ReadBitmap4(const std::string& path);
 
 // The reader for a depth of 4, 8 or 24; any other depth gives nothing and one log line.
 RgbPicture ReadBitmap(const std::string& path, int depth);
+
+}  // namespace tessarin

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace tessarin {
+
 using Color = std::int32_t;
 
 constexpr Color kNoColor = -1;
@@ -18,3 +20,5 @@ constexpr Color kDisabledText = 0x9B9B9B;
 constexpr Color ColorOrGrey(std::int64_t color) {
   return color == kNoColor ? kFallbackGrey : static_cast<Color>(color);
 }
+
+}  // namespace tessarin

@@ -1,7 +1,9 @@
-#include "graphics/ColorMasks.h"
+#include "tessarin/graphics/ColorMasks.h"
 
 #include <algorithm>
 #include <cstdint>
+
+namespace tessarin {
 
 namespace {
 
@@ -33,3 +35,5 @@ unsigned long MaskedPixel(Color color, const ColorMasks& masks) {
 unsigned long ColorToPixel(Display* display, Color color) {
   return ColorToPixel(color, VisualColorMasks(display));
 }
+
+}  // namespace tessarin

@@ -7,7 +7,9 @@
 
 #include <X11/Xlib.h>
 
-#include "graphics/Color.h"
+#include "tessarin/graphics/Color.h"
+
+namespace tessarin {
 
 struct ColorMasks {
   unsigned long red = 0xFF0000;
@@ -32,3 +34,5 @@ inline unsigned long ColorToPixel(Color color, const ColorMasks& masks) {
   return MaskedPixel(color, masks);
 }
 unsigned long ColorToPixel(Display* display, Color color);
+
+}  // namespace tessarin

@@ -1,6 +1,8 @@
-#include "graphics/FetchedImage.h"
+#include "tessarin/graphics/FetchedImage.h"
 
 #include <X11/Xutil.h>
+
+namespace tessarin {
 
 namespace {
 
@@ -33,3 +35,5 @@ FetchedImage FetchImage(Display* display, Drawable drawable, int x, int y, int w
   XSetErrorHandler(previous);
   return FetchedImage(image);
 }
+
+}  // namespace tessarin

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+namespace tessarin {
+
 struct FetchedImageDeleter {
   void operator()(XImage* image) const;
 };
@@ -16,3 +18,5 @@ using FetchedImage = std::unique_ptr<XImage, FetchedImageDeleter>;
 
 // The w x h area at (x, y) of the drawable in ZPixmap format, or null when it cannot be read.
 FetchedImage FetchImage(Display* display, Drawable drawable, int x, int y, int w, int h);
+
+}  // namespace tessarin

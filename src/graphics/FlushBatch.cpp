@@ -1,4 +1,6 @@
-#include "graphics/FlushBatch.h"
+#include "tessarin/graphics/FlushBatch.h"
+
+namespace tessarin {
 
 int FlushBatch::depth = 0;
 
@@ -10,3 +12,5 @@ FlushBatch::~FlushBatch() {
   --depth;
   if (depth == 0 && display != nullptr) XFlush(display);
 }
+
+}  // namespace tessarin

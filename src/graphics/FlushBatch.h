@@ -7,6 +7,8 @@
 
 #include <X11/Xlib.h>
 
+namespace tessarin {
+
 class FlushBatch {
  public:
   explicit FlushBatch(Display* display);
@@ -21,3 +23,5 @@ class FlushBatch {
   Display* display;
   static int depth;
 };
+
+}  // namespace tessarin

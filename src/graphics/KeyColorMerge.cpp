@@ -1,10 +1,12 @@
-#include "graphics/KeyColorMerge.h"
+#include "tessarin/graphics/KeyColorMerge.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include "graphics/PixelBytes.h"
+#include "tessarin/graphics/PixelBytes.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -104,3 +106,5 @@ void ReplaceKeyPixels(XImage* image, const XImage* background, int w, int h, Col
     }
   }
 }
+
+}  // namespace tessarin

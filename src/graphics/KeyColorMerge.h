@@ -7,8 +7,10 @@
 
 #include <X11/Xlib.h>
 
-#include "graphics/Color.h"
-#include "graphics/PixelLayout.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/graphics/PixelLayout.h"
+
+namespace tessarin {
 
 // Changes image in place over its top-left w x h. The area is clamped to both images' real
 // sizes and rows are walked with each image's own bytes_per_line, bits_per_pixel and byte
@@ -16,3 +18,5 @@
 // byte or more than four, or masks that do not fit in them, change nothing.
 void ReplaceKeyPixels(XImage* image, const XImage* background, int w, int h, Color key,
                       const PixelLayout& layout);
+
+}  // namespace tessarin

@@ -1,6 +1,8 @@
-#include "graphics/MyFont.h"
+#include "tessarin/graphics/MyFont.h"
 
-#include "util/Log.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 namespace {
 constexpr const char* kFallbackFontName = "fixed";
@@ -81,3 +83,5 @@ void MyFont::LoadFont(Display* forDisplay) {
 int MyFont::GetFontSize() const {
   return loaded && font != nullptr ? font->ascent : size;
 }
+
+}  // namespace tessarin

@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace tessarin {
+
 class MyFont {
  public:
   MyFont() = default;
@@ -57,3 +59,5 @@ class MyFont {
   unsigned char setting = 1;
   std::string name;
 };
+
+}  // namespace tessarin

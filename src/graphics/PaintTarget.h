@@ -5,6 +5,8 @@
 
 #include <X11/Xlib.h>
 
+namespace tessarin {
+
 struct PaintTarget {
   Display* display = nullptr;
   Drawable drawable = 0;
@@ -13,3 +15,5 @@ struct PaintTarget {
 
   bool IsUsable() const { return display != nullptr && drawable != 0; }
 };
+
+}  // namespace tessarin

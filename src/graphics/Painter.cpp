@@ -1,8 +1,10 @@
-#include "graphics/Painter.h"
+#include "tessarin/graphics/Painter.h"
 
-#include "graphics/FlushBatch.h"
-#include "graphics/SharedGC.h"
-#include "util/Log.h"
+#include "tessarin/graphics/FlushBatch.h"
+#include "tessarin/graphics/SharedGC.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -143,3 +145,5 @@ void Painter::DrawBevel(int x, int y, int w, int h, BevelColors colors) {
   DrawLine(right, y, right, bottom, 1, colors.lowerRight);
   DrawLine(x, bottom, right, bottom, 1, colors.lowerRight);
 }
+
+}  // namespace tessarin

@@ -14,11 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "graphics/Color.h"
-#include "graphics/ColorMasks.h"
-#include "graphics/PaintTarget.h"
-#include "graphics/Rect.h"
-#include "graphics/TextPlacement.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/graphics/ColorMasks.h"
+#include "tessarin/graphics/PaintTarget.h"
+#include "tessarin/graphics/Rect.h"
+#include "tessarin/graphics/TextPlacement.h"
+
+namespace tessarin {
 
 class MyFont;
 
@@ -125,3 +127,5 @@ int FontTextWidth(XFontStruct* font, const std::string& text);
 // A pixmap of the image's size and depth on the display, holding the image; 0 when there is
 // nothing to hold. like is any drawable of the screen the pixmap is for. The caller frees it.
 Pixmap MakePixmap(Display* display, Drawable like, XImage* image);
+
+}  // namespace tessarin

@@ -3,9 +3,11 @@
 // converted at its own size, so a box larger than the file reads nothing beyond it.
 #include <unistd.h>
 
-#include "graphics/BitmapFile.h"
-#include "graphics/Painter.h"
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/BitmapFile.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+namespace tessarin {
 
 void Painter::DrawBitmapFile(int x, int y, int w, int h, int depth, const std::string& path) {
   DrawBitmap(x, y, w, h, depth, path, false);
@@ -31,3 +33,5 @@ void Painter::DrawBitmap(int x, int y, int w, int h, int depth, const std::strin
     PutImage(x, y, w, h, image.get());
   }
 }
+
+}  // namespace tessarin

@@ -5,13 +5,15 @@
 
 #include <algorithm>
 
-#include "graphics/FetchedImage.h"
-#include "graphics/KeyColorMerge.h"
-#include "graphics/Painter.h"
-#include "graphics/PixelFormatProbe.h"
-#include "graphics/PixelLayout.h"
-#include "graphics/ScopedXResources.h"
-#include "util/Log.h"
+#include "tessarin/graphics/FetchedImage.h"
+#include "tessarin/graphics/KeyColorMerge.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/graphics/PixelFormatProbe.h"
+#include "tessarin/graphics/PixelLayout.h"
+#include "tessarin/graphics/ScopedXResources.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -96,3 +98,5 @@ Pixmap MakePixmap(Display* display, Drawable like, XImage* image) {
   XPutImage(display, pixmap, gc.gc, image, 0, 0, 0, 0, w, h);
   return pixmap;
 }
+
+}  // namespace tessarin

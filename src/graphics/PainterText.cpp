@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "graphics/Painter.h"
-#include "graphics/TextPlacement.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/graphics/TextPlacement.h"
+
+namespace tessarin {
 
 void Painter::DrawTextBox(int x, int y, int w, int h, const std::string& text, Color fg, Color bg,
                           TextAlign align) {
@@ -81,3 +83,5 @@ int FontCharWidth(XFontStruct* font) {
 int FontTextWidth(XFontStruct* font, const std::string& text) {
   return font != nullptr ? XTextWidth(font, text.data(), static_cast<int>(text.size())) : 0;
 }
+
+}  // namespace tessarin

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+namespace tessarin {
+
 constexpr std::size_t kPaletteBytes = 48;
 
 constexpr std::size_t PaletteRowBytes(int w) {
@@ -15,3 +17,5 @@ constexpr std::size_t PaletteRowBytes(int w) {
 constexpr std::size_t PaletteImageSize(int w, int h) {
   return kPaletteBytes + PaletteRowBytes(w) * static_cast<std::size_t>(h > 0 ? h : 0);
 }
+
+}  // namespace tessarin

@@ -5,6 +5,8 @@
 
 #include <X11/X.h>
 
+namespace tessarin {
+
 inline void StorePixel(unsigned char* at, unsigned long pixel, int bytes, int byteOrder) {
   for (int i = 0; i < bytes; ++i) {
     const int place = byteOrder == MSBFirst ? bytes - 1 - i : i;
@@ -20,3 +22,5 @@ inline unsigned long LoadPixel(const unsigned char* at, int bytes, int byteOrder
   }
   return pixel;
 }
+
+}  // namespace tessarin

@@ -1,13 +1,15 @@
-#include "graphics/PixelFormatProbe.h"
+#include "tessarin/graphics/PixelFormatProbe.h"
 
 #include <algorithm>
 #include <string>
 
-#include "graphics/FetchedImage.h"
-#include "graphics/Painter.h"
-#include "graphics/PixelLayout.h"
-#include "graphics/ScopedXResources.h"
-#include "util/Log.h"
+#include "tessarin/graphics/FetchedImage.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/graphics/PixelLayout.h"
+#include "tessarin/graphics/ScopedXResources.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -101,3 +103,5 @@ void ProbePixelFormat(Display* display) {
   if (!pixel || pixel->data == nullptr) return;
   AdoptProbedPixel(*pixel, VisualColorMasks(display));
 }
+
+}  // namespace tessarin

@@ -7,7 +7,9 @@
 
 #include <X11/Xlib.h>
 
-#include "graphics/ColorMasks.h"
+#include "tessarin/graphics/ColorMasks.h"
+
+namespace tessarin {
 
 // The colour the probe draws; its red, green and blue bytes are what the pixel is searched for.
 constexpr unsigned long kProbeColor = 0xCF3B76;
@@ -19,3 +21,5 @@ void ProbePixelFormat(Display* display);
 // Takes the read-back pixel's parameters and colour positions, and the masks of the visual it
 // was drawn for, as the process-wide layout, logging a warning for anything unexpected.
 void AdoptProbedPixel(const XImage& pixel, const ColorMasks& masks = {});
+
+}  // namespace tessarin

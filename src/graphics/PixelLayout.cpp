@@ -1,4 +1,6 @@
-#include "graphics/PixelLayout.h"
+#include "tessarin/graphics/PixelLayout.h"
+
+namespace tessarin {
 
 namespace {
 PixelLayout processLayout;
@@ -15,3 +17,5 @@ void SetPixelLayout(const PixelLayout& layout) {
 void ResetPixelLayout() {
   processLayout = PixelLayout{};
 }
+
+}  // namespace tessarin

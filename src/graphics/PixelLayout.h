@@ -9,7 +9,9 @@
 
 #include <X11/Xlib.h>
 
-#include "graphics/ColorMasks.h"
+#include "tessarin/graphics/ColorMasks.h"
+
+namespace tessarin {
 
 struct PixelLayout {
   // Byte index of each colour component inside one pixel, as the probe found it.
@@ -34,3 +36,5 @@ const PixelLayout& CurrentPixelLayout();
 void SetPixelLayout(const PixelLayout& layout);
 // Back to the unprobed start values, so that the probe runs again.
 void ResetPixelLayout();
+
+}  // namespace tessarin

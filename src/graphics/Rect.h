@@ -2,6 +2,8 @@
 // row inside it.
 #pragma once
 
+namespace tessarin {
+
 struct Rect {
   int x = 0;
   int y = 0;
@@ -11,3 +13,5 @@ struct Rect {
   int Right() const { return x + w - 1; }
   int Bottom() const { return y + h - 1; }
 };
+
+}  // namespace tessarin

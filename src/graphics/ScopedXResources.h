@@ -5,6 +5,8 @@
 
 #include <X11/Xlib.h>
 
+namespace tessarin {
+
 struct ScopedPixmap {
   Display* display;
   Pixmap pixmap;
@@ -28,3 +30,5 @@ struct ScopedGC {
   ScopedGC(const ScopedGC&) = delete;
   ScopedGC& operator=(const ScopedGC&) = delete;
 };
+
+}  // namespace tessarin

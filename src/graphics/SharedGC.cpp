@@ -1,4 +1,4 @@
-#include "graphics/SharedGC.h"
+#include "tessarin/graphics/SharedGC.h"
 
 #include <algorithm>
 #include <vector>
@@ -6,6 +6,9 @@
 // For XESetCloseDisplay, the hook that tells a library when a display closes. Included last:
 // it defines min and max as macros, which are taken back at once.
 #include <X11/Xlibint.h>
+
+namespace tessarin {
+
 #undef min
 #undef max
 
@@ -56,3 +59,5 @@ GC SharedGC(Display* display) {
   if (gc != nullptr) contexts.push_back({display, gc});
   return gc;
 }
+
+}  // namespace tessarin

@@ -7,5 +7,9 @@
 
 #include <X11/Xlib.h>
 
+namespace tessarin {
+
 // The display's shared context, made on first use; null when the server refuses one.
 GC SharedGC(Display* display);
+
+}  // namespace tessarin

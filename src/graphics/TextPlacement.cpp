@@ -1,6 +1,8 @@
-#include "graphics/TextPlacement.h"
+#include "tessarin/graphics/TextPlacement.h"
 
 #include <cctype>
+
+namespace tessarin {
 
 namespace {
 
@@ -98,3 +100,5 @@ std::vector<PlacedLine> LayoutTextBox(const TextBox& box, const std::string& tex
   }
   return lines;
 }
+
+}  // namespace tessarin

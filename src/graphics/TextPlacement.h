@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tessarin {
+
 // Where the lines of a text box stand across its width. The values are the alignment codes
 // the toolkit's widgets store.
 enum class TextAlign { Left = 0, Right = 1, Center = 2 };
@@ -40,3 +42,5 @@ inline bool TextBoxHasRoom(int h) {
 // centred vertically; lines stop where less than 10 pixels of height remain.
 std::vector<PlacedLine> LayoutTextBox(const TextBox& box, const std::string& text, int lineHeight,
                                       const TextMeasure& measure);
+
+}  // namespace tessarin

@@ -1,4 +1,4 @@
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/XImageFactory.h"
 
 #include <X11/Xutil.h>
 #include <sys/mman.h>
@@ -8,11 +8,13 @@
 #include <cstring>
 #include <string>
 
-#include "graphics/PaletteImage.h"
-#include "graphics/PixelBytes.h"
-#include "graphics/PixelFormatProbe.h"
-#include "graphics/PixelLayout.h"
-#include "util/Log.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/graphics/PixelBytes.h"
+#include "tessarin/graphics/PixelFormatProbe.h"
+#include "tessarin/graphics/PixelLayout.h"
+#include "tessarin/util/Log.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -264,3 +266,5 @@ void DestroyXImage(XImage* image) {
   image->data = nullptr;
   XFree(image);
 }
+
+}  // namespace tessarin

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+namespace tessarin {
+
 // w x h x 3 bytes, red, green, blue per pixel, top row first; null for bad arguments.
 std::unique_ptr<unsigned char[]> DecodePaletteImage(int w, int h, const unsigned char* data);
 
@@ -32,3 +34,5 @@ struct XImageDestroyer {
 };
 
 using OwnedXImage = std::unique_ptr<XImage, XImageDestroyer>;
+
+}  // namespace tessarin

@@ -1,6 +1,8 @@
-#include "util/DateTime.h"
+#include "tessarin/util/DateTime.h"
 
-#include "util/IdleClock.h"
+#include "tessarin/util/IdleClock.h"
+
+namespace tessarin {
 
 void DateTime::FillFrom(std::time_t seconds) {
   std::tm local{};
@@ -45,3 +47,5 @@ void DateTime::Normalize() {
   FillFrom(seconds);
   millisecond = 0;
 }
+
+}  // namespace tessarin

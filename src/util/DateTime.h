@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <ctime>
 
+namespace tessarin {
+
 struct DateTime {
   std::int32_t year = 0;
   std::int32_t month = 0;
@@ -27,3 +29,5 @@ struct DateTime {
  private:
   void FillFrom(std::time_t seconds);
 };
+
+}  // namespace tessarin

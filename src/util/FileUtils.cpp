@@ -1,11 +1,13 @@
-#include "util/FileUtils.h"
+#include "tessarin/util/FileUtils.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 
-#include "util/TextUtils.h"
+#include "tessarin/util/TextUtils.h"
+
+namespace tessarin {
 
 namespace {
 constexpr const char* kDataFolder = "Data";
@@ -54,3 +56,5 @@ std::string DataFolder() {
   EnsureFolder(kDataFolder);
   return kDataFolder;
 }
+
+}  // namespace tessarin

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace tessarin {
+
 // Files and folders alike.
 bool FileExists(const std::string& path);
 bool RemoveFile(const std::string& path);
@@ -23,3 +25,5 @@ std::string GetFileName(const std::string& path);
 // "Data" beside the working directory, made (one level, mode 0777) when no such file or
 // folder exists.
 std::string DataFolder();
+
+}  // namespace tessarin

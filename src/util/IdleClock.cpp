@@ -1,4 +1,6 @@
-#include "util/IdleClock.h"
+#include "tessarin/util/IdleClock.h"
+
+namespace tessarin {
 
 namespace {
 int idleMilliseconds = 0;
@@ -15,3 +17,5 @@ void AdvanceIdleMilliseconds(int ms) {
 void ResetIdleMilliseconds() {
   idleMilliseconds = 0;
 }
+
+}  // namespace tessarin

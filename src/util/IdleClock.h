@@ -3,7 +3,11 @@
 // 0..990 and stands still while events keep the loop busy. Process-wide, like the loop.
 #pragma once
 
+namespace tessarin {
+
 int IdleMilliseconds();
 void AdvanceIdleMilliseconds(int ms);
 // Back to 0. For a fresh start of the process state.
 void ResetIdleMilliseconds();
+
+}  // namespace tessarin

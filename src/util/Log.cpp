@@ -1,8 +1,10 @@
-#include "util/Log.h"
+#include "tessarin/util/Log.h"
 
 #include <cstdio>
 
-#include "util/SafeFile.h"
+#include "tessarin/util/SafeFile.h"
+
+namespace tessarin {
 
 namespace {
 // Never closed but by the next StartLog: a message from a destructor run at exit still
@@ -38,3 +40,5 @@ void StartLog(const std::string& fileName) {
   FileProblem problem = FileProblem::None;
   logFile = OpenForWriting(fileName, WriteMode::Fresh, problem).release();
 }
+
+}  // namespace tessarin

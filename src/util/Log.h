@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace tessarin {
+
 void Log(const char* text);
 void Log(const std::string& message);
 
@@ -15,3 +17,5 @@ void Log(const std::string& message);
 // (a read-only folder, a FIFO or a folder at the name, left as it stands), leaves messages to
 // standard output alone; before the first call too.
 void StartLog(const std::string& fileName);
+
+}  // namespace tessarin

@@ -1,4 +1,4 @@
-#include "util/SafeFile.h"
+#include "tessarin/util/SafeFile.h"
 
 #include <fcntl.h>
 #include <sys/random.h>
@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstdio>
+
+namespace tessarin {
 
 namespace {
 
@@ -192,3 +194,5 @@ bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& 
   problem = FileProblem::WriteFailed;
   return false;
 }
+
+}  // namespace tessarin

@@ -14,6 +14,8 @@
 #include <memory>
 #include <string>
 
+namespace tessarin {
+
 struct StreamCloser {
   void operator()(std::FILE* stream) const { std::fclose(stream); }
 };
@@ -47,3 +49,5 @@ FileStream OpenForWriting(const std::string& path, WriteMode mode, FileProblem& 
 // one, never a part (a full disk, a size limit). A link at the path is replaced itself. On
 // failure, with the reason in problem, the old file is untouched and nothing is left beside it.
 bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& problem);
+
+}  // namespace tessarin

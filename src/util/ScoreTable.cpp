@@ -1,12 +1,14 @@
-#include "util/ScoreTable.h"
+#include "tessarin/util/ScoreTable.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <utility>
 
-#include "util/FileUtils.h"
-#include "util/TextFile.h"
-#include "util/TextUtils.h"
+#include "tessarin/util/FileUtils.h"
+#include "tessarin/util/TextFile.h"
+#include "tessarin/util/TextUtils.h"
+
+namespace tessarin {
 
 namespace {
 constexpr const char* kScoreFile = "Classifica.txt";
@@ -116,3 +118,5 @@ bool ScoreTable::AddScore(long score, const std::string& playerName) {
   lines.push_back(ScoreField(score) + " " + playerName);
   return WriteScores(std::move(lines));
 }
+
+}  // namespace tessarin

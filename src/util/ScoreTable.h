@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace tessarin {
+
 struct ScoreEntry {
   long score;
   std::string name;
@@ -50,3 +52,5 @@ class ScoreTable {
   bool error = false;
   std::string problem;
 };
+
+}  // namespace tessarin

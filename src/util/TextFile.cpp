@@ -1,4 +1,4 @@
-#include "util/TextFile.h"
+#include "tessarin/util/TextFile.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,7 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "util/SafeFile.h"
+#include "tessarin/util/SafeFile.h"
+
+namespace tessarin {
 
 // Plain stdio rather than fstreams: a statically linked program that uses fstreams carries the
 // whole iostream library with its locales (0.9 MB), whose set-up costs it half a millisecond
@@ -107,3 +109,5 @@ void TextFile::Fail(FileProblem problem) {
   failed = true;
   notFound = !IsRefusal(problem) && problem != FileProblem::WriteFailed;
 }
+
+}  // namespace tessarin

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tessarin {
+
 enum class FileProblem;  // util/SafeFile.h
 
 constexpr std::int64_t kAnyFileSize = -1;
@@ -51,3 +53,5 @@ class TextFile {
   std::string readProblem;
   std::string fileName;
 };
+
+}  // namespace tessarin

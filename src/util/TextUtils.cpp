@@ -1,7 +1,9 @@
-#include "util/TextUtils.h"
+#include "tessarin/util/TextUtils.h"
 
 #include <cctype>
 #include <cstdio>
+
+namespace tessarin {
 
 std::string ToString(long value) {
   char buffer[32];
@@ -184,3 +186,5 @@ std::string CutUtf8(const std::string& text, std::size_t maxBytes) {
   while (end > 0 && IsContinuation(text[end])) --end;
   return text.substr(0, end);
 }
+
+}  // namespace tessarin

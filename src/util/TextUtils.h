@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace tessarin {
+
 std::string ToString(long value);
 std::string IntToString(long value, char pad, std::size_t width);
 std::string PadLeft(const std::string& text, char pad, std::size_t width);
@@ -31,3 +33,5 @@ std::string Utf8ToLatin1(const std::string& text);
 std::string PrintableUtf8(const std::string& text);
 // At most maxBytes of valid UTF-8 text, cut where a character begins, never inside one.
 std::string CutUtf8(const std::string& text, std::size_t maxBytes);
+
+}  // namespace tessarin

@@ -1,10 +1,12 @@
-#include "widgets/ButtonCustom.h"
+#include "tessarin/widgets/ButtonCustom.h"
 
 #include <X11/keysym.h>
 
-#include "app/Application.h"
-#include "framework/ElementWatch.h"
-#include "util/CharacterCodes.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/framework/ElementWatch.h"
+#include "tessarin/util/CharacterCodes.h"
+
+namespace tessarin {
 
 namespace {
 constexpr int kCaptionInsetX = 6;
@@ -143,3 +145,5 @@ void ButtonCustom::Paint() {
   if (hasCaption) DrawCaption(painter, box, look, text, image);
   if (look.picture != nullptr) DrawPicture(painter, box, look.picture, hasCaption);
 }
+
+}  // namespace tessarin

@@ -9,9 +9,11 @@
 
 #include <string>
 
-#include "graphics/Color.h"
-#include "widgets/CommandElement.h"
-#include "widgets/Widget.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/widgets/CommandElement.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 class ButtonCustom : public Widget, public CommandElement {
  public:
@@ -43,3 +45,5 @@ class ButtonCustom : public Widget, public CommandElement {
   XImage* image = nullptr;
   XImage* disabledImage = nullptr;
 };
+
+}  // namespace tessarin

@@ -1,4 +1,6 @@
-#include "widgets/CellControl.h"
+#include "tessarin/widgets/CellControl.h"
+
+namespace tessarin {
 
 CellControl::CellControl(GUIElement* container) : Widget(container, {"cellcontrol", TabStop::No}) {}
 
@@ -37,3 +39,5 @@ void CellControl::Paint() {
   painter.DrawTextBox(box.x + inset, box.y + inset, box.w - 2 * inset, box.h - 2 * inset, text,
                       textColor, back, font, textAlign);
 }
+
+}  // namespace tessarin

@@ -5,9 +5,11 @@
 // form that builds a cell owns and destroys it.
 #pragma once
 
-#include "graphics/Color.h"
-#include "graphics/TextPlacement.h"
-#include "widgets/Widget.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/graphics/TextPlacement.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 class CellControl : public Widget {
  public:
@@ -33,3 +35,5 @@ class CellControl : public Widget {
   Color textColor = kBlack;
   TextAlign textAlign = TextAlign::Center;
 };
+
+}  // namespace tessarin

@@ -1,9 +1,11 @@
-#include "widgets/CheckBox.h"
+#include "tessarin/widgets/CheckBox.h"
 
 #include <algorithm>
 
-#include "framework/ElementWatch.h"
-#include "util/CharacterCodes.h"
+#include "tessarin/framework/ElementWatch.h"
+#include "tessarin/util/CharacterCodes.h"
+
+namespace tessarin {
 
 namespace {
 constexpr int kMinimumHeight = 22;
@@ -68,3 +70,5 @@ void CheckBox::Paint() {
                        foreColor);
   }
 }
+
+}  // namespace tessarin

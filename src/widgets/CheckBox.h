@@ -7,10 +7,12 @@
 
 #include <string>
 
-#include "graphics/Color.h"
-#include "widgets/CommandElement.h"
-#include "widgets/GlyphArt.h"
-#include "widgets/Widget.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/widgets/CommandElement.h"
+#include "tessarin/widgets/GlyphArt.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 class CheckBox : public Widget, public CommandElement {
  public:
@@ -35,3 +37,5 @@ class CheckBox : public Widget, public CommandElement {
   bool checked = false;
   GlyphSet glyphs{GlyphShape::CheckSquare};
 };
+
+}  // namespace tessarin

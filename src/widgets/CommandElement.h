@@ -10,6 +10,8 @@
 #include <functional>
 #include <utility>
 
+namespace tessarin {
+
 class GUIElement;
 
 using CommandCallback = std::function<void(GUIElement* sender)>;
@@ -30,3 +32,5 @@ class CommandElement {
  protected:
   CommandCallback command;
 };
+
+}  // namespace tessarin

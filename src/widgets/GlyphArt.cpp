@@ -1,7 +1,9 @@
-#include "widgets/GlyphArt.h"
+#include "tessarin/widgets/GlyphArt.h"
 
 #include <algorithm>
 #include <cstddef>
+
+namespace tessarin {
 
 namespace {
 
@@ -124,3 +126,5 @@ XImage* GlyphSet::Get(Display* display, bool marked, bool enabled, Color ground)
   }
   return picture.get();
 }
+
+}  // namespace tessarin

@@ -8,9 +8,11 @@
 
 #include <array>
 
-#include "graphics/Color.h"
-#include "graphics/PaletteImage.h"
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+namespace tessarin {
 
 constexpr int kGlyphSize = 20;
 
@@ -55,3 +57,5 @@ class GlyphSet {
   Color builtGround = kGlyphGround;
   OwnedXImage pictures[4];
 };
+
+}  // namespace tessarin

@@ -1,6 +1,8 @@
-#include "widgets/ImageFrame.h"
+#include "tessarin/widgets/ImageFrame.h"
 
 #include <cstdint>
+
+namespace tessarin {
 
 ImageFrame::ImageFrame(GUIElement* container, FrameCoordinates start)
     : Widget(container, {"imageframe", TabStop::No}), frame(start) {}
@@ -135,3 +137,5 @@ int FrameListIndex(FrameCoordinates frame, int frameCount) {
              ? static_cast<int>(index)
              : -1;
 }
+
+}  // namespace tessarin

@@ -12,8 +12,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphics/XImageFactory.h"
-#include "widgets/Widget.h"
+#include "tessarin/graphics/XImageFactory.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 // Which part of its source an image frame shows, worked out without X: the cut-out of a sprite
 // sheet for a pair of frame coordinates, or the entry of a frame list. Coordinates that lead
@@ -98,3 +100,5 @@ class ImageFrame : public Widget {
   int rgbHeight = 0;
   OwnedXImage builtSheet;
 };
+
+}  // namespace tessarin

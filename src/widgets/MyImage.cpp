@@ -1,6 +1,8 @@
-#include "widgets/MyImage.h"
+#include "tessarin/widgets/MyImage.h"
 
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+namespace tessarin {
 
 MyImage::MyImage(GUIElement* container, XImage* image)
     : Widget(container, {"image", TabStop::No}), ximage(image) {}
@@ -77,3 +79,5 @@ void MyImage::SetBorder(bool on) {
 void MyImage::Enable(bool on) {
   enabled = on;
 }
+
+}  // namespace tessarin

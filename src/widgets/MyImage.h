@@ -5,7 +5,9 @@
 
 #include <X11/Xlib.h>
 
-#include "widgets/Widget.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 class MyImage : public Widget {
  public:
@@ -41,3 +43,5 @@ class MyImage : public Widget {
   // True when ximage was built here from imageData and must be destroyed here.
   bool ownsImage = false;
 };
+
+}  // namespace tessarin

@@ -1,12 +1,14 @@
-#include "widgets/OptionBox.h"
+#include "tessarin/widgets/OptionBox.h"
 
 #include <X11/keysym.h>
 
 #include <algorithm>
 
-#include "framework/ElementWatch.h"
-#include "util/CharacterCodes.h"
-#include "widgets/OptionRows.h"
+#include "tessarin/framework/ElementWatch.h"
+#include "tessarin/util/CharacterCodes.h"
+#include "tessarin/widgets/OptionRows.h"
+
+namespace tessarin {
 
 namespace {
 // Measured from each row's last line, b: the mark one pixel inside the box with its top 19
@@ -161,3 +163,5 @@ void OptionBox::PaintRow(Painter& painter, int row, Color back) {
                        box.Right() - kFocusRightInset, bottom, foreColor);
   }
 }
+
+}  // namespace tessarin

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "graphics/Color.h"
-#include "widgets/CommandElement.h"
-#include "widgets/GlyphArt.h"
-#include "widgets/Widget.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/widgets/CommandElement.h"
+#include "tessarin/widgets/GlyphArt.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 class OptionBox : public Widget, public CommandElement {
  public:
@@ -59,3 +61,5 @@ class OptionBox : public Widget, public CommandElement {
   int selected = -1;
   GlyphSet glyphs{GlyphShape::OptionCircle};
 };
+
+}  // namespace tessarin

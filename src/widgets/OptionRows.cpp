@@ -1,6 +1,8 @@
-#include "widgets/OptionRows.h"
+#include "tessarin/widgets/OptionRows.h"
 
 #include <algorithm>
+
+namespace tessarin {
 
 int OptionRowsHeight(int rowCount) {
   return kOptionRowHeight * std::max(rowCount, 0);
@@ -33,3 +35,5 @@ int SelectionAfterRemoval(int selected, int oldCount) {
   const int moved = selected >= oldCount - 1 ? selected - 1 : selected;
   return std::clamp(moved, -1, oldCount - 2);
 }
+
+}  // namespace tessarin

@@ -4,6 +4,8 @@
 // gives an index outside the rows.
 #pragma once
 
+namespace tessarin {
+
 constexpr int kOptionRowHeight = 26;
 
 // The height the rows need.
@@ -25,3 +27,5 @@ int ReadableOptionRow(int index, int rowCount);
 // The selection after a row is removed from oldCount rows: it moves up by one when it was on
 // the last row, and stays where it was otherwise (now on the row that followed).
 int SelectionAfterRemoval(int selected, int oldCount);
+
+}  // namespace tessarin

@@ -1,6 +1,8 @@
-#include "widgets/PanelChildren.h"
+#include "tessarin/widgets/PanelChildren.h"
 
-#include "app/Application.h"
+#include "tessarin/app/Application.h"
+
+namespace tessarin {
 
 namespace {
 constexpr int kTitleInsetX = 4;
@@ -80,3 +82,5 @@ void PanelChildren::PaintChildren() {
     child->Paint();
   }
 }
+
+}  // namespace tessarin

@@ -7,7 +7,9 @@
 
 #include <cstdint>
 
-#include "widgets/Widget.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 class PanelChildren : public Widget {
  public:
@@ -41,3 +43,5 @@ class PanelChildren : public Widget {
   std::int64_t titleColor = -1;
   std::int64_t childBackColor = -1;
 };
+
+}  // namespace tessarin

@@ -1,7 +1,9 @@
-#include "widgets/ProgressBar.h"
+#include "tessarin/widgets/ProgressBar.h"
 
 #include <algorithm>
 #include <cstdint>
+
+namespace tessarin {
 
 namespace {
 constexpr Color kBarBlue = 0x0000FF;
@@ -51,3 +53,5 @@ int FilledWidth(int innerWidth, int value, int minimum, int maximum) {
   const std::int64_t reached = std::int64_t{ClampToRange(value, minimum, maximum)} - minimum;
   return static_cast<int>(std::uint64_t(innerWidth) * std::uint64_t(reached) / std::uint64_t(span));
 }
+
+}  // namespace tessarin

@@ -2,7 +2,9 @@
 // that its value has reached. It takes no input. The form that builds a bar owns it.
 #pragma once
 
-#include "widgets/Widget.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 // The arithmetic of a progress bar, free of X: the value a bar holds for a request, and how
 // many columns of its inner width the value fills. The range is taken as given by the bar,
@@ -36,3 +38,5 @@ class ProgressBar : public Widget {
   int value;
   bool bordered = true;
 };
+
+}  // namespace tessarin

@@ -1,8 +1,10 @@
-#include "widgets/ScrollBar.h"
+#include "tessarin/widgets/ScrollBar.h"
 
 #include <X11/keysym.h>
 
-#include "framework/ElementWatch.h"
+#include "tessarin/framework/ElementWatch.h"
+
+namespace tessarin {
 
 namespace {
 constexpr int kArrowInset = 2;  // from the frame to an arrow's tip and to its base's ends
@@ -160,3 +162,5 @@ void ScrollBar::PaintArrows(Painter& painter, const Rect& box, Color fg) {
   FillTriangle(painter, {right - kArrowInset, middle}, {right - kArrowBase, near},
                {right - kArrowBase, far}, fg);
 }
+
+}  // namespace tessarin

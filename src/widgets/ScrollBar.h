@@ -14,8 +14,10 @@
 #include <functional>
 #include <utility>
 
-#include "widgets/TrackControl.h"
-#include "widgets/TrackGeometry.h"
+#include "tessarin/widgets/TrackControl.h"
+#include "tessarin/widgets/TrackGeometry.h"
+
+namespace tessarin {
 
 class ScrollBar : public TrackControl {
  public:
@@ -62,3 +64,5 @@ class ScrollBar : public TrackControl {
   // The track the stops were laid out on.
   ScrollBarTrack paintedTrack;
 };
+
+}  // namespace tessarin

@@ -1,7 +1,9 @@
-#include "widgets/Slider.h"
+#include "tessarin/widgets/Slider.h"
 
-#include "framework/ElementWatch.h"
-#include "util/TextUtils.h"
+#include "tessarin/framework/ElementWatch.h"
+#include "tessarin/util/TextUtils.h"
+
+namespace tessarin {
 
 namespace {
 constexpr int kSolid = 0;
@@ -146,3 +148,5 @@ void Slider::PaintThumb(Painter& painter, Point stop, Color fg) {
 void Slider::PaintFocus(Painter& painter, const Rect& box, Color fg) {
   DrawFocusRectangle(painter, box.x, box.y + 1, box.Right(), box.y + box.h - 2, fg);
 }
+
+}  // namespace tessarin

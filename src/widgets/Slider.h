@@ -11,9 +11,11 @@
 #include <functional>
 #include <utility>
 
-#include "graphics/Color.h"
-#include "widgets/TrackControl.h"
-#include "widgets/TrackGeometry.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/widgets/TrackControl.h"
+#include "tessarin/widgets/TrackGeometry.h"
+
+namespace tessarin {
 
 class Slider : public TrackControl {
  public:
@@ -54,3 +56,5 @@ class Slider : public TrackControl {
   bool vertical;
   ValueChangedCallback onValueChanged;
 };
+
+}  // namespace tessarin

@@ -1,14 +1,16 @@
-#include "widgets/TextBoxCustom.h"
+#include "tessarin/widgets/TextBoxCustom.h"
 
 #include <X11/keysym.h>
 
 #include <algorithm>
 
-#include "app/Application.h"
-#include "app/ExternalPrograms.h"
-#include "framework/ElementWatch.h"
-#include "framework/Form.h"
-#include "util/TextUtils.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/framework/ElementWatch.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/util/TextUtils.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -345,3 +347,5 @@ void TextBoxCustom::DrawCell(Painter& painter, const Rect& box, int cell, const 
   }
   shownCells[cell] = look;
 }
+
+}  // namespace tessarin

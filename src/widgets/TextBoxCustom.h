@@ -13,10 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "graphics/Color.h"
-#include "graphics/TextPlacement.h"
-#include "widgets/TextBoxModel.h"
-#include "widgets/Widget.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/graphics/TextPlacement.h"
+#include "tessarin/widgets/TextBoxModel.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 constexpr Color kDefaultCaretColor = 0xFFFF00;
 
@@ -127,3 +129,5 @@ class TextBoxCustom : public Widget {
   std::vector<CellLook> shownCells;
   EditHandler onEdit;
 };
+
+}  // namespace tessarin

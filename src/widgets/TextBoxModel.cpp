@@ -1,10 +1,12 @@
-#include "widgets/TextBoxModel.h"
+#include "tessarin/widgets/TextBoxModel.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "util/CharacterCodes.h"
-#include "util/TextUtils.h"
+#include "tessarin/util/CharacterCodes.h"
+#include "tessarin/util/TextUtils.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -229,3 +231,5 @@ void TextBoxModel::PlaceCaretAtCell(int cell) {
   caret = std::min(layout.cells[cell].index, textLength);
   if (dateMode && IsSlashPlace(caret)) --caret;
 }
+
+}  // namespace tessarin

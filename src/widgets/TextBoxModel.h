@@ -10,7 +10,9 @@
 
 #include <string>
 
-#include "widgets/TextGrid.h"
+#include "tessarin/widgets/TextGrid.h"
+
+namespace tessarin {
 
 // The most characters a box may be asked to hold.
 constexpr int kMaxTextLength = 65536;
@@ -91,3 +93,5 @@ class TextBoxModel {
   bool password = false;
   bool deleteClosesGap = false;
 };
+
+}  // namespace tessarin

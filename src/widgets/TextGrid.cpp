@@ -1,8 +1,10 @@
-#include "widgets/TextGrid.h"
+#include "tessarin/widgets/TextGrid.h"
 
 #include <algorithm>
 
-#include "util/CharacterCodes.h"
+#include "tessarin/util/CharacterCodes.h"
+
+namespace tessarin {
 
 namespace {
 
@@ -85,3 +87,5 @@ CellLayout LayOutText(const std::string& content, const GridSize& grid, bool hid
   }
   return layout;
 }
+
+}  // namespace tessarin

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace tessarin {
+
 // The most cells a box lays out, whatever its size: a bigger box shows no more than these.
 constexpr int kMaxTextCells = 1600;
 
@@ -59,3 +61,5 @@ struct CellLayout {
 // the next; a carriage return takes its cell and the rest of its row, unless hidden, when it
 // shows as "*" like every character that is not a blank.
 CellLayout LayOutText(const std::string& content, const GridSize& grid, bool hidden);
+
+}  // namespace tessarin

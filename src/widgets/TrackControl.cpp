@@ -1,9 +1,11 @@
-#include "widgets/TrackControl.h"
+#include "tessarin/widgets/TrackControl.h"
 
 #include <X11/keysym.h>
 
-#include "framework/ElementWatch.h"
-#include "util/CharacterCodes.h"
+#include "tessarin/framework/ElementWatch.h"
+#include "tessarin/util/CharacterCodes.h"
+
+namespace tessarin {
 
 void TrackControl::MouseUp(Point point) {
   dragging = false;
@@ -71,3 +73,5 @@ void EraseColumnPastBox(Painter& painter, const Rect& box, Color color) {
 void EraseRowPastBox(Painter& painter, const Rect& box, Color color) {
   painter.FillBox({box.x, box.y + box.h, box.w + 1, 1}, color);
 }
+
+}  // namespace tessarin

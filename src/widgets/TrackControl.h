@@ -9,11 +9,13 @@
 
 #include <optional>
 
-#include "framework/Point.h"
-#include "graphics/Painter.h"
-#include "graphics/Rect.h"
-#include "widgets/TrackGeometry.h"
-#include "widgets/Widget.h"
+#include "tessarin/framework/Point.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/graphics/Rect.h"
+#include "tessarin/widgets/TrackGeometry.h"
+#include "tessarin/widgets/Widget.h"
+
+namespace tessarin {
 
 constexpr Color kTrackLight = 0xDDDDDD;
 
@@ -59,3 +61,5 @@ int ArrowKeyStep(unsigned long keysym);
 // one row past its bottom (y + h). Hide erases the box itself; these erase the rest.
 void EraseColumnPastBox(Painter& painter, const Rect& box, Color color);
 void EraseRowPastBox(Painter& painter, const Rect& box, Color color);
+
+}  // namespace tessarin

@@ -1,7 +1,9 @@
-#include "widgets/TrackGeometry.h"
+#include "tessarin/widgets/TrackGeometry.h"
 
 #include <algorithm>
 #include <climits>
+
+namespace tessarin {
 
 int FirstStopReaching(const TrackStops& stops, bool vertical, Point pointer, int reach) {
   const long long along = vertical ? pointer.y : pointer.x;
@@ -193,3 +195,5 @@ int PickScrollBarPage(const ScrollBarTrack& track, const TrackStops& stops, bool
                       Point pointer) {
   return FirstStopReaching(stops, vertical, pointer, track.segment);
 }
+
+}  // namespace tessarin

@@ -10,8 +10,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "framework/Point.h"
-#include "graphics/Rect.h"
+#include "tessarin/framework/Point.h"
+#include "tessarin/graphics/Rect.h"
+
+namespace tessarin {
 
 using TrackStops = std::vector<Point>;
 
@@ -106,3 +108,5 @@ ScrollBarPress ClassifyScrollBarPress(const ScrollBarTrack& track, const TrackSt
 // The page whose segment reaches the pointer; -1 past the last.
 int PickScrollBarPage(const ScrollBarTrack& track, const TrackStops& stops, bool vertical,
                       Point pointer);
+
+}  // namespace tessarin

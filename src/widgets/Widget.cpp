@@ -1,8 +1,10 @@
-#include "widgets/Widget.h"
+#include "tessarin/widgets/Widget.h"
 
-#include "app/Application.h"
-#include "framework/ElementWatch.h"
-#include "framework/Form.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/framework/ElementWatch.h"
+#include "tessarin/framework/Form.h"
+
+namespace tessarin {
 
 Widget::Widget(GUIElement* container, const WidgetKind& kind, const std::string& caption) {
   type = kind.type;
@@ -107,3 +109,5 @@ void DrawFocusRectangle(Painter& painter, int left, int top, int right, int bott
   painter.DrawLine(right, top, right, bottom + 1, kOnOffDash, 1, color);
   painter.DrawLine(left, bottom, right, bottom, kOnOffDash, 1, color);
 }
+
+}  // namespace tessarin

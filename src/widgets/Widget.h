@@ -15,10 +15,12 @@
 
 #include <string>
 
-#include "framework/Child.h"
-#include "graphics/Color.h"
-#include "graphics/Painter.h"
-#include "graphics/Rect.h"
+#include "tessarin/framework/Child.h"
+#include "tessarin/graphics/Color.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/graphics/Rect.h"
+
+namespace tessarin {
 
 // Whether Tab stops at a kind of widget and a press gives it the focus to show.
 enum class TabStop { No, Yes };
@@ -78,3 +80,5 @@ class Widget : public Child {
 // one pixel above the top line and the right one ends one pixel below the bottom. left, top,
 // right and bottom are the columns and rows of the four lines, in form coordinates.
 void DrawFocusRectangle(Painter& painter, int left, int top, int right, int bottom, Color color);
+
+}  // namespace tessarin

@@ -26,6 +26,8 @@
 #include "support/TempDirectory.h"
 #include "support/Waiting.h"
 
+using namespace tessarin;
+
 namespace {
 
 using waiting::WaitUntil;

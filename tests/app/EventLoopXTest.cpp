@@ -17,13 +17,15 @@
 #include <memory>
 #include <thread>
 
-#include "app/Application.h"
-#include "app/EventLoop.h"
-#include "app/LoopWakeUp.h"
-#include "framework/Timer.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
-#include "util/DateTime.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/EventLoop.h"
+#include "tessarin/app/LoopWakeUp.h"
+#include "tessarin/framework/Timer.h"
+#include "tessarin/util/DateTime.h"
+
+using namespace tessarin;
 
 namespace {
 

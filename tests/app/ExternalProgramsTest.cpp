@@ -12,11 +12,13 @@
 #include <sstream>
 #include <string>
 
-#include "app/ExternalPrograms.h"
 #include "support/ProcessProbe.h"
 #include "support/StandInPlayer.h"
 #include "support/TempDirectory.h"
-#include "util/FileUtils.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/util/FileUtils.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/IdleSteps.h"
-#include "framework/Timer.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/IdleSteps.h"
+#include "tessarin/framework/Timer.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -2,7 +2,9 @@
 // the time left until a deadline, as select is handed it.
 #include <gtest/gtest.h>
 
-#include "app/IdleWait.h"
+#include "tessarin/app/IdleWait.h"
+
+using namespace tessarin;
 
 namespace {
 

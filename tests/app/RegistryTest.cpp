@@ -1,10 +1,12 @@
 // Hit testing, child collection and unregistering in the process-wide registries.
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
 #include "support/RecordingElements.h"
 #include "support/TempDirectory.h"
-#include "widgets/PanelChildren.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/widgets/PanelChildren.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -18,14 +18,16 @@
 
 #include "gallery/GalleryLayout.h"
 #include "game/images/TitleImages.h"
-#include "graphics/BitmapFile.h"
-#include "graphics/XImageFactory.h"
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
 #include "support/ProgramProcess.h"
 #include "support/RemoteScreen.h"
 #include "support/Waiting.h"
 #include "support/XvfbProcess.h"
+#include "tessarin/graphics/BitmapFile.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+using namespace tessarin;
 
 namespace {
 

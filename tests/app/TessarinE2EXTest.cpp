@@ -25,8 +25,6 @@
 #include "game/BestResults.h"
 #include "game/KeyTable.h"
 #include "game/KeysWindowLayout.h"
-#include "graphics/MyFont.h"
-#include "graphics/Painter.h"
 #include "game/ShortestSolver.h"
 #include "support/BoardReader.h"
 #include "support/GameLayout.h"
@@ -36,6 +34,10 @@
 #include "support/PuzzleSolver.h"
 #include "support/RemoteScreen.h"
 #include "support/Waiting.h"
+#include "tessarin/graphics/MyFont.h"
+#include "tessarin/graphics/Painter.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -6,9 +6,11 @@
 
 #include <cstdio>
 
-#include "app/XErrorLog.h"
-#include "graphics/FetchedImage.h"
 #include "support/TempDirectory.h"
+#include "tessarin/app/XErrorLog.h"
+#include "tessarin/graphics/FetchedImage.h"
+
+using namespace tessarin;
 
 namespace {
 

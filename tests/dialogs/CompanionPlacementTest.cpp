@@ -5,7 +5,9 @@
 
 #include <ostream>
 
-#include "dialogs/CompanionPlacement.h"
+#include "tessarin/dialogs/CompanionPlacement.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "dialogs/FormAbout.h"
+#include "tessarin/dialogs/FormAbout.h"
 
 #include <X11/keysym.h>
 
@@ -9,21 +9,23 @@
 
 #include <memory>
 
-#include "app/Application.h"
-#include "app/ExternalPrograms.h"
-#include "dialogs/FormMsgBox.h"
 #include "game/GameInfo.h"
 #include "game/images/TitleImages.h"
-#include "graphics/XImageFactory.h"
 #include "support/ProcessProbe.h"
 #include "support/StandInPrograms.h"
 #include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
-#include "util/FileUtils.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/MyImage.h"
-#include "widgets/PanelChildren.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/dialogs/FormMsgBox.h"
+#include "tessarin/graphics/XImageFactory.h"
+#include "tessarin/util/FileUtils.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/MyImage.h"
+#include "tessarin/widgets/PanelChildren.h"
+
+using namespace tessarin;
 
 namespace {
 constexpr char kTestAddress[] = "https://www.tessarin.example";

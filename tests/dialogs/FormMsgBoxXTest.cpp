@@ -11,13 +11,15 @@
 #include <memory>
 #include <vector>
 
-#include "app/Application.h"
-#include "dialogs/FormMsgBox.h"
 #include "support/PixelRegion.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/dialogs/FormMsgBox.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -10,15 +10,17 @@
 #include <memory>
 #include <vector>
 
-#include "app/Application.h"
-#include "dialogs/FormNamePlayer.h"
 #include "support/BeepCounter.h"
 #include "support/PixelRegion.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/TextBoxCustom.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/dialogs/FormNamePlayer.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/TextBoxCustom.h"
+
+using namespace tessarin;
 
 namespace {
 

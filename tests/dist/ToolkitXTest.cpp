@@ -5,6 +5,8 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -67,22 +69,54 @@ class InstalledToolkit : public ::testing::Test {
 };
 
 // A public header that includes a private one fails here, on that include not being found.
+// Every header is named as a program names it, <tessarin/...>, from the one folder that holds
+// tessarin/: no generic folder such as util/ or app/ comes onto the program's include path.
 TEST_F(InstalledToolkit, EveryPublicHeaderCompilesAgainstTheInstalledFolderAlone) {
   const std::string probe = scratch.File("probe.cpp");
   ASSERT_TRUE(RunLogged("cd '" + prefix.Path() +
-                            "/include/tessarin' && find . -name '*.h' | sort | "
-                            "sed 's|^./\\(.*\\)|#include \"\\1\"|' >'" +
+                            "/include' && find tessarin -name '*.h' | sort | "
+                            "sed 's|^\\(.*\\)|#include <\\1>|' >'" +
                             probe + "'",
                         scratch.File("find.log")));
   const std::string includes = FileText(probe);
-  ASSERT_NE(includes.find("#include \"widgets/Widget.h\"\n"), std::string::npos) << includes;
+  ASSERT_NE(includes.find("#include <tessarin/widgets/Widget.h>\n"), std::string::npos) << includes;
   // The private parts of the layers stay in the tree.
   EXPECT_EQ(includes.find("EventLoop.h"), std::string::npos) << includes;
   EXPECT_EQ(includes.find("SharedGC.h"), std::string::npos) << includes;
+  const std::string pkgConfig = "PKG_CONFIG_PATH='" + PkgConfigPath() + "' pkg-config ";
+  ASSERT_TRUE(RunLogged(pkgConfig + "--cflags tessarin-toolkit", scratch.File("cflags.log")));
+  const std::string cflags = FileText(scratch.File("cflags.log"));
+  EXPECT_EQ(cflags.find("include/tessarin "), std::string::npos) << cflags;
+  EXPECT_EQ(cflags.find("include/tessarin\n"), std::string::npos) << cflags;
+  const std::string targets = FileText(prefix.File(TESSARIN_INSTALL_LIBDIR) +
+                                       "/cmake/TessarinToolkit/TessarinToolkitTargets.cmake");
+  EXPECT_EQ(targets.find("include/tessarin\""), std::string::npos) << "the CMake package's path";
   EXPECT_TRUE(RunLogged(
-      "PKG_CONFIG_PATH='" + PkgConfigPath() + "' && export PKG_CONFIG_PATH && " +
-          "c++ -std=c++17 -fsyntax-only $(pkg-config --cflags tessarin-toolkit) '" + probe + "'",
+      "c++ -std=c++17 -fsyntax-only $(" + pkgConfig + "--cflags tessarin-toolkit) '" + probe + "'",
       scratch.File("compile.log")));
+
+  // The installed guide's links lead to the installed headers and examples.
+  const std::string docs = prefix.File("share/doc/tessarin-toolkit-dev");
+  const std::string guide = FileText(docs + "/TOOLKIT.md");
+  ASSERT_NE(guide.find("](toolkit/"), std::string::npos) << "no guide at " << docs;
+  for (std::size_t at = guide.find("]("); at != std::string::npos; at = guide.find("](", at + 1)) {
+    const std::string target = guide.substr(at + 2, guide.find(')', at) - at - 2);
+    EXPECT_EQ(access((docs + "/" + target).c_str(), F_OK), 0) << target;
+  }
+}
+
+// Every name the archives give other programs is the toolkit's own, in tessarin::, or the C++
+// library's that the toolkit instantiated; none can clash with a name of the program's.
+TEST_F(InstalledToolkit, TheArchivesNameNothingOutsideTheToolkitsNamespace) {
+  const std::string outside = scratch.File("outside.txt");
+  ASSERT_TRUE(RunLogged("nm -C --defined-only --extern-only '" +
+                            prefix.File(TESSARIN_INSTALL_LIBDIR) +
+                            "'/libtessarin_*.a | grep -v -e '^$' -e ':$' -e 'tessarin::' "
+                            "-e '^[0-9a-f]* [A-Za-z] \\([^ ]* \\)\\?\\(std\\|__gnu_cxx\\)::' "
+                            "-e ' DW.ref.__gxx_personality_v0$' >'" +
+                            outside + "' || true",
+                        scratch.File("nm.log")));
+  EXPECT_EQ(FileText(outside), "");
 }
 
 // The libraries of a sanitizer build call its runtime: a program built on them links it too.

@@ -12,9 +12,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/Application.h"
 #include "support/RecordingElements.h"
 #include "support/XServerFixture.h"
+#include "tessarin/app/Application.h"
+
+using namespace tessarin;
 
 namespace {
 

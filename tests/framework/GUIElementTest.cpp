@@ -3,9 +3,11 @@
 
 #include <ctime>
 
-#include "app/Application.h"
-#include "framework/ElementWatch.h"
 #include "support/RecordingElements.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/framework/ElementWatch.h"
+
+using namespace tessarin;
 
 namespace {
 

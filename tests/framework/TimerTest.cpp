@@ -5,8 +5,10 @@
 #include <memory>
 #include <optional>
 
-#include "app/Application.h"
-#include "framework/Timer.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/framework/Timer.h"
+
+using namespace tessarin;
 
 namespace {
 

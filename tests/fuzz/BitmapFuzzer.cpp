@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "graphics/BitmapExport.h"
-#include "graphics/BitmapFile.h"
-#include "graphics/PaletteImage.h"
-#include "util/FileUtils.h"
+#include "tessarin/graphics/BitmapExport.h"
+#include "tessarin/graphics/BitmapFile.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/util/FileUtils.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "util/FileUtils.h"
-#include "util/ScoreTable.h"
-#include "util/TextFile.h"
+#include "tessarin/util/FileUtils.h"
+#include "tessarin/util/ScoreTable.h"
+#include "tessarin/util/TextFile.h"
+
+using namespace tessarin;
 
 namespace {
 

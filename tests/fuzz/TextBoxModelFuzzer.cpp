@@ -11,8 +11,10 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "util/CharacterCodes.h"
-#include "widgets/TextBoxModel.h"
+#include "tessarin/util/CharacterCodes.h"
+#include "tessarin/widgets/TextBoxModel.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "util/TextFile.h"
+#include "tessarin/util/TextFile.h"
+
+using namespace tessarin;
 
 namespace {
 

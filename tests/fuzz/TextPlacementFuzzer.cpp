@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "graphics/TextPlacement.h"
+#include "tessarin/graphics/TextPlacement.h"
+
+using namespace tessarin;
 
 namespace {
 

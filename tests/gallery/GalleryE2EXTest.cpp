@@ -17,12 +17,14 @@
 #include <string>
 #include <vector>
 
-#include "framework/Point.h"
 #include "gallery/GalleryLayout.h"
 #include "support/ProgramE2E.h"
 #include "support/ProgramProcess.h"
 #include "support/RemoteScreen.h"
 #include "support/Waiting.h"
+#include "tessarin/framework/Point.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -9,8 +9,10 @@
 #include <string>
 
 #include "gallery/GalleryLayout.h"
-#include "graphics/Rect.h"
 #include "support/StormFixture.h"
+#include "tessarin/graphics/Rect.h"
+
+using namespace tessarin;
 
 namespace {
 

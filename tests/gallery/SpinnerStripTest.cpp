@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "gallery/SpinnerStrip.h"
-#include "graphics/PaletteImage.h"
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+using namespace tessarin;
 
 namespace {
 

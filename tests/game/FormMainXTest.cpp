@@ -11,26 +11,28 @@
 #include <memory>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/ExternalPrograms.h"
-#include "dialogs/FormAbout.h"
-#include "dialogs/FormMsgBox.h"
-#include "framework/Timer.h"
 #include "game/FormKeys.h"
 #include "game/FormStats.h"
 #include "game/GameInfo.h"
 #include "game/KeyTable.h"
 #include "game/PuzzleRules.h"
 #include "game/ShortestSolver.h"
-#include "graphics/Painter.h"
 #include "support/GameBoards.h"
 #include "support/StandInPrograms.h"
 #include "support/TempDirectory.h"
 #include "support/Waiting.h"
 #include "support/XServerFixture.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/MyImage.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/dialogs/FormAbout.h"
+#include "tessarin/dialogs/FormMsgBox.h"
+#include "tessarin/framework/Timer.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/MyImage.h"
+
+using namespace tessarin;
 
 namespace {
 

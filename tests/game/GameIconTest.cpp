@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using namespace tessarin;
+
 namespace {
 
 // The PNG's pixels as 0xAARRGGBB, row by row; empty when it cannot be read.

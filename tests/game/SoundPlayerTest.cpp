@@ -8,12 +8,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/ExternalPrograms.h"
 #include "game/SoundPlayer.h"
 #include "support/ProcessProbe.h"
 #include "support/StandInPlayer.h"
 #include "support/TempDirectory.h"
-#include "util/Log.h"
+#include "tessarin/app/ExternalPrograms.h"
+#include "tessarin/util/Log.h"
+
+using namespace tessarin;
 
 namespace {
 

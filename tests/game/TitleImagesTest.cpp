@@ -13,7 +13,9 @@
 #include <memory>
 #include <vector>
 
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+using namespace tessarin;
 
 namespace {
 

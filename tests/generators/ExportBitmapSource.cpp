@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "graphics/BitmapFile.h"
-#include "util/FileUtils.h"
+#include "tessarin/graphics/BitmapFile.h"
+#include "tessarin/util/FileUtils.h"
+
+using namespace tessarin;
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -1,6 +1,6 @@
 // The BMP readers and the 4-bit export on files built byte by byte in a scratch working
 // directory, which also receives the log.
-#include "graphics/BitmapFile.h"
+#include "tessarin/graphics/BitmapFile.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -15,12 +15,14 @@
 #include <string>
 #include <vector>
 
-#include "graphics/BitmapExport.h"
-#include "graphics/PaletteImage.h"
-#include "graphics/XImageFactory.h"
 #include "support/TempDirectory.h"
-#include "util/FileUtils.h"
-#include "util/Log.h"
+#include "tessarin/graphics/BitmapExport.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/graphics/XImageFactory.h"
+#include "tessarin/util/FileUtils.h"
+#include "tessarin/util/Log.h"
+
+using namespace tessarin;
 
 namespace {
 

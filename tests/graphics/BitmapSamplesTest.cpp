@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "graphics/BitmapFile.h"
-#include "graphics/XImageFactory.h"
 #include "support/TempDirectory.h"
+#include "tessarin/graphics/BitmapFile.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+using namespace tessarin;
 
 extern "C" {
 extern int wGALLERY_4BIT;

@@ -3,7 +3,9 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "graphics/ColorMasks.h"
+#include "tessarin/graphics/ColorMasks.h"
+
+using namespace tessarin;
 
 namespace {
 

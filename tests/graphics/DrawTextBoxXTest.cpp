@@ -2,8 +2,10 @@
 // with the same font in boxes that need no wrapping, and compared pixel for pixel.
 #include "graphics/GraphicsTestSupport.h"
 
-#include "graphics/MyFont.h"
-#include "graphics/Painter.h"
+#include "tessarin/graphics/MyFont.h"
+#include "tessarin/graphics/Painter.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -3,9 +3,11 @@
 // batch each Painter flushes as it goes.
 #include "graphics/GraphicsTestSupport.h"
 
-#include "graphics/FlushBatch.h"
-#include "graphics/Painter.h"
 #include "support/Waiting.h"
+#include "tessarin/graphics/FlushBatch.h"
+#include "tessarin/graphics/Painter.h"
+
+using namespace tessarin;
 
 namespace {
 

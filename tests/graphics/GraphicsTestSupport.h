@@ -15,19 +15,19 @@
 #include <string>
 #include <vector>
 
-#include "framework/Form.h"
-#include "graphics/Color.h"
 #include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
+#include "tessarin/framework/Form.h"
+#include "tessarin/graphics/Color.h"
 
 constexpr std::int64_t kCanvasBack = 0x202020;
 
 // A bare form at a given place; tests keep their forms apart so none covers another.
-class CanvasForm : public Form {
+class CanvasForm : public tessarin::Form {
  public:
-  CanvasForm(Application* app, int px, int py, int w = 160, int h = 100,
+  CanvasForm(tessarin::Application* app, int px, int py, int w = 160, int h = 100,
              std::int64_t back = kCanvasBack)
-      : Form(nullptr) {
+      : tessarin::Form(nullptr) {
     SetApplication(app);
     SetPosition(px, py);
     SetSize(w, h);
@@ -47,25 +47,25 @@ class ScreenArea {
     if (image == nullptr) return;
     for (int row = 0; row < h; ++row) {
       for (int column = 0; column < w; ++column) {
-        pixels.push_back(static_cast<Color>(XGetPixel(image, column, row) & 0xFFFFFF));
+        pixels.push_back(static_cast<tessarin::Color>(XGetPixel(image, column, row) & 0xFFFFFF));
       }
     }
     XDestroyImage(image);
   }
   bool Valid() const { return !pixels.empty(); }
   // In window coordinates.
-  Color At(int x, int y) const { return pixels[(y - top) * width + (x - left)]; }
+  tessarin::Color At(int x, int y) const { return pixels[(y - top) * width + (x - left)]; }
   // The pixels relative to the area's corner, for comparing two areas.
-  const std::vector<Color>& Pixels() const { return pixels; }
-  int CountOf(Color color) const {
+  const std::vector<tessarin::Color>& Pixels() const { return pixels; }
+  int CountOf(tessarin::Color color) const {
     int count = 0;
-    for (Color pixel : pixels) count += pixel == color ? 1 : 0;
+    for (tessarin::Color pixel : pixels) count += pixel == color ? 1 : 0;
     return count;
   }
 
  private:
   int left, top, width, height;
-  std::vector<Color> pixels;
+  std::vector<tessarin::Color> pixels;
 };
 
 // Where a fixture's canvas stands, its ground, and whether it takes the keyboard focus.
@@ -98,7 +98,7 @@ class CanvasFixture : public XServerFixture {
   ScreenArea Area(int x, int y, int w, int h) {
     return ScreenArea(display(), form->GetWindow(), x, y, w, h);
   }
-  Color At(int x, int y) { return PixelAt(form.get(), x, y); }
+  tessarin::Color At(int x, int y) { return PixelAt(form.get(), x, y); }
 
   const CanvasPlace place;
   std::unique_ptr<CanvasForm> form;

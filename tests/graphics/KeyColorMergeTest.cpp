@@ -6,7 +6,9 @@
 #include <iterator>
 #include <vector>
 
-#include "graphics/KeyColorMerge.h"
+#include "tessarin/graphics/KeyColorMerge.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -2,10 +2,12 @@
 // match.
 #include <gtest/gtest.h>
 
-#include "graphics/MyFont.h"
 #include "support/RecordingElements.h"
 #include "support/TempDirectory.h"
 #include "support/XServerFixture.h"
+#include "tessarin/graphics/MyFont.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 
-#include "graphics/BitmapFile.h"
-#include "graphics/Painter.h"
+#include "tessarin/graphics/BitmapFile.h"
+#include "tessarin/graphics/Painter.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -4,10 +4,12 @@
 
 #include <cstring>
 
-#include "graphics/Painter.h"
-#include "graphics/PixelFormatProbe.h"
-#include "graphics/PixelLayout.h"
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/graphics/PixelFormatProbe.h"
+#include "tessarin/graphics/PixelLayout.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+using namespace tessarin;
 
 namespace {
 

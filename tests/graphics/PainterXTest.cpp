@@ -1,7 +1,9 @@
 // The shapes of the Painter, checked pixel by pixel on the private server.
 #include "graphics/GraphicsTestSupport.h"
 
-#include "graphics/Painter.h"
+#include "tessarin/graphics/Painter.h"
+
+using namespace tessarin;
 
 namespace {
 

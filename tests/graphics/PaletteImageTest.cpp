@@ -3,8 +3,10 @@
 
 #include <vector>
 
-#include "graphics/PaletteImage.h"
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+using namespace tessarin;
 
 namespace {
 

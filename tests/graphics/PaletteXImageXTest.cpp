@@ -4,9 +4,11 @@
 
 #include <cstring>
 
-#include "app/Application.h"
 #include "game/images/TitleImages.h"
-#include "graphics/XImageFactory.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+using namespace tessarin;
 
 namespace {
 

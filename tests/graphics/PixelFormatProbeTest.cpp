@@ -11,9 +11,11 @@
 #include <sstream>
 #include <string>
 
-#include "graphics/PixelFormatProbe.h"
-#include "graphics/PixelLayout.h"
 #include "support/TempDirectory.h"
+#include "tessarin/graphics/PixelFormatProbe.h"
+#include "tessarin/graphics/PixelLayout.h"
+
+using namespace tessarin;
 
 namespace {
 

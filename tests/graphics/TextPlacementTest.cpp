@@ -1,7 +1,9 @@
 // Line breaking and placement of text boxes, measured with a font of 7 pixels per character.
-#include "graphics/TextPlacement.h"
+#include "tessarin/graphics/TextPlacement.h"
 
 #include <gtest/gtest.h>
+
+using namespace tessarin;
 
 namespace {
 

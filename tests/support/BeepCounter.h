@@ -8,19 +8,19 @@
 
 #include <cstddef>
 
-#include "app/ExternalPrograms.h"
 #include "support/StandInPlayer.h"
 #include "support/TempDirectory.h"
 #include "support/Waiting.h"
+#include "tessarin/app/ExternalPrograms.h"
 
 class BeepCounter {
  public:
   BeepCounter() {
     mkdir("Data", 0777);
     WriteFileText("Data/beep.wav", "RIFF");
-    SetBeepSound("Data/beep.wav");
+    tessarin::SetBeepSound("Data/beep.wav");
   }
-  ~BeepCounter() { SetBeepSound(""); }
+  ~BeepCounter() { tessarin::SetBeepSound(""); }
   BeepCounter(const BeepCounter&) = delete;
   BeepCounter& operator=(const BeepCounter&) = delete;
 

@@ -1,6 +1,8 @@
 #include "support/EventDrain.h"
 
-#include "app/EventLoop.h"
+#include "tessarin/app/EventLoop.h"
+
+using namespace tessarin;
 
 void DrainEvents(Display* display, Form* form, int quietMs) {
   for (;;) {

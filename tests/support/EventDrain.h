@@ -4,6 +4,8 @@
 
 #include <X11/Xlib.h>
 
+namespace tessarin {
 class Form;
+}  // namespace tessarin
 
-void DrainEvents(Display* display, Form* form, int quietMs);
+void DrainEvents(Display* display, tessarin::Form* form, int quietMs);

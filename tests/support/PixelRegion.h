@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "graphics/Color.h"
+#include "tessarin/graphics/Color.h"
 
 struct PixelBounds {
   int left = 0, top = 0, right = -1, bottom = -1;
@@ -28,7 +28,7 @@ class PixelRegion {
     pixels.reserve(static_cast<std::size_t>(w) * h);
     for (int row = 0; row < h; ++row) {
       for (int column = 0; column < w; ++column) {
-        pixels.push_back(static_cast<Color>(XGetPixel(image, column, row) & 0xFFFFFF));
+        pixels.push_back(static_cast<tessarin::Color>(XGetPixel(image, column, row) & 0xFFFFFF));
       }
     }
     XDestroyImage(image);
@@ -36,18 +36,18 @@ class PixelRegion {
 
   bool Valid() const { return !pixels.empty(); }
   // Window coordinates.
-  Color At(int x, int y) const {
+  tessarin::Color At(int x, int y) const {
     return pixels[static_cast<std::size_t>(y - originY) * width + (x - originX)];
   }
 
-  int Count(Color color) const {
+  int Count(tessarin::Color color) const {
     int count = 0;
-    for (Color pixel : pixels) count += pixel == color ? 1 : 0;
+    for (tessarin::Color pixel : pixels) count += pixel == color ? 1 : 0;
     return count;
   }
 
   // The smallest box, in window coordinates, holding every pixel of this colour.
-  PixelBounds BoundsOf(Color color) const {
+  PixelBounds BoundsOf(tessarin::Color color) const {
     PixelBounds bounds{originX + width, originY + height, originX - 1, originY - 1};
     for (int row = 0; row < height; ++row) {
       for (int column = 0; column < width; ++column) {
@@ -64,5 +64,5 @@ class PixelRegion {
 
  private:
   int originX, originY, width, height;
-  std::vector<Color> pixels;
+  std::vector<tessarin::Color> pixels;
 };

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "framework/Child.h"
-#include "framework/Form.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/framework/Child.h"
+#include "tessarin/framework/Form.h"
 
 using CallLog = std::vector<std::string>;
 
@@ -19,11 +19,11 @@ class Recording : public Element {
  public:
   using Element::Element;
 
-  void MouseDown(Point p) override {
+  void MouseDown(tessarin::Point p) override {
     Record("MouseDown");
     Element::MouseDown(p);
   }
-  void MouseUp(Point p) override {
+  void MouseUp(tessarin::Point p) override {
     Record("MouseUp");
     Element::MouseUp(p);
   }
@@ -54,9 +54,9 @@ class Recording : public Element {
 };
 
 // A child that keeps a shared log of the deliveries it receives.
-class RecordingChild : public Recording<Child> {
+class RecordingChild : public Recording<tessarin::Child> {
  public:
-  RecordingChild(GUIElement* container, std::string name, CallLog* callLog) {
+  RecordingChild(tessarin::GUIElement* container, std::string name, CallLog* callLog) {
     label = std::move(name);
     log = callLog;
     parent = container;
@@ -77,20 +77,20 @@ class RecordingChild : public Recording<Child> {
 
   void GotFocus() override {
     Record("GotFocus");
-    Child::GotFocus();
+    tessarin::Child::GotFocus();
   }
   void LostFocus() override {
     Record("LostFocus");
-    Child::LostFocus();
+    tessarin::Child::LostFocus();
   }
 };
 
 // A form that records the deliveries made to the form itself, as "form.<Operation>".
-class RecordingForm : public Recording<Form> {
+class RecordingForm : public Recording<tessarin::Form> {
  public:
-  RecordingForm(Application* app, CallLog* callLog, int px = 40, int py = 40, int w = 300,
+  RecordingForm(tessarin::Application* app, CallLog* callLog, int px = 40, int py = 40, int w = 300,
                 int h = 200, bool dialog = false)
-      : Recording<Form>(nullptr, dialog) {
+      : Recording<tessarin::Form>(nullptr, dialog) {
     label = "form";
     log = callLog;
     SetApplication(app);
@@ -99,23 +99,23 @@ class RecordingForm : public Recording<Form> {
     SetTitle("recording form");
   }
 
-  void OtherMouseDown(Point p) override {
+  void OtherMouseDown(tessarin::Point p) override {
     Record("OtherMouseDown");
-    Form::OtherMouseDown(p);
+    tessarin::Form::OtherMouseDown(p);
   }
-  void OtherMouseUp(Point p) override {
+  void OtherMouseUp(tessarin::Point p) override {
     Record("OtherMouseUp");
-    Form::OtherMouseUp(p);
+    tessarin::Form::OtherMouseUp(p);
   }
   void MouseEnter() override { Record("MouseEnter"); }
   void MouseLeave() override { Record("MouseLeave"); }
   void Paint() override {
     Record("Paint");
-    Form::Paint();
+    tessarin::Form::Paint();
   }
   void Resized() override {
     Record("Resized");
-    Form::Resized();
+    tessarin::Form::Resized();
   }
   bool QueryClose() override {
     Record("QueryClose");
@@ -123,7 +123,7 @@ class RecordingForm : public Recording<Form> {
   }
   void Close() override {
     Record("Close");
-    Form::Close();
+    tessarin::Form::Close();
   }
   void OnUserMessage() override { Record("OnUserMessage"); }
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "util/Log.h"
+#include "tessarin/util/Log.h"
 
 class TempDirectory {
  public:
@@ -79,7 +79,7 @@ inline void WriteFileText(const std::string& path, const std::string& text) {
 // start, so that its log.txt holds only what the code under test logged from then on.
 class LogCapture {
  public:
-  LogCapture() { StartLog("log.txt"); }
+  LogCapture() { tessarin::StartLog("log.txt"); }
   std::string Text() const { return FileText(folder.File("log.txt")); }
   // A file in the scratch folder the test now runs in.
   std::string File(const std::string& name) const { return folder.File(name); }

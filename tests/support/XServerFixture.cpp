@@ -13,9 +13,11 @@
 #include <cstdlib>
 #include <thread>
 
-#include "app/EventLoop.h"
-#include "app/LoopWakeUp.h"
-#include "framework/Form.h"
+#include "tessarin/app/EventLoop.h"
+#include "tessarin/app/LoopWakeUp.h"
+#include "tessarin/framework/Form.h"
+
+using namespace tessarin;
 
 namespace {
 using Clock = std::chrono::steady_clock;

@@ -12,10 +12,12 @@
 #include <memory>
 #include <string>
 
-#include "app/Application.h"
-#include "graphics/Color.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/graphics/Color.h"
 
+namespace tessarin {
 class Form;
+}  // namespace tessarin
 
 class XServerFixture : public ::testing::Test {
  protected:
@@ -26,29 +28,29 @@ class XServerFixture : public ::testing::Test {
 
   // Waits until the server has mapped and exposed the form's window, dispatching every event
   // on the way through DispatchEvent.
-  void WaitUntilMapped(Form* form);
+  void WaitUntilMapped(tessarin::Form* form);
   // Dispatches everything the server has sent, to mainForm's loop rules, and delivers the
   // loop's wake-ups, until quiet.
-  void Pump(Form* mainForm, int quietMs = 30);
+  void Pump(tessarin::Form* mainForm, int quietMs = 30);
   // Pumps until the predicate holds or about two seconds pass; returns the predicate.
-  bool PumpUntil(Form* mainForm, const std::function<bool()>& done);
+  bool PumpUntil(tessarin::Form* mainForm, const std::function<bool()>& done);
 
-  Color PixelAt(Form* form, int x, int y);
-  Color PixelAtWindow(Window window, int x, int y);
+  tessarin::Color PixelAt(tessarin::Form* form, int x, int y);
+  tessarin::Color PixelAtWindow(Window window, int x, int y);
 
   // Real input through XTEST, at window-relative points of the form.
-  void MoveTo(Form* form, int x, int y);
-  void Press(Form* form, int x, int y, unsigned button = 1);
-  void Release(Form* form, int x, int y, unsigned button = 1);
-  void Click(Form* form, int x, int y, unsigned button = 1);
+  void MoveTo(tessarin::Form* form, int x, int y);
+  void Press(tessarin::Form* form, int x, int y, unsigned button = 1);
+  void Release(tessarin::Form* form, int x, int y, unsigned button = 1);
+  void Click(tessarin::Form* form, int x, int y, unsigned button = 1);
   void KeyDown(unsigned long keysym);
   void KeyUp(unsigned long keysym);
   void TypeKey(unsigned long keysym);
   void ReleaseHeldButtons();
 
   // What a window manager sends when the user closes the window.
-  void SendCloseRequest(Form* form);
-  void SendUserMessage(Form* form);
+  void SendCloseRequest(tessarin::Form* form);
+  void SendUserMessage(tessarin::Form* form);
 
-  std::unique_ptr<Application> app;
+  std::unique_ptr<tessarin::Application> app;
 };

@@ -1,7 +1,9 @@
 // DateTime arithmetic on hand-made stamps: the idle counter stands in for milliseconds.
-#include "util/DateTime.h"
+#include "tessarin/util/DateTime.h"
 
 #include <gtest/gtest.h>
+
+using namespace tessarin;
 
 namespace {
 

@@ -1,10 +1,12 @@
 // The file helpers on real files in a scratch folder, and the path pieces on plain text.
-#include "util/FileUtils.h"
+#include "tessarin/util/FileUtils.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "support/TempDirectory.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The log in a scratch working directory: the file it makes there, what it echoes, and that
 // the file made at start keeps every line whatever is put at its name afterwards.
-#include "util/Log.h"
+#include "tessarin/util/Log.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -11,6 +11,8 @@
 #include <string>
 
 #include "support/TempDirectory.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The score table on real files, in a scratch working directory that gets its own Data/.
-#include "util/ScoreTable.h"
+#include "tessarin/util/ScoreTable.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -14,7 +14,9 @@
 #include "support/ReadOnlyView.h"
 #include "support/TempDirectory.h"
 #include "support/WithoutPrivileges.h"
-#include "util/FileUtils.h"
+#include "tessarin/util/FileUtils.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -1,5 +1,5 @@
 // TextFile on real files in a scratch folder.
-#include "util/TextFile.h"
+#include "tessarin/util/TextFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "support/TempDirectory.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -1,11 +1,13 @@
 // The text and number helpers on the examples the rest of the program relies on.
-#include "util/TextUtils.h"
+#include "tessarin/util/TextUtils.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
 #include <vector>
+
+using namespace tessarin;
 
 namespace {
 

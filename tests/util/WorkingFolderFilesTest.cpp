@@ -11,11 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "graphics/BitmapFile.h"
 #include "support/TempDirectory.h"
-#include "util/FileUtils.h"
-#include "util/Log.h"
-#include "util/ScoreTable.h"
+#include "tessarin/graphics/BitmapFile.h"
+#include "tessarin/util/FileUtils.h"
+#include "tessarin/util/Log.h"
+#include "tessarin/util/ScoreTable.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -9,13 +9,15 @@
 #include <memory>
 #include <vector>
 
-#include "app/Application.h"
 #include "graphics/GraphicsTestSupport.h"
-#include "graphics/Painter.h"
-#include "graphics/XImageFactory.h"
 #include "support/PixelRegion.h"
 #include "support/RecordingElements.h"
-#include "widgets/ButtonCustom.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/graphics/XImageFactory.h"
+#include "tessarin/widgets/ButtonCustom.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -5,12 +5,14 @@
 
 #include <memory>
 
-#include "app/Application.h"
 #include "graphics/GraphicsTestSupport.h"
-#include "graphics/Painter.h"
 #include "support/PixelRegion.h"
 #include "support/RecordingElements.h"
-#include "widgets/CellControl.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/widgets/CellControl.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -10,8 +10,10 @@
 
 #include "graphics/GraphicsTestSupport.h"
 #include "support/PixelRegion.h"
-#include "widgets/CheckBox.h"
-#include "widgets/GlyphArt.h"
+#include "tessarin/widgets/CheckBox.h"
+#include "tessarin/widgets/GlyphArt.h"
+
+using namespace tessarin;
 
 namespace {
 

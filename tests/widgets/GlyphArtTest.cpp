@@ -4,12 +4,14 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "widgets/GlyphArt.h"
+#include "tessarin/widgets/GlyphArt.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "graphics/XImageFactory.h"
+#include "tessarin/graphics/XImageFactory.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -3,7 +3,9 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "widgets/ImageFrame.h"
+#include "tessarin/widgets/ImageFrame.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -9,13 +9,15 @@
 #include <memory>
 #include <vector>
 
-#include "app/EventLoop.h"
-#include "framework/Timer.h"
 #include "graphics/GraphicsTestSupport.h"
-#include "graphics/PaletteImage.h"
-#include "graphics/XImageFactory.h"
-#include "widgets/ImageFrame.h"
-#include "widgets/PanelChildren.h"
+#include "tessarin/app/EventLoop.h"
+#include "tessarin/framework/Timer.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/graphics/XImageFactory.h"
+#include "tessarin/widgets/ImageFrame.h"
+#include "tessarin/widgets/PanelChildren.h"
+
+using namespace tessarin;
 
 namespace {
 

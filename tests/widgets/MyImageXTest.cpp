@@ -2,10 +2,12 @@
 // the placeholder, the frame, hiding, moving, and who frees which image.
 #include "graphics/GraphicsTestSupport.h"
 
-#include "app/Application.h"
-#include "graphics/PaletteImage.h"
-#include "graphics/XImageFactory.h"
-#include "widgets/MyImage.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/graphics/PaletteImage.h"
+#include "tessarin/graphics/XImageFactory.h"
+#include "tessarin/widgets/MyImage.h"
+
+using namespace tessarin;
 
 namespace {
 

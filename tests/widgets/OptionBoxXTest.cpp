@@ -10,8 +10,10 @@
 #include <memory>
 
 #include "graphics/GraphicsTestSupport.h"
-#include "widgets/GlyphArt.h"
-#include "widgets/OptionBox.h"
+#include "tessarin/widgets/GlyphArt.h"
+#include "tessarin/widgets/OptionBox.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -1,8 +1,10 @@
 // The option box's row arithmetic without a window, where the rows run out: the row under a
 // point, Up and Down, the rows the getters read and the selection after a removal.
-#include "widgets/OptionRows.h"
+#include "tessarin/widgets/OptionRows.h"
 
 #include <gtest/gtest.h>
+
+using namespace tessarin;
 
 namespace {
 

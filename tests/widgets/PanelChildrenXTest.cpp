@@ -6,12 +6,14 @@
 
 #include <memory>
 
-#include "app/Application.h"
 #include "graphics/GraphicsTestSupport.h"
 #include "support/PixelRegion.h"
-#include "widgets/ButtonCustom.h"
-#include "widgets/CellControl.h"
-#include "widgets/PanelChildren.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/widgets/ButtonCustom.h"
+#include "tessarin/widgets/CellControl.h"
+#include "tessarin/widgets/PanelChildren.h"
+
+using namespace tessarin;
 
 namespace {
 

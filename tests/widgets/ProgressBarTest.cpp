@@ -4,9 +4,11 @@
 // GoogleTest first: X11 headers define macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "widgets/ProgressBar.h"
+#include "tessarin/widgets/ProgressBar.h"
 
 #include <climits>
+
+using namespace tessarin;
 
 namespace {
 

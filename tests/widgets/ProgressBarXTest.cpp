@@ -7,8 +7,10 @@
 #include <memory>
 
 #include "graphics/GraphicsTestSupport.h"
-#include "graphics/Painter.h"
-#include "widgets/ProgressBar.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/widgets/ProgressBar.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -13,8 +13,10 @@
 
 #include "graphics/GraphicsTestSupport.h"
 #include "support/PixelRegion.h"
-#include "widgets/ScrollBar.h"
-#include "widgets/TrackControl.h"
+#include "tessarin/widgets/ScrollBar.h"
+#include "tessarin/widgets/TrackControl.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -12,8 +12,10 @@
 
 #include "graphics/GraphicsTestSupport.h"
 #include "support/PixelRegion.h"
-#include "widgets/Slider.h"
-#include "widgets/TrackControl.h"
+#include "tessarin/widgets/Slider.h"
+#include "tessarin/widgets/TrackControl.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -11,13 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
 #include "graphics/GraphicsTestSupport.h"
-#include "graphics/Painter.h"
 #include "support/BeepCounter.h"
 #include "support/PixelRegion.h"
-#include "widgets/PanelChildren.h"
-#include "widgets/TextBoxCustom.h"
+#include "tessarin/app/Application.h"
+#include "tessarin/graphics/Painter.h"
+#include "tessarin/widgets/PanelChildren.h"
+#include "tessarin/widgets/TextBoxCustom.h"
+
+using namespace tessarin;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The text box's editing rules without a server: what typing, Backspace, Delete, Return and
 // the arrows do in each mode on a grid of known size, which keys are refused (the box beeps
 // for each), and that no edit reaches past the buffer or counts a refused character.
-#include "widgets/TextBoxModel.h"
+#include "tessarin/widgets/TextBoxModel.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "util/CharacterCodes.h"
+#include "tessarin/util/CharacterCodes.h"
+
+using namespace tessarin;
 
 namespace {
 

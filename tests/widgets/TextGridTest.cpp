@@ -1,11 +1,13 @@
 // Where the text box's characters stand on its grid of cells: the grid a box size gives, the
 // cell under a point, and the layout walk with its line breaks, wrapping, overflow and hidden
 // characters.
-#include "widgets/TextGrid.h"
+#include "tessarin/widgets/TextGrid.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+using namespace tessarin;
 
 namespace {
 

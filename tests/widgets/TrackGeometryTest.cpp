@@ -3,12 +3,14 @@
 // very wide ranges too. The scroll bar: pages of one track length, stops and thumb, keys that
 // stop at the ends, presses on the arrows and the track, and tracks with nothing to page
 // through, which divide by nothing.
-#include "widgets/TrackGeometry.h"
+#include "tessarin/widgets/TrackGeometry.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <vector>
+
+using namespace tessarin;
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "graphics/PaletteImage.h"
+#include "tessarin/graphics/PaletteImage.h"
 
 constexpr int kTitleLargeWidth = 328;
 constexpr int kTitleLargeHeight = 100;
@@ -17,11 +17,11 @@ constexpr int kTitleSmallHeight = 50;
 constexpr std::size_t kTitleLargeBytes = 16448;
 constexpr std::size_t kTitleSmallBytes = 4148;
 
-constexpr std::size_t kTitlePaletteBytes = kPaletteBytes;
+constexpr std::size_t kTitlePaletteBytes = tessarin::kPaletteBytes;
 
-static_assert(PaletteImageSize(kTitleLargeWidth, kTitleLargeHeight) == kTitleLargeBytes,
+static_assert(tessarin::PaletteImageSize(kTitleLargeWidth, kTitleLargeHeight) == kTitleLargeBytes,
               "large title size does not match its dimensions");
-static_assert(PaletteImageSize(kTitleSmallWidth, kTitleSmallHeight) == kTitleSmallBytes,
+static_assert(tessarin::PaletteImageSize(kTitleSmallWidth, kTitleSmallHeight) == kTitleSmallBytes,
               "small title size does not match its dimensions");
 
 extern const unsigned char kTitleLarge[kTitleLargeBytes];
