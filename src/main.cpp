@@ -14,12 +14,15 @@
 //   dialogs/    tessarin_dialogs: windows that block their owner, the message box, About
 //   game/       tessarin_game: the puzzle rules, the main window, the sound player, pictures
 //   main.cpp    this file
+#include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "game/BestResults.h"
 #include "game/FormMain.h"
 #include "game/GameInfo.h"
+#include "game/GameSettings.h"
 #include "game/KeyTable.h"
 #include "tessarin/app/MainFormRunner.h"
 
@@ -31,6 +34,23 @@ constexpr ProgramOption kScoresOption{
     "--scores", "  --scores   print the best results (fewest moves, shortest time) and exit\n",
     PrintBestResults};
 
+// The side `--size` asked for, for this run alone.
+std::optional<int> sideForThisRun;
+
+bool TakeSide(const char* value, std::FILE* errors) {
+  sideForThisRun = ParseBoardSide(value);
+  if (!sideForThisRun) {
+    std::fprintf(errors, "tessarin: --size takes a side from %d to %d, not '%s'\n", kSmallestSide,
+                 kLargestSide, value);
+  }
+  return sideForThisRun.has_value();
+}
+
+constexpr ProgramSetting kSizeSetting{
+    "--size", "N",
+    "  --size N   play on a board of N x N tiles (3 to 6) this time, without saving it\n",
+    TakeSide};
+
 // The keys come from the window's own table, when the program starts. Its windows' class,
 // the log and the beep are the game's own since its first release.
 constexpr ProgramUsage kGameUsage{
@@ -38,7 +58,8 @@ constexpr ProgramUsage kGameUsage{
     "The sliding fifteen puzzle for X11. Without an option it opens the game window on the\n"
     "display named by DISPLAY, working in the current directory.",
     nullptr,
-    &kScoresOption};
+    &kScoresOption,
+    &kSizeSetting};
 
 }  // namespace
 
@@ -49,7 +70,9 @@ int main(int argc, char** argv) {
   return RunMainForm(
       usage, WindowTitle(),
       [](Application* application, const std::string& title) {
-        return std::make_unique<FormMain>(application, title);
+        GameSettings settings = LoadGameSettings();
+        if (sideForThisRun) settings.side = *sideForThisRun;
+        return std::make_unique<FormMain>(application, title, settings);
       },
       argc, argv);
 }

@@ -20,11 +20,19 @@ bool IsOwnOption(const ProgramUsage& program, const char* argument) {
   return program.ownOption != nullptr && Is(argument, program.ownOption->name);
 }
 
+bool IsSetting(const ProgramUsage& program, const char* argument) {
+  return program.setting != nullptr && Is(argument, program.setting->name);
+}
+
 void PrintUsage(const ProgramUsage& program, std::FILE* stream) {
   std::fprintf(stream, "Usage: %s [--help | --version", program.identity.name);
   if (program.ownOption != nullptr) std::fprintf(stream, " | %s", program.ownOption->name);
+  if (program.setting != nullptr) {
+    std::fprintf(stream, " | %s %s", program.setting->name, program.setting->valueName);
+  }
   std::fprintf(stream, "]\n\n%s\n\n%s", program.description, kOptions);
   if (program.ownOption != nullptr) std::fprintf(stream, "%s", program.ownOption->help);
+  if (program.setting != nullptr) std::fprintf(stream, "%s", program.setting->help);
   if (program.keys != nullptr) std::fprintf(stream, "\nKeys:\n%s", program.keys);
 }
 
@@ -41,6 +49,10 @@ void PrintVersion(const ProgramIdentity& identity, std::FILE* out) {
 std::optional<int> HandleCommandLine(const ProgramUsage& program, int argc, const char* const* argv,
                                      std::FILE* out, std::FILE* errors) {
   if (argc <= 1) return std::nullopt;
+  if (argc == 3 && IsSetting(program, argv[1])) {
+    if (program.setting->take(argv[2], errors)) return std::nullopt;
+    return kUsageError;
+  }
   const bool ownFirst = IsOwnOption(program, argv[1]);
   const bool knownFirst = Is(argv[1], "--help") || Is(argv[1], "--version") || ownFirst;
   if (argc == 2 && knownFirst) {

@@ -22,6 +22,17 @@ struct ProgramOption {
   int (*run)(std::FILE* out, std::FILE* errors);
 };
 
+// An option with a value that says how the program is to run this time, after which it starts:
+// the game's "--size N".
+struct ProgramSetting {
+  const char* name;
+  // What the value stands for in the usage line ("N").
+  const char* valueName;
+  const char* help;
+  // Takes the value; false when the option does not accept it, with one line to errors.
+  bool (*take)(const char* value, std::FILE* errors);
+};
+
 struct ProgramUsage {
   // Its command name and version, which --help and --version print, and the rest of who it is.
   ProgramIdentity identity;
@@ -31,11 +42,14 @@ struct ProgramUsage {
   const char* keys = nullptr;
   // The program's own option; null for none.
   const ProgramOption* ownOption = nullptr;
+  // The program's own setting for one run; null for none.
+  const ProgramSetting* setting = nullptr;
 };
 
 // Prints what the arguments ask for and returns the exit status when the program should stop
 // there (0 for --help and --version, the own option's status, 2 for anything it does not know, with
-// the usage on errors); returns nothing when the program should start.
+// the usage on errors, and for a setting's value it refuses); returns nothing when the program
+// should start, a setting taken.
 std::optional<int> HandleCommandLine(const ProgramUsage& program, int argc, const char* const* argv,
                                      std::FILE* out, std::FILE* errors);
 

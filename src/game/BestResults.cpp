@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "game/ScoreRows.h"
+#include "tessarin/util/FileUtils.h"
 #include "tessarin/util/ScoreTable.h"
 #include "tessarin/util/TextUtils.h"
 
@@ -26,18 +27,40 @@ void PrintRow(std::FILE* out, const ScoreRow& row) {
                PadLeft(row.score, ' ', kScoreWidth).c_str(), row.name.c_str());
 }
 
-bool PrintTable(std::FILE* out, std::FILE* errors, const char* heading, const char* tableName,
-                ScoreKind kind) {
+// A table's heading: the 4 x 4 ones as they have always read, the others with their size.
+std::string Heading(const char* what, int side) {
+  if (side == 4) return std::string(what) + ":";
+  const std::string n = std::to_string(side);
+  return std::string(what) + ", " + n + " x " + n + ":";
+}
+
+struct PrintedTable {
+  bool readable = true;
+  bool printed = false;
+};
+
+// Prints the table under its heading; one of another size than 4 x 4 only when it has a result
+// or cannot be read. A size never played has no folder, and asking for none makes none.
+PrintedTable PrintTable(std::FILE* out, std::FILE* errors, const std::string& heading,
+                        const std::string& tableName, ScoreKind kind, bool evenEmpty) {
+  if (!evenEmpty && !FileExists("Data/" + tableName)) return {};
   ScoreTable table(tableName);
   const std::vector<ScoreRow> rows = ToScoreRows(table.ReadScores(), kind);
-  std::fprintf(out, "%s\n", heading);
+  if (rows.empty() && !table.HasError() && !evenEmpty) return {};
+  std::fprintf(out, "%s\n", heading.c_str());
   for (const ScoreRow& row : rows) PrintRow(out, row);
   if (table.HasError()) {
     std::fprintf(errors, "tessarin: %s\n", table.Problem().c_str());
-    return false;
+    return {false, true};
   }
   if (rows.empty()) std::fprintf(out, "  (none yet)\n");
-  return true;
+  return {true, true};
+}
+
+std::string TableName(const char* base, int side) {
+  if (side == 4) return base;
+  const std::string n = std::to_string(side);
+  return std::string(base) + " " + n + "x" + n;
 }
 
 // Cut between two characters, so that a name never ends in half of one.
@@ -56,10 +79,20 @@ std::string LoginPlayerName() {
   return name.find_first_not_of(' ') == std::string::npos ? kNobody : name;
 }
 
-std::vector<std::string> RecordBestResult(int moves, int seconds, const std::string& player) {
+std::string MovesTableName(int side) {
+  return TableName(kMovesTableName, side);
+}
+
+std::string TimeTableName(int side) {
+  return TableName(kTimeTableName, side);
+}
+
+std::vector<std::string> RecordBestResult(int side, int moves, int seconds,
+                                          const std::string& player) {
   const std::string name = PlayerName(player);
   std::vector<std::string> problems;
-  const std::pair<const char*, int> wins[] = {{kMovesTableName, moves}, {kTimeTableName, seconds}};
+  const std::pair<std::string, int> wins[] = {{MovesTableName(side), moves},
+                                              {TimeTableName(side), seconds}};
   for (const auto& [tableName, score] : wins) {
     ScoreTable table(tableName);
     if (!table.AddScore(score, name)) problems.push_back(table.Problem());
@@ -68,9 +101,16 @@ std::vector<std::string> RecordBestResult(int moves, int seconds, const std::str
 }
 
 int PrintBestResults(std::FILE* out, std::FILE* errors) {
-  const bool movesRead =
-      PrintTable(out, errors, "Fewest moves:", kMovesTableName, ScoreKind::Moves);
-  const bool timeRead =
-      PrintTable(out, errors, "Shortest time:", kTimeTableName, ScoreKind::Seconds);
-  return movesRead && timeRead ? 0 : 1;
+  bool allRead = true;
+  for (int side : {4, 3, 5, 6}) {
+    const bool always = side == 4;
+    const PrintedTable moves = PrintTable(out, errors, Heading("Fewest moves", side),
+                                          MovesTableName(side), ScoreKind::Moves, always);
+    // A size's time table shows whenever its moves table did: a win goes into both.
+    const PrintedTable time =
+        PrintTable(out, errors, Heading("Shortest time", side), TimeTableName(side),
+                   ScoreKind::Seconds, always || moves.printed);
+    allRead = allRead && moves.readable && time.readable;
+  }
+  return allRead ? 0 : 1;
 }

@@ -67,7 +67,8 @@ OwnedXImage ConvertPicture(Display* display, const unsigned char* data, int w, i
 
 FormMain* FormMain::mainForm = nullptr;
 
-FormMain::FormMain(Application* app, const std::string& title) {
+FormMain::FormMain(Application* app, const std::string& title, const GameSettings& settings)
+    : settings(settings) {
   SetApplication(app);
   soundPlayer = std::make_unique<SoundPlayer>();
   SetSize(kWindowWidth, kWindowHeight);
@@ -325,7 +326,7 @@ void FormMain::RecordWin() {
   const GameStats stats = session.Stats();
   if (stats.hintUsed) return;
   for (const std::string& problem :
-       RecordBestResult(stats.moves, stats.seconds, LoginPlayerName())) {
+       RecordBestResult(session.Side(), stats.moves, stats.seconds, LoginPlayerName())) {
     Log("FormMain: the win is not recorded. " + problem);
   }
 }

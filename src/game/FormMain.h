@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/GameSession.h"
+#include "game/GameSettings.h"
 #include "game/PuzzleRules.h"
 #include "tessarin/framework/HandlerForm.h"
 #include "tessarin/graphics/Color.h"
@@ -35,7 +36,7 @@ class SoundPlayer;
 
 class FormMain : public tessarin::HandlerForm {
  public:
-  FormMain(tessarin::Application* app, const std::string& title);
+  FormMain(tessarin::Application* app, const std::string& title, const GameSettings& settings = {});
   ~FormMain() override;
 
   // Form operations the main window gives its own meaning.
@@ -135,6 +136,7 @@ class FormMain : public tessarin::HandlerForm {
   static FormMain* mainForm;
 
   bool picturesConverted = false;
+  GameSettings settings;
   GameSession session;
   // The rest of the last shortest solution and the board it starts from.
   std::vector<int> hintPlan;

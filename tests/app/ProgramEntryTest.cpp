@@ -105,7 +105,8 @@ TEST(ProgramEntry, OptionsAnswerAndUnknownArgumentsAreRefusedWithoutTouchingTheF
     std::string outStart;
     std::string errorsStart;
   };
-  const std::string usage = "Usage: tessarin [--help | --version | --scores]\n";
+  const std::string usage = "Usage: tessarin [--help | --version | --scores | --size N]\n";
+  const std::string badSide = "tessarin: --size takes a side from 3 to 6, not ";
   const std::string galleryUsage = "Usage: tessarin-gallery [--help | --version]\n";
   const std::vector<Case> cases = {
       {kGame, {"--help"}, 0, usage, ""},
@@ -114,6 +115,11 @@ TEST(ProgramEntry, OptionsAnswerAndUnknownArgumentsAreRefusedWithoutTouchingTheF
       {kGame, {"-h"}, 2, "", "tessarin: unexpected argument '-h'\n\n" + usage},
       {kGame, {"--version", "--help"}, 2, "", "tessarin: unexpected argument '--help'\n\n" + usage},
       {kGame, {""}, 2, "", "tessarin: unexpected argument ''\n\n" + usage},
+      // A side the game has no board of is refused in one line, before anything opens.
+      {kGame, {"--size", "7"}, 2, "", badSide + "'7'\n"},
+      {kGame, {"--size", "4x4"}, 2, "", badSide + "'4x4'\n"},
+      {kGame, {"--size", ""}, 2, "", badSide + "''\n"},
+      {kGame, {"--size"}, 2, "", "tessarin: unexpected argument '--size'\n\n" + usage},
       {kGallery, {"--help"}, 0, galleryUsage, ""},
       {kGallery, {"--version"}, 0, "tessarin-gallery 1.0.0.0\n", ""},
       {kGallery,
