@@ -71,9 +71,12 @@ void Widget::SetForeColor(Color color) {
   RepaintIfCreated();
 }
 
+// A form whose window is gone (closed, or destroyed from outside) leaves nothing to draw on:
+// its widgets may still change, losing the focus as the window goes, and show nothing.
 bool Widget::CanPaint() {
   if (Application::IsLoading() || !created) return false;
-  return GetParentForm() != nullptr;
+  Form* form = GetParentForm();
+  return form != nullptr && form->GetWindow() != 0;
 }
 
 Painter Widget::FormPainter() const {

@@ -33,9 +33,10 @@ std::string FirstErrorReport(const std::string& errors) {
                            line.find("runtime error:") != std::string::npos;
     const bool valgrind = line.find("ERROR SUMMARY:") != std::string::npos &&
                           line.find("ERROR SUMMARY: 0 errors") == std::string::npos;
-    // The programs log an X error and go on; one of their own requests that fails is a fault
-    // all the same: a window drawn on after it went, say.
-    const bool xError = line.rfind("X error ", 0) == 0;
+    // The programs log an X error, or a paint with no window to draw on, and go on; either is a
+    // fault of theirs all the same: a window drawn on after it went, say.
+    const bool xError =
+        line.rfind("X error ", 0) == 0 || line.rfind("Errore nella creazione del GC", 0) == 0;
     if (sanitizer || valgrind || xError) return line;
   }
   return "";
