@@ -51,16 +51,12 @@ TEST(GameSettings, WhatWasSavedComesBackAndAnythingElseMeansTheDefaults) {
   }
 }
 
-TEST(GameSettings, SavedSettingsAreReadBackAndTheSideIsOneFromThreeToSix) {
+TEST(GameSettings, SavedSettingsAreReadBack) {
   const LogCapture log;
   ASSERT_TRUE(SaveGameSettings({6, true}));
   EXPECT_EQ(LoadGameSettings(), (GameSettings{6, true}));
   ASSERT_TRUE(SaveGameSettings({4, false}));
   EXPECT_EQ(FileText(kSettingsFileName), "size=4\nrowslides=no\n");
-  for (const char* side : {"3", "4", "5", "6"}) EXPECT_EQ(ParseBoardSide(side), side[0] - '0');
-  for (const char* side : {"2", "7", "", "04", " 4", "4 ", "x"}) {
-    EXPECT_FALSE(ParseBoardSide(side).has_value()) << side;
-  }
   EXPECT_EQ(log.Text(), "");
 }
 
