@@ -371,7 +371,8 @@ void FormMain::OnUserMessage() {
 
 void FormMain::SetEnabled(bool on) {
   HandlerForm::SetEnabled(on);
-  if (!on || !hintWaitsForWindow) return;
+  // The window that goes with the game (About, a message box) lets it go after its wake-up.
+  if (!on || !hintWaitsForWindow || !hintWakeUp) return;
   hintWaitsForWindow = false;
   // Through the loop, not from here: the dialog that lets the window go is still closing, and
   // a hint that wins the game opens a message box of its own.

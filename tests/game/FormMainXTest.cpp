@@ -390,6 +390,22 @@ TEST_F(FormMainXTest, AMoveCancelsTheSearchAndTwoHintsOnTheNewBoardSlideOneTile)
   ExpectCaptionsShow(hinted);
 }
 
+// An answer that came while the About window blocked the board waits for it; the window going
+// with the game (its main window destroyed) must not call on the wake-up gone before it.
+TEST_F(FormMainXTest, AnAnswerWaitingUnderTheAboutWindowSlidesNothingAndEndsWithTheGame) {
+  Board nearGoal{};
+  for (int i = 0; i < kCellCount; ++i) nearGoal[i] = i + 1;
+  ASSERT_TRUE(MoveTile(nearGoal, 14));
+  ASSERT_TRUE(MoveTile(nearGoal, 13));
+  form->SetBoardForTest(nearGoal);
+  form->AskForHint();
+  form->CommandClicked(form->GetInfoButton());
+  ASSERT_NE(form->GetAboutForm(), nullptr);
+  Pump(form.get(), 200);
+  EXPECT_EQ(form->GetBoard(), nearGoal) << "a hint slid a tile under the About window";
+  form.reset();
+}
+
 TEST_F(FormMainXTest, YesToTheExitQuestionStopsTheTimerAndSetsTheQuitFlag) {
   ClickButton(form->GetExitButton());
   FormMsgBox* box = OpenMessageBox();
