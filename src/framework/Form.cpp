@@ -135,35 +135,46 @@ Display* Form::GetDisplay() const {
 
 void Form::ReleaseWindow() {
   if (window == 0) return;
+  // The owner takes the X focus before this window goes: once the window is destroyed the
+  // server would hand the focus to the root, and a key typed in between would be lost.
+  Form* owner = OwnerToGiveTheKeyboard();
+  if (owner != nullptr) owner->TakeInputFocusIfViewable();
   Display* display = GetDisplay();
   if (display != nullptr) {
     XUnmapWindow(display, window);
     XDestroyWindow(display, window);
     XFlush(display);
   }
-  ForgetDestroyedWindow();
+  ForgetWindow(owner == nullptr);
 }
 
 void Form::ForgetDestroyedWindow() {
+  ForgetWindow(true);
+}
+
+void Form::ForgetWindow(bool ownerNeedsTheXFocus) {
   if (window == 0) return;
   // Forgotten first: an element of this form that loses the focus now has no window to draw
   // its look on, and must not name the one that is gone.
   window = 0;
   ElementRegistry::ClearFocus();
-  GiveOwnerTheKeyboard();
-}
-
-// Without a window manager the X focus would fall back to the root, and the owner's keys with
-// it. An owner whose window is gone too (the program ending) gets nothing.
-void Form::GiveOwnerTheKeyboard() {
-  Form* owner = transientOwner;
-  if (owner == nullptr || !owner->IsCreated() || !owner->IsEnabled()) return;
-  if (ElementRegistry::FocusedElement() != nullptr) return;
-  owner->TakeInputFocusIfViewable();
+  Form* owner = OwnerToGiveTheKeyboard();
+  if (owner == nullptr || ElementRegistry::FocusedElement() != nullptr) return;
+  // Without a window manager the X focus would fall back to the root, and the owner's keys
+  // with it.
+  if (ownerNeedsTheXFocus) owner->TakeInputFocusIfViewable();
   GUIElement* element = owner->RememberedFocus();
   if (element == nullptr) return;
   ElementRegistry::SetFocusedElement(element);
   element->GotFocus();
+}
+
+// An owner whose window is gone too (the program ending), or that a dialog blocks, gets
+// nothing.
+Form* Form::OwnerToGiveTheKeyboard() const {
+  Form* owner = transientOwner;
+  if (owner == nullptr || !owner->IsCreated() || !owner->IsEnabled()) return nullptr;
+  return owner;
 }
 
 GUIElement* Form::RememberedFocus() const {

@@ -154,7 +154,10 @@ class Form : public GUIElement {
   void ApplyTransientOwner();
   void ApplyIconImages(Atom iconAtom);
   void ReleaseWindow();
-  void GiveOwnerTheKeyboard();
+  // Forgets the window that is gone, and gives the owner its remembered element back; the X
+  // focus too unless the owner took it already.
+  void ForgetWindow(bool ownerNeedsTheXFocus);
+  Form* OwnerToGiveTheKeyboard() const;
 
   Form* transientOwner = nullptr;
   std::vector<WindowIcon> iconImages;
