@@ -21,8 +21,8 @@ constexpr int CellHeight(int side) {
 // The box of a cell (row-major, from the top left) on a board of that side.
 constexpr tessarin::Rect CellBox(int side, int cell) {
   const int w = CellWidth(side), h = CellHeight(side);
-  return {kBoardArea.x + (w + kCellGap) * (cell % side), kBoardArea.y + (h + kCellGap) * (cell / side),
-          w, h};
+  return {kBoardArea.x + (w + kCellGap) * (cell % side),
+          kBoardArea.y + (h + kCellGap) * (cell / side), w, h};
 }
 
 static_assert(CellWidth(4) == 88 && CellHeight(4) == 136, "the 4 x 4 board keeps its tiles");

@@ -52,7 +52,8 @@ constexpr std::uint32_t kExitQuestionId = 1000;
 constexpr char kExitQuestion[] = "Do you really want to go exit?";
 constexpr char kWinMessage[] = "Well done! You have completed the game!";
 constexpr std::uint32_t kSizeQuestionId = 1001;
-constexpr char kSizeQuestion[] = "A new board size gives up\nthe game in progress.\n\nChange the size?";
+constexpr char kSizeQuestion[] =
+    "A new board size gives up\nthe game in progress.\n\nChange the size?";
 // The ticks only poke the form; nothing the player sees depends on them.
 void TickToOwnerForm(Timer* timer) {
   if (Form* form = FindForm(timer)) form->OnUserMessage();

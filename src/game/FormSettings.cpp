@@ -22,7 +22,8 @@ constexpr int kMargin = 10;
 constexpr int kOptionRowHeight = 26;
 constexpr int kPanelTitleHeight = 18;
 constexpr int kPanelWidth = 140;
-constexpr int kPanelHeight = kPanelTitleHeight + (kLargestSide - kSmallestSide + 1) * kOptionRowHeight + 8;
+constexpr int kPanelHeight =
+    kPanelTitleHeight + (kLargestSide - kSmallestSide + 1) * kOptionRowHeight + 8;
 constexpr int kCheckBoxTop = kMargin + kPanelHeight + 12;
 constexpr int kCheckBoxHeight = 22;
 // A check box draws its caption this far right of its left edge and keeps as much again clear
@@ -84,7 +85,8 @@ void FormSettings::BuildSizeBox() {
     sizeBox->AddItem(SizeCaption(side), std::to_string(side));
   }
   sizeBox->SetSelectedIndex(current.side - kSmallestSide);
-  sizeBox->SetSize(kPanelWidth - 2 * kMargin, (kLargestSide - kSmallestSide + 1) * kOptionRowHeight);
+  sizeBox->SetSize(kPanelWidth - 2 * kMargin,
+                   (kLargestSide - kSmallestSide + 1) * kOptionRowHeight);
   sizeBox->MoveTo(kMargin, kPanelTitleHeight);
   sizeBox->Create();
 }

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 #include "game/FormKeys.h"
