@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "gallery/GalleryLayout.h"
+#include "game/BoardLayout.h"
 #include "game/PuzzleRules.h"
 #include "game/images/TitleImages.h"
 #include "support/ProcessProbe.h"
@@ -158,10 +159,6 @@ constexpr std::uint32_t kRed = 0xFF0000;
 constexpr std::uint32_t kEmptyGrey = 0xB7B7B7;
 constexpr std::uint32_t kDialogGrey = 0xAAAAAA;
 
-constexpr int kTileWidth = 88;
-constexpr int kTileHeight = 136;
-constexpr int kTileX[4] = {20, 110, 200, 290};
-constexpr int kTileY[4] = {25, 163, 301, 439};
 
 // The START button, drawn last of all children: its caption on screen means the whole first
 // paint is.
@@ -301,7 +298,7 @@ Stats Summarise(std::vector<double> values) {
 struct ProgramFigures {
   std::vector<double> startupMs, startupCpuMs, startupServerCpuMs, idleCpuPercent, idleOnCpuPercent,
       wakeupsPerSecond, peakKb, residentKb, peakAfterPlayKb;
-  std::vector<double> moveMs, startMs, exitQuestionMs;
+  std::vector<double> moveMs, moveSixMs, startMs, exitQuestionMs;
   std::vector<double> moveDuringHintMs, hintAddedKb;
 };
 
@@ -334,33 +331,33 @@ void MeasureIdle(pid_t pid, int seconds, ProgramFigures& figures) {
   figures.residentKb.push_back(static_cast<double>(after.residentKb));
 }
 
-// The tile at index i of the board, in window coordinates.
-int TileLeft(int i) {
-  return kTileX[i % 4];
+// The caption area in the middle of a tile: 40 rows about its middle, 14 pixels in from each side.
+Rect TileCaption(const Rect& tile) {
+  return {tile.x + 14, tile.y + tile.h / 2 - 20, tile.w - 28, 40};
 }
-int TileTop(int i) {
-  return kTileY[i / 4];
+Probe TileCaptionHas(const Rect& tile, std::uint32_t color) {
+  const Rect caption = TileCaption(tile);
+  return RegionHas(caption.x, caption.y, caption.w, caption.h, color);
 }
-
-// The caption area in the middle of a tile.
-Probe TileCaptionHas(int i, std::uint32_t color) {
-  return RegionHas(TileLeft(i) + 14, TileTop(i) + 48, kTileWidth - 28, kTileHeight - 96, color);
-}
-Probe TileCaptionLacks(int i, std::uint32_t color) {
-  return RegionLacks(TileLeft(i) + 14, TileTop(i) + 48, kTileWidth - 28, kTileHeight - 96, color);
+Probe TileCaptionLacks(const Rect& tile, std::uint32_t color) {
+  const Rect caption = TileCaption(tile);
+  return RegionLacks(caption.x, caption.y, caption.w, caption.h, color);
 }
 
-int FindEmptyTile(Window window) {
-  for (int i = 0; i < kCellCount; ++i) {
-    if (Holds(window, PixelIs(TileLeft(i) + 8, TileTop(i) + 8, kEmptyGrey))) return i;
+int FindEmptyTile(Window window, int side = kBoardSide) {
+  for (int i = 0; i < side * side; ++i) {
+    const Rect tile = CellBox(side, i);
+    if (Holds(window, PixelIs(tile.x + 8, tile.y + 8, kEmptyGrey))) return i;
   }
   return -1;
 }
 
-int NeighbourOf(int empty) {
-  if (empty % 4 != 0) return empty - 1;
-  if (empty % 4 != 3) return empty + 1;
-  return empty >= 4 ? empty - 4 : empty + 4;
+// The first neighbour of the empty cell, looked for left, right, above and below.
+int NeighbourOf(int empty, int side = kBoardSide) {
+  for (int cell : NeighboursOf(side, empty)) {
+    if (cell >= 0) return cell;
+  }
+  return -1;
 }
 
 // Width of the span of caption-coloured pixels in the button's caption box.
@@ -401,18 +398,17 @@ void MeasureStart(Window window, ProgramFigures& figures) {
 // given, runs once the pointer rests on the tile, just before the press. Nothing when the
 // two cells did not change so within two seconds.
 std::optional<double> TimeOneMove(Window window, int tile, int empty,
-                                  const std::function<void()>& beforePress = nullptr) {
+                                  const std::function<void()>& beforePress = nullptr,
+                                  int side = kBoardSide) {
+  const Rect from = CellBox(side, tile), to = CellBox(side, empty);
   std::vector<Probe> done = {
-      PixelIs(TileLeft(tile) + 8, TileTop(tile) + 8, kEmptyGrey),
-      PixelIs(TileLeft(empty) + 8, TileTop(empty) + 8, kWhite),
-      TileCaptionHas(empty, kBlack),
-      TileCaptionLacks(tile, kBlack),
-      PixelIs(TileLeft(tile), TileTop(tile), kBlack),
-      PixelIs(TileLeft(empty), TileTop(empty), kBlack),
+      PixelIs(from.x + 8, from.y + 8, kEmptyGrey), PixelIs(to.x + 8, to.y + 8, kWhite),
+      TileCaptionHas(to, kBlack),                  TileCaptionLacks(from, kBlack),
+      PixelIs(from.x, from.y, kBlack),             PixelIs(to.x, to.y, kBlack),
   };
   // The higher index is repainted last; look at it first.
   if (tile > empty) std::swap(done[0], done[1]), std::swap(done[2], done[3]);
-  PointAt(window, TileLeft(tile) + kTileWidth / 2, TileTop(tile) + kTileHeight / 2);
+  PointAt(window, from.x + from.w / 2, from.y + from.h / 2);
   if (beforePress) beforePress();
   Clock::time_point pressed = Click();
   auto seen = WaitUntil([&] { return AllHold(window, done); }, 2000);
@@ -422,14 +418,14 @@ std::optional<double> TimeOneMove(Window window, int tile, int empty,
 }
 
 // Slides a tile into the empty cell and back, timing each press.
-void MeasureMoves(Window window, int moves, ProgramFigures& figures) {
-  int empty = FindEmptyTile(window);
+void MeasureMoves(Window window, int moves, std::vector<double>& moveMs, int side = kBoardSide) {
+  int empty = FindEmptyTile(window, side);
   Require(empty >= 0, "no empty cell on the board");
-  int tile = NeighbourOf(empty);
+  int tile = NeighbourOf(empty, side);
   for (int m = 0; m < moves; ++m) {
-    const std::optional<double> ms = TimeOneMove(window, tile, empty);
+    const std::optional<double> ms = TimeOneMove(window, tile, empty, nullptr, side);
     Require(ms.has_value(), "a tile did not move");
-    figures.moveMs.push_back(*ms);
+    moveMs.push_back(*ms);
     std::swap(tile, empty);
   }
 }
@@ -513,7 +509,7 @@ void MeasureSettledProgram(pid_t pid, Window window, bool isGame, const Options&
   MeasureIdle(pid, options.idleSeconds, figures);
   if (!isGame) return;
   MeasureStart(window, figures);
-  MeasureMoves(window, options.movesPerRun, figures);
+  MeasureMoves(window, options.movesPerRun, figures.moveMs);
   MeasureHint(pid, window, figures);
   MeasureExitQuestion(window, figures);
   figures.peakAfterPlayKb.push_back(static_cast<double>(Sample(pid).peakKb));
@@ -536,6 +532,34 @@ std::unique_ptr<ProgramProcess> Prepare(const std::string& program, const Option
   return std::make_unique<ProgramProcess>(program, options.samples + "/..", shape.dataFiles);
 }
 
+// Starts the program and waits until its window of the shape's size holds every landmark; the
+// moment it did goes into shownAt.
+Window StartAndShow(ProgramProcess& process, const std::string& program,
+                    const std::vector<Probe>& landmarks, const Shape& shape,
+                    Clock::time_point& shownAt) {
+  screen->WatchNewWindows();
+  if (!process.Start()) Fail("cannot start " + program);
+  Window window = 0;
+  auto shown = WaitUntil(
+      [&] {
+        if (!process.IsRunning()) Fail(program + " died during start-up");
+        if (window == 0) window = screen->TakeMappedWindow(shape.width, shape.height);
+        return window != 0 && AllHold(window, landmarks);
+      },
+      10000);
+  if (!shown) Fail(program + " did not show its window within 10 s");
+  shownAt = *shown;
+  return window;
+}
+
+void EndProgram(ProgramProcess& process, Window window) {
+  process.KillAndReap();
+  // The window is gone once the server has seen the client leave; wait for it, and give the
+  // server a moment to repaint what it uncovered before the next launch.
+  screen->WaitUntilGone(window);
+  SleepMs(20);
+}
+
 // startupOnly: the program is ended as soon as its window is complete. A start-up takes a few
 // milliseconds and varies by a fair part of that from one launch to the next, so start-up gets
 // many more samples than the figures that need ten seconds each.
@@ -543,29 +567,34 @@ void RunOnce(const std::string& program, bool isGame, bool startupOnly, const Op
              const std::vector<Probe>& landmarks, ProgramFigures& figures,
              const Shape& shape = {}) {
   const std::unique_ptr<ProgramProcess> process = Prepare(program, options, shape);
-  screen->WatchNewWindows();
   double serverCpuBefore = OnCpuSeconds(serverPid);
-  if (!process->Start()) Fail("cannot start " + program);
-  Window window = 0;
-  auto shown = WaitUntil(
-      [&] {
-        if (!process->IsRunning()) Fail(program + " died during start-up");
-        if (window == 0) window = screen->TakeMappedWindow(shape.width, shape.height);
-        return window != 0 && AllHold(window, landmarks);
-      },
-      10000);
-  if (!shown) Fail(program + " did not show its window within 10 s");
-  figures.startupMs.push_back(MsBetween(process->ExecAt(), *shown));
+  Clock::time_point shownAt;
+  const Window window = StartAndShow(*process, program, landmarks, shape, shownAt);
+  figures.startupMs.push_back(MsBetween(process->ExecAt(), shownAt));
   figures.startupCpuMs.push_back(1000.0 * OnCpuSeconds(process->Pid()));
   // The server's share also holds our own polling, one small request per pause.
   figures.startupServerCpuMs.push_back(1000.0 * (OnCpuSeconds(serverPid) - serverCpuBefore));
 
   if (!startupOnly) MeasureSettledProgram(process->Pid(), window, isGame, options, figures);
-  process->KillAndReap();
-  // The window is gone once the server has seen the client leave; wait for it, and give the
-  // server a moment to repaint what it uncovered before the next launch.
-  screen->WaitUntilGone(window);
-  SleepMs(20);
+  EndProgram(*process, window);
+}
+
+// The game on a 6 x 6 board (--size 6), once per run: START, then tile moves timed as at
+// 4 x 4. Its cells are smaller; a move repaints two of them all the same.
+void MeasureSixBySixMoves(const Options& options, const std::vector<Probe>& landmarks,
+                          ProgramFigures& figures) {
+  for (int run = 0; run < options.runs; ++run) {
+    std::fprintf(stderr, "run %d of %d: tessarin --size 6\n", run + 1, options.runs);
+    ProgramProcess process(options.game, std::vector<std::string>{});
+    process.SetArguments({"--size", "6"});
+    Clock::time_point shownAt;
+    const Window window = StartAndShow(process, options.game, landmarks, {}, shownAt);
+    SleepMs(500);
+    ProgramFigures startOnly;
+    MeasureStart(window, startOnly);
+    MeasureMoves(window, options.movesPerRun, figures.moveSixMs, 6);
+    EndProgram(process, window);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -815,6 +844,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "run %d of %d: tessarin\n", run + 1, options.runs);
     RunOnce(options.game, true, false, options, gameLandmarks, game);
   }
+  if (!options.floorOnly) MeasureSixBySixMoves(options, gameLandmarks, game);
   std::fprintf(stderr, "%d more start-ups of each program\n", options.startupRuns);
   const bool withGallery = !options.floorOnly && !options.gallery.empty();
   ProgramFigures galleryFigures;
@@ -849,7 +879,7 @@ int main(int argc, char** argv) {
   Stats gPeak = Summarise(game.peakKb), fPeak = Summarise(floorFigures.peakKb);
   Stats gRss = Summarise(game.residentKb), fRss = Summarise(floorFigures.residentKb);
   Stats gPeakPlay = Summarise(game.peakAfterPlayKb);
-  Stats move = Summarise(game.moveMs), start = Summarise(game.startMs),
+  Stats move = Summarise(game.moveMs), moveSix = Summarise(game.moveSixMs), start = Summarise(game.startMs),
         exitQuestion = Summarise(game.exitQuestionMs);
   Stats moveInSearch = Summarise(game.moveDuringHintMs), hintKb = Summarise(game.hintAddedKb);
   Stats shuffleWorst = Summarise(shuffle.worstUs), shuffleMedian = Summarise(shuffle.medianUs);
@@ -859,6 +889,8 @@ int main(int argc, char** argv) {
   std::vector<Row> rows = StartupRows(StartupOf(game), StartupOf(floorFigures), "floor");
   rows.push_back({"tile move, press to pixels (ms)", Cell(move, 2), "-", "-", "<= 2 ms",
                   Verdict(move, move.median <= 2.0)});
+  rows.push_back({"tile move at 6 x 6, press to pixels (ms)", Cell(moveSix, 2), "-", "-",
+                  "<= 1 ms", Verdict(moveSix, moveSix.median <= 1.0)});
   rows.push_back({"tile move while a hint searches (ms)", Cell(moveInSearch, 2), "-", "-",
                   "<= 5 ms", Verdict(moveInSearch, moveInSearch.median <= 5.0)});
   rows.push_back({"first hint, VmRSS added (KiB)", Cell(hintKb, 0), "-", "-", "<= 16384 KiB",
@@ -889,7 +921,8 @@ int main(int argc, char** argv) {
   rows.push_back({"full repaint, write() calls", Cell(repaintWrites, 0), "-", "-", "-", "-"});
 
   std::printf(
-      "\n%d runs of each program (%d s idle, %d tile moves each) and %d more start-ups; "
+      "\n%d runs of each program (%d s idle, %d tile moves each), as many of the game at 6 x 6 "
+      "(START and the tile moves) and %d more start-ups; "
       "shuffle: %d rounds of %d calls; repaint: %zu paints.\n\n",
       options.runs, options.idleSeconds, options.movesPerRun, options.startupRuns,
       options.shuffleRounds, options.shuffleCalls, repaint.ms.size());

@@ -1,7 +1,9 @@
 #include "game/FormMain.h"
 
 #include "game/BestResults.h"
+#include "game/BoardLayout.h"
 #include "game/FormKeys.h"
+#include "game/FormSettings.h"
 #include "game/FormStats.h"
 #include "game/GameIcon.h"
 #include "game/GameInfo.h"
@@ -39,10 +41,6 @@ constexpr char kEmptyCaption[] = " ";
 
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 600;
-constexpr int kTileWidth = 88;
-constexpr int kTileGap = 2;
-constexpr int kBoardLeft = 20;
-constexpr int kBoardTop = 25;
 constexpr int kRightColumn = 400;
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 28;
@@ -53,6 +51,9 @@ constexpr int kFlagSquareHeight = 15;
 constexpr std::uint32_t kExitQuestionId = 1000;
 constexpr char kExitQuestion[] = "Do you really want to go exit?";
 constexpr char kWinMessage[] = "Well done! You have completed the game!";
+constexpr std::uint32_t kSizeQuestionId = 1001;
+constexpr char kSizeQuestion[] =
+    "A new board size gives up\nthe game in progress.\n\nChange the size?";
 // The ticks only poke the form; nothing the player sees depends on them.
 void TickToOwnerForm(Timer* timer) {
   if (Form* form = FindForm(timer)) form->OnUserMessage();
@@ -68,7 +69,7 @@ OwnedXImage ConvertPicture(Display* display, const unsigned char* data, int w, i
 FormMain* FormMain::mainForm = nullptr;
 
 FormMain::FormMain(Application* app, const std::string& title, const GameSettings& settings)
-    : settings(settings) {
+    : settings(settings), session(settings.side) {
   SetApplication(app);
   soundPlayer = std::make_unique<SoundPlayer>();
   SetSize(kWindowWidth, kWindowHeight);
@@ -89,12 +90,13 @@ FormMain::~FormMain() {
   // The companion windows are kept above this one and go before it.
   statsForm.reset();
   keysForm.reset();
+  settingsForm.reset();
   DestroyWindow();
   // A message box still open over this window must not outlive the owner it reports to.
   Form* box = Application::CurrentMessageBox();
   if (box != nullptr && box->GetParent() == this) Application::DeleteMessageBox();
   aboutForm.reset();
-  for (auto& cell : cells) cell.reset();
+  cells.clear();
   btnExit.reset();
   btnInfo.reset();
   btnStart.reset();
@@ -105,7 +107,7 @@ FormMain::~FormMain() {
 }
 
 CellControl* FormMain::GetCell(int index) const {
-  if (index < 0 || index >= kCellCount) return nullptr;
+  if (index < 0 || index >= static_cast<int>(cells.size())) return nullptr;
   return cells[index].get();
 }
 
@@ -113,29 +115,41 @@ void FormMain::LoadControls() {
   BuildCells();
   logoImage = std::make_unique<MyImage>(this, static_cast<XImage*>(nullptr));
   logoImage->SetSize(kTitleLargeWidth, kTitleLargeHeight);
-  logoImage->MoveTo(kRightColumn, kBoardTop);
+  logoImage->MoveTo(kRightColumn, kBoardArea.y);
   logoImage->Create();
   BuildButtons();
   BuildTickTimer();
 }
 
+// The ordered picture, the gap last.
 void FormMain::BuildCells() {
-  const int tileHeight = (GetActualHeight() - 55) / kBoardSide;
-  for (int i = 0; i < kCellCount; ++i) {
-    const int row = i / kBoardSide;
-    const int column = i % kBoardSide;
-    auto cell = std::make_unique<CellControl>(this);
-    cell->SetBorder(true);
-    cell->SetBackColor(i < kCellCount - 1 ? kTileWhite : kEmptyGrey);
-    cell->SetTextColor(kBlack);
-    cell->SetSize(kTileWidth, tileHeight);
-    cell->MoveTo(kBoardLeft + (kTileWidth + kTileGap) * column,
-                 kBoardTop + row * (tileHeight + kTileGap));
-    cell->SetText(i < kCellCount - 1 ? ToString(i + 1) : kEmptyCaption);
-    cell->SetOnMouseDown(ForwardChildMouseDown);
-    cell->Create();
-    cells[i] = std::move(cell);
-  }
+  const int side = session.Side();
+  cells.clear();
+  for (int i = 0; i < side * side; ++i) cells.push_back(BuildCell(side, i));
+}
+
+std::unique_ptr<CellControl> FormMain::BuildCell(int side, int index) {
+  const bool gap = index == side * side - 1;
+  const Rect box = CellBox(side, index);
+  auto cell = std::make_unique<CellControl>(this);
+  cell->SetBorder(true);
+  cell->SetBackColor(gap ? kEmptyGrey : kTileWhite);
+  cell->SetTextColor(kBlack);
+  cell->SetSize(box.w, box.h);
+  cell->MoveTo(box.x, box.y);
+  cell->SetText(gap ? kEmptyCaption : ToString(index + 1));
+  cell->SetOnMouseDown(ForwardChildMouseDown);
+  cell->Create();
+  return cell;
+}
+
+void FormMain::RebuildCells() {
+  FlushBatch batch(GetDisplay());
+  // The old tiles leave the window's ground behind them: the new ones and their gaps lie
+  // elsewhere.
+  for (auto& cell : cells) cell->Hide();
+  BuildCells();
+  for (auto& cell : cells) cell->Paint();
 }
 
 void FormMain::BuildButtons() {
@@ -272,12 +286,8 @@ void FormMain::StartOrCancel() {
     ShowFiguresInStats();
     return;
   }
-  // A shuffle that happens to come out in order is no game: draw again.
-  Board dealt;
-  do {
-    dealt = ShuffleBoard();
-    session.Start(dealt);
-  } while (SyncCells());
+  session.Start(DealBoard(session.Side()));
+  SyncCells();
   if (btnStart) btnStart->SetText("CANCEL");
   ShowFiguresInStats();
 }
@@ -292,7 +302,8 @@ void FormMain::OpenStatistics() {
     return;
   }
   statsForm = std::make_unique<FormStats>(
-      this, [this] { return GetGameStats(); }, kMovesTableName, kTimeTableName);
+      this, [this] { return GetGameStats(); }, MovesTableName(session.Side()),
+      TimeTableName(session.Side()));
   statsForm->Open();
 }
 
@@ -301,10 +312,48 @@ void FormMain::OpenKeys() {
   keysForm->Open();
 }
 
+void FormMain::OpenSettings() {
+  if (!settingsForm || !settingsForm->IsOpen()) {
+    settingsForm = std::make_unique<FormSettings>(
+        this, settings, [this](const GameSettings& chosen) { ChooseSettings(chosen); });
+  }
+  settingsForm->Open();
+}
+
+void FormMain::ChooseSettings(const GameSettings& chosen) {
+  if (chosen.side == settings.side || !session.Running()) {
+    ApplySettings(chosen);
+    return;
+  }
+  AskQuestion(kSizeQuestionId, this, kSizeQuestion, "Settings", [this, chosen](int answer) {
+    if (answer == kDialogYes) ApplySettings(chosen);
+  });
+}
+
+void FormMain::ApplySettings(const GameSettings& chosen) {
+  SaveGameSettings(chosen);
+  const bool newSide = chosen.side != settings.side;
+  settings = chosen;
+  if (!newSide) return;
+  DropHint();
+  session = GameSession(settings.side);
+  RebuildCells();
+  if (btnStart) btnStart->SetText("START");
+  // An open statistics window shows the new size's tables.
+  if (statsForm && statsForm->IsOpen()) {
+    statsForm.reset();
+    OpenStatistics();
+  }
+}
+
 void FormMain::ChildMouseDown(GUIElement* element) {
   if (element == nullptr || element->GetType() != "cellcontrol" || !session.Running()) return;
   const int k = IndexOfCell(element);
-  if (k >= 0) PlayMove(k);
+  if (k >= 0 && PressMove(k)) ShowMoveMade();
+}
+
+bool FormMain::PressMove(int k) {
+  return settings.rowSlides ? session.SlideRow(k) : session.Move(k);
 }
 
 bool FormMain::PlayMove(int k) {
@@ -344,7 +393,7 @@ void FormMain::AskForHint() {
   session.MarkHintUsed();
   if (FollowHintPlan()) return;
   if (!MakeHintSearch()) return;
-  hintSearch->Start(session.GetBoard());
+  hintSearch->Start(session.GetSizedBoard());
 }
 
 bool FormMain::MakeHintSearch() {
@@ -380,29 +429,31 @@ void FormMain::SetEnabled(bool on) {
 }
 
 void FormMain::TakeHintAnswer() {
-  std::optional<ShortestSolution> answer = hintSearch->TakeResultFor(session.GetBoard());
+  std::optional<BoardSolution> answer = hintSearch->TakeResultFor(session.GetSizedBoard());
   if (!answer || !session.Running() || answer->outcome != SolveOutcome::Solved) return;
   hintPlan = std::move(answer->moves);
-  hintPlanBoard = session.GetBoard();
+  hintPlanBoard = session.GetSizedBoard();
+  hintPlanShortest = answer->shortest;
   FollowHintPlan();
 }
 
-// A suffix of a shortest solution is a shortest solution from where it starts: while the
-// board is the one the plan expects, its next move needs no new search.
+// A suffix of a solution is a solution from where it starts, and of a shortest one a shortest
+// one: while the board is the one the plan expects, its next move needs no new search.
 bool FormMain::FollowHintPlan() {
-  if (hintPlan.empty() || hintPlanBoard != session.GetBoard()) {
+  if (hintPlan.empty() || hintPlanBoard != session.GetSizedBoard()) {
     hintPlan.clear();
     return false;
   }
   const int movesLeft = static_cast<int>(hintPlan.size());
-  Log("Hint: " + ToString(movesLeft) + (movesLeft == 1 ? " move" : " moves") + " to the goal");
+  Log("Hint: " + ToString(movesLeft) + (movesLeft == 1 ? " move" : " moves") + " to the goal" +
+      (hintPlanShortest ? "" : " (not the shortest)"));
   const int cell = hintPlan.front();
   hintPlan.erase(hintPlan.begin());
   if (!session.Move(cell)) {
     hintPlan.clear();
     return true;
   }
-  hintPlanBoard = session.GetBoard();
+  hintPlanBoard = session.GetSizedBoard();
   ShowMoveMade();
   return true;
 }
@@ -427,31 +478,31 @@ void FormMain::FormKeyDown(unsigned long keysym) {
 
 void FormMain::SlideFromKeyboard(Slide slide) {
   if (!session.Running()) return;
-  const int k = CellToSlide(session.GetBoard(), slide);
+  const int k = CellToSlide(session.GetSizedBoard(), slide);
   if (k < 0 || !PlayMove(k)) Beep();
 }
 
 int FormMain::IndexOfCell(const GUIElement* element) const {
-  for (int i = 0; i < kCellCount; ++i) {
-    if (cells[i] && cells[i]->GetId() == element->GetId()) return i;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (cells[i] && cells[i]->GetId() == element->GetId()) return static_cast<int>(i);
   }
   return -1;
 }
 
 bool FormMain::SyncCells() {
-  const Board& board = session.GetBoard();
-  for (int i = 0; i < kCellCount; ++i) ShowOnCell(i, board[i], false);
-  return IsSolved(board);
+  const SizedBoard& board = session.GetSizedBoard();
+  for (int i = 0; i < board.CellCount(); ++i) ShowOnCell(i, board[i], false);
+  return board.IsOrdered();
 }
 
 void FormMain::ResetCells() {
-  for (int i = 0; i < kCellCount; ++i) ShowOnCell(i, i + 1, true);
+  for (int i = 0; i < session.GetSizedBoard().CellCount(); ++i) ShowOnCell(i, i + 1, true);
 }
 
 void FormMain::ShowOnCell(int index, int value, bool alwaysRepaint) {
-  CellControl* cell = cells[index].get();
+  CellControl* cell = GetCell(index);
   if (cell == nullptr) return;
-  if (value == kEmptyCell) {
+  if (value == session.GetSizedBoard().GapValue()) {
     // The empty cell is repainted every time, even when its look is unchanged.
     cell->SetBackColor(kEmptyGrey);
     cell->SetText(kEmptyCaption);
@@ -464,6 +515,7 @@ void FormMain::ShowOnCell(int index, int value, bool alwaysRepaint) {
 }
 
 void FormMain::SetBoardForTest(const Board& arrangement) {
+  if (session.Side() != kBoardSide) return;
   DropHint();
   session.Start(arrangement);
   if (btnStart) btnStart->SetText("CANCEL");

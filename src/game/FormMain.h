@@ -1,12 +1,12 @@
-// The game's one main window: the 4 x 4 board of tiles, the title picture, INFO, START/CANCEL
-// and EXIT, and the three-colour flag. FormMain owns every element it shows, the title picture
-// converted at the first paint and the About window's converted when that window first opens,
-// the About window, the statistics and keys windows, the tick timer and the sound player, and
-// it carries the puzzle state and the current game's figures. The
-// program entry owns the FormMain; the first one constructed is recorded as the main form.
+// The game's one main window: the board of tiles (4 x 4 unless the settings choose another
+// size), the title picture, INFO, START/CANCEL and EXIT, and the three-colour flag. FormMain
+// owns every element it shows, the title picture converted at the first paint and the About
+// window's converted when that window first opens, the About window, the statistics, keys and
+// settings windows, the tick timer and the sound player, and it carries the settings, the
+// puzzle state and the current game's figures. The program entry owns the FormMain; the first
+// one constructed is recorded as the main form.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -30,6 +30,7 @@ class MyImage;
 class Timer;
 }  // namespace tessarin
 class FormKeys;
+class FormSettings;
 class FormStats;
 class HintSearch;
 class SoundPlayer;
@@ -59,9 +60,9 @@ class FormMain : public tessarin::HandlerForm {
   // Undo and redo of the current game; each counts as a move. Nothing while the board is idle.
   void UndoMove();
   void RedoMove();
-  // Slides the first tile of a shortest solution: at once when the last answer still fits the
-  // board, else when the search started here answers. Nothing while a search runs: it is for
-  // this very board, since every change of the board cancels it.
+  // Slides the first tile of a solution (the shortest up to 4 x 4): at once when the last answer
+  // still fits the board, else when the search started here answers. Nothing while a search
+  // runs: it is for this very board, since every change of the board cancels it.
   void AskForHint();
   // The hint search's answer, when its wake-up brought the call; the tick timer's and any other
   // user message find nothing to do.
@@ -70,16 +71,23 @@ class FormMain : public tessarin::HandlerForm {
   // comes now.
   void SetEnabled(bool on) override;
 
-  // F2 and F1: open the window, or raise it when it is open. Neither blocks this one.
+  // F2, F1 and F3: open the window, or raise it when it is open. None blocks this one.
   void OpenStatistics();
   void OpenKeys();
+  void OpenSettings();
+  // What the settings window's OK hands over: applied and saved. A new size shows its ordered
+  // board at once; while a game runs it asks first, since the game is given up.
+  void ChooseSettings(const GameSettings& chosen);
 
   virtual bool AcceptsKey(int code);
 
   // The first FormMain constructed and still alive, or null.
   static FormMain* MainForm() { return mainForm; }
 
+  // The board while it is 4 x 4; all zeros at any other size.
   const Board& GetBoard() const { return session.GetBoard(); }
+  const SizedBoard& GetSizedBoard() const { return session.GetSizedBoard(); }
+  const GameSettings& GetSettings() const { return settings; }
   bool IsGameActive() const { return session.Running(); }
   // The current game as the statistics window shows it.
   GameStats GetGameStats() const { return session.Stats(); }
@@ -91,6 +99,7 @@ class FormMain : public tessarin::HandlerForm {
   tessarin::FormAbout* GetAboutForm() const { return aboutForm.get(); }
   FormStats* GetStatsForm() const { return statsForm.get(); }
   FormKeys* GetKeysForm() const { return keysForm.get(); }
+  FormSettings* GetSettingsForm() const { return settingsForm.get(); }
   tessarin::Timer* GetTickTimer() const { return tickTimer.get(); }
   // The About window's picture, converted at the first call.
   XImage* GetAboutPicture();
@@ -100,6 +109,10 @@ class FormMain : public tessarin::HandlerForm {
 
  private:
   void BuildCells();
+  std::unique_ptr<tessarin::CellControl> BuildCell(int side, int index);
+  // The tiles of the side the session now has, in place of the old ones, shown at once.
+  void RebuildCells();
+  void ApplySettings(const GameSettings& chosen);
   void BuildButtons();
   tessarin::ButtonCustom* BuildButton(const std::string& caption, int left, int top,
                                       tessarin::Color textColor, tessarin::Color background);
@@ -115,6 +128,8 @@ class FormMain : public tessarin::HandlerForm {
   // Shows the ordered picture without touching the board.
   void ResetCells();
   void ShowOnCell(int index, int value, bool alwaysRepaint);
+  // A press on the tile at k: one tile, or with row slides every tile up to the gap.
+  bool PressMove(int k);
   int IndexOfCell(const tessarin::GUIElement* element) const;
   // Moves the tile at k into the gap and, when that ends the game, congratulates and goes
   // back to idle; false when the tile cannot move.
@@ -138,9 +153,10 @@ class FormMain : public tessarin::HandlerForm {
   bool picturesConverted = false;
   GameSettings settings;
   GameSession session;
-  // The rest of the last shortest solution and the board it starts from.
+  // The rest of the last solution, the board it starts from and whether it is the shortest.
   std::vector<int> hintPlan;
-  Board hintPlanBoard{};
+  SizedBoard hintPlanBoard{kBoardSide};
+  bool hintPlanShortest = true;
   // Made at the first hint: the solver's linked tables are read into memory only by those who
   // ask.
   std::unique_ptr<HintSearch> hintSearch;
@@ -152,12 +168,14 @@ class FormMain : public tessarin::HandlerForm {
   std::unique_ptr<tessarin::ButtonCustom> btnStart;
   std::unique_ptr<tessarin::ButtonCustom> btnExit;
   std::unique_ptr<tessarin::MyImage> logoImage;
-  std::array<std::unique_ptr<tessarin::CellControl>, kCellCount> cells;
+  // One for each cell of the session's board, row-major.
+  std::vector<std::unique_ptr<tessarin::CellControl>> cells;
   tessarin::OwnedXImage aboutPixmap;
   tessarin::OwnedXImage logoPixmap;
   std::unique_ptr<tessarin::FormAbout> aboutForm;
   std::unique_ptr<FormStats> statsForm;
   std::unique_ptr<FormKeys> keysForm;
+  std::unique_ptr<FormSettings> settingsForm;
   std::unique_ptr<tessarin::Timer> tickTimer;
   std::unique_ptr<SoundPlayer> soundPlayer;
 };

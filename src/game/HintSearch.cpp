@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "game/BoardSolver.h"
+
 namespace {
 // The worker is started with the signals that end the program, and SIGCHLD, blocked, so that
 // they always reach the loop's thread: their handlers read and change the table of children
@@ -32,7 +34,7 @@ HintSearch::~HintSearch() {
   Cancel();
 }
 
-bool HintSearch::Start(const Board& board) {
+bool HintSearch::Start(const SizedBoard& board) {
   if (running_.load()) return false;
   JoinFinished();
   cancel_.store(false);
@@ -54,15 +56,15 @@ void HintSearch::JoinFinished() {
   if (worker_.joinable()) worker_.join();
 }
 
-std::optional<ShortestSolution> HintSearch::TakeResultFor(const Board& board) {
+std::optional<BoardSolution> HintSearch::TakeResultFor(const SizedBoard& board) {
   std::lock_guard<std::mutex> lock(resultMutex_);
   std::optional<HintResult> taken = std::exchange(result_, std::nullopt);
   if (!taken || taken->board != board) return std::nullopt;
   return std::move(taken->solution);
 }
 
-void HintSearch::Work(Board board) {
-  ShortestSolution solution = SolveShortest(board, cancel_);
+void HintSearch::Work(SizedBoard board) {
+  BoardSolution solution = SolveBoard(board, cancel_);
   const bool answered = solution.outcome != SolveOutcome::Cancelled;
   if (answered) {
     std::lock_guard<std::mutex> lock(resultMutex_);

@@ -1,5 +1,5 @@
-// Runs the shortest-solution search on a copy of a board on a worker thread, one search at a
-// time, so that the event loop never waits for it.
+// Runs the hint's search (game/BoardSolver.h: the solver for the board's side) on a copy of a
+// board on a worker thread, one search at a time, so that the event loop never waits for it.
 //
 // When a search ends with an answer, the worker stores it and then calls the notify callback
 // on the worker thread. The callback must not touch X or the forms: it only wakes the loop
@@ -15,11 +15,12 @@
 #include <optional>
 #include <thread>
 
-#include "game/ShortestSolver.h"
+#include "game/BoardSolution.h"
+#include "game/SizedBoard.h"
 
 struct HintResult {
-  Board board{};
-  ShortestSolution solution;
+  SizedBoard board;
+  BoardSolution solution;
 };
 
 class HintSearch {
@@ -32,7 +33,7 @@ class HintSearch {
   HintSearch& operator=(const HintSearch&) = delete;
 
   // Starts a search for board; false (and nothing starts) while another one runs.
-  bool Start(const Board& board);
+  bool Start(const SizedBoard& board);
   // Abandons the running search, if any, and waits for its thread: it returns within a few
   // milliseconds, and a cancelled search stores nothing and notifies no one. An answer not yet
   // taken is forgotten too: whoever cancels has moved on from its board.
@@ -40,10 +41,10 @@ class HintSearch {
   bool Running() const { return running_.load(); }
 
   // The stored answer if it was computed for board; an answer for another board is dropped.
-  std::optional<ShortestSolution> TakeResultFor(const Board& board);
+  std::optional<BoardSolution> TakeResultFor(const SizedBoard& board);
 
  private:
-  void Work(Board board);
+  void Work(SizedBoard board);
   void JoinFinished();
 
   Notify notify_;

@@ -44,6 +44,9 @@ void OpenStatistics(FormMain& form) {
 void OpenKeys(FormMain& form) {
   form.OpenKeys();
 }
+void OpenSettings(FormMain& form) {
+  form.OpenSettings();
+}
 
 constexpr KeyInput Symbol(unsigned long keysym) {
   return {KeyKind::Symbol, keysym};
@@ -87,6 +90,7 @@ constexpr KeyBinding kHintKeys[] = {
 };
 constexpr KeyBinding kStatisticsKeys[] = {{Symbol(XK_F2), "F2", OpenStatistics}};
 constexpr KeyBinding kKeysWindowKeys[] = {{Symbol(XK_F1), "F1", OpenKeys}};
+constexpr KeyBinding kSettingsKeys[] = {{Symbol(XK_F3), "F3", OpenSettings}};
 
 template <std::size_t N>
 constexpr KeyRow Keys(const KeyBinding (&bindings)[N], const char* meaning) {
@@ -109,14 +113,18 @@ constexpr KeyRow kRows[] = {
     Keys(kHintKeys, "slide the first tile of a shortest solution"),
     Keys(kStatisticsKeys, "open the statistics window"),
     Keys(kKeysWindowKeys, "open the keys window"),
+    Keys(kSettingsKeys, "open the settings window"),
     Rule("Tab", "move the focus to the next button"),
     Rule("Return", "press the focused button, or answer a message box"),
     Rule("Escape, Return", "close the About, statistics or keys window"),
     Rule("Delete", "close the About window"),
+    Rule("Return, Escape", "OK or Cancel in the settings window"),
     Rule("Mouse on a tile", "a tile next to the gap slides into it"),
+    Rule("Mouse, row slides on", "every tile between it and the gap slides"),
     Rule("Mouse, dialog open", "the main window beeps and shows the dialog"),
     Note("Moves, undo, redo and hints work during a game."),
     Note("A game won with a hint counts for no best result."),
+    Note("Hints at 5 x 5 and 6 x 6 are not the shortest."),
     Note("Letters work in either case."),
 };
 

@@ -10,8 +10,10 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "game/BestResults.h"
+#include "game/BoardSolver.h"
 #include "game/KeyTable.h"
 #include "game/KeysWindowLayout.h"
 #include "game/ShortestSolver.h"
@@ -59,6 +62,7 @@ using game_layout::kMailLink;
 using game_layout::kMessageLabel;
 using game_layout::kNoButton;
 using game_layout::kRed;
+using game_layout::kSettingsRowSlides;
 using game_layout::kShortestTimeSecondScore;
 using game_layout::kStartButton;
 using game_layout::kStatsMovesCell;
@@ -69,6 +73,8 @@ using game_layout::kWebLink;
 using game_layout::kWhite;
 using game_layout::kWholeMainWindow;
 using game_layout::kYesOrOkButton;
+using game_layout::SettingsOkButton;
+using game_layout::SettingsSizeRow;
 using waiting::WaitUntil;
 
 // Pixels of the colour inside a tile, away from its frame.
@@ -191,8 +197,9 @@ class TessarinE2E : public ProgramE2E {
  protected:
   ProgramProcess* Program() override { return &game; }
 
-  // Starts the game and waits until its window shows the ordered board and the buttons.
-  ::testing::AssertionResult StartGame() {
+  // Starts the game and waits until its window shows the ordered board of that side and the
+  // buttons.
+  ::testing::AssertionResult StartGame(int side = fifteen::kSide) {
     const auto started = StartAndFindWindow(
         "the game",
         [](const WindowFacts& facts) {
@@ -201,7 +208,7 @@ class TessarinE2E : public ProgramE2E {
         },
         mainWindow);
     if (!started) return started;
-    board.emplace(screen, mainWindow);
+    board.emplace(screen, mainWindow, side);
     std::string whyNot = "the START caption is not drawn";
     const bool learnt = WaitUntil([&] {
       const auto caption = Grab(mainWindow, CaptionOf(kStartButton));
@@ -1185,6 +1192,161 @@ TEST_F(TessarinE2E, UndoAndRedoKeysWalkTheBoardAndCancelLeavesTheIdlePictureAsIt
   ASSERT_TRUE(WaitUntil([this] { return CaptionReadsStart(); }));
   EXPECT_TRUE(WaitUntil([&] { return screen.Grab(mainWindow, 0, 0, 800, 600) == idle; }))
       << "the idle window after CANCEL differs from the one before START";
+}
+
+// The game at another size than 4 x 4, its board modelled in the game's own terms
+// (game/SizedBoard.h) and read off the screen at that size.
+class SizedGameE2E : public TessarinE2E {
+ protected:
+  void PressSizedCell(int cell) const {
+    const CellPlace place = PlaceOfCell(board->Side(), cell);
+    screen.Click(mainWindow, place.CentreX(), place.CentreY());
+  }
+
+  ::testing::AssertionResult WaitForSized(const SizedBoard& expected) const {
+    std::optional<SizedBoard> seen;
+    if (WaitUntil([&] { return (seen = board->ReadSized()) == expected; })) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "expected " << DescribeBoard(expected) << "but the screen shows "
+           << (seen ? DescribeBoard(*seen) : std::string("cells that match no tile"));
+  }
+
+  ::testing::AssertionResult DealSized(SizedBoard& dealt) {
+    ClickAt(mainWindow, kStartButton);
+    if (!WaitUntil([this] { return CaptionReadsOtherThanStart(); })) {
+      return ::testing::AssertionFailure() << "the START button never changed its caption";
+    }
+    const auto read = board->ReadSized();
+    if (!read) return ::testing::AssertionFailure() << "a dealt tile looks like no known tile";
+    dealt = *read;
+    return ::testing::AssertionSuccess();
+  }
+
+  // Asks for each move by `ask` and waits until its tile has slid; after the last one, which
+  // the win message may cover, for that message, which OK closes, and the idle board.
+  ::testing::AssertionResult PlayToTheWin(SizedBoard model, const std::vector<int>& moves,
+                                          const std::function<void(int cell)>& ask) {
+    for (std::size_t i = 0; i + 1 < moves.size(); ++i) {
+      const int cell = moves[i], gap = model.Gap(), tile = model[cell];
+      if (!MoveTile(model, cell)) return ::testing::AssertionFailure() << "move " << i;
+      ask(cell);
+      if (!WaitUntil(
+              [&] { return board->Shows(cell, fifteen::kEmpty) && board->Shows(gap, tile); })) {
+        return ::testing::AssertionFailure()
+               << "move " << i << " (cell " << cell << ") did not give " << DescribeBoard(model);
+      }
+    }
+    if (!moves.empty()) ask(moves.back());
+    const auto message = WaitForDialog("Game");
+    if (!message || !WaitUntilMessageBoxDrawn(message->id)) {
+      return ::testing::AssertionFailure() << "no win message";
+    }
+    ClickAt(message->id, kYesOrOkButton);
+    if (!screen.WaitUntilGone(message->id)) return ::testing::AssertionFailure() << "OK stayed";
+    if (!WaitUntil([this] { return CaptionReadsStart(); })) {
+      return ::testing::AssertionFailure() << "the game did not go back to idle";
+    }
+    return WaitForSized(SizedBoard(model.Side()));
+  }
+
+  // A click on the tile two left of the gap slides the tile between along with it; U takes back
+  // one of the two.
+  ::testing::AssertionResult RowSlideAndUndo(SizedBoard& model) {
+    SizedBoard halfway = model;
+    const std::vector<int> cells = RowSlideCells(model, model.Gap() - 2);
+    if (cells.size() != 2) return ::testing::AssertionFailure() << "no row to slide";
+    MoveTile(halfway, cells[0]);
+    SizedBoard slid = halfway;
+    MoveTile(slid, cells[1]);
+    PressSizedCell(cells[1]);
+    auto slidAll = WaitForSized(slid);
+    if (!slidAll) return slidAll << " after the row slide";
+    screen.TypeKey(XK_u);
+    model = halfway;
+    return WaitForSized(halfway);
+  }
+};
+
+class BoardSizesE2E : public SizedGameE2E, public ::testing::WithParamInterface<int> {};
+
+// Started with --size and with row slides on in its settings file: the idle picture, START, a
+// row slide and its undo, a win by mouse along the solver's moves and one by hints, which only
+// the solver's first call may read its tables for.
+TEST_P(BoardSizesE2E, IdleDealRowSlideAndWinsByMouseAndByHints) {
+  const int side = GetParam();
+  game.WriteWorkFile("settings.txt", "rowslides=yes\n");
+  game.SetArguments({"--size", std::to_string(side)});
+  ASSERT_TRUE(StartGame(side));
+  for (int cell = 0; cell < side * side; ++cell) {
+    const CellPlace place = PlaceOfCell(side, cell);
+    EXPECT_EQ(screen.PixelAt(mainWindow, place.x, place.y), kBlack) << "frame of cell " << cell;
+    EXPECT_EQ(screen.PixelAt(mainWindow, place.x + place.width, place.y + place.height), kGreen)
+        << "gap after cell " << cell;
+  }
+
+  SizedBoard model(side);
+  ASSERT_TRUE(DealSized(model));
+  EXPECT_TRUE(IsSolvable(model)) << DescribeBoard(model);
+  EXPECT_EQ(model.Gap(), side * side - 1);
+  EXPECT_FALSE(model.IsOrdered());
+  screen.Focus(mainWindow);
+  ASSERT_TRUE(RowSlideAndUndo(model));
+
+  const std::atomic<bool> never{false};
+  ASSERT_TRUE(PlayToTheWin(model, SolveBoard(model, never).moves,
+                           [this](int cell) { PressSizedCell(cell); }));
+  const std::string n = std::to_string(side);
+  const std::string scores = PrintedScores(game.WorkDir());
+  EXPECT_NE(scores.find("Fewest moves, " + n + " x " + n + ":"), std::string::npos) << scores;
+  EXPECT_NE(scores.find(LoginPlayerName()), std::string::npos) << scores;
+
+  EXPECT_EQ(ResidentKbOfLargestFileMapping(game.Pid()), 0) << "a table was read before a hint";
+  ASSERT_TRUE(DealSized(model));
+  screen.Focus(mainWindow);
+  const BoardSolution plan = SolveBoard(model, never);
+  ASSERT_TRUE(PlayToTheWin(model, plan.moves, [this](int) { screen.TypeKey(XK_h); }));
+  const std::string log = game.ReadWorkFile("log.txt").value_or("");
+  const std::string kind = side > 4 ? " (not the shortest)\n" : "\n";
+  EXPECT_NE(log.find("Hint: 2 moves to the goal" + kind + "Hint: 1 move to the goal" + kind),
+            std::string::npos)
+      << log;
+  EXPECT_EQ(LoggedHintLengths(log).size(), plan.moves.size()) << log;
+  EXPECT_EQ(PrintedScores(game.WorkDir()), scores) << "a game won by hints was recorded";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, BoardSizesE2E, ::testing::Values(3, 5),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return "Side" + std::to_string(info.param);
+                         });
+
+// Chosen in the settings window and confirmed, the size shows at once and, like row slides,
+// holds for the next run.
+TEST_F(SizedGameE2E, SettingsChosenInTheirWindowHoldAfterARestart) {
+  ASSERT_TRUE(StartGame());
+  screen.Focus(mainWindow);
+  screen.TypeKey(XK_F3);
+  const auto settings = WaitForDialog("Settings");
+  ASSERT_TRUE(settings.has_value()) << "F3 opened no settings window";
+  const Area ok = SettingsOkButton(settings->width);
+  ASSERT_TRUE(
+      WaitUntil([&] { return screen.PixelAt(settings->id, ok.CentreX(), ok.y) == kWhite; }));
+  ClickAt(settings->id, SettingsSizeRow(5));
+  screen.Click(settings->id, kSettingsRowSlides.x + 10, kSettingsRowSlides.CentreY());
+  ClickAt(settings->id, ok);
+  ASSERT_TRUE(screen.WaitUntilGone(settings->id));
+  board.emplace(screen, mainWindow, 5);
+  std::string whyNot;
+  EXPECT_TRUE(WaitUntil([&] { return board->Learn(whyNot); })) << "no 5 x 5 board: " << whyNot;
+  ASSERT_TRUE(ExitThroughTheQuestion());
+  EXPECT_EQ(game.ReadWorkFile("settings.txt"), "size=5\nrowslides=yes\n");
+
+  ASSERT_TRUE(StartGame(5));
+  SizedBoard model(5);
+  ASSERT_TRUE(DealSized(model));
+  screen.Focus(mainWindow);
+  EXPECT_TRUE(RowSlideAndUndo(model));
 }
 
 }  // namespace

@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 #include "game/FormKeys.h"
+#include "game/FormSettings.h"
 #include "game/FormStats.h"
 #include "game/GameInfo.h"
 #include "game/KeyTable.h"
@@ -31,6 +33,7 @@
 #include "tessarin/widgets/ButtonCustom.h"
 #include "tessarin/widgets/CellControl.h"
 #include "tessarin/widgets/MyImage.h"
+#include "tessarin/widgets/OptionBox.h"
 
 using namespace tessarin;
 
@@ -521,6 +524,9 @@ TEST_F(FormMainXTest, EveryKeyOfTheKeyTableDoesWhatItsRowSays) {
   const auto keysOpen = [](const FormMain& f) {
     return f.GetKeysForm() != nullptr && f.GetKeysForm()->IsOpen();
   };
+  const auto settingsOpen = [](const FormMain& f) {
+    return f.GetSettingsForm() != nullptr && f.GetSettingsForm()->IsOpen();
+  };
   // Ctrl+Z and Ctrl+Y type 26 and 25, BackSpace 8.
   const KeyCase cases[] = {
       {{Sym(XK_Up), Sym(XK_KP_Up), Chr('w'), Chr('W')}, start, WithEmptyMovedTo(start, 9)},
@@ -532,6 +538,7 @@ TEST_F(FormMainXTest, EveryKeyOfTheKeyTableDoesWhatItsRowSays) {
       {{Chr('h'), Chr('H')}, WithEmptyMovedTo(nearGoal, 10), nearGoal},
       {{Sym(XK_F2)}, start, start, nullptr, statsOpen},
       {{Sym(XK_F1)}, start, start, nullptr, keysOpen},
+      {{Sym(XK_F3)}, start, start, nullptr, settingsOpen},
   };
   std::size_t tested = 0;
   for (const KeyCase& test : cases) {
@@ -554,4 +561,58 @@ TEST_F(FormMainXTest, EveryKeyOfTheKeyTableDoesWhatItsRowSays) {
     }
   }
   EXPECT_EQ(tested, CountBindings()) << "the table binds a key this test does not know";
+}
+
+// Through the settings window's own widgets: a new size while a game runs asks first. NO keeps
+// the game and the settings as they were; YES gives the game up for the ordered board of the
+// new size, drawn at once in the same rectangle, and keeps the choice in the settings file.
+TEST_F(FormMainXTest, ANewSizeDuringAGameAsksFirstAndYesShowsItsOrderedBoard) {
+  form->SetBoardForTest(BoardWithEmptyAt(10));
+  const auto chooseFiveByFive = [&] {
+    form->OpenSettings();
+    FormSettings* window = form->GetSettingsForm();
+    ASSERT_NE(window, nullptr);
+    WaitUntilMapped(window);
+    const Point sizes = window->GetSizeBox()->GetAbsolutePosition();
+    Click(window, sizes.x + 30, sizes.y + 2 * 26 + 13);
+    Pump(form.get());
+    ASSERT_EQ(window->GetSizeBox()->GetSelectedIndex(), 2);
+    const Point ok = window->GetOkButton()->GetAbsolutePosition();
+    Click(window, ok.x + 20, ok.y + 14);
+    Pump(form.get());
+    EXPECT_FALSE(window->IsOpen());
+  };
+  const std::string settingsFile = workFolder.File("settings.txt");
+
+  ASSERT_NO_FATAL_FAILURE(chooseFiveByFive());
+  FormMsgBox* question = OpenMessageBox();
+  ASSERT_NE(question, nullptr);
+  EXPECT_TRUE(question->IsQuestion());
+  EXPECT_EQ(question->GetTitle(), "Settings");
+  ClickBoxButton(question, question->GetSecondButton());
+  EXPECT_TRUE(form->IsGameActive());
+  EXPECT_EQ(form->GetBoard(), BoardWithEmptyAt(10));
+  EXPECT_EQ(form->GetSettings().side, 4);
+  EXPECT_FALSE(std::ifstream(settingsFile).good()) << "NO saved the settings";
+
+  ASSERT_NO_FATAL_FAILURE(chooseFiveByFive());
+  question = OpenMessageBox();
+  ASSERT_NE(question, nullptr);
+  ClickBoxButton(question, question->GetFirstButton());
+  EXPECT_FALSE(form->IsGameActive());
+  EXPECT_EQ(form->GetStartButton()->GetText(), "START");
+  EXPECT_EQ(form->GetSizedBoard(), SizedBoard(5));
+  ASSERT_EQ(form->GetCell(25), nullptr);
+  for (int i = 0; i < 25; ++i) {
+    EXPECT_EQ(form->GetCell(i)->GetText(), i < 24 ? std::to_string(i + 1) : " ") << "cell " << i;
+  }
+  // 70 x 108 cells: white where the 4 x 4 board had a gap, ground where it had a tile, and
+  // along the bottom edge, which the cells leave free.
+  EXPECT_EQ(PixelAt(form.get(), 108, 60), kWhite);
+  EXPECT_EQ(PixelAt(form.get(), 91, 60), kBackground);
+  EXPECT_EQ(PixelAt(form.get(), 60, 574), kBackground);
+  EXPECT_EQ(PixelAt(form.get(), 377, 572), kWhite);  // the empty cell's bottom-right frame
+  std::ostringstream saved;
+  saved << std::ifstream(settingsFile).rdbuf();
+  EXPECT_EQ(saved.str(), "size=5\nrowslides=no\n");
 }

@@ -12,19 +12,20 @@
 #include <fstream>
 #include <string>
 
+#include "game/PuzzleRules.h"
+
 namespace {
 
 // A board two moves from the goal, and one far from it that keeps a search busy.
-Board NearGoal() {
-  Board board{};
-  for (int i = 0; i < kCellCount; ++i) board[i] = i + 1;
+SizedBoard NearGoal() {
+  SizedBoard board(kBoardSide);
   MoveTile(board, 14);
   MoveTile(board, 13);
   return board;
 }
 
-Board FarFromGoal() {
-  return {16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+SizedBoard FarFromGoal() {
+  return FromFourByFour({16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1});
 }
 
 // Whether every other thread of this process blocks the signal (its SigBlk mask in /proc).
@@ -61,7 +62,7 @@ TEST(HintSearch, AnswersForItsBoardRefusesASecondSearchAndCancels) {
         woken.wait_for(lock, std::chrono::minutes(2), [&] { return notifications > before; }));
   };
 
-  ASSERT_TRUE(IsSolvableBoard(FarFromGoal()));
+  ASSERT_TRUE(IsSolvable(FarFromGoal()));
   ASSERT_TRUE(search.Start(FarFromGoal()));
   // The signals that end the program, and SIGCHLD, stay with the thread that keeps the table
   // of children their handlers read.
@@ -82,7 +83,7 @@ TEST(HintSearch, AnswersForItsBoardRefusesASecondSearchAndCancels) {
   EXPECT_FALSE(search.TakeResultFor(NearGoal()).has_value());
 
   ASSERT_NO_FATAL_FAILURE(answerNear());
-  const std::optional<ShortestSolution> answer = search.TakeResultFor(NearGoal());
+  const std::optional<BoardSolution> answer = search.TakeResultFor(NearGoal());
   ASSERT_TRUE(answer.has_value());
   EXPECT_EQ(answer->moves, (std::vector<int>{14, 15}));
   EXPECT_EQ(notifications, 3) << "a cancelled search notifies no one";

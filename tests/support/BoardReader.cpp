@@ -31,6 +31,21 @@ std::string WhyNotATile(const Picture& cell, int tile) {
 
 }  // namespace
 
+CellPlace PlaceOfCell(int side, int cell) {
+  const int width = (358 - 2 * (side - 1)) / side;
+  const int height = (550 - 2 * (side - 1)) / side;
+  return {20 + (width + 2) * (cell % side), 25 + (height + 2) * (cell / side), width, height};
+}
+
+std::string DescribeBoard(const SizedBoard& board) {
+  std::string text;
+  for (int cell = 0; cell < board.CellCount(); ++cell) {
+    text += board[cell] == board.GapValue() ? "_" : std::to_string(board[cell]);
+    text += cell % board.Side() == board.Side() - 1 ? " | " : " ";
+  }
+  return text;
+}
+
 std::string DescribeBoard(const fifteen::Board& board) {
   std::string text;
   for (int cell = 0; cell < fifteen::kCells; ++cell) {
@@ -42,22 +57,22 @@ std::string DescribeBoard(const fifteen::Board& board) {
   return text;
 }
 
-BoardReader::BoardReader(const RemoteScreen& screen, Window mainWindow)
-    : screen(screen), window(mainWindow) {}
+BoardReader::BoardReader(const RemoteScreen& screen, Window mainWindow, int side)
+    : screen(screen), window(mainWindow), side(side), pictures(side * side) {}
 
 std::optional<Picture> BoardReader::GrabCell(int cell) const {
-  return screen.Grab(window, CellX(cell), CellY(cell), kCellWidth, kCellHeight);
+  const CellPlace place = PlaceOfCell(side, cell);
+  return screen.Grab(window, place.x, place.y, place.width, place.height);
 }
 
 bool BoardReader::Learn(std::string& whyNot) {
-  const fifteen::Board ordered = fifteen::OrderedBoard();
-  for (int cell = 0; cell < fifteen::kCells; ++cell) {
+  for (int cell = 0; cell < CellCount(); ++cell) {
     const auto picture = GrabCell(cell);
     if (!picture) {
       whyNot = "cell " + std::to_string(cell) + " cannot be read";
       return false;
     }
-    const std::string problem = WhyNotATile(*picture, ordered[cell]);
+    const std::string problem = WhyNotATile(*picture, OrderedTile(cell));
     if (!problem.empty()) {
       whyNot = "cell " + std::to_string(cell) + ": " + problem;
       return false;
@@ -78,9 +93,8 @@ bool BoardReader::Learn(std::string& whyNot) {
 std::optional<int> BoardReader::TileIn(int cell) const {
   const auto picture = GrabCell(cell);
   if (!picture) return std::nullopt;
-  const fifteen::Board ordered = fifteen::OrderedBoard();
-  for (int known = 0; known < fifteen::kCells; ++known) {
-    if (pictures[known] == *picture) return ordered[known];
+  for (int known = 0; known < CellCount(); ++known) {
+    if (pictures[known] == *picture) return OrderedTile(known);
   }
   return std::nullopt;
 }
@@ -90,11 +104,22 @@ bool BoardReader::Shows(int cell, int tile) const {
 }
 
 std::optional<fifteen::Board> BoardReader::Read() const {
+  if (side != fifteen::kSide) return std::nullopt;
   fifteen::Board board{};
   for (int cell = 0; cell < fifteen::kCells; ++cell) {
     const auto tile = TileIn(cell);
     if (!tile) return std::nullopt;
     board[cell] = *tile;
+  }
+  return board;
+}
+
+std::optional<SizedBoard> BoardReader::ReadSized() const {
+  SizedBoard board(side);
+  for (int cell = 0; cell < CellCount(); ++cell) {
+    const auto tile = TileIn(cell);
+    if (!tile) return std::nullopt;
+    board[cell] = *tile == fifteen::kEmpty ? board.GapValue() : *tile;
   }
   return board;
 }

@@ -1,6 +1,7 @@
 // Where the game draws what the end-to-end tests look at and press: the colours it paints and
-// the areas of its main window, its message boxes, its About window and the statistics window,
-// in window coordinates (the keys window's follow its font: game/KeysWindowLayout).
+// the areas of its main window, its message boxes, its About window, the statistics and the
+// settings windows, in window coordinates (the keys window's follow its font:
+// game/KeysWindowLayout).
 // The tiles' places are BoardReader's. Header-only constants.
 #pragma once
 
@@ -50,6 +51,18 @@ constexpr Area kStatsTimeCell{315, 34, 80, 19};
 constexpr Area kFewestMovesSecondScore{46, 107, 60, 11};
 constexpr Area kShortestTimeSecondScore{281, 107, 60, 11};
 constexpr Area kStatsOkButton{200, 262, 80, 28};
+
+// The settings window F3 opens: the option box's rows, 26 pixels each from 3 x 3, the check
+// box, and OK, which stands left of the window's middle (its width follows the font).
+constexpr Area kSettingsFirstSize{20, 28, 110, 26};
+constexpr Area kSettingsRowSlides{10, 152, 200, 22};
+inline Area SettingsSizeRow(int side) {
+  return {kSettingsFirstSize.x, kSettingsFirstSize.y + (side - 3) * kSettingsFirstSize.height,
+          kSettingsFirstSize.width, kSettingsFirstSize.height};
+}
+inline Area SettingsOkButton(int windowWidth) {
+  return {windowWidth / 2 - 5 - 80, 188, 80, 28};
+}
 
 // The inside of a button's caption, clear of its bevel and of the dashed focus frame, so it
 // changes only when the caption does.

@@ -247,7 +247,8 @@ std::vector<std::string> ProgramProcess::CommandLine() const {
 }
 
 bool ProgramProcess::Start() {
-  if (pid > 0) return false;
+  if (pid > 0 && !exitStatus) return false;
+  exitStatus.reset();
   const std::vector<std::string> environment = ChildEnvironment();
   const std::vector<std::string> commandLine = CommandLine();
   const auto pointersTo = [](const std::vector<std::string>& words) {

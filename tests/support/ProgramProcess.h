@@ -54,7 +54,8 @@ class ProgramProcess {
   // Before Start: the words that follow the program's name on its command line.
   void SetArguments(std::vector<std::string> words) { arguments = std::move(words); }
 
-  // Starts the binary; false when it cannot be started at all.
+  // Starts the binary; false when it cannot be started at all, or while it still runs. Once
+  // it has ended and been waited for, it starts again in the same working directory.
   bool Start();
   pid_t Pid() const { return pid; }
   // The moment, on the steady clock, at which the started child was about to exec the program:
