@@ -69,8 +69,9 @@ bool WriteBitmapExport(const std::string& bitmapPath, int w, int h, const unsign
   const std::string sourcePath = bitmapPath + ".c";
   const std::string text = PaletteImageSource(ExportSymbolName(bitmapPath), w, h, image);
   // Written beside the export and renamed over it, so that a write cut short (a full disk)
-  // leaves the old export rather than a truncated one.
-  if (TextFile(sourcePath).WriteLines({text})) return true;
+  // leaves the old export rather than a truncated one. Not flushed to the disk: the gallery
+  // writes it at every start, and the next read of the picture mends what a crash cut.
+  if (TextFile(sourcePath).WriteLines({text}, Durability::Unsynced)) return true;
   Log("BMP export " + sourcePath + " not written");
   return false;
 }

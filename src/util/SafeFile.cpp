@@ -177,7 +177,8 @@ FileStream OpenForWriting(const std::string& path, WriteMode mode, FileProblem& 
   return Stream(fd, "ab", problem);
 }
 
-bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& problem) {
+bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& problem,
+                 Durability durability) {
   problem = ReplaceableAt(path);
   if (problem != FileProblem::None) return false;
   std::string sibling;
@@ -186,8 +187,7 @@ bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& 
     problem = ProblemOfErrno();
     return false;
   }
-  // fsync before the rename: otherwise a crash could leave the new name on empty blocks.
-  bool written = WriteAll(fd, text) && fsync(fd) == 0;
+  bool written = WriteAll(fd, text) && (durability == Durability::Unsynced || fsync(fd) == 0);
   written = close(fd) == 0 && written;
   if (written && std::rename(sibling.c_str(), path.c_str()) == 0) return true;
   unlink(sibling.c_str());

@@ -14,6 +14,8 @@
 #include <memory>
 #include <string>
 
+#include "tessarin/util/TextFile.h"
+
 namespace tessarin {
 
 struct StreamCloser {
@@ -48,6 +50,9 @@ FileStream OpenForWriting(const std::string& path, WriteMode mode, FileProblem& 
 // one can take ahead, and renamed over it, so the path holds the old file or all of the new
 // one, never a part (a full disk, a size limit). A link at the path is replaced itself. On
 // failure, with the reason in problem, the old file is untouched and nothing is left beside it.
-bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& problem);
+// Synced, the new file reaches the disk before the rename, so that a crash cannot leave the
+// name on empty blocks; that flush costs more than the rest of a small write together.
+bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& problem,
+                 Durability durability = Durability::Synced);
 
 }  // namespace tessarin

@@ -73,12 +73,12 @@ std::string TextFile::ReadAll() {
   return text;
 }
 
-bool TextFile::WriteLines(const std::vector<std::string>& lines) {
+bool TextFile::WriteLines(const std::vector<std::string>& lines, Durability durability) {
   ClearFlags();
   std::string text;
   for (const std::string& line : lines) text += line + '\n';
   FileProblem problem = FileProblem::None;
-  if (!ReplaceFile(fileName, text, problem)) Fail(problem);
+  if (!ReplaceFile(fileName, text, problem, durability)) Fail(problem);
   return !failed;
 }
 

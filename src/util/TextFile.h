@@ -11,6 +11,9 @@ namespace tessarin {
 
 enum class FileProblem;  // util/SafeFile.h
 
+// Whether a write waits for its file to reach the disk (see WriteLines).
+enum class Durability { Synced, Unsynced };
+
 constexpr std::int64_t kAnyFileSize = -1;
 
 class TextFile {
@@ -31,8 +34,10 @@ class TextFile {
   // the old lines or all the new ones, never a part; on failure (Failed alone when the file
   // is not written whole) the old file is untouched and nothing is left beside it. A link at
   // the path is replaced itself, never its target; a FIFO, a device, a socket or a folder
-  // there is refused and left as it stands (Failed alone).
-  bool WriteLines(const std::vector<std::string>& lines);
+  // there is refused and left as it stands (Failed alone). Unsynced suits a file made anew
+  // from its source at every run, which a crash costs nothing.
+  bool WriteLines(const std::vector<std::string>& lines,
+                  Durability durability = Durability::Synced);
   // Adds the lines at the end, creating the file when missing; a link or a special file at
   // the path is refused (Failed alone).
   bool AppendLines(const std::vector<std::string>& lines);
