@@ -159,7 +159,6 @@ constexpr std::uint32_t kRed = 0xFF0000;
 constexpr std::uint32_t kEmptyGrey = 0xB7B7B7;
 constexpr std::uint32_t kDialogGrey = 0xAAAAAA;
 
-
 // The START button, drawn last of all children: its caption on screen means the whole first
 // paint is.
 constexpr int kStartX = 400, kStartY = 190, kButtonW = 100, kButtonH = 28;
@@ -402,9 +401,12 @@ std::optional<double> TimeOneMove(Window window, int tile, int empty,
                                   int side = kBoardSide) {
   const Rect from = CellBox(side, tile), to = CellBox(side, empty);
   std::vector<Probe> done = {
-      PixelIs(from.x + 8, from.y + 8, kEmptyGrey), PixelIs(to.x + 8, to.y + 8, kWhite),
-      TileCaptionHas(to, kBlack),                  TileCaptionLacks(from, kBlack),
-      PixelIs(from.x, from.y, kBlack),             PixelIs(to.x, to.y, kBlack),
+      PixelIs(from.x + 8, from.y + 8, kEmptyGrey),
+      PixelIs(to.x + 8, to.y + 8, kWhite),
+      TileCaptionHas(to, kBlack),
+      TileCaptionLacks(from, kBlack),
+      PixelIs(from.x, from.y, kBlack),
+      PixelIs(to.x, to.y, kBlack),
   };
   // The higher index is repainted last; look at it first.
   if (tile > empty) std::swap(done[0], done[1]), std::swap(done[2], done[3]);
@@ -879,8 +881,8 @@ int main(int argc, char** argv) {
   Stats gPeak = Summarise(game.peakKb), fPeak = Summarise(floorFigures.peakKb);
   Stats gRss = Summarise(game.residentKb), fRss = Summarise(floorFigures.residentKb);
   Stats gPeakPlay = Summarise(game.peakAfterPlayKb);
-  Stats move = Summarise(game.moveMs), moveSix = Summarise(game.moveSixMs), start = Summarise(game.startMs),
-        exitQuestion = Summarise(game.exitQuestionMs);
+  Stats move = Summarise(game.moveMs), moveSix = Summarise(game.moveSixMs),
+        start = Summarise(game.startMs), exitQuestion = Summarise(game.exitQuestionMs);
   Stats moveInSearch = Summarise(game.moveDuringHintMs), hintKb = Summarise(game.hintAddedKb);
   Stats shuffleWorst = Summarise(shuffle.worstUs), shuffleMedian = Summarise(shuffle.medianUs);
   Stats repaintMs = Summarise(repaint.ms), repaintRequests = Summarise(repaint.requests),
@@ -889,8 +891,8 @@ int main(int argc, char** argv) {
   std::vector<Row> rows = StartupRows(StartupOf(game), StartupOf(floorFigures), "floor");
   rows.push_back({"tile move, press to pixels (ms)", Cell(move, 2), "-", "-", "<= 2 ms",
                   Verdict(move, move.median <= 2.0)});
-  rows.push_back({"tile move at 6 x 6, press to pixels (ms)", Cell(moveSix, 2), "-", "-",
-                  "<= 1 ms", Verdict(moveSix, moveSix.median <= 1.0)});
+  rows.push_back({"tile move at 6 x 6, press to pixels (ms)", Cell(moveSix, 2), "-", "-", "<= 1 ms",
+                  Verdict(moveSix, moveSix.median <= 1.0)});
   rows.push_back({"tile move while a hint searches (ms)", Cell(moveInSearch, 2), "-", "-",
                   "<= 5 ms", Verdict(moveInSearch, moveInSearch.median <= 5.0)});
   rows.push_back({"first hint, VmRSS added (KiB)", Cell(hintKb, 0), "-", "-", "<= 16384 KiB",
