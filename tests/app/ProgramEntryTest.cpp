@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "game/GameInfo.h"
 #include "support/TempDirectory.h"
 #include "support/WithoutPrivileges.h"
 
@@ -209,15 +208,6 @@ TEST(ProgramEntry, ScoresPrintAsTheStatisticsWindowShowsThemAndNothingThatDrives
     EXPECT_EQ(run.errors, test.errors);
     EXPECT_EQ(FileText(movesFile), test.moves);
   }
-}
-
-// About names the release by a text of its own; it must name the one --version prints.
-TEST(ProgramEntry, AboutsProductLineNamesTheVersionThatVersionPrints) {
-  TempDirectory scratch;
-  const std::string dir = scratch.File("work");
-  ASSERT_EQ(mkdir(dir.c_str(), 0755), 0);
-  const std::string printed = RunProgram(kGame, dir, {"--version"}).out;
-  EXPECT_EQ("Tessarin" + printed.substr(printed.find(' ')), std::string(kProductLine) + "\n");
 }
 
 }  // namespace

@@ -79,10 +79,9 @@ TEST(BoardSolver, EverySizeReachesTheGoalAndSaysWhetherItIsTheShortest) {
     bool shortest;
     bool nearTheGoal;
   };
-  // At 4 x 4 only boards a walk of 30 presses from the goal: the shortest search may spend
-  // seconds on a random deal.
-  const Case cases[] = {
-      {3, 20, true, false}, {4, 10, true, true}, {5, 40, false, false}, {6, 40, false, false}};
+  // 3 x 3 is the test above. At 4 x 4 only boards a walk of 30 presses from the goal: the
+  // shortest search may spend seconds on a random deal.
+  const Case cases[] = {{4, 10, true, true}, {5, 40, false, false}, {6, 40, false, false}};
   std::srand(9);
   std::mt19937 random(9);
   for (const Case& test : cases) {

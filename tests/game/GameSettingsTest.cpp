@@ -51,13 +51,4 @@ TEST(GameSettings, WhatWasSavedComesBackAndAnythingElseMeansTheDefaults) {
   }
 }
 
-TEST(GameSettings, SavedSettingsAreReadBack) {
-  const LogCapture log;
-  ASSERT_TRUE(SaveGameSettings({6, true}));
-  EXPECT_EQ(LoadGameSettings(), (GameSettings{6, true}));
-  ASSERT_TRUE(SaveGameSettings({4, false}));
-  EXPECT_EQ(FileText(kSettingsFileName), "size=4\nrowslides=no\n");
-  EXPECT_EQ(log.Text(), "");
-}
-
 }  // namespace
